@@ -1,0 +1,36 @@
+#pragma once
+
+#include "contacts/ContactRecord.h"
+#include "runtime/RecordFile.h"
+
+#include <QString>
+
+namespace contacts {
+
+// The one open contact file: record access with 518-byte records numbered from 1.
+// Every access while no file is open raises error 52; a record number below 1 raises 63.
+class ContactFile {
+public:
+    ContactFile();
+
+    // Opens path (creating it empty when missing); a failed open leaves no file open.
+    void open(const QString& path);
+    void close();  // closing when none is open is no error
+    bool isOpen() const;
+    QString path() const;
+
+    qint64 lengthBytes() const;
+    qint32 recordCount() const;  // length / 518, rounded half to even
+
+    ContactRecord read(qint32 n) const;  // a short last record reads as padded
+    void write(qint32 n, const ContactRecord& record);  // n = count + 1 appends
+    void append(const ContactRecord& record);
+    // Rewrites the file without record n through a temporary file and a rename, then
+    // reopens it.
+    void remove(qint32 n);
+
+private:
+    rt::RecordFile m_file;
+};
+
+}  // namespace contacts

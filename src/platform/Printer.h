@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace platform {
+
+// One item of a printed line.
+struct PrintItem {
+    enum class Kind { Tab, Spaces, Text, Number };
+    Kind kind = Kind::Text;
+    int count = 0;       // Tab: column (from 1); Spaces: how many
+    QString text;        // Text
+    double number = 0;   // Number: printed as blank, digits, blank
+
+    static PrintItem tab(int column) { return {Kind::Tab, column, {}, 0}; }
+    static PrintItem spaces(int n) { return {Kind::Spaces, n, {}, 0}; }
+    static PrintItem str(const QString& t) { return {Kind::Text, 0, t, 0}; }
+    static PrintItem num(double v) { return {Kind::Number, 0, {}, v}; }
+};
+
+// The printer: a page addressed in text rows and character columns of the current font.
+// One object lives for the whole run; device, font, orientation and paper size persist
+// across documents. Failures raise rt::RuntimeError (482 and the like).
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    virtual QString deviceName() const = 0;
+
+    virtual QString fontName() const = 0;
+    virtual void setFontName(const QString& name) = 0;
+    virtual double fontSize() const = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual bool fontBold() const = 0;
+    virtual void setFontBold(bool on) = 0;
+    virtual bool fontItalic() const = 0;
+    virtual void setFontItalic(bool on) = 0;
+
+    enum Orientation { Portrait = 1, Landscape = 2 };
+    virtual int orientation() const = 0;
+    virtual void setOrientation(int orientation) = 0;
+
+    enum PaperSize { Letter = 1, Envelope10 = 20 };
+    virtual int paperSize() const = 0;
+    virtual void setPaperSize(int paperSize) = 0;
+
+    // No items prints an empty line. Tab below 1 goes to 1; a tab to a column already
+    // passed goes to that column on the next row; negative spaces print none.
+    virtual void printLine(const std::vector<PrintItem>& items = {}) = 0;
+    virtual void moveToTopLeft() = 0;   // row 1 of the current page; starts no page
+    virtual void newPage() = 0;         // held back until something follows it
+    virtual void endDoc() = 0;          // nothing printed since the last end: no document
+    virtual void killDoc() = 0;         // harmless when no document is open
+};
+
+}  // namespace platform

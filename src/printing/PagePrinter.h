@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/Printer.h"
+#include "printing/PrintedDocument.h"
+
+#include <QSizeF>
+#include <optional>
+
+namespace printing {
+
+// Where ended documents go: a real printer or PDF (QtPrinterDevice) or a recording (tests).
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+    virtual QString deviceName() const = 0;
+    // Usable page height in points for the paper and orientation (rows past it overflow).
+    virtual double pageHeight(int paperSize, int orientation) const = 0;
+    // Outputs one ended document; raises rt::RuntimeError on failure.
+    virtual void output(const PrintedDocument& document) = 0;
+};
+
+// The printing model on top of a device: rows and columns of the current font, using the
+// metrics of the named face (FontMetrics).
+class PagePrinter : public platform::Printer {
+public:
+    explicit PagePrinter(PrinterDevice& device);
+
+    QString deviceName() const override;
+    QString fontName() const override;
+    void setFontName(const QString& name) override;
+    double fontSize() const override;
+    void setFontSize(double points) override;
+    bool fontBold() const override;
+    void setFontBold(bool on) override;
+    bool fontItalic() const override;
+    void setFontItalic(bool on) override;
+    int orientation() const override;
+    void setOrientation(int orientation) override;
+    int paperSize() const override;
+    void setPaperSize(int paperSize) override;
+
+    void printLine(const std::vector<platform::PrintItem>& items = {}) override;
+    void moveToTopLeft() override;
+    void newPage() override;
+    void endDoc() override;
+    void killDoc() override;
+
+private:
+    PrinterDevice& m_device;
+    PrintFont m_font{"Arial", 10, false, false};
+    int m_orientation = 1;
+    int m_paperSize = 1;
+    std::optional<PrintedDocument> m_doc;  // open document
+    int m_row = 1;
+    double m_y = 0;
+    bool m_newPagePending = false;
+    bool m_printedSinceEnd = false;
+};
+
+}  // namespace printing

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+class QFile;
+
+namespace rt {
+
+// A record-access file: fixed record length, records numbered from 1. Opening a missing
+// file creates it empty. Errors raise RuntimeError (52 no file open, 63 bad record
+// number, OS errors mapped by errorFromErrno).
+class RecordFile {
+public:
+    explicit RecordFile(int recordLength);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    void open(const QString& path);
+    void close();  // no error when not open
+    bool isOpen() const;
+    QString path() const;
+    int recordLength() const { return m_recordLength; }
+
+    qint64 length() const;
+    qint64 recordCount() const;  // length / record length, rounded half to even
+
+    // Record n; a short last record is padded with blanks; beyond the end: all blanks.
+    QByteArray read(qint64 n) const;
+    // Writes record n in place (touching nothing else); n = count + 1 appends. The bytes
+    // are padded with blanks or cut to the record length.
+    void write(qint64 n, const QByteArray& bytes);
+    void append(const QByteArray& bytes);
+
+private:
+    int m_recordLength;
+    std::unique_ptr<QFile> m_file;
+};
+
+}  // namespace rt

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/PrintDialog.h"
+
+#include <QString>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace testsupport {
+
+class RecordingDevice;
+
+// What the user does in the next print dialog.
+struct PrintDialogAction {
+    enum Kind { Print, Cancel, Fail } kind = Print;
+    int copies = 1;
+    int flagsOut = -1;        // -1: the flags stay as the program set them
+    int fromPage = 0;
+    int toPage = 0;
+    QString deviceName;       // non-empty: the printer chosen (its device name)
+    int failError = 482;      // Fail: the error raised
+};
+
+// One script shared by every print dialog the factory makes. A dialog shown with no
+// scripted action fails the running test and acts as Cancel.
+class PrintDialogScript {
+public:
+    void push(const PrintDialogAction& action) { m_actions.push_back(action); }
+    void print(int copies = 1) { push({PrintDialogAction::Print, copies}); }
+    void cancel() { push({PrintDialogAction::Cancel}); }
+    int shownCount() const { return m_shown; }
+    // Flags the program had set when each dialog was shown.
+    const std::vector<int>& flagsAtShow() const { return m_flagsAtShow; }
+    bool allUsed() const { return m_actions.empty(); }
+
+    std::deque<PrintDialogAction> m_actions;
+    std::vector<int> m_flagsAtShow;
+    int m_shown = 0;
+    RecordingDevice* device = nullptr;  // receives the chosen device name
+};
+
+class FakePrintDialog : public platform::PrintDialog {
+public:
+    explicit FakePrintDialog(PrintDialogScript& script) : m_script(script) {}
+    void showPrinter() override;
+
+private:
+    PrintDialogScript& m_script;
+};
+
+class FakePrintDialogFactory : public platform::PrintDialogFactory {
+public:
+    explicit FakePrintDialogFactory(PrintDialogScript& script) : m_script(script) {}
+    std::unique_ptr<platform::PrintDialog> create() override
+    {
+        return std::make_unique<FakePrintDialog>(m_script);
+    }
+
+private:
+    PrintDialogScript& m_script;
+};
+
+}  // namespace testsupport

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+#include "platform/Services.h"
+
+#include <QDate>
+#include <QStringList>
+#include <deque>
+#include <map>
+
+namespace testsupport {
+
+class FakeFileDialogs : public platform::FileDialogs {
+public:
+    std::deque<std::optional<platform::FileChoice>> answers;  // nullopt: Cancel
+    QStringList titles;
+    std::optional<platform::FileChoice> openFile(const QString& title, const QString& filter,
+                                                 const QString& initialFolder) override;
+    std::optional<platform::FileChoice> saveFile(const QString& title, const QString& filter,
+                                                 const QString& initialFolder) override;
+};
+
+class FakeClipboard : public platform::Clipboard {
+public:
+    QString contents;
+    int writes = 0;
+    void clear() override { contents.clear(); ++writes; }
+    void setText(const QString& text) override { contents = text; ++writes; }
+    QString text() const override { return contents; }
+};
+
+class FakeShell : public platform::Shell {
+public:
+    QStringList documents;
+    QStringList urls;
+    bool openDocument(const QString& path) override { documents << path; return true; }
+    bool openUrl(const QString& url) override { urls << url; return true; }
+};
+
+class FakeSettings : public platform::Settings {
+public:
+    std::map<QString, QString> values;  // "section/key" -> value
+    void setValue(const QString& section, const QString& key, const QString& value) override
+    {
+        values[section + "/" + key] = value;
+    }
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const override
+    {
+        auto it = values.find(section + "/" + key);
+        return it == values.end() ? defaultValue : it->second;
+    }
+};
+
+class FakeCursor : public platform::Cursor {
+public:
+    bool busy = false;
+    int changes = 0;
+    void setBusy(bool b) override { busy = b; ++changes; }
+};
+
+class FakeAppInfo : public platform::AppInfo {
+public:
+    QString data;
+    QString documents;
+    QDate date{2026, 12, 6};
+    QString dataFolder() const override { return data; }
+    QString documentsFolder() const override { return documents; }
+    QString title() const override { return QStringLiteral("Quorvel"); }
+    platform::Version version() const override { return {1, 0, 0}; }
+    QDate today() const override { return date; }
+};
+
+}  // namespace testsupport
