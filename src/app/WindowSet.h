@@ -21,10 +21,11 @@ public:
     void unload(platform::FormId id) override;
     bool ending() const override { return m_ending; }
 
-    // Start-up: loads and shows the main window.
+    // Start-up: loads and shows the main window (unless its load step ended the program).
     void start();
-    // Shutdown (the main window's unload): closes files, unloads every other window and
-    // asks the application to quit. Called by the main window's unload step.
+    // Shutdown: unloading the main window marks the program as ending before its unload
+    // step runs (that step closes the files and unloads every other window), then asks the
+    // application to quit.
     void beginEnding() { m_ending = true; }
     bool ended() const { return m_ended; }
     void markEnded() { m_ended = true; }

@@ -1,11 +1,55 @@
+#include "app/WindowSet.h"
+#include "contacts/AppState.h"
+#include "platform/Services.h"
+#include "platform/qt/QtAppInfo.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtCursor.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtMessages.h"
+#include "platform/qt/QtSettings.h"
+#include "platform/qt/QtShell.h"
+#include "printing/PagePrinter.h"
+#include "printing/qt/QtPrintDialog.h"
+#include "printing/qt/QtPrinterDevice.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Quorvel");
-    w.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    // Closing the main window ends the program through its unload step, which first
+    // unloads the other windows; hiding the main window must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::QtAppInfo appInfo;
+    platform::QtMessages messages;
+    platform::QtFileDialogs fileDialogs;
+    platform::QtClipboard clipboard;
+    platform::QtShell shell;
+    platform::QtSettings settings;
+    platform::QtCursor cursor;
+    // Without a printer, labels go to a PDF file in the program's folder.
+    printing::QtPrinterDevice device(QDir(appInfo.dataFolder()).filePath(QStringLiteral("Quorvel labels.pdf")));
+    printing::QtPrintDialogFactory printDialogs(device);
+    printing::PagePrinter printer(device);
+
+    platform::Services services;
+    services.messages = &messages;
+    services.fileDialogs = &fileDialogs;
+    services.printDialogs = &printDialogs;
+    services.printer = &printer;
+    services.clipboard = &clipboard;
+    services.shell = &shell;
+    services.settings = &settings;
+    services.cursor = &cursor;
+    services.appInfo = &appInfo;
+
+    contacts::AppState state;
+    app::WindowSet forms(services, state);
+    forms.start();
+    // Cancel in the start-up error box ends the program before the event loop runs.
+    if (forms.ended())
+        return 0;
+    return QApplication::exec();
 }

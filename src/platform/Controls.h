@@ -4,16 +4,18 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QString>
+#include <vector>
 
-class QLineEdit;
 class QLabel;
+class QLineEdit;
 
 namespace platform {
 
 // An option button of a group in which at most one is chosen and code may leave none
 // chosen (Qt's auto-exclusive radios cannot be cleared). Choosing one clears the others
 // of its group. `chosen` is emitted whenever it changes to chosen, by the user or by code
-// (setValue(true) while not chosen); setting the value it already has emits nothing.
+// (setValue(true) or setChecked(true) while not chosen); setting the value it already has
+// emits nothing.
 // A user click on the chosen option keeps it chosen.
 class OptionButton : public QRadioButton {
     Q_OBJECT
@@ -36,13 +38,21 @@ private:
 
 // Sorted combo box / list box with an attached number per item: an added item goes to its
 // sorted place (case-insensitive, a leading blank first, equal texts after existing ones)
-// and its index is returned.
+// and its index is returned. Adding items changes neither the current index nor the text of
+// an editable combo (its first item is not chosen on its own) and emits no signal of the
+// combo; text typed into an editable combo never becomes an item. An index out of range
+// raises rt::RuntimeError 381.
 class SortedComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit SortedComboBox(const QString& objectName, QWidget* parent = nullptr);
     int addSortedItem(const QString& text, qint32 itemData);
     qint32 itemNumber(int index) const;
+
+private:
+    class ItemModel;
+    // Qt's standard item model takes quadratic time to clear or destroy long lists.
+    ItemModel* m_items = nullptr;
 };
 
 class SortedListBox : public QListWidget {
@@ -52,14 +62,23 @@ public:
     int addSortedItem(const QString& text, qint32 itemData);
     qint32 itemNumber(int index) const;
     // Tab stops in quarters of the list font's average character width ("dialog units").
+    // No stops: a stop every 32 units.
     void setTabStops(const std::vector<int>& stops);
+    const std::vector<int>& tabStops() const { return m_tabStops; }
+    // The selected lines' indexes in ascending order.
+    std::vector<int> selectedRows() const;
+
+private:
+    std::vector<int> m_tabStops;
 };
 
 // The sort order of the sorted lists: negative, zero or positive.
 int compareListText(const QString& a, const QString& b);
 
-// Enter in the field moves the focus on as Tab does (after any handler of the key ran).
-void enterMovesOn(QLineEdit* field);
+// Enter in the field is swallowed and a Tab is posted to the field's window: once the
+// events in hand are processed, the focus moves on as Tab does from the control that has it
+// then. Tests: process events (QTRY_COMPARE or QCoreApplication::processEvents) after the key.
+void enterMovesOn(QWidget* field);
 
 // A label that shows plain text only.
 QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "printing/FontMetrics.h"
 #include "printing/PrintedDocument.h"
 
 #include <QSizeF>
@@ -15,6 +16,13 @@ public:
     virtual QString deviceName() const = 0;
     // Usable page height in points for the paper and orientation (rows past it overflow).
     virtual double pageHeight(int paperSize, int orientation) const = 0;
+    // A document opens: its first line is about to be printed. A device that cannot print
+    // raises rt::RuntimeError here, and the document does not open.
+    virtual void documentOpened(int paperSize, int orientation)
+    {
+        Q_UNUSED(paperSize);
+        Q_UNUSED(orientation);
+    }
     // Outputs one ended document; raises rt::RuntimeError on failure.
     virtual void output(const PrintedDocument& document) = 0;
 };
@@ -45,16 +53,28 @@ public:
     void endDoc() override;
     void killDoc() override;
 
+    // Whether a document is open (something printed since the last end or cancel).
+    bool hasOpenDocument() const { return m_doc.has_value(); }
+
 private:
+    const FontMeasures& measures();
+    void openDocument();
+    void startPage();
+    void startRow(const FontMeasures& m);
+    void place(const QString& text, double& x, const FontMeasures& m);
+    void resetPosition();
+
     PrinterDevice& m_device;
     PrintFont m_font{"Arial", 10, false, false};
+    PrintFont m_measuredFont;
+    FontMeasures m_measures;
     int m_orientation = 1;
     int m_paperSize = 1;
     std::optional<PrintedDocument> m_doc;  // open document
-    int m_row = 1;
-    double m_y = 0;
+    double m_pageHeight = 0;               // of the open document
+    int m_row = 1;                         // row of the current page the next line goes to
+    double m_y = 0;                        // top of that row
     bool m_newPagePending = false;
-    bool m_printedSinceEnd = false;
 };
 
 }  // namespace printing

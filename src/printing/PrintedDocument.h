@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -33,5 +34,24 @@ struct PrintedDocument {
     int paperSize = 1;    // 1 Letter, 20 #10 envelope
     std::vector<PrintedPage> pages;
 };
+
+// The paper in points as it lies on the page: landscape turns it. Paper size 20 is the #10
+// envelope (4 1/8 x 9 1/2 in); anything else is Letter.
+inline QSizeF paperPoints(int paperSize, int orientation)
+{
+    const QSizeF portrait = paperSize == 20 ? QSizeF(4.125 * 72, 9.5 * 72) : QSizeF(8.5 * 72, 11 * 72);
+    return orientation == 2 ? portrait.transposed() : portrait;
+}
+
+// Where PDF output puts the page origin on the paper: there the unadjusted layouts of every
+// stock fit the standard sheets.
+constexpr double kPdfOriginLeft = 18;   // 1/4 inch
+constexpr double kPdfOriginTop = 2.25;  // 1/32 inch
+
+// Rows of PDF output run down to the foot of the paper.
+inline double pdfPageHeight(int paperSize, int orientation)
+{
+    return paperPoints(paperSize, orientation).height() - kPdfOriginTop;
+}
 
 }  // namespace printing

@@ -37,6 +37,7 @@ public:
 private:
     int m_recordLength;
     std::unique_ptr<QFile> m_file;
+    QString m_path;
 };
 
 }  // namespace rt

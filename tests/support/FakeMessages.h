@@ -56,14 +56,24 @@ public:
     const QStringList& failures() const { return m_failures; }
     // Beeps and boxes in the order they happened: "beep" or "box:<title>" or "input:<title>".
     const QStringList& events() const { return m_events; }
+    // The expected boxes not shown yet, described for a failure message.
+    QStringList pending() const;
     void reset();
+    // On by default. The fake's own tests turn it off to look at failures() instead.
+    void setFailsRunningTest(bool on) { m_failsRunningTest = on; }
 
 private:
+    void fail(const QString& message);
+    const ExpectedBox* take(bool isInput, const QString& title, const QString& text,
+                            platform::Buttons buttons, platform::Icon icon);
+
+    ExpectedBox m_current;
     std::deque<ExpectedBox> m_expected;
     std::vector<ShownBox> m_shown;
     QStringList m_failures;
     QStringList m_events;
     int m_beeps = 0;
+    bool m_failsRunningTest = true;
 };
 
 }  // namespace testsupport

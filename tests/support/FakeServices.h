@@ -12,8 +12,13 @@ namespace testsupport {
 
 class FakeFileDialogs : public platform::FileDialogs {
 public:
-    std::deque<std::optional<platform::FileChoice>> answers;  // nullopt: Cancel
-    QStringList titles;
+    std::deque<std::optional<platform::FileChoice>> answers;  // nullopt: Cancel; none left: Cancel
+    QStringList titles;          // of every dialog shown, in order
+    QStringList filters;
+    QStringList initialFolders;
+    // Queues the choice of `path` (its file title is the name after the last "/").
+    void choose(const QString& path);
+    void cancel() { answers.push_back(std::nullopt); }
     std::optional<platform::FileChoice> openFile(const QString& title, const QString& filter,
                                                  const QString& initialFolder) override;
     std::optional<platform::FileChoice> saveFile(const QString& title, const QString& filter,

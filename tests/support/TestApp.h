@@ -6,6 +6,7 @@
 #include "RecordingDevice.h"
 #include "app/WindowSet.h"
 #include "contacts/AppState.h"
+#include "platform/Controls.h"
 #include "printing/PagePrinter.h"
 
 #include <QTemporaryDir>

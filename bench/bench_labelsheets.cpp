@@ -1,0 +1,48 @@
+// Twenty full 80-label return-address sheets to PDF through the real Qt printer: the
+// command's own work plus drawing every label into the one PDF file of the job.
+#include "support/FakeLabelWorkspace.h"
+#include "printing/LabelCommands.h"
+#include "printing/qt/QtPrinterDevice.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    constexpr int kSheets = 20;
+    testsupport::LabelPrintRig rig;
+    const QString path = rig.dir.filePath("sheets.pdf");
+    printing::QtPrinterDevice device(rig.dir.filePath("default.pdf"));
+    device.setPdfOutput(path);
+    printing::PagePrinter printer(device);
+    rig.services.printer = &printer;
+
+    rig.ws.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
+    rig.printScript.print(kSheets);
+    rig.messages.expect("Load printer with Avery 5167, 8167, or 18167 label stock",
+                        "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels",
+                        platform::Buttons::Ok, platform::Icon::Information);
+    rig.messages.expect("Completed", "Done!  Do you want to print another page of Return Address Labels?",
+                        platform::Buttons::YesNoCancel, platform::Icon::None, platform::Answer::No);
+
+    QElapsedTimer timer;
+    timer.start();
+    printing::cmdRetAddress_Click(rig.services, rig.ws);
+    const qint64 ms = timer.elapsed();
+
+    if (!rig.messages.allShown()) {
+        std::fprintf(stderr, "bench_labelsheets: the command did not run as expected: %s\n",
+                     qPrintable(rig.messages.failures().join("; ")));
+        return 1;
+    }
+    std::printf("bench_labelsheets: %d sheets of 80 labels (%d labels) to PDF in %lld ms (%.1f ms a sheet), "
+                "%lld bytes\n",
+                kSheets, kSheets * 80, static_cast<long long>(ms), double(ms) / kSheets,
+                static_cast<long long>(QFileInfo(path).size()));
+    return 0;
+}

@@ -1,0 +1,901 @@
+#include "app/MainWindow.h"
+
+#include "app/LabelPosition.h"
+#include "contacts/ContactRecord.h"
+#include "platform/Controls.h"
+#include "platform/LabelCaptions.h"
+#include "platform/Messages.h"
+#include "platform/Printer.h"
+#include "printing/LabelCommands.h"
+#include "printing/PrinterFamily.h"
+#include "printing/StockTables.h"
+#include "runtime/Numeric.h"
+#include "runtime/RuntimeError.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace app {
+
+namespace {
+
+using platform::FormId;
+
+const char* const kLineNames[5] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
+const char* const kPrintButtonNames[6] = {"cmdQzStart",       "cmdWideLabel",  "cmdLargeLabel",
+                                          "cmdLrgRetAddress", "cmdRetAddress", "cmdFileFolderStart"};
+
+const QString kContactFileName = QStringLiteral("QVL_Contacts.DAT");
+const QString kPositionTitle = QStringLiteral("Label position reading L to R");
+
+struct EnvelopeSize {
+    const char* caption;
+    const char* leftPad;
+    const char* topPad;
+};
+
+// In list order: strEnvSize is the place in this list, from 1.
+const EnvelopeSize kEnvelopeSizes[6] = {
+    {"#10 Business 4 1/8 x 9 1/2", "50", "31"}, {"#6 3/4 Personal 3 5/8 x 6 1/2", "33", "32"},
+    {"A2 4 3/8 x 5 3/4", "28", "30"},           {"#9 3 7/8 x 8 7/8", "38", "30"},
+    {"A7 5 1/4 x 7 1/4", "40", "28"},           {"#A10 Greeting card 6 x 9 1/2", "45", "27"},
+};
+
+QString positionPrompt(int mode)
+{
+    // The example names the second label of the sheet's 2nd row, which depends on the
+    // number of labels across: three on the standard sheet, two on the others.
+    switch (mode) {
+    case 2:
+        return QStringLiteral(
+            "Enter label position [a number between 1 and 20] on which to print.  Example: label position 4 "
+            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
+            "4-9, 15-18, etc.  To print an entire sheet, enter 1-20.");
+    case 3:
+        return QStringLiteral(
+            "Enter label position [a number between 1 and 10] on which to print.  Example: label position 4 "
+            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
+            "2-3, 6-9, etc.  To print an entire sheet, enter 1-10.");
+    case 6:
+        return QStringLiteral(
+            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 4 "
+            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
+            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
+    default:
+        return QStringLiteral(
+            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 5 "
+            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
+            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
+    }
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QCheckBox* makeCheckBox(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* makeLineEdit(const QString& name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QAction* makeAction(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+[[noreturn]] void unknownControl(const QString& name)
+{
+    throw std::logic_error("frmQuorvel has no control " + name.toStdString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+                       QWidget* parent)
+    : platform::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
+{
+    setObjectName(QStringLiteral("frmQuorvel"));
+    setWindowTitle(m_services.appInfo ? m_services.appInfo->title() : QStringLiteral("Quorvel"));
+    m_dlgCommonDialog = m_services.printDialogs->create();
+    buildMenus();
+    buildControls();
+    setTabOrder();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(makeAction(file, QStringLiteral("mnuStdLabel"), QStringLiteral("Standard Labels 1\" x 2 5/8\"")),
+            &QAction::triggered, this, [this] { mnuStdLabel_Click(); });
+    connect(makeAction(file, QStringLiteral("mnuWideLabel"), QStringLiteral("Wide Labels 1\" x 4\"")),
+            &QAction::triggered, this, [this] { mnuWideLabel_Click(); });
+    connect(makeAction(file, QStringLiteral("mnuLargeLabel"), QStringLiteral("Large Labels 2\" x 4\"")),
+            &QAction::triggered, this, [this] { mnuLargeLabel_Click(); });
+    connect(makeAction(file, QStringLiteral("mnuFileFolder"), QStringLiteral("File Folder Labels 2/3\" x 3 7/16\"")),
+            &QAction::triggered, this, [this] { mnuFileFolder_Click(); });
+    connect(makeAction(file, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels 1/2\" x 1 3/4\"")),
+            &QAction::triggered, this, [this] { mnuRetAddress_Click(); });
+    connect(makeAction(file, QStringLiteral("mnuLrgRetAddress"),
+                       QStringLiteral("Return Address Labels 2/3\" x 1 3/4\"")),
+            &QAction::triggered, this, [this] { mnuLrgRetAddress_Click(); });
+    file->addSeparator();
+    m_mnuFileBdayOn = makeAction(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"));
+    connect(m_mnuFileBdayOn, &QAction::triggered, this, [this] { mnuFileBdayOn_Click(); });
+    m_mnuFileBdayOff = makeAction(file, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
+    connect(m_mnuFileBdayOff, &QAction::triggered, this, [this] { mnuFileBdayOff_Click(); });
+    file->addSeparator();
+    connect(makeAction(file, QStringLiteral("mnuFileExit"), QStringLiteral("Exit")), &QAction::triggered, this,
+            [this] { mnuFileExit_Click(); });
+
+    QMenu* contactsMenu = menuBar()->addMenu(QStringLiteral("&Contacts"));
+    contactsMenu->setObjectName(QStringLiteral("mnuContacts"));
+    m_contactCommands[0] = makeAction(contactsMenu, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"));
+    connect(m_contactCommands[0], &QAction::triggered, this, [this] { mnuEdit_Click(); });
+    m_contactCommands[1] = makeAction(contactsMenu, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"));
+    connect(m_contactCommands[1], &QAction::triggered, this, [this] { mnuFind_Click(); });
+    m_contactCommands[2] = makeAction(contactsMenu, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"));
+    connect(m_contactCommands[2], &QAction::triggered, this, [this] { mnuDelete_Click(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    m_contactCommands[3] = makeAction(view, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"));
+    connect(m_contactCommands[3], &QAction::triggered, this, [this] { mnuViewOne_Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(makeAction(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("About Quorvel")), &QAction::triggered,
+            this, [this] { mnuHelpAbout_Click(); });
+}
+
+void MainWindow::buildControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+
+    m_lblLabelSize = platform::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
+    QFont sizeFont = m_lblLabelSize->font();
+    sizeFont.setPointSize(sizeFont.pointSize() + 4);
+    sizeFont.setBold(true);
+    m_lblLabelSize->setFont(sizeFont);
+    outer->addWidget(m_lblLabelSize);
+
+    auto* body = new QHBoxLayout;
+    outer->addLayout(body);
+
+    // Left: the label lines, the pads and the chosen position.
+    auto* left = new QVBoxLayout;
+    body->addLayout(left, 3);
+    auto* linesBox = new QGroupBox(QStringLiteral("Label lines"), central);
+    linesBox->setObjectName(QStringLiteral("frLines"));
+    auto* linesGrid = new QGridLayout(linesBox);
+    for (int i = 0; i < 5; ++i) {
+        QLineEdit* line = makeLineEdit(QString::fromLatin1(kLineNames[i]), linesBox);
+        line->setMinimumWidth(440);
+        m_lines[i] = line;
+        if (i < 4)
+            platform::enterMovesOn(line);
+        QLabel* caption =
+            platform::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
+        caption->setBuddy(line);
+        linesGrid->addWidget(caption, i, 0);
+        linesGrid->addWidget(line, i, 1);
+    }
+    left->addWidget(linesBox);
+    setLineFonts();
+
+    auto* padRow = new QHBoxLayout;
+    m_txtQzLeftPad = makeLineEdit(QStringLiteral("txtQzLeftPad"), central);
+    m_txtQzToppad = makeLineEdit(QStringLiteral("txtQzToppad"), central);
+    for (QLineEdit* pad : {m_txtQzLeftPad, m_txtQzToppad}) {
+        pad->setMaximumWidth(60);
+        pad->setAlignment(Qt::AlignRight);
+    }
+    QLabel* leftPadCaption = platform::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
+    leftPadCaption->setBuddy(m_txtQzLeftPad);
+    QLabel* topPadCaption = platform::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
+    topPadCaption->setBuddy(m_txtQzToppad);
+    padRow->addWidget(leftPadCaption);
+    padRow->addWidget(m_txtQzLeftPad);
+    padRow->addSpacing(16);
+    padRow->addWidget(topPadCaption);
+    padRow->addWidget(m_txtQzToppad);
+    padRow->addSpacing(24);
+    m_lblQzPosition = platform::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
+    QFont positionFont = m_lblQzPosition->font();
+    positionFont.setBold(true);
+    m_lblQzPosition->setFont(positionFont);
+    padRow->addWidget(m_lblQzPosition, 1);
+    left->addLayout(padRow);
+
+    // The six Print buttons share one place; only the current mode's one is shown.
+    auto* printRow = new QHBoxLayout;
+    auto* printPlace = new QGridLayout;
+    for (int mode = 1; mode <= 6; ++mode) {
+        QPushButton* button = makeButton(QString::fromLatin1(kPrintButtonNames[mode - 1]), QStringLiteral("Print"), central);
+        button->setMinimumSize(120, 36);
+        m_printButtons[mode - 1] = button;
+        printPlace->addWidget(button, 0, 0);
+    }
+    // The standard-label and envelope print routine of the home screen is not part of
+    // this program yet.
+    m_printButtons[0]->setEnabled(false);
+    connect(m_printButtons[1], &QPushButton::clicked, this, [this] { printing::cmdWideLabel_Click(m_services, *this); });
+    connect(m_printButtons[2], &QPushButton::clicked, this, [this] { printing::cmdLargeLabel_Click(m_services, *this); });
+    connect(m_printButtons[3], &QPushButton::clicked, this,
+            [this] { printing::cmdLrgRetAddress_Click(m_services, *this); });
+    connect(m_printButtons[4], &QPushButton::clicked, this, [this] { printing::cmdRetAddress_Click(m_services, *this); });
+    connect(m_printButtons[5], &QPushButton::clicked, this,
+            [this] { printing::cmdFileFolderStart_Click(m_services, *this); });
+    printRow->addLayout(printPlace);
+    printRow->addStretch(1);
+    m_cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"), central);
+    m_cmdFindContact->setMinimumHeight(36);
+    connect(m_cmdFindContact, &QPushButton::clicked, this, [this] { cmdFindContact_Click(); });
+    printRow->addWidget(m_cmdFindContact);
+    left->addStretch(1);
+    left->addLayout(printRow);
+
+    // Right: the options.
+    auto* right = new QVBoxLayout;
+    body->addLayout(right, 2);
+
+    m_frQzMediaType = new QGroupBox(QStringLiteral("Media"), central);
+    m_frQzMediaType->setObjectName(QStringLiteral("frQzMediaType"));
+    auto* mediaLayout = new QVBoxLayout(m_frQzMediaType);
+    m_optQzLabel = new platform::OptionButton(QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_frQzMediaType);
+    m_optQzEnvelope = new platform::OptionButton(QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), m_frQzMediaType);
+    platform::OptionButton::group({m_optQzLabel, m_optQzEnvelope});
+    mediaLayout->addWidget(m_optQzLabel);
+    mediaLayout->addWidget(m_optQzEnvelope);
+    connect(m_optQzLabel, &platform::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
+    connect(m_optQzEnvelope, &platform::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
+
+    auto* alignBox = new QGroupBox(QStringLiteral("Alignment"), central);
+    alignBox->setObjectName(QStringLiteral("frAlignment"));
+    auto* alignLayout = new QVBoxLayout(alignBox);
+    m_optQzLeftjust = new platform::OptionButton(QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), alignBox);
+    m_optQzCenter = new platform::OptionButton(QStringLiteral("optQzCenter"), QStringLiteral("Centered"), alignBox);
+    platform::OptionButton::group({m_optQzLeftjust, m_optQzCenter});
+    alignLayout->addWidget(m_optQzLeftjust);
+    alignLayout->addWidget(m_optQzCenter);
+    connect(m_optQzLeftjust, &platform::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
+    connect(m_optQzCenter, &platform::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
+
+    auto* orientBox = new QGroupBox(QStringLiteral("Orientation"), central);
+    orientBox->setObjectName(QStringLiteral("frOrientation"));
+    auto* orientLayout = new QVBoxLayout(orientBox);
+    m_optPortrait = new platform::OptionButton(QStringLiteral("optPortrait"), QStringLiteral("Portrait"), orientBox);
+    m_optLandscape = new platform::OptionButton(QStringLiteral("optLandscape"), QStringLiteral("Landscape"), orientBox);
+    platform::OptionButton::group({m_optPortrait, m_optLandscape});
+    orientLayout->addWidget(m_optPortrait);
+    orientLayout->addWidget(m_optLandscape);
+
+    auto* firstRow = new QHBoxLayout;
+    firstRow->addWidget(m_frQzMediaType);
+    firstRow->addWidget(alignBox);
+    right->addLayout(firstRow);
+
+    auto* labelTextBox = new QGroupBox(QStringLiteral("Label text"), central);
+    labelTextBox->setObjectName(QStringLiteral("frLabelText"));
+    auto* labelTextLayout = new QVBoxLayout(labelTextBox);
+    m_chkLblBold = makeCheckBox(QStringLiteral("chkLblBold"), QStringLiteral("Bold"), labelTextBox);
+    m_chkLblItalic = makeCheckBox(QStringLiteral("chkLblItalic"), QStringLiteral("Italic"), labelTextBox);
+    labelTextLayout->addWidget(m_chkLblBold);
+    labelTextLayout->addWidget(m_chkLblItalic);
+    connect(m_chkLblBold, &QCheckBox::toggled, this, [this] { chkLblBold_Click(); });
+    connect(m_chkLblItalic, &QCheckBox::toggled, this, [this] { chkLblItalic_Click(); });
+
+    auto* secondRow = new QHBoxLayout;
+    secondRow->addWidget(orientBox);
+    secondRow->addWidget(labelTextBox);
+    right->addLayout(secondRow);
+
+    auto* envelopeBox = new QGroupBox(QStringLiteral("Envelope"), central);
+    envelopeBox->setObjectName(QStringLiteral("frEnvelope"));
+    auto* envelopeLayout = new QVBoxLayout(envelopeBox);
+    m_lstEnvSize = new QListWidget(envelopeBox);
+    m_lstEnvSize->setObjectName(QStringLiteral("lstEnvSize"));
+    for (const EnvelopeSize& size : kEnvelopeSizes)
+        m_lstEnvSize->addItem(QString::fromLatin1(size.caption));
+    m_lstEnvSize->setCurrentRow(-1);
+    const int rowHeight = m_lstEnvSize->sizeHintForRow(0);
+    m_lstEnvSize->setFixedHeight(rowHeight * 6 + 2 * m_lstEnvSize->frameWidth() + 4);
+    // A pick is a change of selection: the current row alone also moves when the list
+    // merely gets the focus.
+    connect(m_lstEnvSize, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> picked = m_lstEnvSize->selectedItems();
+        if (!picked.isEmpty())
+            lstEnvSize_Click(m_lstEnvSize->row(picked.first()));
+    });
+    envelopeLayout->addWidget(m_lstEnvSize);
+    auto* envelopeChecks = new QHBoxLayout;
+    m_chkBold = makeCheckBox(QStringLiteral("chkBold"), QStringLiteral("Bold"), envelopeBox);
+    m_chkBold->setToolTip(QStringLiteral("If checked, will print envelope in bold"));
+    m_chkLargeFont = makeCheckBox(QStringLiteral("chkLargeFont"), QStringLiteral("Large Font"), envelopeBox);
+    envelopeChecks->addWidget(m_chkBold);
+    envelopeChecks->addWidget(m_chkLargeFont);
+    envelopeChecks->addStretch(1);
+    envelopeLayout->addLayout(envelopeChecks);
+    connect(m_chkBold, &QCheckBox::toggled, this, [this] { chkBold_Click(); });
+    right->addWidget(envelopeBox);
+    right->addStretch(1);
+
+    // Bottom: the open contact file.
+    auto* fileBox = new QGroupBox(QStringLiteral("Contact file"), central);
+    fileBox->setObjectName(QStringLiteral("frContactFile"));
+    auto* fileGrid = new QGridLayout(fileBox);
+    m_txtFileNam = makeLineEdit(QStringLiteral("txtFileNam"), fileBox);
+    m_txtFileTitle = makeLineEdit(QStringLiteral("txtFileTitle"), fileBox);
+    m_txtFileNam->setReadOnly(true);
+    m_txtFileTitle->setReadOnly(true);
+    QLabel* pathCaption = platform::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
+    pathCaption->setBuddy(m_txtFileNam);
+    QLabel* titleCaption = platform::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
+    titleCaption->setBuddy(m_txtFileTitle);
+    fileGrid->addWidget(pathCaption, 0, 0);
+    fileGrid->addWidget(m_txtFileNam, 0, 1);
+    fileGrid->addWidget(titleCaption, 0, 2);
+    fileGrid->addWidget(m_txtFileTitle, 0, 3);
+    fileGrid->setColumnStretch(1, 3);
+    fileGrid->setColumnStretch(3, 1);
+    outer->addWidget(fileBox);
+}
+
+void MainWindow::setTabOrder()
+{
+    std::vector<QWidget*> order;
+    for (QLineEdit* line : m_lines)
+        order.push_back(line);
+    order.insert(order.end(), {m_optQzLabel, m_optQzEnvelope, m_optQzLeftjust, m_optQzCenter, m_optPortrait,
+                               m_optLandscape, m_chkLblBold, m_chkLblItalic, m_lstEnvSize, m_chkBold, m_chkLargeFont,
+                               m_txtQzLeftPad, m_txtQzToppad});
+    for (QPushButton* button : m_printButtons)
+        order.push_back(button);
+    order.insert(order.end(), {m_cmdFindContact, m_txtFileNam, m_txtFileTitle});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::formLoad()
+{
+    // The home screen.
+    m_state.lngLabelMode = 1;
+    showOnlyPrintButton(1);
+    m_lblLabelSize->setText(platform::labelSizeCaption(1));
+    m_optPortrait->setValue(true);
+    m_optQzLeftjust->setValue(true);
+    m_txtQzLeftPad->setText(QStringLiteral("2"));
+    m_txtQzToppad->setText(QStringLiteral("3"));
+    setReminders(false);
+    for (QAction* command : m_contactCommands)
+        command->setEnabled(false);
+    m_cmdFindContact->setEnabled(false);
+
+    try {
+        const QString folder = m_services.appInfo->dataFolder();
+        // A file standing where the folder belongs is the classic "Path/File access error"
+        // of making a folder, not a path that cannot be found.
+        const QFileInfo folderInfo(folder);
+        if (folderInfo.exists() && !folderInfo.isDir())
+            throw rt::RuntimeError(rt::err::PathFileAccess);
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), ec);
+        if (ec)
+            throw rt::RuntimeError(rt::errorFromErrno(ec.value()));
+
+        const QString path = QDir(folder).filePath(kContactFileName);
+        m_state.contactFile.open(path);
+        m_txtFileNam->setText(path);
+        QString title = QFileInfo(path).fileName();
+        if (title.endsWith(QStringLiteral(".DAT"), Qt::CaseInsensitive))
+            title.chop(4);
+        m_txtFileTitle->setText(title);
+        for (QAction* command : m_contactCommands)
+            command->setEnabled(true);
+        m_cmdFindContact->setEnabled(true);
+
+        bool on = false;
+        if (m_state.contactFile.recordCount() >= 1)
+            on = m_state.contactFile.read(1).BdayReminder == QStringLiteral("1");
+        setReminders(on);
+    } catch (const rt::RuntimeError& error) {
+        m_state.contactFile.close();
+        m_txtFileNam->clear();
+        m_txtFileTitle->clear();
+        for (QAction* command : m_contactCommands)
+            command->setEnabled(false);
+        m_cmdFindContact->setEnabled(false);
+        if (commonErrorBox(error) == platform::Answer::Cancel)
+            forms().unload(FormId::Main);
+    }
+}
+
+void MainWindow::formUnload()
+{
+    m_state.contactFile.close();
+    // Their unload steps see that the program is ending and show no window.
+    for (FormId id : {FormId::About, FormId::ContactInfo, FormId::NewContact, FormId::ViewAll, FormId::Export,
+                      FormId::Import}) {
+        if (forms().isLoaded(id))
+            forms().unload(id);
+    }
+    if (m_services.settings && !isMinimized()) {
+        const QRect place = geometry();
+        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
+        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
+        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
+                                      QString::number(place.width()));
+        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
+                                      QString::number(place.height()));
+    }
+}
+
+platform::Answer MainWindow::commonErrorBox(const rt::RuntimeError& error)
+{
+    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
+                             .arg(error.number())
+                             .arg(error.description());
+    return m_services.messages->messageBox(QStringLiteral("Error"), text, platform::Buttons::RetryCancel,
+                                           platform::Icon::None);
+}
+
+void MainWindow::showOnlyPrintButton(int mode)
+{
+    for (int m = 1; m <= 6; ++m)
+        m_printButtons[m - 1]->setVisible(m == mode);
+}
+
+void MainWindow::chooseLabelStock(int mode)
+{
+    m_state.lngLabelMode = mode;
+    showOnlyPrintButton(mode);
+    m_lblLabelSize->setText(platform::labelSizeCaption(mode));
+    // The return-address commands disable the media options and the label Bold and
+    // Italic boxes and hide the position; a label stock needs them all back.
+    m_optQzLabel->setEnabled(true);
+    m_optQzEnvelope->setEnabled(true);
+    m_optQzLabel->setValue(false);
+    m_optQzEnvelope->setValue(false);
+    m_lblQzPosition->setVisible(true);
+    m_lblQzPosition->clear();
+    m_chkLblBold->setEnabled(true);
+    m_chkLblItalic->setEnabled(true);
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setChecked(false);
+}
+
+void MainWindow::mnuStdLabel_Click()
+{
+    chooseLabelStock(1);
+}
+
+void MainWindow::mnuWideLabel_Click()
+{
+    chooseLabelStock(2);
+}
+
+void MainWindow::mnuLargeLabel_Click()
+{
+    chooseLabelStock(3);
+}
+
+void MainWindow::mnuFileFolder_Click()
+{
+    m_state.lngLabelMode = 6;
+    m_lblLabelSize->setText(platform::labelSizeCaption(6));
+    showOnlyPrintButton(6);
+    m_optQzLabel->setVisible(true);
+    m_optQzEnvelope->setVisible(true);
+    m_optQzLabel->setEnabled(true);
+    m_optQzEnvelope->setEnabled(true);
+    m_optQzLabel->setValue(false);
+    m_optQzEnvelope->setValue(false);
+    m_lblQzPosition->setVisible(true);
+    m_lblQzPosition->clear();
+    m_chkLblBold->setEnabled(true);
+    m_chkLblItalic->setEnabled(true);
+    m_services.messages->messageBox(
+        QStringLiteral("Use only Line 1"),
+        QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
+}
+
+void MainWindow::mnuRetAddress_Click()
+{
+    m_state.lngLabelMode = 5;
+    m_frQzMediaType->setVisible(true);
+    m_optQzLabel->setVisible(true);
+    m_optQzEnvelope->setVisible(true);
+    m_optQzLabel->setEnabled(false);
+    m_optQzEnvelope->setEnabled(false);
+    m_lblQzPosition->setVisible(false);
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setChecked(false);
+    m_chkLblBold->setEnabled(false);
+    m_chkLblItalic->setEnabled(false);
+    for (int mode : {1, 4, 6, 2, 3})
+        m_printButtons[mode - 1]->setVisible(false);
+    printing::cmdRetAddress_Click(m_services, *this);
+}
+
+void MainWindow::mnuLrgRetAddress_Click()
+{
+    m_state.lngLabelMode = 4;
+    m_frQzMediaType->setVisible(true);
+    m_optQzLabel->setVisible(true);
+    m_optQzEnvelope->setVisible(true);
+    m_optQzLabel->setEnabled(false);
+    m_optQzEnvelope->setEnabled(false);
+    m_lblQzPosition->setVisible(false);
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setChecked(false);
+    m_chkLblBold->setEnabled(false);
+    m_chkLblItalic->setEnabled(false);
+    for (int mode : {1, 5, 6, 2, 3})
+        m_printButtons[mode - 1]->setVisible(false);
+    printing::cmdLrgRetAddress_Click(m_services, *this);
+}
+
+void MainWindow::mnuFileExit_Click()
+{
+    forms().unload(FormId::Main);
+}
+
+void MainWindow::optQzLabel_Click()
+{
+    m_optPortrait->setValue(true);
+    m_lblQzPosition->clear();
+
+    const int mode = m_state.lngLabelMode;
+    const int maximum = maxLabelPosition(mode);
+    for (;;) {
+        const QString entry = m_services.messages->inputBox(positionPrompt(mode), kPositionTitle, QStringLiteral("1"));
+        const QString cleaned = cleanPositionEntry(entry);
+        m_vars.strLabelRange = cleaned;
+        if (cleaned.isEmpty())
+            return;  // Cancel or nothing entered: no position chosen
+        if (lastTwoValue(cleaned) > maximum) {
+            m_services.messages->beep();
+            m_services.messages->messageBox(QStringLiteral("Maximum is %1").arg(maximum),
+                                            QStringLiteral("Label position cannot exceed %1").arg(maximum));
+            continue;
+        }
+        const std::optional<LabelRangeSplit> split = splitLabelRange(cleaned);
+        if (!split) {
+            // Anything but a position or a start-dash-end range would make the print
+            // commands fail on it later; ask again instead.
+            m_services.messages->beep();
+            m_services.messages->messageBox(QStringLiteral("Incorrect entry"),
+                                            QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
+                                            platform::Buttons::Ok, platform::Icon::Exclamation);
+            continue;
+        }
+        m_vars.strStartPos = split->startPos;
+        if (!split->endPos.isEmpty())
+            m_vars.strEndPos = split->endPos;
+        m_vars.intLabelCount = split->count;
+
+        // The standard sheet's pads are its print command's business; the prompt writes
+        // those of the stocks whose position tables it shares with their print commands.
+        std::optional<printing::StockTables::Sheet> sheet;
+        if (mode == 2)
+            sheet = printing::StockTables::Sheet::Wide;
+        else if (mode == 3)
+            sheet = printing::StockTables::Sheet::Large;
+        else if (mode == 6)
+            sheet = printing::StockTables::Sheet::FileFolder;
+        if (sheet) {
+            const bool family =
+                m_services.printer && printing::PrinterFamily::shiftsColumns(m_services.printer->deviceName());
+            const std::optional<printing::LabelPads> pads =
+                printing::StockTables::pads(*sheet, rt::val(split->startPos), m_chkLblBold->isChecked(), family);
+            if (pads) {
+                m_txtQzLeftPad->setText(pads->left);
+                m_txtQzToppad->setText(pads->top);
+            }
+        }
+        m_lblQzPosition->setText(QStringLiteral("Label Position ") + m_vars.strLabelRange);
+        m_lblQzPosition->setVisible(true);
+        return;
+    }
+}
+
+void MainWindow::optQzEnvelope_Click()
+{
+    m_optLandscape->setValue(true);
+    m_lblQzPosition->clear();
+    m_chkBold->setVisible(true);
+}
+
+void MainWindow::setLineAlignment(Qt::Alignment alignment)
+{
+    for (QLineEdit* line : m_lines)
+        line->setAlignment(alignment);
+}
+
+void MainWindow::optQzLeftjust_Click()
+{
+    setLineAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lines[0]->setFocus();
+}
+
+void MainWindow::optQzCenter_Click()
+{
+    setLineAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_lines[0]->setFocus();
+}
+
+void MainWindow::focusPrintButtonOfMode()
+{
+    const int mode = m_state.lngLabelMode;
+    if (mode == 1 || mode == 2 || mode == 3 || mode == 6)
+        m_printButtons[mode - 1]->setFocus();
+}
+
+void MainWindow::chkBold_Click()
+{
+    focusPrintButtonOfMode();
+}
+
+void MainWindow::setLineFonts()
+{
+    for (QLineEdit* line : m_lines) {
+        QFont font = line->font();
+        font.setPointSize(m_chkLblBold && m_chkLblBold->isChecked() ? 14 : 12);
+        font.setItalic(m_chkLblItalic && m_chkLblItalic->isChecked());
+        line->setFont(font);
+    }
+}
+
+void MainWindow::chkLblBold_Click()
+{
+    if (m_optQzLabel->value())
+        focusPrintButtonOfMode();
+    m_lines[0]->setFocus();
+    setLineFonts();
+}
+
+void MainWindow::chkLblItalic_Click()
+{
+    if (m_optQzLabel->value())
+        focusPrintButtonOfMode();
+    m_lines[0]->setFocus();
+    setLineFonts();
+}
+
+void MainWindow::lstEnvSize_Click(int row)
+{
+    if (row < 0 || row >= 6)
+        return;
+    const EnvelopeSize& size = kEnvelopeSizes[row];
+    m_vars.strEnvSize = QString::number(row + 1);
+    m_txtQzLeftPad->setText(QString::fromLatin1(size.leftPad));
+    m_txtQzToppad->setText(QString::fromLatin1(size.topPad));
+}
+
+void MainWindow::setReminders(bool on)
+{
+    m_mnuFileBdayOn->setEnabled(!on);
+    m_mnuFileBdayOff->setEnabled(on);
+}
+
+bool MainWindow::remindersOn() const
+{
+    return !m_mnuFileBdayOn->isEnabled();
+}
+
+void MainWindow::mnuFileBdayOn_Click()
+{
+    setReminders(true);
+}
+
+void MainWindow::mnuFileBdayOff_Click()
+{
+    setReminders(false);
+}
+
+void MainWindow::showContactInfo()
+{
+    hideForm();
+    forms().get(FormId::ContactInfo).showForm();
+}
+
+void MainWindow::cmdFindContact_Click()
+{
+    showContactInfo();
+    if (forms().isLoaded(FormId::ContactInfo)) {
+        if (auto* find = forms().get(FormId::ContactInfo).findChild<QWidget*>(QStringLiteral("cboFindContact")))
+            find->setFocus();
+    }
+}
+
+void MainWindow::mnuEdit_Click()
+{
+    showContactInfo();
+}
+
+void MainWindow::mnuFind_Click()
+{
+    showContactInfo();
+}
+
+void MainWindow::mnuDelete_Click()
+{
+    showContactInfo();
+}
+
+void MainWindow::mnuViewOne_Click()
+{
+    showContactInfo();
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    platform::Form& about = forms().get(FormId::About);
+    // Over the calling window, which stays as it is.
+    const QRect over = frameGeometry();
+    about.adjustSize();
+    about.move(over.center() - QPoint(about.width() / 2, about.height() / 2));
+    about.showForm();
+}
+
+QObject* MainWindow::controlObject(const QString& name) const
+{
+    QObject* found = findChild<QObject*>(name);
+    if (!found)
+        unknownControl(name);
+    return found;
+}
+
+QString MainWindow::text(const QString& control) const
+{
+    QObject* object = controlObject(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(object))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        return button->text();
+    if (auto* action = qobject_cast<QAction*>(object))
+        return action->text();
+    if (auto* box = qobject_cast<QGroupBox*>(object))
+        return box->title();
+    if (auto* list = qobject_cast<QListWidget*>(object)) {
+        const QList<QListWidgetItem*> picked = list->selectedItems();
+        return picked.isEmpty() ? QString() : picked.first()->text();
+    }
+    unknownControl(control);
+}
+
+void MainWindow::setText(const QString& control, const QString& text)
+{
+    QObject* object = controlObject(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(object))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setText(text);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(text);
+    else if (auto* box = qobject_cast<QGroupBox*>(object))
+        box->setTitle(text);
+    else
+        unknownControl(control);
+}
+
+int MainWindow::value(const QString& control) const
+{
+    QObject* object = controlObject(control);
+    if (auto* option = qobject_cast<platform::OptionButton*>(object))
+        return option->value() ? 1 : 0;
+    if (auto* box = qobject_cast<QCheckBox*>(object))
+        return box->isChecked() ? 1 : 0;
+    if (auto* list = qobject_cast<QListWidget*>(object)) {
+        const QList<QListWidgetItem*> picked = list->selectedItems();
+        return picked.isEmpty() ? -1 : list->row(picked.first());
+    }
+    unknownControl(control);
+}
+
+void MainWindow::setValue(const QString& control, int value)
+{
+    QObject* object = controlObject(control);
+    if (auto* option = qobject_cast<platform::OptionButton*>(object))
+        option->setValue(value != 0);
+    else if (auto* box = qobject_cast<QCheckBox*>(object))
+        box->setChecked(value == 1);
+    else if (auto* list = qobject_cast<QListWidget*>(object))
+        list->setCurrentRow(value);
+    else
+        unknownControl(control);
+}
+
+bool MainWindow::isVisible(const QString& control) const
+{
+    QObject* object = controlObject(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        return !widget->isHidden();
+    if (auto* action = qobject_cast<QAction*>(object))
+        return action->isVisible();
+    unknownControl(control);
+}
+
+void MainWindow::setVisible(const QString& control, bool visible)
+{
+    QObject* object = controlObject(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setVisible(visible);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setVisible(visible);
+    else
+        unknownControl(control);
+}
+
+bool MainWindow::isEnabled(const QString& control) const
+{
+    QObject* object = controlObject(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        return widget->isEnabled();
+    if (auto* action = qobject_cast<QAction*>(object))
+        return action->isEnabled();
+    unknownControl(control);
+}
+
+void MainWindow::setEnabled(const QString& control, bool enabled)
+{
+    QObject* object = controlObject(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setEnabled(enabled);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setEnabled(enabled);
+    else
+        unknownControl(control);
+}
+
+void MainWindow::setFocus(const QString& control)
+{
+    QObject* object = controlObject(control);
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setFocus();
+    else
+        unknownControl(control);
+}
+
+}  // namespace app

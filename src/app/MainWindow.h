@@ -1,0 +1,143 @@
+#pragma once
+
+#include "contacts/AppState.h"
+#include "platform/Form.h"
+#include "platform/Messages.h"
+#include "platform/PrintDialog.h"
+#include "platform/Services.h"
+#include "printing/LabelWorkspace.h"
+
+#include <QString>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace platform {
+class OptionButton;
+}
+
+namespace rt {
+class RuntimeError;
+}
+
+namespace app {
+
+// The main window frmQuorvel: the five label lines, the label modes and their options,
+// the label position prompt, the envelope sizes, birthday reminders, the way to the
+// contact window, start-up and shutdown. The print commands reach its label state
+// through LabelWorkspace.
+class MainWindow : public platform::Form, public printing::LabelWorkspace {
+    Q_OBJECT
+public:
+    MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // LabelWorkspace: controls by objectName. An unknown name is a programming error
+    // (std::logic_error).
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    int value(const QString& control) const override;
+    void setValue(const QString& control, int value) override;
+    bool isVisible(const QString& control) const override;
+    void setVisible(const QString& control, bool visible) override;
+    bool isEnabled(const QString& control) const override;
+    void setEnabled(const QString& control, bool enabled) override;
+    void setFocus(const QString& control) override;
+    printing::LabelVars& vars() override { return m_vars; }
+    platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
+
+    // Birthday reminders are on while "Enable Birthday Reminders" is disabled.
+    bool remindersOn() const;
+
+    using QMainWindow::isVisible;
+    using QMainWindow::setVisible;
+    using QMainWindow::isEnabled;
+    using QMainWindow::setEnabled;
+    using QMainWindow::setFocus;
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void setTabOrder();
+    QObject* controlObject(const QString& name) const;
+
+    // Commands and control handlers.
+    void mnuStdLabel_Click();
+    void mnuWideLabel_Click();
+    void mnuLargeLabel_Click();
+    void mnuFileFolder_Click();
+    void mnuRetAddress_Click();
+    void mnuLrgRetAddress_Click();
+    void mnuFileBdayOn_Click();
+    void mnuFileBdayOff_Click();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void cmdFindContact_Click();
+    void mnuEdit_Click();
+    void mnuFind_Click();
+    void mnuDelete_Click();
+    void mnuViewOne_Click();
+    void optQzLabel_Click();
+    void optQzEnvelope_Click();
+    void optQzLeftjust_Click();
+    void optQzCenter_Click();
+    void chkBold_Click();
+    void chkLblBold_Click();
+    void chkLblItalic_Click();
+    void lstEnvSize_Click(int row);
+
+    // The screen of a label stock chosen from the File menu (standard, wide, large).
+    void chooseLabelStock(int mode);
+    void showOnlyPrintButton(int mode);
+    void focusPrintButtonOfMode();
+    void setLineFonts();
+    void setLineAlignment(Qt::Alignment alignment);
+    void setReminders(bool on);
+    void showContactInfo();
+    // The common error box of the main window; returns the answer.
+    platform::Answer commonErrorBox(const rt::RuntimeError& error);
+
+    const platform::Services& m_services;
+    contacts::AppState& m_state;
+    printing::LabelVars m_vars;
+    std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
+
+    QLineEdit* m_lines[5] = {};
+    QLineEdit* m_txtQzLeftPad = nullptr;
+    QLineEdit* m_txtQzToppad = nullptr;
+    QLineEdit* m_txtFileNam = nullptr;
+    QLineEdit* m_txtFileTitle = nullptr;
+    QLabel* m_lblLabelSize = nullptr;
+    QLabel* m_lblQzPosition = nullptr;
+    QPushButton* m_printButtons[6] = {};  // by label mode 1 to 6
+    QPushButton* m_cmdFindContact = nullptr;
+    QGroupBox* m_frQzMediaType = nullptr;
+    platform::OptionButton* m_optQzLabel = nullptr;
+    platform::OptionButton* m_optQzEnvelope = nullptr;
+    platform::OptionButton* m_optQzLeftjust = nullptr;
+    platform::OptionButton* m_optQzCenter = nullptr;
+    platform::OptionButton* m_optPortrait = nullptr;
+    platform::OptionButton* m_optLandscape = nullptr;
+    QCheckBox* m_chkLblBold = nullptr;
+    QCheckBox* m_chkLblItalic = nullptr;
+    QCheckBox* m_chkBold = nullptr;
+    QCheckBox* m_chkLargeFont = nullptr;
+    QListWidget* m_lstEnvSize = nullptr;
+
+    QAction* m_mnuFileBdayOn = nullptr;
+    QAction* m_mnuFileBdayOff = nullptr;
+    QAction* m_contactCommands[4] = {};  // Edit, Find, Delete, One Contact
+};
+
+}  // namespace app

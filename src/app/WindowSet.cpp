@@ -1,0 +1,95 @@
+#include "app/WindowSet.h"
+
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
+#include "contacts/ui/ContactInfoWindow.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+namespace app {
+
+WindowSet::WindowSet(const platform::Services& services, contacts::AppState& state)
+    : m_services(services), m_state(state)
+{
+}
+
+WindowSet::~WindowSet()
+{
+    // Windows are destroyed without their unload steps: the program is gone by now.
+    m_ending = true;
+    m_forms.clear();
+}
+
+std::unique_ptr<platform::Form> WindowSet::create(platform::FormId id)
+{
+    using platform::FormId;
+    switch (id) {
+    case FormId::Main:
+        return std::make_unique<MainWindow>(*this, m_services, m_state);
+    case FormId::About:
+        return std::make_unique<AboutWindow>(*this, m_services, m_state);
+    case FormId::ContactInfo:
+        return std::make_unique<contacts::ContactInfoWindow>(*this, m_services, m_state);
+    case FormId::NewContact:
+    case FormId::ViewAll:
+    case FormId::Export:
+    case FormId::Import:
+        break;
+    }
+    throw std::logic_error("WindowSet: this window is not part of the program");
+}
+
+platform::Form& WindowSet::get(platform::FormId id)
+{
+    auto it = m_forms.find(id);
+    if (it != m_forms.end())
+        return *it->second;
+    // Registered before its load step runs, so that the step (and anything it calls)
+    // finds the window loaded instead of building a second one.
+    platform::Form& form = *m_forms.emplace(id, create(id)).first->second;
+    form.load();
+    return form;
+}
+
+bool WindowSet::isLoaded(platform::FormId id) const
+{
+    return m_forms.count(id) != 0;
+}
+
+void WindowSet::unload(platform::FormId id)
+{
+    auto it = m_forms.find(id);
+    if (it == m_forms.end())
+        return;
+    if (id == platform::FormId::Main)
+        beginEnding();
+    platform::Form* form = it->second.get();
+    if (!form->runUnload())
+        return;
+    // The unload step may have unloaded other windows; look the window up again.
+    it = m_forms.find(id);
+    if (it == m_forms.end())
+        return;
+    std::unique_ptr<platform::Form> gone = std::move(it->second);
+    m_forms.erase(it);
+    gone->hide();
+    // The unload often runs inside one of the window's own handlers (its OK button, its
+    // close box), so the window is destroyed once that handler has returned.
+    gone.release()->deleteLater();
+
+    if (id == platform::FormId::Main) {
+        markEnded();
+        QCoreApplication::quit();
+    }
+}
+
+void WindowSet::start()
+{
+    platform::Form& main = get(platform::FormId::Main);
+    // Cancel in the start-up error box has ended the program already.
+    if (!m_ended)
+        main.showForm();
+}
+
+}  // namespace app

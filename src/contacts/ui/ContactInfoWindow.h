@@ -1,0 +1,137 @@
+#pragma once
+
+#include "contacts/AppState.h"
+#include "contacts/ContactRecord.h"
+#include "platform/Form.h"
+#include "platform/Services.h"
+
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class EditMenu;
+class PrintDialog;
+class SortedComboBox;
+}
+
+namespace rt {
+class RuntimeError;
+}
+
+namespace contacts {
+
+// The Contact Information window (frmEdDelViewContact): shows one contact of the open
+// contact file at a time, finds it by name, browses the file, saves edits in place,
+// deletes, prints a details page and hands the address to the main window's label lines.
+class ContactInfoWindow : public platform::Form {
+    Q_OBJECT
+public:
+    ContactInfoWindow(platform::Forms& forms, const platform::Services& services,
+                      contacts::AppState& state, QWidget* parent = nullptr);
+    ~ContactInfoWindow() override;
+
+    // The find-list text of a record: first name, middle initial and last name, each
+    // trimmed, with one blank between them (two when the initial is blank).
+    static QString findListText(const ContactRecord& record);
+
+    // Fills the find list with records 1 to count of the open contact file, each at its
+    // sorted place with its record number attached. Does not clear the list first.
+    void fillFindList(qint32 count);
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void setTabOrder();
+
+    void cboFindContact_Click(int index);
+    void cmdFirst_Click();
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdLast_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cmdPrintLabel_Click();
+    void cmdCancel_Click();
+    void cmdPeopleFind_Click();
+    void cmdZipFinder_Click();
+    void cmdStateAbb_Click();
+    void mnuEDVPrint_Click();
+    void mnuEDVManual_Click();
+    void mnuEDVAbout_Click();
+    void txtACCompany_Change();
+
+    // The browsing buttons: show record n, refill the find list, make n current.
+    void browseTo(qint32 n, qint32 count);
+    void showRecord(const ContactRecord& record, qint32 n);
+    void setContactControlsEnabled(bool enabled);
+    void addFindItems(std::vector<std::pair<QString, qint32>>& items);
+
+    // Save's checks: each returns false after refusing (message shown, focus moved).
+    bool checkBirthdate(const QString& birthdate);
+    bool checkAndCleanBoxes();
+    void refuse(QLineEdit* box, const QString& title, const QString& message);
+
+    void printDetailsPage(const std::vector<QString>& values);
+    void printSelection();
+
+    // The common error box; true when the user chose Cancel.
+    bool commonErrorCancelled(const rt::RuntimeError& error);
+    // Cancel in a command's error box: the window closes and the main window comes back.
+    void closeAfterCancel();
+
+    platform::Form& mainWindow();
+    QString documentPath(const QString& fileName) const;
+
+    const platform::Services& m_services;
+    contacts::AppState& m_state;
+    std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
+
+    platform::SortedComboBox* m_cboFindContact = nullptr;
+    QLineEdit* m_txtRN = nullptr;
+    QLineEdit* m_txtACFName = nullptr;
+    QLineEdit* m_txtACMiddleInit = nullptr;
+    QLineEdit* m_txtACLName = nullptr;
+    QLineEdit* m_txtACFStreet = nullptr;
+    QLineEdit* m_txtACSStreet = nullptr;
+    QLineEdit* m_txtACCity = nullptr;
+    QLineEdit* m_txtACState = nullptr;
+    QLineEdit* m_txtACZip = nullptr;
+    QLineEdit* m_txtACCountry = nullptr;
+    QLineEdit* m_txtACHPhone = nullptr;
+    QLineEdit* m_txtACCPhone = nullptr;
+    QLineEdit* m_txtACWPhone = nullptr;
+    QLineEdit* m_txtACEmail = nullptr;
+    QLineEdit* m_txtACBirthdate = nullptr;
+    QLineEdit* m_txtACCategory = nullptr;
+    QLineEdit* m_txtACNotes = nullptr;
+    QLineEdit* m_txtACCompany = nullptr;
+    std::vector<QLineEdit*> m_contactBoxes;  // the 17, txtACFName to txtACCompany
+    QCheckBox* m_chkCompanyInclude = nullptr;
+    QLabel* m_lblACCompOnLabel = nullptr;
+    QPushButton* m_cmdFirst = nullptr;
+    QPushButton* m_cmdPrevious = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdLast = nullptr;
+    QPushButton* m_cmdSave = nullptr;
+    QPushButton* m_cmdDelete = nullptr;
+    QPushButton* m_cmdPrintLabel = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+    QPushButton* m_cmdPeopleFind = nullptr;
+    QPushButton* m_cmdZipFinder = nullptr;
+    QPushButton* m_cmdStateAbb = nullptr;
+    platform::EditMenu* m_editMenu = nullptr;
+};
+
+}  // namespace contacts

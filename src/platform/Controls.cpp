@@ -1,0 +1,438 @@
+#include "platform/Controls.h"
+
+#include "runtime/RuntimeError.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 has no other lower-case letters than these; every other character keeps its
+// case, so the comparison agrees with the upper-casing of the record files' code page.
+char16_t ansiUpper(char16_t c)
+{
+    if (c < 0x80) {
+        if (c >= u'a' && c <= u'z')
+            return c - 0x20;
+        return c;
+    }
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return c - 0x20;
+    switch (c) {
+    case 0x0161: return 0x0160;  // s caron
+    case 0x0153: return 0x0152;  // oe
+    case 0x017E: return 0x017D;  // z caron
+    case 0x00FF: return 0x0178;  // y diaeresis
+    default: return c;
+    }
+}
+
+// Raised for an item index that a classic list would refuse.
+[[noreturn]] void badIndex()
+{
+    throw rt::RuntimeError(381, QStringLiteral("Invalid property array index"));
+}
+
+// Index at which `text` goes among `count` items whose texts `textAt` gives: after every
+// item that sorts before it or equal to it.
+template <class TextAt>
+int sortedPlace(int count, const QString& text, TextAt textAt)
+{
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (compareListText(textAt(mid), text) <= 0)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+
+// A list line that keeps its text at hand for the binary search of the sorted insert (the
+// item's own data sits behind a QVariant).
+class SortedListItem : public QListWidgetItem {
+public:
+    static constexpr int Type = QListWidgetItem::UserType + 0x5142;
+
+    SortedListItem(const QString& text, qint32 number) : QListWidgetItem(text, nullptr, Type), m_text(text)
+    {
+        QListWidgetItem::setData(Qt::UserRole, QVariant(number));
+    }
+
+    QListWidgetItem* clone() const override { return new SortedListItem(*this); }
+
+    void setData(int role, const QVariant& value) override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            m_text = value.toString();
+        QListWidgetItem::setData(role, value);
+    }
+
+    static QString textOf(const QListWidgetItem* item)
+    {
+        if (item->type() == Type)
+            return static_cast<const SortedListItem*>(item)->m_text;
+        return item->text();
+    }
+
+private:
+    QString m_text;
+};
+
+// Draws a list line with its TAB characters expanded to the list's tab stops.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    explicit TabStopDelegate(SortedListBox* list) : QStyledItemDelegate(list), m_list(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        textRect.adjust(margin, 0, -margin, 0);
+
+        QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
+        textOption.setWrapMode(QTextOption::NoWrap);
+        const double unit = QFontMetricsF(opt.font).averageCharWidth() / 4.0;
+        const std::vector<int>& stops = m_list->tabStops();
+        if (stops.empty()) {
+            textOption.setTabStopDistance(32 * unit);
+        } else {
+            QList<QTextOption::Tab> tabs;
+            for (int stop : stops)
+                tabs.append(QTextOption::Tab(stop * unit, QTextOption::LeftTab));
+            textOption.setTabs(tabs);
+        }
+
+        painter->save();
+        painter->setClipRect(textRect);
+        painter->setFont(opt.font);
+        const bool selected = opt.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group = (opt.state & QStyle::State_Enabled)
+                                               ? ((opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                     : QPalette::Inactive)
+                                               : QPalette::Disabled;
+        painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRectF(textRect), text, textOption);
+        painter->restore();
+    }
+
+private:
+    SortedListBox* m_list;
+};
+
+// Swallows Enter and posts the Tab that moves the focus on.
+class EnterMovesOnFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            auto* field = qobject_cast<QWidget*>(watched);
+            QPointer<QWidget> window = field ? field->window() : nullptr;
+            QMetaObject::invokeMethod(
+                qApp,
+                [window] {
+                    // Sent to the window itself, the Tab moves on from the control that has
+                    // the focus then and is never typed into a box that takes tabs.
+                    if (!window)
+                        return;
+                    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+                    QCoreApplication::sendEvent(window, &press);
+                },
+                Qt::QueuedConnection);
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+// The combo's items: texts and numbers stored in the order they came, and the sorted order
+// as a list of 4-byte positions, so that an insert moves as little memory as it can.
+class SortedComboBox::ItemModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const QString& text(int row) const { return m_items[m_order[row]].text; }
+
+    void insert(int row, const QString& text, qint32 number)
+    {
+        beginInsertRows(QModelIndex(), row, row);
+        m_order.insert(m_order.begin() + row, store(text, number));
+        endInsertRows();
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_order.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return QVariant();
+        const Item& item = m_items[m_order[index.row()]];
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return item.text;
+        case Qt::UserRole: return item.number;
+        default: return QVariant();
+        }
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return false;
+        Item& item = m_items[m_order[index.row()]];
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: item.text = value.toString(); break;
+        case Qt::UserRole: item.number = value.toInt(); break;
+        default: return false;
+        }
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        if (!index.isValid())
+            return Qt::NoItemFlags;
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    }
+
+    bool insertRows(int row, int count, const QModelIndex& parent) override
+    {
+        if (parent.isValid() || row < 0 || row > rowCount() || count < 1)
+            return false;
+        beginInsertRows(QModelIndex(), row, row + count - 1);
+        std::vector<quint32> added;
+        added.reserve(count);
+        for (int i = 0; i < count; ++i)
+            added.push_back(store(QString(), 0));
+        m_order.insert(m_order.begin() + row, added.begin(), added.end());
+        endInsertRows();
+        return true;
+    }
+
+    bool removeRows(int row, int count, const QModelIndex& parent) override
+    {
+        if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+            return false;
+        beginRemoveRows(QModelIndex(), row, row + count - 1);
+        if (count == rowCount()) {
+            m_order.clear();
+            m_items.clear();
+            m_free.clear();
+        } else {
+            for (int i = row; i < row + count; ++i) {
+                m_items[m_order[i]] = Item();
+                m_free.push_back(m_order[i]);
+            }
+            m_order.erase(m_order.begin() + row, m_order.begin() + row + count);
+        }
+        endRemoveRows();
+        return true;
+    }
+
+private:
+    struct Item {
+        QString text;
+        qint32 number = 0;
+    };
+
+    quint32 store(const QString& text, qint32 number)
+    {
+        if (!m_free.empty()) {
+            const quint32 slot = m_free.back();
+            m_free.pop_back();
+            m_items[slot] = Item{text, number};
+            return slot;
+        }
+        m_items.push_back(Item{text, number});
+        return static_cast<quint32>(m_items.size() - 1);
+    }
+
+    std::vector<Item> m_items;
+    std::vector<quint32> m_order;  // row -> place in m_items
+    std::vector<quint32> m_free;   // places of removed items, for reuse
+};
+
+int compareListText(const QString& a, const QString& b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar* pa = a.constData();
+    const QChar* pb = b.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ca = ansiUpper(pa[i].unicode());
+        const char16_t cb = ansiUpper(pb[i].unicode());
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+OptionButton::OptionButton(const QString& objectName, const QString& caption, QWidget* parent)
+    : QRadioButton(caption, parent)
+{
+    setObjectName(objectName);
+    setAutoExclusive(false);
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (!on)
+            return;
+        for (OptionButton* partner : m_partners)
+            partner->setChecked(false);
+        emit chosen();
+    });
+}
+
+void OptionButton::setValue(bool chosen)
+{
+    setChecked(chosen);
+}
+
+void OptionButton::group(std::initializer_list<OptionButton*> buttons)
+{
+    for (OptionButton* button : buttons) {
+        button->m_partners.clear();
+        for (OptionButton* other : buttons) {
+            if (other != button)
+                button->m_partners.push_back(other);
+        }
+    }
+}
+
+void OptionButton::nextCheckState()
+{
+    if (!isChecked())
+        setChecked(true);
+}
+
+SortedComboBox::SortedComboBox(const QString& objectName, QWidget* parent)
+    : QComboBox(parent), m_items(new ItemModel(this))
+{
+    setObjectName(objectName);
+    setModel(m_items);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+int SortedComboBox::addSortedItem(const QString& text, qint32 itemData)
+{
+    const int before = currentIndex();
+    const QString editText = isEditable() ? currentText() : QString();
+    // Adding runs none of the combo's handlers, as in a classic combo.
+    const QSignalBlocker blockCombo(this);
+    int place = 0;
+    if (model() == m_items) {
+        place = sortedPlace(count(), text, [this](int i) -> const QString& { return m_items->text(i); });
+        m_items->insert(place, text, itemData);
+    } else {
+        place = sortedPlace(count(), text, [this](int i) { return itemText(i); });
+        insertItem(place, text, QVariant(itemData));
+    }
+    // Qt makes the first item of an empty combo the current one; a classic combo keeps
+    // showing what it showed.
+    if (before < 0 && currentIndex() >= 0) {
+        const QSignalBlocker blockEdit(lineEdit());
+        setCurrentIndex(-1);
+        if (isEditable())
+            setEditText(editText);
+    }
+    return place;
+}
+
+qint32 SortedComboBox::itemNumber(int index) const
+{
+    if (index < 0 || index >= count())
+        badIndex();
+    return itemData(index, Qt::UserRole).toInt();
+}
+
+SortedListBox::SortedListBox(const QString& objectName, QWidget* parent) : QListWidget(parent)
+{
+    setObjectName(objectName);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformItemSizes(true);
+    setItemDelegate(new TabStopDelegate(this));
+}
+
+int SortedListBox::addSortedItem(const QString& text, qint32 itemData)
+{
+    const int place = sortedPlace(count(), text, [this](int i) { return SortedListItem::textOf(item(i)); });
+    insertItem(place, new SortedListItem(text, itemData));
+    return place;
+}
+
+qint32 SortedListBox::itemNumber(int index) const
+{
+    if (index < 0 || index >= count())
+        badIndex();
+    return item(index)->data(Qt::UserRole).toInt();
+}
+
+void SortedListBox::setTabStops(const std::vector<int>& stops)
+{
+    m_tabStops = stops;
+    viewport()->update();
+}
+
+std::vector<int> SortedListBox::selectedRows() const
+{
+    std::vector<int> rows;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    rows.reserve(selected.size());
+    for (const QModelIndex& index : selected)
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void enterMovesOn(QWidget* field)
+{
+    field->installEventFilter(new EnterMovesOnFilter(field));
+}
+
+QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    return label;
+}
+
+}  // namespace platform

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+namespace platform {
+
+class Clipboard;
+
+// The text box of a window that has the focus there (the control the Edit commands work
+// on), or nullptr when the focus is elsewhere or nowhere.
+QLineEdit* focusedTextBox(const QWidget* window);
+
+// The Edit commands on the focused text box's selected text, through the clipboard service.
+// Each returns false, touching nothing, when the focus is not on a text box.
+bool copySelection(const QWidget* window, Clipboard& clipboard);
+bool cutSelection(const QWidget* window, Clipboard& clipboard);
+bool pasteSelection(const QWidget* window, Clipboard& clipboard);
+
+// A window's Edit menu: "Cut", "Copy", "Paste" with Ctrl+X, Ctrl+C, Ctrl+V, working on the
+// focused text box's selected text. Opening the menu enables Cut and Copy only while text
+// is selected; between two openings the shortcuts act on the state last set (before the
+// first opening both are enabled). Paste is never disabled.
+//
+// The window's text boxes would otherwise take these keys themselves and go to the
+// system clipboard behind the service's back: create the menu after the boxes exist (it
+// watches every QLineEdit of the window then) and hand it later ones with watch().
+class EditMenu : public QObject {
+    Q_OBJECT
+public:
+    struct Names {
+        QString menu;   // e.g. "mnuEDVEdit"
+        QString cut;
+        QString copy;
+        QString paste;
+    };
+    // What Cut, Copy and Paste do while the focus is not on a text box. Without them the
+    // commands do nothing there and the menu disables Cut and Copy there.
+    struct OtherTarget {
+        std::function<void()> cut;
+        std::function<void()> copy;
+        std::function<void()> paste;
+    };
+
+    EditMenu(QMainWindow* window, Clipboard& clipboard, const Names& names);
+
+    QMenu* menu() const { return m_menu; }
+    QAction* cutAction() const { return m_cut; }
+    QAction* copyAction() const { return m_copy; }
+    QAction* pasteAction() const { return m_paste; }
+
+    void setOtherTarget(OtherTarget target) { m_other = std::move(target); }
+    void watch(QLineEdit* box);
+
+    // The enabling step run when the menu opens.
+    void updateEnabled();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cut();
+    void copy();
+    void paste();
+
+    QMainWindow* m_window;
+    Clipboard& m_clipboard;
+    QMenu* m_menu = nullptr;
+    QAction* m_cut = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_paste = nullptr;
+    OtherTarget m_other;
+};
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+#include "platform/qt/QtMessages.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+// The first button of the set is the default one, as in the classic boxes.
+QMessageBox::StandardButton firstButton(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::RetryCancel: return QMessageBox::Retry;
+    case Buttons::YesNoCancel:
+    case Buttons::YesNo: return QMessageBox::Yes;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon messageIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::None: return QMessageBox::NoIcon;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box closed without a button (Escape or the close box) gives the answer Windows gives.
+Answer closedAnswer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+}  // namespace
+
+Answer QtMessages::messageBox(const QString& title, const QString& text, Buttons buttons, Icon icon)
+{
+    QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(firstButton(buttons));
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return closedAnswer(buttons);
+    }
+}
+
+QString QtMessages::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+void QtMessages::beep()
+{
+    QApplication::beep();
+}
+
+}  // namespace platform

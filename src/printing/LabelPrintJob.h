@@ -1,0 +1,64 @@
+#pragma once
+
+#include "margins/MarginFile.h"
+#include "printing/PrintJob.h"
+#include "printing/StockTables.h"
+
+#include <QStringList>
+#include <cstdint>
+
+namespace printing {
+
+// What sets one label stock apart from another in the print-by-position routine.
+struct LabelStock {
+    StockTables::Sheet sheet;
+    double fontSize;           // set before the print dialog and for portrait printing
+    double landscapeFontSize;  // landscape printing
+    int linesPerLabel;         // label lines printed on each label (5, or line 1 alone)
+    int centreHalfWidth;       // half-width of a centred label line, in columns
+    int centreBoldShift;       // tab column of a centred line, Bold ticked, from the pad
+    int centrePlainShift;      // the same, Bold not ticked
+
+    static const LabelStock& wide();
+    static const LabelStock& large();
+    static const LabelStock& fileFolder();
+};
+
+// The Print command of the sheets printed by label position (and of one envelope in their
+// modes): margin records, checks, range split, first pads, print dialog, then one document
+// per copy that walks the range label by label, going back to the top of the page for each.
+class LabelPrintJob : public PrintJob {
+public:
+    LabelPrintJob(const platform::Services& services, LabelWorkspace& ws, const LabelStock& stock);
+
+protected:
+    void body() override;
+
+    // The check of the typed lines; true when it refused (its box has been shown).
+    virtual bool refuseLines();
+    // Right before a label's text line is printed.
+    virtual void beforeTextLine(bool centred, bool envelope);
+    // After the print dialog closed.
+    virtual void afterPrintDialog() {}
+    // After the envelope's lines, before the document ends.
+    virtual void envelopePrinted() {}
+
+    QStringList typedLines() const;
+
+private:
+    bool refuseOptions();
+    bool splitRange();
+    void lookUpPosition();
+    void printOne();
+    void setUpFont(bool envelope, bool label);
+    void computePlace(const margins::MarginAdjust& adjust);
+    void printLabelLines(bool envelope, bool label);
+
+    const LabelStock& m_stock;
+    margins::MarginAdjust m_labelAdjust;
+    margins::MarginAdjust m_envelopeAdjust;
+    std::int16_t m_printCol = 0;
+    std::int16_t m_printRows = 0;
+};
+
+}  // namespace printing

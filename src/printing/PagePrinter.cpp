@@ -1,0 +1,233 @@
+#include "printing/PagePrinter.h"
+
+#include "runtime/RuntimeError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace printing {
+
+namespace {
+
+// Positions are sums of unrounded products; a tab to the column the line stands on must
+// not count as passed because of the last bits.
+constexpr double kEpsilon = 1e-6;
+
+// A number printed as a number: sign or blank, digits, blank; fractions without the
+// leading zero (" .5 ", "-.25 ").
+QString numberText(double value)
+{
+    QString digits = QString::number(std::fabs(value), 'g', 15).toUpper();
+    if (digits.startsWith(QLatin1String("0.")))
+        digits.remove(0, 1);
+    return (value < 0 ? QLatin1String("-") : QLatin1String(" ")) + digits + QLatin1Char(' ');
+}
+
+}  // namespace
+
+PagePrinter::PagePrinter(PrinterDevice& device) : m_device(device) {}
+
+QString PagePrinter::deviceName() const
+{
+    return m_device.deviceName();
+}
+
+QString PagePrinter::fontName() const
+{
+    return m_font.name;
+}
+
+void PagePrinter::setFontName(const QString& name)
+{
+    m_font.name = name;
+}
+
+double PagePrinter::fontSize() const
+{
+    return m_font.size;
+}
+
+void PagePrinter::setFontSize(double points)
+{
+    if (!(points > 0))
+        rt::raise(rt::err::InvalidCall);
+    m_font.size = points;
+}
+
+bool PagePrinter::fontBold() const
+{
+    return m_font.bold;
+}
+
+void PagePrinter::setFontBold(bool on)
+{
+    m_font.bold = on;
+}
+
+bool PagePrinter::fontItalic() const
+{
+    return m_font.italic;
+}
+
+void PagePrinter::setFontItalic(bool on)
+{
+    m_font.italic = on;
+}
+
+int PagePrinter::orientation() const
+{
+    return m_orientation;
+}
+
+void PagePrinter::setOrientation(int orientation)
+{
+    if (orientation != Portrait && orientation != Landscape)
+        rt::raise(rt::err::InvalidCall);
+    m_orientation = orientation;
+}
+
+int PagePrinter::paperSize() const
+{
+    return m_paperSize;
+}
+
+void PagePrinter::setPaperSize(int paperSize)
+{
+    if (paperSize != Letter && paperSize != Envelope10)
+        rt::raise(rt::err::InvalidCall);
+    m_paperSize = paperSize;
+}
+
+const FontMeasures& PagePrinter::measures()
+{
+    if (!(m_font == m_measuredFont)) {
+        m_measures = FontMetrics::measure(m_font);
+        m_measuredFont = m_font;
+    }
+    return m_measures;
+}
+
+void PagePrinter::openDocument()
+{
+    // The device may refuse to start; then nothing is open.
+    m_device.documentOpened(m_paperSize, m_orientation);
+    m_pageHeight = m_device.pageHeight(m_paperSize, m_orientation);
+    m_doc.emplace();
+    m_doc->orientation = m_orientation;
+    m_doc->paperSize = m_paperSize;
+    m_doc->pages.emplace_back();
+    m_newPagePending = false;
+    resetPosition();
+}
+
+void PagePrinter::startPage()
+{
+    m_doc->pages.emplace_back();
+    resetPosition();
+}
+
+// A row that would reach past the foot of the page goes to the top of a new one; a row
+// taller than the whole page still goes on an empty one.
+void PagePrinter::startRow(const FontMeasures& m)
+{
+    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon)
+        startPage();
+}
+
+void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
+{
+    if (text.isEmpty())
+        return;
+    PlacedText placed;
+    placed.row = m_row;
+    placed.y = m_y;
+    placed.x = x;
+    placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
+    placed.text = text;
+    placed.font = m_font;
+    m_doc->pages.back().items.push_back(std::move(placed));
+    x += text.size() * m.columnWidth;
+}
+
+void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
+{
+    const FontMeasures m = measures();
+    if (!m_doc)
+        openDocument();
+    if (m_newPagePending) {
+        m_newPagePending = false;
+        startPage();
+    }
+    startRow(m);
+
+    double x = 0;
+    for (const platform::PrintItem& item : items) {
+        switch (item.kind) {
+        case platform::PrintItem::Kind::Tab: {
+            const double target = (std::max(item.count, 1) - 1) * m.columnWidth;
+            if (x > target + kEpsilon) {
+                ++m_row;
+                m_y += m.lineHeight;
+                startRow(m);
+            }
+            x = target;
+            break;
+        }
+        case platform::PrintItem::Kind::Spaces:
+            if (item.count > 0)
+                x += item.count * m.columnWidth;
+            break;
+        case platform::PrintItem::Kind::Text:
+            place(item.text, x, m);
+            break;
+        case platform::PrintItem::Kind::Number:
+            place(numberText(item.number), x, m);
+            break;
+        }
+    }
+    ++m_row;
+    m_y += m.lineHeight;
+}
+
+void PagePrinter::moveToTopLeft()
+{
+    resetPosition();
+}
+
+void PagePrinter::newPage()
+{
+    if (!m_doc)
+        return;
+    // A second new page before anything follows the first leaves a blank page between.
+    if (m_newPagePending)
+        startPage();
+    m_newPagePending = true;
+}
+
+void PagePrinter::endDoc()
+{
+    if (!m_doc)
+        return;
+    // The document is closed before the device sees it: a failing device leaves nothing
+    // open to print twice.
+    const PrintedDocument document = std::move(*m_doc);
+    m_doc.reset();
+    m_newPagePending = false;
+    resetPosition();
+    m_device.output(document);
+}
+
+void PagePrinter::killDoc()
+{
+    m_doc.reset();
+    m_newPagePending = false;
+    resetPosition();
+}
+
+void PagePrinter::resetPosition()
+{
+    m_row = 1;
+    m_y = 0;
+}
+
+}  // namespace printing

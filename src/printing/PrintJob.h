@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/Messages.h"
+#include "platform/Services.h"
+#include "printing/LabelWorkspace.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace platform {
+class Printer;
+class PrintDialog;
+}
+
+namespace printing {
+
+// What every Print command of the main window shares: its error trap (a cancelled print
+// dialog ends the command silently; any other failure cancels the document and reports a
+// printer problem), the refusal boxes, the print dialog's set-up and the way a typed line
+// reaches the paper.
+class PrintJob {
+public:
+    PrintJob(const platform::Services& services, LabelWorkspace& ws);
+    virtual ~PrintJob() = default;
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // The whole command, to its end, under its error trap.
+    void run();
+
+    static constexpr const char* kPrinterProblem = "A printer problem exists.  Check printer.";
+    static constexpr const char* kPrinterErrorTitle = "Printer error";
+
+    // A typed line as it goes to the printer: a tab, line end or other control character
+    // pasted into a line box prints as a blank (the same length), so it can never move the
+    // print position.
+    static QString printable(const QString& line);
+    // Blanks in front of a centred text: half-width minus half its length, to the nearest
+    // whole number with halves to even. A text too long to centre gets none: it starts at its
+    // tab column.
+    static int centringSpaces(int halfWidth, qsizetype length);
+
+protected:
+    virtual void body() = 0;
+
+    platform::Printer& printer() const { return *m_services.printer; }
+    platform::Messages& messages() const { return *m_services.messages; }
+    LabelWorkspace& ws() const { return m_ws; }
+    LabelVars& vars() const { return m_ws.vars(); }
+    QString dataFolder() const;
+
+    bool ticked(const QString& control) const { return m_ws.value(control) == 1; }
+    QString text(const QString& control) const { return m_ws.text(control); }
+
+    // Beep, then the refusal's box with an OK button.
+    void refuse(const QString& title, const QString& text, platform::Icon icon);
+
+    // dlgCommonDialog as the print commands open it: flags cleared, Cancel raising 32755,
+    // printing to a file shown disabled.
+    platform::PrintDialog& preparePrintDialog();
+    // The flags the file-folder and return-address commands leave in the dialog afterwards.
+    void leaveDialogFlags();
+    // The dialog's copies as a 16-bit count (overflow raises 6).
+    std::int16_t copies();
+
+    void emptyLines(int count);
+
+private:
+    void printerProblem();
+
+    const platform::Services& m_services;
+    LabelWorkspace& m_ws;
+};
+
+}  // namespace printing

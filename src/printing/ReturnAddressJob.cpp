@@ -1,0 +1,224 @@
+#include "printing/ReturnAddressJob.h"
+
+#include "platform/PrintDialog.h"
+#include "platform/Printer.h"
+#include "printing/WorkspaceControls.h"
+#include "runtime/Numeric.h"
+
+#include <algorithm>
+
+namespace printing {
+
+namespace {
+
+const QString kLabelFace = QStringLiteral("Microsoft Sans Serif");
+const QString kSpacerFace = QStringLiteral("Courier New");
+constexpr std::int16_t kBaseColumn = 3;
+
+}  // namespace
+
+const ReturnSheet& ReturnSheet::eighty()
+{
+    static const ReturnSheet sheet{
+        ctl::cmdRetAddress,
+        ctl::cmdLrgRetAddress,
+        QStringLiteral("Return Address Label 1/2\" x 1 3/4\""),
+        QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
+        QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
+        8,
+        20,
+        {4, 46, 88, 130},
+        {4, 46, 88, 130},
+        8,
+        0,
+        0,
+    };
+    return sheet;
+}
+
+const ReturnSheet& ReturnSheet::sixty()
+{
+    static const ReturnSheet sheet{
+        ctl::cmdLrgRetAddress,
+        ctl::cmdRetAddress,
+        QStringLiteral("Return Address Label 2/3\" x 1 3/4\""),
+        QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
+        QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
+        9,
+        15,
+        {2, 39, 77, 114},
+        {1, 38, 76, 112},
+        15,
+        8,
+        6,
+    };
+    return sheet;
+}
+
+ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelWorkspace& ws, const ReturnSheet& sheet)
+    : PrintJob(services, ws), m_sheet(sheet)
+{
+}
+
+void ReturnAddressJob::body()
+{
+    m_adjust = margins::readMargin(dataFolder(), QStringLiteral("RETURNAD"));
+
+    ws().setText(ctl::lblLabelSize, m_sheet.caption);
+    ws().setVisible(m_sheet.ownButton, true);
+    ws().setVisible(ctl::cmdQzStart, false);
+    ws().setVisible(m_sheet.otherButton, false);
+    ws().setVisible(ctl::cmdFileFolderStart, false);
+    ws().setVisible(ctl::cmdWideLabel, false);
+
+    for (;;) {
+        messages().messageBox(m_sheet.instructionTitle, m_sheet.instructionText, platform::Buttons::Ok,
+                              platform::Icon::Information);
+        ws().setVisible(m_sheet.ownButton, true);
+        ws().setVisible(ctl::cmdQzStart, false);
+        ws().setVisible(m_sheet.otherButton, false);
+
+        if (text(ctl::txtQzLine1).isEmpty() && text(ctl::txtQzLine2).isEmpty() && text(ctl::txtQzline3).isEmpty()) {
+            refuse(QStringLiteral("Instructions"), QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
+                   platform::Icon::Exclamation);
+            showWaitingForLines();
+            return;
+        }
+        if (!text(ctl::txtQzLine4).isEmpty() || !text(ctl::txtQzLine5).isEmpty()) {
+            refuse(QStringLiteral("Small label can fit only 3 lines"), QStringLiteral("Leave Lines 4 and 5 blank"),
+                   platform::Icon::Exclamation);
+            ws().setFocus(ctl::txtQzLine4);
+            return;
+        }
+
+        platform::PrintDialog& dialog = preparePrintDialog();
+        printer().setFontName(kLabelFace);
+        printer().setFontSize(m_sheet.fontSize);
+        printer().setFontItalic(false);
+        if (ticked(ctl::chkLblItalic))
+            printer().setFontItalic(true);
+        dialog.showPrinter();
+        leaveDialogFlags();
+        printer().setOrientation(platform::Printer::Portrait);
+
+        const std::int16_t copyCount = copies();
+        for (int copy = 1; copy <= copyCount; ++copy) {
+            printSheet();
+            printer().endDoc();
+        }
+
+        const platform::Answer another = messages().messageBox(
+            QStringLiteral("Completed"),
+            QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
+            platform::Buttons::YesNoCancel, platform::Icon::None);
+        if (another != platform::Answer::Yes) {
+            restoreStandardScreen();
+            return;
+        }
+    }
+}
+
+// One sheet from top to bottom in one pass; the print position never goes back up.
+void ReturnAddressJob::printSheet()
+{
+    platform::Printer& p = printer();
+    // Only the sign of the top adjustment counts: the margin command moves it a row at a time.
+    if (m_adjust.top > 0)
+        emptyLines(2);
+    if (m_adjust.top == 0)
+        emptyLines(1);
+    emptyLines(3);
+
+    p.setFontName(kLabelFace);
+    p.setFontSize(m_sheet.fontSize);
+    p.setFontBold(false);
+    ws().setValue(ctl::chkBold, 0);
+    ws().setVisible(ctl::chkBold, false);
+
+    const int base = rt::add16(m_adjust.left, kBaseColumn);
+    for (int row = 1; row <= m_sheet.rows; ++row) {
+        p.setFontName(kLabelFace);
+        p.setFontSize(m_sheet.fontSize);
+        const QString lines[] = {text(ctl::txtQzLine1), text(ctl::txtQzLine2), text(ctl::txtQzline3)};
+        if (ticked(ctl::optQzLeftjust)) {
+            for (const QString& line : lines)
+                printRowLine(line, false, base);
+        }
+        if (ticked(ctl::optQzCenter)) {
+            for (const QString& line : lines)
+                printRowLine(line, true, base);
+        }
+        p.setFontName(kSpacerFace);
+        p.setFontSize(m_sheet.spacerSize);
+        if (row == m_sheet.extraSpacerRow) {
+            p.setFontSize(m_sheet.extraSpacerSize);
+            p.printLine();
+            p.setFontSize(m_sheet.spacerSize);
+        }
+        p.printLine();
+        p.setFontName(kLabelFace);
+        p.setFontSize(m_sheet.fontSize);
+    }
+}
+
+// One printed line: the same text on the four labels of the row. A text too wide for its
+// label would carry the next label's tab past its column and, by the printer's rule, down to
+// the next row, shifting the rest of the sheet; the next label then simply follows on the same
+// line.
+void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
+{
+    const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
+    const int spaces = centred ? sheetCentringSpaces(line.size()) : 0;
+    const QString shown = printable(line);
+    std::vector<platform::PrintItem> items;
+    qint64 at = 1;  // the column the next character goes to
+    for (int offset : columns) {
+        const int column = rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset));
+        const int target = std::max(column, 1);
+        if (target >= at) {
+            items.push_back(platform::PrintItem::tab(column));
+            at = target;
+        }
+        if (centred) {
+            items.push_back(platform::PrintItem::spaces(spaces));
+            at += spaces;
+        }
+        items.push_back(platform::PrintItem::str(shown));
+        at += shown.size();
+    }
+    printer().printLine(items);
+}
+
+void ReturnAddressJob::showWaitingForLines()
+{
+    ws().setVisible(m_sheet.ownButton, true);
+    ws().setVisible(m_sheet.otherButton, false);
+    ws().setVisible(ctl::cmdQzStart, false);
+    ws().setEnabled(ctl::optQzLabel, false);
+    ws().setEnabled(ctl::optQzEnvelope, false);
+    ws().setValue(ctl::chkLblBold, 0);
+    ws().setEnabled(ctl::chkLblBold, false);
+    ws().setValue(ctl::chkLblItalic, 0);
+    ws().setEnabled(ctl::chkLblItalic, false);
+}
+
+void ReturnAddressJob::restoreStandardScreen()
+{
+    ws().setText(ctl::lblLabelSize, QStringLiteral("Standard Label 1\" x 2 5/8\""));
+    ws().setVisible(m_sheet.ownButton, false);
+    ws().setVisible(m_sheet.otherButton, false);
+    ws().setVisible(ctl::cmdQzStart, true);
+    ws().setVisible(ctl::cmdWideLabel, false);
+    ws().setVisible(ctl::cmdFileFolderStart, false);
+    ws().setEnabled(ctl::optQzLabel, true);
+    ws().setEnabled(ctl::optQzEnvelope, true);
+    ws().setEnabled(ctl::chkLblBold, true);
+    ws().setValue(ctl::chkLblBold, 0);
+    ws().setEnabled(ctl::chkLblItalic, true);
+    ws().setValue(ctl::chkLblItalic, 0);
+    ws().setValue(ctl::optQzCenter, 0);
+    ws().setValue(ctl::optQzLeftjust, 1);
+    ws().setValue(ctl::chkLblItalic, 0);
+}
+
+}  // namespace printing

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "margins/MarginFile.h"
+#include "printing/PrintJob.h"
+
+#include <QString>
+#include <array>
+
+namespace printing {
+
+// One kind of return-address sheet: lines 1 to 3 repeated on every label, four across.
+struct ReturnSheet {
+    QString ownButton;
+    QString otherButton;
+    QString caption;            // of lblLabelSize
+    QString instructionText;
+    QString instructionTitle;
+    double fontSize;            // "Microsoft Sans Serif"
+    int rows;
+    std::array<int, 4> leftColumns;    // tab columns from the base column, left-justified
+    std::array<int, 4> centreColumns;  // the same, centred
+    double spacerSize;                 // "Courier New" empty line after every row
+    int extraSpacerRow;                // row followed by one more, smaller spacer (0: none)
+    double extraSpacerSize;
+
+    static const ReturnSheet& eighty();  // 1/2" x 1 3/4", 80 to a sheet
+    static const ReturnSheet& sixty();   // 2/3" x 1 3/4", 60 to a sheet
+};
+
+// The return-address Print command: a whole sheet per copy, then the offer of another page.
+class ReturnAddressJob : public PrintJob {
+public:
+    ReturnAddressJob(const platform::Services& services, LabelWorkspace& ws, const ReturnSheet& sheet);
+
+    // Blanks in front of a centred return-address line (half-width 12).
+    static int sheetCentringSpaces(qsizetype length) { return centringSpaces(12, length); }
+
+protected:
+    void body() override;
+
+private:
+    void printSheet();
+    void printRowLine(const QString& line, bool centred, int base);
+    void showWaitingForLines();
+    void restoreStandardScreen();
+
+    const ReturnSheet& m_sheet;
+    margins::MarginAdjust m_adjust;
+};
+
+}  // namespace printing

@@ -1,0 +1,151 @@
+#include "runtime/Codepage.h"
+
+#include <QHash>
+#include <array>
+
+namespace rt {
+
+namespace {
+
+// 0x80..0x9F; the undefined bytes map onto the C1 control of the same value.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+const QHash<char16_t, char>& reverseHigh()
+{
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int i = 0; i < 32; ++i)
+            t.insert(kHigh[size_t(i)], char(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+// Returns the byte for a code point, or -1 when the code page lacks it.
+int byteFor(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return int(cp);
+    if (cp > 0xFFFF)
+        return -1;
+    const auto& rev = reverseHigh();
+    const auto it = rev.constFind(char16_t(cp));
+    if (it == rev.constEnd())
+        return -1;
+    return int(static_cast<unsigned char>(it.value()));
+}
+
+}  // namespace
+
+bool inCp1252(char32_t codePoint)
+{
+    return byteFor(codePoint) >= 0;
+}
+
+qsizetype toCp1252(QStringView text, char* out, qsizetype width)
+{
+    qsizetype written = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n && written < width; ++i) {
+        const QChar c = text[i];
+        char32_t cp = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(c, text[i + 1]);
+            ++i;
+        }
+        const int b = byteFor(cp);
+        out[written++] = b < 0 ? '?' : char(b);
+    }
+    return written;
+}
+
+QByteArray toCp1252(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(toCp1252(text, out.data(), out.size()));
+    return out;
+}
+
+QString fromCp1252(const QByteArray& bytes)
+{
+    return fromCp1252(bytes.constData(), bytes.size());
+}
+
+QString fromCp1252(const char* data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[size_t(b - 0x80)]) : QChar(b);
+    }
+    return out;
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        int more;
+        char32_t cp;
+        char32_t min;
+        if ((b & 0xE0) == 0xC0) {
+            more = 1;
+            cp = b & 0x1F;
+            min = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            more = 2;
+            cp = b & 0x0F;
+            min = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            more = 3;
+            cp = b & 0x07;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (n - i <= more)
+            return false;
+        for (int k = 1; k <= more; ++k) {
+            const unsigned char c = p[i + k];
+            if ((c & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+QString decodeTextFile(const QByteArray& bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    bool nonAscii = false;
+    for (char c : body) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            nonAscii = true;
+            break;
+        }
+    }
+    if (nonAscii && isValidUtf8(body))
+        return fromCp1252(toCp1252(QString::fromUtf8(body)));
+    return fromCp1252(body);
+}
+
+}  // namespace rt

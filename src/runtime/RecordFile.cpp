@@ -1,0 +1,179 @@
+#include "runtime/RecordFile.h"
+
+#include "runtime/Numeric.h"
+#include "runtime/RuntimeError.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rt {
+
+namespace {
+
+[[noreturn]] void raiseOs(int osError)
+{
+    raise(errorFromErrno(osError));
+}
+
+// Reads up to size bytes at offset; fewer only at the end of the file.
+qint64 readAt(int fd, char* data, qint64 size, qint64 offset)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t got = ::pread(fd, data + done, size_t(size - done), off_t(offset + done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            raiseOs(errno);
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+void writeAt(int fd, const char* data, qint64 size, qint64 offset)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t put = ::pwrite(fd, data + done, size_t(size - done), off_t(offset + done));
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            raiseOs(errno == EBADF ? EACCES : errno);
+        }
+        if (put == 0)
+            raiseOs(ENOSPC);
+        done += put;
+    }
+}
+
+}  // namespace
+
+RecordFile::RecordFile(int recordLength)
+    : m_recordLength(recordLength)
+{
+    Q_ASSERT(recordLength > 0);
+}
+
+RecordFile::~RecordFile()
+{
+    close();
+}
+
+void RecordFile::open(const QString& path)
+{
+    close();
+    if (path.isEmpty())
+        raise(err::PathFileAccess);
+    const QByteArray native = QFile::encodeName(path);
+    // Like a classic random-access open: read and write when allowed, else read only.
+    int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+        const int first = errno;
+        fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            errno = first;
+    }
+    if (fd < 0) {
+        // With O_CREAT a missing entry can only be a missing folder.
+        if (errno == ENOENT)
+            raise(err::PathNotFound);
+        raiseOs(errno);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        raise(err::PathFileAccess);
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        raise(err::PathFileAccess);
+    }
+    m_file = std::move(file);
+    m_path = path;
+}
+
+void RecordFile::close()
+{
+    if (m_file) {
+        m_file->close();
+        m_file.reset();
+    }
+    m_path.clear();
+}
+
+bool RecordFile::isOpen() const
+{
+    return m_file != nullptr;
+}
+
+QString RecordFile::path() const
+{
+    return m_path;
+}
+
+qint64 RecordFile::length() const
+{
+    if (!m_file)
+        raise(err::BadFileName);
+    struct stat st;
+    if (::fstat(m_file->handle(), &st) != 0)
+        raiseOs(errno);
+    return qint64(st.st_size);
+}
+
+qint64 RecordFile::recordCount() const
+{
+    return divideRoundHalfEven(length(), m_recordLength);
+}
+
+QByteArray RecordFile::read(qint64 n) const
+{
+    if (!m_file)
+        raise(err::BadFileName);
+    if (n < 1)
+        raise(err::BadRecordNumber);
+    QByteArray bytes(m_recordLength, ' ');
+    if (n - 1 > std::numeric_limits<qint64>::max() / m_recordLength)
+        return bytes;
+    const qint64 offset = (n - 1) * m_recordLength;
+    const qint64 got = readAt(m_file->handle(), bytes.data(), m_recordLength, offset);
+    Q_UNUSED(got);  // the rest stays blank: a short last record reads as padded
+    return bytes;
+}
+
+void RecordFile::write(qint64 n, const QByteArray& bytes)
+{
+    if (!m_file)
+        raise(err::BadFileName);
+    if (n < 1 || n - 1 > (std::numeric_limits<qint64>::max() / m_recordLength) - 1)
+        raise(err::BadRecordNumber);
+    QByteArray record = bytes.left(m_recordLength);
+    if (record.size() < m_recordLength)
+        record.append(m_recordLength - record.size(), ' ');
+    const qint64 offset = (n - 1) * m_recordLength;
+    const int fd = m_file->handle();
+    const qint64 size = length();
+    // Writing past the end would leave a hole of zero bytes; blanks keep every record
+    // before it reading as padded.
+    if (offset > size) {
+        const QByteArray blanks(qMin<qint64>(offset - size, 65536), ' ');
+        for (qint64 at = size; at < offset; at += blanks.size())
+            writeAt(fd, blanks.constData(), qMin<qint64>(blanks.size(), offset - at), at);
+    }
+    writeAt(fd, record.constData(), record.size(), offset);
+}
+
+void RecordFile::append(const QByteArray& bytes)
+{
+    write(recordCount() + 1, bytes);
+}
+
+}  // namespace rt

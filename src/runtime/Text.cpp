@@ -1,0 +1,109 @@
+#include "runtime/Text.h"
+
+#include "runtime/Codepage.h"
+#include "runtime/RuntimeError.h"
+
+namespace rt {
+
+int instr(int start, const QString& text, const QString& find)
+{
+    if (start < 1)
+        raise(err::InvalidCall);
+    if (text.isEmpty() || start > text.size())
+        return 0;
+    if (find.isEmpty())
+        return start;
+    const qsizetype at = text.indexOf(find, start - 1, Qt::CaseSensitive);
+    return at < 0 ? 0 : int(at + 1);
+}
+
+int instr(const QString& text, const QString& find)
+{
+    return instr(1, text, find);
+}
+
+QString mid(const QString& text, int start)
+{
+    if (start < 1)
+        raise(err::InvalidCall);
+    if (start > text.size())
+        return {};
+    return text.mid(start - 1);
+}
+
+QString mid(const QString& text, int start, int length)
+{
+    if (start < 1 || length < 0)
+        raise(err::InvalidCall);
+    if (start > text.size())
+        return {};
+    return text.mid(start - 1, length);
+}
+
+QString left(const QString& text, int count)
+{
+    if (count < 0)
+        raise(err::InvalidCall);
+    return text.left(count);
+}
+
+QString right(const QString& text, int count)
+{
+    if (count < 0)
+        raise(err::InvalidCall);
+    return text.right(count);
+}
+
+QString replace(const QString& text, const QString& find, const QString& with)
+{
+    if (find.isEmpty())
+        return text;
+    QString out = text;
+    out.replace(find, with, Qt::CaseSensitive);
+    return out;
+}
+
+QString ltrim(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    return text.mid(i);
+}
+
+QString rtrim(const QString& text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == QLatin1Char(' '))
+        --n;
+    return text.left(n);
+}
+
+QString trim(const QString& text)
+{
+    return ltrim(rtrim(text));
+}
+
+QString ucase(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out) {
+        if (c.isSurrogate())
+            continue;
+        const QChar u = c.toUpper();
+        if (u != c && inCp1252(c.unicode()) && inCp1252(u.unicode()))
+            c = u;
+    }
+    return out;
+}
+
+QStringList split(const QString& text, const QString& separator)
+{
+    if (text.isEmpty())
+        return {};
+    if (separator.isEmpty())
+        return {text};
+    return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
+}  // namespace rt

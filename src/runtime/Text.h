@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rt {
+
+// Text helpers with the classic rules: positions count from 1, comparisons are exact and
+// case-sensitive, a start below 1 or a negative count raises 5.
+
+// Position of find in text at or after start, 0 when absent. An empty text holds
+// nothing; an empty find is found at start when start lies within the text.
+int instr(int start, const QString& text, const QString& find);
+int instr(const QString& text, const QString& find);
+
+QString mid(const QString& text, int start);
+QString mid(const QString& text, int start, int length);
+QString left(const QString& text, int count);
+QString right(const QString& text, int count);
+
+// Every occurrence, left to right in one pass; an empty find changes nothing.
+QString replace(const QString& text, const QString& find, const QString& with);
+
+// Blanks (character 32) only; tabs and line ends stay.
+QString trim(const QString& text);
+QString ltrim(const QString& text);
+QString rtrim(const QString& text);
+
+// Upper case per character, only where the code page holds both forms; the length stays.
+QString ucase(const QString& text);
+
+// An empty text gives no parts; an empty separator gives the whole text as one part.
+QStringList split(const QString& text, const QString& separator);
+
+}  // namespace rt
