@@ -14,6 +14,7 @@ namespace {
 const QString kLabelFace = QStringLiteral("Microsoft Sans Serif");
 const QString kSpacerFace = QStringLiteral("Courier New");
 constexpr std::int16_t kBaseColumn = 3;
+constexpr int kCentreHalfWidth = 12;
 
 }  // namespace
 
@@ -168,7 +169,7 @@ void ReturnAddressJob::printSheet()
 void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
-    const int spaces = centred ? sheetCentringSpaces(line.size()) : 0;
+    const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
     const QString shown = printable(line);
     std::vector<platform::PrintItem> items;
     qint64 at = 1;  // the column the next character goes to

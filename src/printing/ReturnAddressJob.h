@@ -32,9 +32,6 @@ class ReturnAddressJob : public PrintJob {
 public:
     ReturnAddressJob(const platform::Services& services, LabelWorkspace& ws, const ReturnSheet& sheet);
 
-    // Blanks in front of a centred return-address line (half-width 12).
-    static int sheetCentringSpaces(qsizetype length) { return centringSpaces(12, length); }
-
 protected:
     void body() override;
 

@@ -5,10 +5,7 @@
 
 using platform::Buttons;
 using platform::Icon;
-using platform::PrintItem;
 using testsupport::LabelPrintRig;
-using testsupport::LoggedLine;
-using testsupport::PrintDialogAction;
 
 Q_DECLARE_METATYPE(printing::PrintFont)
 
@@ -17,37 +14,6 @@ namespace {
 const QString kPrinterProblem = QStringLiteral("A printer problem exists.  Check printer.");
 constexpr double kVerdana20Line = 20 * 1.21533;
 constexpr double kVerdana10Line = 10 * 1.21533;
-
-QStringList layout(const printing::PrintedDocument& doc)
-{
-    QStringList out;
-    for (size_t page = 0; page < doc.pages.size(); ++page) {
-        for (const printing::PlacedText& t : doc.pages[page].items) {
-            const QString prefix = page == 0 ? QString() : QStringLiteral("p%1 ").arg(page + 1);
-            out << prefix + QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
-        }
-    }
-    return out;
-}
-
-// "size:items" of each logged line, items as tab(n) / spaces(n) / 'text'.
-QStringList describe(const std::vector<LoggedLine>& lines)
-{
-    QStringList out;
-    for (const LoggedLine& line : lines) {
-        QStringList parts;
-        for (const PrintItem& item : line.items) {
-            switch (item.kind) {
-            case PrintItem::Kind::Tab: parts << QStringLiteral("tab(%1)").arg(item.count); break;
-            case PrintItem::Kind::Spaces: parts << QStringLiteral("spaces(%1)").arg(item.count); break;
-            case PrintItem::Kind::Text: parts << "'" + item.text + "'"; break;
-            case PrintItem::Kind::Number: parts << QString::number(item.number); break;
-            }
-        }
-        out << QStringLiteral("%1:%2").arg(line.font.size).arg(parts.join(' '));
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -98,10 +64,10 @@ private slots:
         print();
 
         QCOMPARE(docs().size(), size_t(2));
-        QCOMPARE(layout(docs()[1]), layout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[1]), testsupport::textLayout(docs()[0]));
         // Pad 5 + 1 and 10 - 5 blanks; pad 34 + 1 and 5 blanks. Both on row 5 of their pass:
         // the opening line, the two pad rows, the 10-point spacer.
-        QCOMPARE(layout(docs()[0]), (QStringList{"5:11:TAXES 2023", "5:40:TAXES 2023"}));
+        QCOMPARE(testsupport::textLayout(docs()[0]), (QStringList{"5:11:TAXES 2023", "5:40:TAXES 2023"}));
         const printing::PlacedText& first = docs()[0].pages[0].items[0];
         QCOMPARE(first.font, (printing::PrintFont{"Verdana", 20, false, false}));
         QVERIFY(qAbs(first.y - (3 * kVerdana20Line + kVerdana10Line)) < 1e-6);
@@ -109,7 +75,7 @@ private slots:
         const QStringList expectedLines{"20:", "20:", "20:", "10:", "20:tab(6) spaces(5) 'TAXES 2023'",
                                         "20:", "20:", "20:", "10:", "20:tab(35) spaces(5) 'TAXES 2023'",
                                         "20:", "20:", "20:", "20:", "20:"};
-        QCOMPARE(describe(rig->log.documents()[0]), expectedLines);
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[0]), expectedLines);
 
         QCOMPARE(rig->printScript.flagsAtShow(), std::vector<int>{0x80000});
         QCOMPARE(rig->ws.printDialog().flags(), 8);
@@ -132,14 +98,14 @@ private slots:
         rig->printScript.print(1);
         print();
         // An empty 20-point line, no top lines, a 10-point line, then the text in bold.
-        QCOMPARE(describe(rig->log.documents()[0]).mid(0, 3),
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[0]).mid(0, 3),
                  (QStringList{"20:", "10:", "20:tab(3) spaces(8) 'Hello'"}));
         QCOMPARE(docs()[0].pages[0].items[0].font, (printing::PrintFont{"Verdana", 20, true, false}));
 
         rig->ws.control("chkLblBold").value = 0;
         rig->printScript.print(1);
         print();
-        QCOMPARE(describe(rig->log.documents()[1]).at(2), QString("20:tab(6) spaces(8) 'Hello'"));
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[1]).at(2), QString("20:tab(6) spaces(8) 'Hello'"));
         QCOMPARE(docs()[1].pages[0].items[0].font, (printing::PrintFont{"Verdana", 20, false, false}));
     }
 
@@ -163,7 +129,7 @@ private slots:
         centre();
         rig->printScript.print(1);
         print();
-        QCOMPARE(layout(docs()[0]).front(), QStringLiteral("3:%1:%2").arg(35 + spaces).arg(QString(length, 'F')));
+        QCOMPARE(testsupport::textLayout(docs()[0]).front(), QStringLiteral("3:%1:%2").arg(35 + spaces).arg(QString(length, 'F')));
     }
 
     void leftJustifiedWithAdjustments()
@@ -177,7 +143,7 @@ private slots:
         rig->ws.vars().intLabelCount = 1;
         rig->printScript.print(1);
         print();
-        QCOMPARE(describe(rig->log.documents()[0]).mid(0, 6),
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[0]).mid(0, 6),
                  (QStringList{"20:", "20:", "20:", "20:", "10:", "20:tab(35) 'Receipts'"}));
         // Position 31 is off the sheet: the pads stay.
         QCOMPARE(rig->ws.vars().strStartPos, QString("31"));
@@ -216,7 +182,7 @@ private slots:
         rig->printScript.print(1);
         print();
         QCOMPARE(docs().size(), size_t(1));
-        QTEST(layout(docs()[0]), "expected");
+        QTEST(testsupport::textLayout(docs()[0]), "expected");
         QTEST(rig->ws.text("txtQzLeftPad"), "leftAfter");
         QTEST(rig->ws.text("txtQzToppad"), "topAfter");
         QTEST(rig->ws.vars().strStartPos, "startAfter");
@@ -230,7 +196,7 @@ private slots:
         rig->printScript.print(1);
         print();
         // A top line count of -1 prints no lines: the label follows the line after the top.
-        QCOMPARE(layout(docs()[0]), (QStringList{"3:5:F", "3:34:F"}));
+        QCOMPARE(testsupport::textLayout(docs()[0]), (QStringList{"3:5:F", "3:34:F"}));
     }
 
     void landscapeLabel()
@@ -243,7 +209,7 @@ private slots:
         print();
         QCOMPARE(docs()[0].orientation, 2);
         // The opening line and the top lines at 11 points; the text still 20.
-        QCOMPARE(describe(rig->log.documents()[0]),
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[0]),
                  (QStringList{"11:", "11:", "11:", "10:", "20:tab(5) 'F'", "20:", "20:", "20:"}));
     }
 
@@ -298,7 +264,7 @@ private slots:
         print();
 
         QCOMPARE(docs().size(), size_t(1));
-        QCOMPARE(describe(rig->log.documents()[0]), lines);
+        QCOMPARE(testsupport::lineLayout(rig->log.documents()[0]), lines);
         QCOMPARE(docs()[0].pages[0].items[0].font, font);
         QCOMPARE(docs()[0].paperSize, paper);
         QCOMPARE(rig->ws.vars().intLabelCount, std::int16_t(1));
@@ -378,7 +344,7 @@ private slots:
         rig->printScript.print(1);
         print();
         QCOMPARE(docs().size(), size_t(1));
-        QCOMPARE(layout(docs()[0]), QStringList{"3:5:   "});
+        QCOMPARE(testsupport::textLayout(docs()[0]), QStringList{"3:5:   "});
     }
 
     void noCopiesAndCancel()

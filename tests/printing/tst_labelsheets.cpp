@@ -1,16 +1,13 @@
 #include "support/FakeLabelWorkspace.h"
 #include "printing/LabelCommands.h"
-#include "printing/PrintJob.h"
 #include "runtime/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QtTest>
 
-using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-using platform::PrintItem;
 using testsupport::LabelPrintRig;
 using testsupport::PrintDialogAction;
 
@@ -20,20 +17,6 @@ namespace {
 
 const QString kPrinterProblem = QStringLiteral("A printer problem exists.  Check printer.");
 const QStringList kAddress{"Jane Doe", "12 Elm St", "Springfield, IL  62701", "", ""};
-
-// Every text of a document in print order as "row:column:text" (rows of later pages
-// prefixed with the page number).
-QStringList layout(const printing::PrintedDocument& doc)
-{
-    QStringList out;
-    for (size_t page = 0; page < doc.pages.size(); ++page) {
-        for (const printing::PlacedText& t : doc.pages[page].items) {
-            const QString prefix = page == 0 ? QString() : QStringLiteral("p%1 ").arg(page + 1);
-            out << prefix + QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
-        }
-    }
-    return out;
-}
 
 // The lines of the address on a label whose first line is at `row`, from `column`.
 QStringList labelAt(int row, int column, const QStringList& lines = kAddress)
@@ -101,7 +84,7 @@ private slots:
         // Each label after the first: back to the top, one line, then its top pad.
         const QStringList expected = labelAt(11, 68) + labelAt(18, 3) + labelAt(18, 68) + labelAt(25, 3)
                                      + labelAt(25, 68) + labelAt(31, 3);
-        QCOMPARE(layout(doc), expected);
+        QCOMPARE(testsupport::textLayout(doc), expected);
         for (const printing::PlacedText& t : doc.pages[0].items)
             QCOMPARE(t.font, (printing::PrintFont{"Verdana", 9, false, false}));
 
@@ -133,7 +116,7 @@ private slots:
         QStringList expected;
         for (int p = 1; p <= 20; ++p)
             expected << QStringLiteral("%1:%2:A").arg(tops[(p - 1) / 2] + 2).arg(p % 2 ? 3 : 68);
-        QCOMPARE(layout(docs().front()), expected);
+        QCOMPARE(testsupport::textLayout(docs().front()), expected);
         QCOMPARE(rig->ws.vars().strStartPos, QString("21"));
         // Past the last position no row matches: the pads stay those of position 20.
         QCOMPARE(rig->ws.text("txtQzLeftPad"), QString("68"));
@@ -162,7 +145,7 @@ private slots:
         QCOMPARE(docs().size(), size_t(1));
         // Pad 60 - 3; 24 - 8/2 = 20, 24 - 9/2 = 19.5 -> 20, 24 - 22/2 = 13 spaces.
         const QStringList expected{"5:77:Jane Doe", "6:77:12 Elm St", "7:70:Springfield, IL  62701"};
-        QCOMPARE(layout(docs().front()), expected);
+        QCOMPARE(testsupport::textLayout(docs().front()), expected);
         for (const printing::PlacedText& t : docs().front().pages[0].items)
             QCOMPARE(t.font, (printing::PrintFont{"Verdana", 9, true, true}));
         // An empty line still takes its row: 24 blanks and no text.
@@ -182,7 +165,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         // 24 - 2.5 = 21.5 -> 22; 24 - 3.5 = 20.5 -> 20.
-        QCOMPARE(layout(docs().front()), (QStringList{"5:25:Hello", "6:23:Goodbye"}));
+        QCOMPARE(testsupport::textLayout(docs().front()), (QStringList{"5:25:Hello", "6:23:Goodbye"}));
     }
 
     void printerFamilyShiftsColumnsAndSetsPaper_data()
@@ -214,7 +197,7 @@ private slots:
         rig->ws.control("chkLblBold").value = bold ? 1 : 0;
         rig->printScript.print(1);
         wide();
-        QCOMPARE(layout(docs().front()), QStringList{QStringLiteral("11:%1:X").arg(column)});
+        QCOMPARE(testsupport::textLayout(docs().front()), QStringList{QStringLiteral("11:%1:X").arg(column)});
         QCOMPARE(docs().front().paperSize, paper);
     }
 
@@ -225,7 +208,7 @@ private slots:
         rig->ws.chooseRange("1-2");
         rig->printScript.push({PrintDialogAction::Print, 1, -1, 0, 0, "HP Officejet 4630"});
         wide();
-        QCOMPARE(layout(docs().front()), (QStringList{"5:3:X", "5:70:X"}));
+        QCOMPARE(testsupport::textLayout(docs().front()), (QStringList{"5:3:X", "5:70:X"}));
         QCOMPARE(docs().front().paperSize, 1);
     }
 
@@ -236,16 +219,16 @@ private slots:
         rig->printScript.print(3);
         wide();
         QCOMPARE(docs().size(), size_t(3));
-        QCOMPARE(layout(docs()[1]), layout(docs()[0]));
-        QCOMPARE(layout(docs()[2]), layout(docs()[0]));
-        QCOMPARE(layout(docs()[0]).size(), 18);
+        QCOMPARE(testsupport::textLayout(docs()[1]), testsupport::textLayout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[2]), testsupport::textLayout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[0]).size(), 18);
         QCOMPARE(rig->ws.vars().strStartPos, QString("10"));
 
         // A second press prints the accepted range again, not from where the first ended.
         rig->printScript.print(1);
         wide();
         QCOMPARE(docs().size(), size_t(4));
-        QCOMPARE(layout(docs()[3]), layout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[3]), testsupport::textLayout(docs()[0]));
     }
 
     void noCopiesPrintsNothing()
@@ -280,7 +263,7 @@ private slots:
         rig->ws.control("txtQzToppad").text = "4";
         rig->printScript.print(1);
         wide();
-        QCOMPARE(layout(docs().front()), QStringList{"6:12:X"});
+        QCOMPARE(testsupport::textLayout(docs().front()), QStringList{"6:12:X"});
         QCOMPARE(rig->ws.vars().strStartPos, QString("6"));
         QCOMPARE(rig->ws.text("txtQzLeftPad"), QString("68"));  // position 6's pads
         QCOMPARE(rig->ws.text("txtQzToppad"), QString("16"));
@@ -290,7 +273,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         QCOMPARE(docs().size(), size_t(2));
-        QVERIFY(layout(docs()[1]).isEmpty());
+        QVERIFY(testsupport::textLayout(docs()[1]).isEmpty());
     }
 
     void startOutsideTheSheetKeepsThePads()
@@ -304,7 +287,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         // Every label of the copy where the first one went.
-        QCOMPARE(layout(docs().front()), (QStringList{"3:7:X", "3:7:X"}));
+        QCOMPARE(testsupport::textLayout(docs().front()), (QStringList{"3:7:X", "3:7:X"}));
         QCOMPARE(rig->ws.vars().strStartPos, QString("27"));
     }
 
@@ -320,7 +303,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         // The later ONTHEFLY record: two columns right, one row down.
-        QCOMPARE(layout(docs().front()), (QStringList{"12:70:X", "19:5:X"}));
+        QCOMPARE(testsupport::textLayout(docs().front()), (QStringList{"12:70:X", "19:5:X"}));
     }
 
     void envelope_data()
@@ -381,7 +364,7 @@ private slots:
         wide();
 
         QCOMPARE(docs().size(), size_t(2));
-        QCOMPARE(layout(docs()[0]), expected);
+        QCOMPARE(testsupport::textLayout(docs()[0]), expected);
         QCOMPARE(docs()[0].pages[0].items.front().font, font);
         QCOMPARE(docs()[0].paperSize, paper);
         QCOMPARE(docs()[0].orientation, 2);
@@ -413,8 +396,8 @@ private slots:
         rig->printScript.print(2);
         large();
         QCOMPARE(docs().size(), size_t(2));
-        QCOMPARE(layout(docs()[0]), labelAt(38, 3) + labelAt(38, 46));
-        QCOMPARE(layout(docs()[1]), layout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[0]), labelAt(38, 3) + labelAt(38, 46));
+        QCOMPARE(testsupport::textLayout(docs()[1]), testsupport::textLayout(docs()[0]));
         QCOMPARE(docs()[0].pages[0].items.front().font, (printing::PrintFont{"Verdana", 14, false, false}));
         QCOMPARE(rig->ws.vars().strStartPos, QString("11"));
         QCOMPARE(rig->ws.text("txtQzLeftPad"), QString("46"));
@@ -449,7 +432,7 @@ private slots:
         rig->ws.control("chkLblBold").value = bold ? 1 : 0;
         rig->printScript.print(1);
         large();
-        QCOMPARE(layout(docs().front()), QStringList{expected});
+        QCOMPARE(testsupport::textLayout(docs().front()), QStringList{expected});
     }
 
     void tooLongToCentreStartsAtTheTabColumn()
@@ -463,7 +446,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         QCOMPARE(docs().size(), size_t(1));
-        QCOMPARE(layout(docs().front()), (QStringList{"5:3:" + longLine, "6:3:" + hugeLine}));
+        QCOMPARE(testsupport::textLayout(docs().front()), (QStringList{"5:3:" + longLine, "6:3:" + hugeLine}));
     }
 
     void controlCharactersPrintAsBlanks()
@@ -474,7 +457,7 @@ private slots:
         rig->printScript.print(1);
         wide();
         // The same rows and centring as the blanks would give.
-        QCOMPARE(layout(docs().front()),
+        QCOMPARE(testsupport::textLayout(docs().front()),
                  (QStringList{"5:23:Jane Doe", "6:19:12 Elm St  Apt 4", "7:24:Line 3"}));
     }
 

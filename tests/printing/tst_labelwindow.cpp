@@ -1,3 +1,4 @@
+#include "support/FakeLabelWorkspace.h"
 #include "support/TestApp.h"
 
 #include <QAbstractButton>
@@ -10,20 +11,6 @@ using platform::Buttons;
 using platform::FormId;
 using platform::Icon;
 using testsupport::TestApp;
-
-namespace {
-
-QStringList layout(const printing::PrintedDocument& doc)
-{
-    QStringList out;
-    for (const printing::PrintedPage& page : doc.pages) {
-        for (const printing::PlacedText& t : page.items)
-            out << QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
-    }
-    return out;
-}
-
-}  // namespace
 
 // The print commands behind the main window's own controls.
 class TestLabelWindow : public QObject {
@@ -55,11 +42,11 @@ private slots:
         app.click(FormId::Main, "cmdWideLabel");
         QVERIFY2(app.messages.allShown(), qPrintable(app.messages.pending().join("; ")));
         QCOMPARE(app.device.documents().size(), size_t(2));
-        const QStringList first = layout(app.device.documents()[0]);
+        const QStringList first = testsupport::textLayout(app.device.documents()[0]);
         QCOMPARE(first.size(), 18);
         QCOMPARE(first.mid(0, 3), (QStringList{"11:68:Jane Doe", "12:68:12 Elm St", "13:68:Springfield, IL  62701"}));
         QCOMPARE(first.mid(3, 3), (QStringList{"18:3:Jane Doe", "19:3:12 Elm St", "20:3:Springfield, IL  62701"}));
-        QCOMPARE(layout(app.device.documents()[1]), first);
+        QCOMPARE(testsupport::textLayout(app.device.documents()[1]), first);
         QCOMPARE(text(app, "txtQzLeftPad"), QString("68"));
         QCOMPARE(text(app, "txtQzToppad"), QString("29"));
         QVERIFY(!shown(app, "chkBold"));
@@ -89,8 +76,8 @@ private slots:
         app.click(FormId::Main, "cmdLrgRetAddress");
         QVERIFY2(app.messages.allShown(), qPrintable(app.messages.pending().join("; ")));
         QCOMPARE(app.device.documents().size(), size_t(1));
-        QCOMPARE(layout(app.device.documents()[0]).size(), 15 * 3 * 4);
-        QCOMPARE(layout(app.device.documents()[0]).front(), QString("5:5:Ann Smith"));
+        QCOMPARE(testsupport::textLayout(app.device.documents()[0]).size(), 15 * 3 * 4);
+        QCOMPARE(testsupport::textLayout(app.device.documents()[0]).front(), QString("5:5:Ann Smith"));
         // Back to the standard screen, the mode left as the menu set it.
         QVERIFY(shown(app, "cmdQzStart"));
         QVERIFY(!shown(app, "cmdLrgRetAddress"));

@@ -26,18 +26,6 @@ const Kind kEighty{true, "Load printer with Avery 5167, 8167, or 18167 label sto
 const Kind kSixty{false, "Load printer with Avery 5195, 8195, or 18195 label stock",
                   "Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"};
 
-QStringList layout(const printing::PrintedDocument& doc)
-{
-    QStringList out;
-    for (size_t page = 0; page < doc.pages.size(); ++page) {
-        for (const printing::PlacedText& t : doc.pages[page].items) {
-            const QString prefix = page == 0 ? QString() : QStringLiteral("p%1 ").arg(page + 1);
-            out << prefix + QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
-        }
-    }
-    return out;
-}
-
 // The texts of a whole sheet: `rows` rows of four labels, the first text row at `firstRow`,
 // `rowsPerLabel` printed lines from one row of labels to the next.
 QStringList sheet(int rows, int firstRow, const std::array<int, 4>& columns, const QStringList& lines,
@@ -122,7 +110,7 @@ private slots:
         const printing::PrintedDocument& doc = docs()[0];
         QCOMPARE(doc.orientation, 1);
         QCOMPARE(doc.pages.size(), size_t(1));
-        QCOMPARE(layout(doc), sheet(20, 5, {7, 49, 91, 133}, kAddress));
+        QCOMPARE(testsupport::textLayout(doc), sheet(20, 5, {7, 49, 91, 133}, kAddress));
         for (const printing::PlacedText& t : doc.pages[0].items)
             QCOMPARE(t.font, (printing::PrintFont{"Microsoft Sans Serif", 8, false, false}));
         // Four lines above the first row, then three text lines and a spacer per row.
@@ -178,7 +166,7 @@ private slots:
                 expected << QStringLiteral("%1:%2:12 Oak St").arg(row + 1).arg(c);
             row += r == 8 ? 5 : 4;
         }
-        QCOMPARE(layout(docs()[0]), expected);
+        QCOMPARE(testsupport::textLayout(docs()[0]), expected);
         QCOMPARE(docs()[0].pages[0].items[0].font, (printing::PrintFont{"Microsoft Sans Serif", 9, false, false}));
 
         const std::vector<LoggedLine>& logged = rig->log.documents()[0];
@@ -203,7 +191,7 @@ private slots:
         expectInstructions(kSixty);
         expectAnother(Answer::No);
         run(kSixty);
-        QCOMPARE(layout(docs()[0]), sheet(15, 5, {5, 42, 80, 117}, kAddress, 8));
+        QCOMPARE(testsupport::textLayout(docs()[0]), sheet(15, 5, {5, 42, 80, 117}, kAddress, 8));
     }
 
     void topAdjustmentCountsBySign_data()
@@ -226,7 +214,7 @@ private slots:
         expectInstructions(kEighty);
         expectAnother(Answer::No);
         run(kEighty);
-        QCOMPARE(layout(docs()[0]), sheet(20, firstRow, {7, 49, 91, 133}, kAddress));
+        QCOMPARE(testsupport::textLayout(docs()[0]), sheet(20, firstRow, {7, 49, 91, 133}, kAddress));
     }
 
     void leftAdjustmentBelowColumnOne()
@@ -237,7 +225,7 @@ private slots:
         expectInstructions(kEighty);
         expectAnother(Answer::No);
         run(kEighty);
-        QCOMPARE(layout(docs()[0]).mid(0, 4), (QStringList{"5:1:A", "5:39:A", "5:81:A", "5:123:A"}));
+        QCOMPARE(testsupport::textLayout(docs()[0]).mid(0, 4), (QStringList{"5:1:A", "5:39:A", "5:81:A", "5:123:A"}));
     }
 
     void textWiderThanItsLabelStaysOnItsRow()
@@ -249,7 +237,7 @@ private slots:
         expectAnother(Answer::No);
         run(kEighty);
         QCOMPARE(int(rig->log.documents()[0].size()), 84);
-        const QStringList texts = layout(docs()[0]);
+        const QStringList texts = testsupport::textLayout(docs()[0]);
         // The next label follows the long text on the same printed line.
         QCOMPARE(texts.mid(0, 4),
                  (QStringList{"5:7:" + wide, "5:57:" + wide, "5:107:" + wide, "5:157:" + wide}));
@@ -282,7 +270,7 @@ private slots:
         expectAnother(Answer::No);
         run(kEighty);
         QCOMPARE(docs().size(), size_t(3));
-        QCOMPARE(layout(docs()[2]), layout(docs()[0]));
+        QCOMPARE(testsupport::textLayout(docs()[2]), testsupport::textLayout(docs()[0]));
     }
 
     void anotherPageThenCancelledDialog()
@@ -355,7 +343,7 @@ private slots:
         expectInstructions(kEighty);
         expectAnother(Answer::No);
         run(kEighty);
-        QCOMPARE(layout(docs()[0]), sheet(20, 5, {7, 49, 91, 133}, {"", "Ann", ""}));
+        QCOMPARE(testsupport::textLayout(docs()[0]), sheet(20, 5, {7, 49, 91, 133}, {"", "Ann", ""}));
     }
 
     void badMarginBeforeTheInstructions()

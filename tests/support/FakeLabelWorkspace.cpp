@@ -174,6 +174,37 @@ void FakeLabelWorkspace::clearLog()
     m_focusLog.clear();
 }
 
+QStringList textLayout(const printing::PrintedDocument& doc)
+{
+    QStringList out;
+    for (size_t page = 0; page < doc.pages.size(); ++page) {
+        for (const printing::PlacedText& t : doc.pages[page].items) {
+            const QString prefix = page == 0 ? QString() : QStringLiteral("p%1 ").arg(page + 1);
+            out << prefix + QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
+        }
+    }
+    return out;
+}
+
+QStringList lineLayout(const std::vector<LoggedLine>& lines)
+{
+    using Kind = platform::PrintItem::Kind;
+    QStringList out;
+    for (const LoggedLine& line : lines) {
+        QStringList parts;
+        for (const platform::PrintItem& item : line.items) {
+            switch (item.kind) {
+            case Kind::Tab: parts << QStringLiteral("tab(%1)").arg(item.count); break;
+            case Kind::Spaces: parts << QStringLiteral("spaces(%1)").arg(item.count); break;
+            case Kind::Text: parts << QLatin1Char('\'') + item.text + QLatin1Char('\''); break;
+            case Kind::Number: parts << QString::number(item.number); break;
+            }
+        }
+        out << QStringLiteral("%1:%2").arg(line.font.size).arg(parts.join(QLatin1Char(' ')));
+    }
+    return out;
+}
+
 LabelPrintRig::LabelPrintRig()
 {
     appInfo.data = dir.path();

@@ -119,6 +119,12 @@ private:
     int m_kills = 0;
 };
 
+// Every text of a document in print order as "row:column:text"; rows of later pages carry
+// the page number ("p2 4:7:text").
+QStringList textLayout(const printing::PrintedDocument& doc);
+// Each logged line as "size:items", items as tab(n), spaces(n) and 'text'.
+QStringList lineLayout(const std::vector<LoggedLine>& lines);
+
 // The services a print command runs on, all fakes: scripted boxes and print dialogs, the
 // recording printer, a temporary data folder for the margin file.
 struct LabelPrintRig {
