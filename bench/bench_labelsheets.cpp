@@ -1,7 +1,6 @@
 // Twenty full 80-label return-address sheets to PDF through the real Qt printer: the
 // command's own work plus drawing every label into the one PDF file of the job.
 #include "support/FakeLabelWorkspace.h"
-#include "printing/LabelCommands.h"
 #include "printing/qt/QtPrinterDevice.h"
 
 #include <QElapsedTimer>
@@ -24,20 +23,17 @@ int main(int argc, char** argv)
 
     rig.ws.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
     rig.printScript.print(kSheets);
-    rig.messages.expect("Load printer with Avery 5167, 8167, or 18167 label stock",
-                        "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels",
-                        platform::Buttons::Ok, platform::Icon::Information);
-    rig.messages.expect("Completed", "Done!  Do you want to print another page of Return Address Labels?",
-                        platform::Buttons::YesNoCancel, platform::Icon::None, platform::Answer::No);
+    rig.expectInstructions(testsupport::LabelPrintRig::Command::Eighty);
+    rig.expectAnotherPage(platform::Answer::No);
 
     QElapsedTimer timer;
     timer.start();
-    printing::cmdRetAddress_Click(rig.services, rig.ws);
+    rig.run(testsupport::LabelPrintRig::Command::Eighty);
     const qint64 ms = timer.elapsed();
 
-    if (!rig.messages.allShown()) {
+    if (!rig.leftOver().isEmpty()) {
         std::fprintf(stderr, "bench_labelsheets: the command did not run as expected: %s\n",
-                     qPrintable(rig.messages.failures().join("; ")));
+                     qPrintable(rig.leftOver()));
         return 1;
     }
     std::printf("bench_labelsheets: %d sheets of 80 labels (%d labels) to PDF in %lld ms (%.1f ms a sheet), "

@@ -6,29 +6,34 @@
 
 namespace app {
 
+namespace {
+
+constexpr int kStandardSheetPositions = 30;
+
+}  // namespace
+
 QString cleanPositionEntry(const QString& entry)
 {
-    QString out;
-    out.reserve(entry.size());
-    for (QChar c : entry) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('.'))
-            out += c;
-    }
+    QString out = entry;
+    out.remove(QLatin1Char(' '));
+    out.remove(QLatin1Char('.'));
     return out;
+}
+
+std::optional<printing::StockTables::Sheet> positionSheet(int mode)
+{
+    switch (mode) {
+    case 2: return printing::StockTables::Sheet::Wide;
+    case 3: return printing::StockTables::Sheet::Large;
+    case 6: return printing::StockTables::Sheet::FileFolder;
+    default: return std::nullopt;
+    }
 }
 
 int maxLabelPosition(int mode)
 {
-    switch (mode) {
-    case 2: return 20;
-    case 3: return 10;
-    default: return 30;
-    }
-}
-
-double lastTwoValue(const QString& cleaned)
-{
-    return rt::val(cleaned.right(2));
+    const std::optional<printing::StockTables::Sheet> sheet = positionSheet(mode);
+    return sheet ? printing::StockTables::positionCount(*sheet) : kStandardSheetPositions;
 }
 
 std::optional<LabelRangeSplit> splitLabelRange(const QString& cleaned)
@@ -39,25 +44,13 @@ std::optional<LabelRangeSplit> splitLabelRange(const QString& cleaned)
         return std::nullopt;
 
     LabelRangeSplit split;
-    switch (cleaned.size()) {
-    case 1:
-    case 2:
+    if (cleaned.size() <= 2) {
         split.startPos = cleaned;
-        split.count = 1;
         return split;
-    case 3:
-        split.startPos = cleaned.left(1);
-        split.endPos = cleaned.right(1);
-        break;
-    case 4:
-        split.startPos = cleaned.left(1);
-        split.endPos = cleaned.right(2);
-        break;
-    default:
-        split.startPos = cleaned.left(2);
-        split.endPos = cleaned.right(2);
-        break;
     }
+    const qsizetype dash = cleaned.indexOf(QLatin1Char('-'));
+    split.startPos = cleaned.left(dash);
+    split.endPos = cleaned.mid(dash + 1);
     // Two digits each: the count always fits 16 bits, but keep the checked arithmetic.
     split.count = rt::add16(rt::sub16(rt::toInt16(split.endPos), rt::toInt16(split.startPos)), 1);
     return split;

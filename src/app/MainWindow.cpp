@@ -39,8 +39,6 @@ namespace {
 using platform::FormId;
 
 const char* const kLineNames[5] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-const char* const kPrintButtonNames[6] = {"cmdQzStart",       "cmdWideLabel",  "cmdLargeLabel",
-                                          "cmdLrgRetAddress", "cmdRetAddress", "cmdFileFolderStart"};
 
 const QString kContactFileName = QStringLiteral("QVL_Contacts.DAT");
 const QString kPositionTitle = QStringLiteral("Label position reading L to R");
@@ -108,16 +106,45 @@ QLineEdit* makeLineEdit(const QString& name, QWidget* parent)
     return edit;
 }
 
-QAction* makeAction(QMenu* menu, const QString& name, const QString& caption)
+template <class Handler>
+QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, QObject* owner, Handler handler)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, owner, handler);
     return action;
+}
+
+// A frame holding two option buttons of which at most one is chosen.
+QGroupBox* optionPair(const QString& frameName, const QString& title, platform::OptionButton*& first,
+                      const QString& firstName, const QString& firstCaption, platform::OptionButton*& second,
+                      const QString& secondName, const QString& secondCaption, QWidget* parent)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(frameName);
+    auto* layout = new QVBoxLayout(frame);
+    first = new platform::OptionButton(firstName, firstCaption, frame);
+    second = new platform::OptionButton(secondName, secondCaption, frame);
+    platform::OptionButton::group({first, second});
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return frame;
 }
 
 [[noreturn]] void unknownControl(const QString& name)
 {
     throw std::logic_error("frmQuorvel has no control " + name.toStdString());
+}
+
+// Visible and Enabled belong to controls and menu commands alike.
+template <class OnWidget, class OnAction>
+auto widgetOrAction(QObject* object, const QString& name, OnWidget onWidget, OnAction onAction)
+{
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        return onWidget(widget);
+    if (auto* action = qobject_cast<QAction*>(object))
+        return onAction(action);
+    unknownControl(name);
 }
 
 }  // namespace
@@ -140,46 +167,44 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(makeAction(file, QStringLiteral("mnuStdLabel"), QStringLiteral("Standard Labels 1\" x 2 5/8\"")),
-            &QAction::triggered, this, [this] { mnuStdLabel_Click(); });
-    connect(makeAction(file, QStringLiteral("mnuWideLabel"), QStringLiteral("Wide Labels 1\" x 4\"")),
-            &QAction::triggered, this, [this] { mnuWideLabel_Click(); });
-    connect(makeAction(file, QStringLiteral("mnuLargeLabel"), QStringLiteral("Large Labels 2\" x 4\"")),
-            &QAction::triggered, this, [this] { mnuLargeLabel_Click(); });
-    connect(makeAction(file, QStringLiteral("mnuFileFolder"), QStringLiteral("File Folder Labels 2/3\" x 3 7/16\"")),
-            &QAction::triggered, this, [this] { mnuFileFolder_Click(); });
-    connect(makeAction(file, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels 1/2\" x 1 3/4\"")),
-            &QAction::triggered, this, [this] { mnuRetAddress_Click(); });
-    connect(makeAction(file, QStringLiteral("mnuLrgRetAddress"),
-                       QStringLiteral("Return Address Labels 2/3\" x 1 3/4\"")),
-            &QAction::triggered, this, [this] { mnuLrgRetAddress_Click(); });
+    addCommand(file, QStringLiteral("mnuStdLabel"), QStringLiteral("Standard Labels 1\" x 2 5/8\""), this,
+               [this] { mnuStdLabel_Click(); });
+    addCommand(file, QStringLiteral("mnuWideLabel"), QStringLiteral("Wide Labels 1\" x 4\""), this,
+               [this] { mnuWideLabel_Click(); });
+    addCommand(file, QStringLiteral("mnuLargeLabel"), QStringLiteral("Large Labels 2\" x 4\""), this,
+               [this] { mnuLargeLabel_Click(); });
+    addCommand(file, QStringLiteral("mnuFileFolder"), QStringLiteral("File Folder Labels 2/3\" x 3 7/16\""), this,
+               [this] { mnuFileFolder_Click(); });
+    addCommand(file, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels 1/2\" x 1 3/4\""), this,
+               [this] { mnuRetAddress_Click(); });
+    addCommand(file, QStringLiteral("mnuLrgRetAddress"), QStringLiteral("Return Address Labels 2/3\" x 1 3/4\""),
+               this, [this] { mnuLrgRetAddress_Click(); });
     file->addSeparator();
-    m_mnuFileBdayOn = makeAction(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"));
-    connect(m_mnuFileBdayOn, &QAction::triggered, this, [this] { mnuFileBdayOn_Click(); });
-    m_mnuFileBdayOff = makeAction(file, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
-    connect(m_mnuFileBdayOff, &QAction::triggered, this, [this] { mnuFileBdayOff_Click(); });
+    m_mnuFileBdayOn = addCommand(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"),
+                                 this, [this] { mnuFileBdayOn_Click(); });
+    m_mnuFileBdayOff = addCommand(file, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"),
+                                  this, [this] { mnuFileBdayOff_Click(); });
     file->addSeparator();
-    connect(makeAction(file, QStringLiteral("mnuFileExit"), QStringLiteral("Exit")), &QAction::triggered, this,
-            [this] { mnuFileExit_Click(); });
+    addCommand(file, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"), this, [this] { mnuFileExit_Click(); });
 
     QMenu* contactsMenu = menuBar()->addMenu(QStringLiteral("&Contacts"));
     contactsMenu->setObjectName(QStringLiteral("mnuContacts"));
-    m_contactCommands[0] = makeAction(contactsMenu, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"));
-    connect(m_contactCommands[0], &QAction::triggered, this, [this] { mnuEdit_Click(); });
-    m_contactCommands[1] = makeAction(contactsMenu, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"));
-    connect(m_contactCommands[1], &QAction::triggered, this, [this] { mnuFind_Click(); });
-    m_contactCommands[2] = makeAction(contactsMenu, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"));
-    connect(m_contactCommands[2], &QAction::triggered, this, [this] { mnuDelete_Click(); });
+    m_contactCommands[0] = addCommand(contactsMenu, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"), this,
+                                      [this] { mnuEdit_Click(); });
+    m_contactCommands[1] = addCommand(contactsMenu, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"), this,
+                                      [this] { mnuFind_Click(); });
+    m_contactCommands[2] = addCommand(contactsMenu, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"),
+                                      this, [this] { mnuDelete_Click(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    m_contactCommands[3] = makeAction(view, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"));
-    connect(m_contactCommands[3], &QAction::triggered, this, [this] { mnuViewOne_Click(); });
+    m_contactCommands[3] = addCommand(view, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"), this,
+                                      [this] { mnuViewOne_Click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(makeAction(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("About Quorvel")), &QAction::triggered,
-            this, [this] { mnuHelpAbout_Click(); });
+    addCommand(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("About Quorvel"), this,
+               [this] { mnuHelpAbout_Click(); });
 }
 
 void MainWindow::buildControls()
@@ -247,22 +272,25 @@ void MainWindow::buildControls()
     // The six Print buttons share one place; only the current mode's one is shown.
     auto* printRow = new QHBoxLayout;
     auto* printPlace = new QGridLayout;
+    using PrintCommand = void (*)(const platform::Services&, printing::LabelWorkspace&);
+    // The standard-label and envelope print routine of the home screen is not part of
+    // this program yet: its button stays disabled.
+    const PrintCommand commands[6] = {nullptr,
+                                      printing::cmdWideLabel_Click,
+                                      printing::cmdLargeLabel_Click,
+                                      printing::cmdLrgRetAddress_Click,
+                                      printing::cmdRetAddress_Click,
+                                      printing::cmdFileFolderStart_Click};
     for (int mode = 1; mode <= 6; ++mode) {
-        QPushButton* button = makeButton(QString::fromLatin1(kPrintButtonNames[mode - 1]), QStringLiteral("Print"), central);
+        QPushButton* button = makeButton(platform::printButtonName(mode), QStringLiteral("Print"), central);
         button->setMinimumSize(120, 36);
         m_printButtons[mode - 1] = button;
         printPlace->addWidget(button, 0, 0);
+        if (const PrintCommand command = commands[mode - 1])
+            connect(button, &QPushButton::clicked, this, [this, command] { command(m_services, *this); });
+        else
+            button->setEnabled(false);
     }
-    // The standard-label and envelope print routine of the home screen is not part of
-    // this program yet.
-    m_printButtons[0]->setEnabled(false);
-    connect(m_printButtons[1], &QPushButton::clicked, this, [this] { printing::cmdWideLabel_Click(m_services, *this); });
-    connect(m_printButtons[2], &QPushButton::clicked, this, [this] { printing::cmdLargeLabel_Click(m_services, *this); });
-    connect(m_printButtons[3], &QPushButton::clicked, this,
-            [this] { printing::cmdLrgRetAddress_Click(m_services, *this); });
-    connect(m_printButtons[4], &QPushButton::clicked, this, [this] { printing::cmdRetAddress_Click(m_services, *this); });
-    connect(m_printButtons[5], &QPushButton::clicked, this,
-            [this] { printing::cmdFileFolderStart_Click(m_services, *this); });
     printRow->addLayout(printPlace);
     printRow->addStretch(1);
     m_cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"), central);
@@ -276,36 +304,21 @@ void MainWindow::buildControls()
     auto* right = new QVBoxLayout;
     body->addLayout(right, 2);
 
-    m_frQzMediaType = new QGroupBox(QStringLiteral("Media"), central);
-    m_frQzMediaType->setObjectName(QStringLiteral("frQzMediaType"));
-    auto* mediaLayout = new QVBoxLayout(m_frQzMediaType);
-    m_optQzLabel = new platform::OptionButton(QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_frQzMediaType);
-    m_optQzEnvelope = new platform::OptionButton(QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), m_frQzMediaType);
-    platform::OptionButton::group({m_optQzLabel, m_optQzEnvelope});
-    mediaLayout->addWidget(m_optQzLabel);
-    mediaLayout->addWidget(m_optQzEnvelope);
+    m_frQzMediaType = optionPair(QStringLiteral("frQzMediaType"), QStringLiteral("Media"), m_optQzLabel,
+                                 QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_optQzEnvelope,
+                                 QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), central);
     connect(m_optQzLabel, &platform::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
     connect(m_optQzEnvelope, &platform::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
 
-    auto* alignBox = new QGroupBox(QStringLiteral("Alignment"), central);
-    alignBox->setObjectName(QStringLiteral("frAlignment"));
-    auto* alignLayout = new QVBoxLayout(alignBox);
-    m_optQzLeftjust = new platform::OptionButton(QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), alignBox);
-    m_optQzCenter = new platform::OptionButton(QStringLiteral("optQzCenter"), QStringLiteral("Centered"), alignBox);
-    platform::OptionButton::group({m_optQzLeftjust, m_optQzCenter});
-    alignLayout->addWidget(m_optQzLeftjust);
-    alignLayout->addWidget(m_optQzCenter);
+    QGroupBox* alignBox = optionPair(QStringLiteral("frAlignment"), QStringLiteral("Alignment"), m_optQzLeftjust,
+                                     QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), m_optQzCenter,
+                                     QStringLiteral("optQzCenter"), QStringLiteral("Centered"), central);
     connect(m_optQzLeftjust, &platform::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
     connect(m_optQzCenter, &platform::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
 
-    auto* orientBox = new QGroupBox(QStringLiteral("Orientation"), central);
-    orientBox->setObjectName(QStringLiteral("frOrientation"));
-    auto* orientLayout = new QVBoxLayout(orientBox);
-    m_optPortrait = new platform::OptionButton(QStringLiteral("optPortrait"), QStringLiteral("Portrait"), orientBox);
-    m_optLandscape = new platform::OptionButton(QStringLiteral("optLandscape"), QStringLiteral("Landscape"), orientBox);
-    platform::OptionButton::group({m_optPortrait, m_optLandscape});
-    orientLayout->addWidget(m_optPortrait);
-    orientLayout->addWidget(m_optLandscape);
+    QGroupBox* orientBox = optionPair(QStringLiteral("frOrientation"), QStringLiteral("Orientation"), m_optPortrait,
+                                      QStringLiteral("optPortrait"), QStringLiteral("Portrait"), m_optLandscape,
+                                      QStringLiteral("optLandscape"), QStringLiteral("Landscape"), central);
 
     auto* firstRow = new QHBoxLayout;
     firstRow->addWidget(m_frQzMediaType);
@@ -482,21 +495,28 @@ void MainWindow::showOnlyPrintButton(int mode)
         m_printButtons[m - 1]->setVisible(m == mode);
 }
 
-void MainWindow::chooseLabelStock(int mode)
+// The screen of a stock printed by label position (standard, wide, large, file folder). The
+// return-address screen disabled the media options and the label Bold and Italic boxes and
+// hid the position; such a stock needs them all back.
+void MainWindow::showPositionStock(int mode)
 {
     m_state.lngLabelMode = mode;
     showOnlyPrintButton(mode);
     m_lblLabelSize->setText(platform::labelSizeCaption(mode));
-    // The return-address commands disable the media options and the label Bold and
-    // Italic boxes and hide the position; a label stock needs them all back.
-    m_optQzLabel->setEnabled(true);
-    m_optQzEnvelope->setEnabled(true);
-    m_optQzLabel->setValue(false);
-    m_optQzEnvelope->setValue(false);
+    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+        medium->setVisible(true);
+        medium->setEnabled(true);
+        medium->setValue(false);
+    }
     m_lblQzPosition->setVisible(true);
     m_lblQzPosition->clear();
     m_chkLblBold->setEnabled(true);
     m_chkLblItalic->setEnabled(true);
+}
+
+void MainWindow::chooseLabelStock(int mode)
+{
+    showPositionStock(mode);
     m_chkLblBold->setChecked(false);
     m_chkLblItalic->setChecked(false);
 }
@@ -518,57 +538,41 @@ void MainWindow::mnuLargeLabel_Click()
 
 void MainWindow::mnuFileFolder_Click()
 {
-    m_state.lngLabelMode = 6;
-    m_lblLabelSize->setText(platform::labelSizeCaption(6));
-    showOnlyPrintButton(6);
-    m_optQzLabel->setVisible(true);
-    m_optQzEnvelope->setVisible(true);
-    m_optQzLabel->setEnabled(true);
-    m_optQzEnvelope->setEnabled(true);
-    m_optQzLabel->setValue(false);
-    m_optQzEnvelope->setValue(false);
-    m_lblQzPosition->setVisible(true);
-    m_lblQzPosition->clear();
-    m_chkLblBold->setEnabled(true);
-    m_chkLblItalic->setEnabled(true);
+    showPositionStock(6);
     m_services.messages->messageBox(
         QStringLiteral("Use only Line 1"),
         QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
 }
 
+// Mode 4 or 5; the sheet's print command, which runs next, shows its own Print button.
+void MainWindow::showReturnAddressScreen(int mode)
+{
+    m_state.lngLabelMode = mode;
+    m_frQzMediaType->setVisible(true);
+    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+        medium->setVisible(true);
+        medium->setEnabled(false);
+    }
+    m_lblQzPosition->setVisible(false);
+    for (QCheckBox* box : {m_chkLblBold, m_chkLblItalic}) {
+        box->setChecked(false);
+        box->setEnabled(false);
+    }
+    for (int other = 1; other <= 6; ++other) {
+        if (other != mode)
+            m_printButtons[other - 1]->setVisible(false);
+    }
+}
+
 void MainWindow::mnuRetAddress_Click()
 {
-    m_state.lngLabelMode = 5;
-    m_frQzMediaType->setVisible(true);
-    m_optQzLabel->setVisible(true);
-    m_optQzEnvelope->setVisible(true);
-    m_optQzLabel->setEnabled(false);
-    m_optQzEnvelope->setEnabled(false);
-    m_lblQzPosition->setVisible(false);
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setChecked(false);
-    m_chkLblBold->setEnabled(false);
-    m_chkLblItalic->setEnabled(false);
-    for (int mode : {1, 4, 6, 2, 3})
-        m_printButtons[mode - 1]->setVisible(false);
+    showReturnAddressScreen(5);
     printing::cmdRetAddress_Click(m_services, *this);
 }
 
 void MainWindow::mnuLrgRetAddress_Click()
 {
-    m_state.lngLabelMode = 4;
-    m_frQzMediaType->setVisible(true);
-    m_optQzLabel->setVisible(true);
-    m_optQzEnvelope->setVisible(true);
-    m_optQzLabel->setEnabled(false);
-    m_optQzEnvelope->setEnabled(false);
-    m_lblQzPosition->setVisible(false);
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setChecked(false);
-    m_chkLblBold->setEnabled(false);
-    m_chkLblItalic->setEnabled(false);
-    for (int mode : {1, 5, 6, 2, 3})
-        m_printButtons[mode - 1]->setVisible(false);
+    showReturnAddressScreen(4);
     printing::cmdLrgRetAddress_Click(m_services, *this);
 }
 
@@ -590,7 +594,7 @@ void MainWindow::optQzLabel_Click()
         m_vars.strLabelRange = cleaned;
         if (cleaned.isEmpty())
             return;  // Cancel or nothing entered: no position chosen
-        if (lastTwoValue(cleaned) > maximum) {
+        if (rt::val(cleaned.right(2)) > maximum) {
             m_services.messages->beep();
             m_services.messages->messageBox(QStringLiteral("Maximum is %1").arg(maximum),
                                             QStringLiteral("Label position cannot exceed %1").arg(maximum));
@@ -598,8 +602,8 @@ void MainWindow::optQzLabel_Click()
         }
         const std::optional<LabelRangeSplit> split = splitLabelRange(cleaned);
         if (!split) {
-            // Anything but a position or a start-dash-end range would make the print
-            // commands fail on it later; ask again instead.
+            // Split by its length alone, such an entry would end in a failed count or in
+            // labels printed at positions nobody wrote; ask again instead.
             m_services.messages->beep();
             m_services.messages->messageBox(QStringLiteral("Incorrect entry"),
                                             QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
@@ -613,14 +617,7 @@ void MainWindow::optQzLabel_Click()
 
         // The standard sheet's pads are its print command's business; the prompt writes
         // those of the stocks whose position tables it shares with their print commands.
-        std::optional<printing::StockTables::Sheet> sheet;
-        if (mode == 2)
-            sheet = printing::StockTables::Sheet::Wide;
-        else if (mode == 3)
-            sheet = printing::StockTables::Sheet::Large;
-        else if (mode == 6)
-            sheet = printing::StockTables::Sheet::FileFolder;
-        if (sheet) {
+        if (const std::optional<printing::StockTables::Sheet> sheet = positionSheet(mode)) {
             const bool family =
                 m_services.printer && printing::PrinterFamily::shiftsColumns(m_services.printer->deviceName());
             const std::optional<printing::LabelPads> pads =
@@ -849,44 +846,31 @@ void MainWindow::setValue(const QString& control, int value)
 
 bool MainWindow::isVisible(const QString& control) const
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return !widget->isHidden();
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->isVisible();
-    unknownControl(control);
+    // Its own Visible setting, also while the window is hidden.
+    return widgetOrAction(
+        controlObject(control), control, [](QWidget* w) { return !w->isHidden(); },
+        [](QAction* a) { return a->isVisible(); });
 }
 
 void MainWindow::setVisible(const QString& control, bool visible)
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        widget->setVisible(visible);
-    else if (auto* action = qobject_cast<QAction*>(object))
-        action->setVisible(visible);
-    else
-        unknownControl(control);
+    widgetOrAction(
+        controlObject(control), control, [=](QWidget* w) { w->setVisible(visible); },
+        [=](QAction* a) { a->setVisible(visible); });
 }
 
 bool MainWindow::isEnabled(const QString& control) const
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return widget->isEnabled();
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->isEnabled();
-    unknownControl(control);
+    return widgetOrAction(
+        controlObject(control), control, [](QWidget* w) { return w->isEnabled(); },
+        [](QAction* a) { return a->isEnabled(); });
 }
 
 void MainWindow::setEnabled(const QString& control, bool enabled)
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        widget->setEnabled(enabled);
-    else if (auto* action = qobject_cast<QAction*>(object))
-        action->setEnabled(enabled);
-    else
-        unknownControl(control);
+    widgetOrAction(
+        controlObject(control), control, [=](QWidget* w) { w->setEnabled(enabled); },
+        [=](QAction* a) { a->setEnabled(enabled); });
 }
 
 void MainWindow::setFocus(const QString& control)

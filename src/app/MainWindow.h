@@ -97,8 +97,10 @@ private:
     void chkLblItalic_Click();
     void lstEnvSize_Click(int row);
 
-    // The screen of a label stock chosen from the File menu (standard, wide, large).
+    void showPositionStock(int mode);
+    // The standard, wide and large commands: the stock's screen with the label boxes unticked.
     void chooseLabelStock(int mode);
+    void showReturnAddressScreen(int mode);
     void showOnlyPrintButton(int mode);
     void focusPrintButtonOfMode();
     void setLineFonts();

@@ -1,53 +1,19 @@
 #include "contacts/ContactFile.h"
 
-#include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
-#include <fcntl.h>
 #include <limits>
-#include <unistd.h>
 
 namespace contacts {
 
 namespace {
 
-constexpr qint64 kChunk = 1 << 20;
-
-// A failed write of the new file names the OS error when there is one; a short write
-// with none is a full disk.
-[[noreturn]] void raiseWriteError(int fallback)
+// QSaveFile reports no errno of its own; what the failing call left there names the cause.
+[[noreturn]] void raiseSaveError(int fallback)
 {
     rt::raise(errno != 0 ? rt::errorFromErrno(errno) : fallback);
-}
-
-void writeAll(QSaveFile& to, const char* data, qint64 size)
-{
-    errno = 0;
-    if (to.write(data, size) != size)
-        raiseWriteError(rt::err::DiskFull);
-}
-
-void copyRange(int from, qint64 begin, qint64 end, QSaveFile& to)
-{
-    QByteArray buffer;
-    for (qint64 at = begin; at < end;) {
-        const qint64 want = qMin(kChunk, end - at);
-        buffer.resize(want);
-        const ssize_t got = ::pread(from, buffer.data(), size_t(want), off_t(at));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            rt::raise(rt::errorFromErrno(errno));
-        }
-        if (got == 0)
-            break;
-        writeAll(to, buffer.constData(), got);
-        at += got;
-    }
 }
 
 }  // namespace
@@ -107,47 +73,32 @@ void ContactFile::append(const ContactRecord& record)
 
 void ContactFile::remove(qint32 n)
 {
-    if (!m_file.isOpen())
-        rt::raise(rt::err::BadFileName);
     const qint32 count = recordCount();
     if (n < 1 || n > count)
         rt::raise(rt::err::BadRecordNumber);
 
-    // The result is what reading every other record and writing it afresh would give:
-    // count - 1 whole records, a short last record padded, bytes past the last counted
-    // record dropped.
+    // Every other record read and written afresh: a short last record comes back padded,
+    // bytes past the last counted record are dropped. QSaveFile refuses to replace a file
+    // that may not be written.
     const QString target = m_file.path();
-    const qint64 length = m_file.length();
-    const qint64 recLen = ContactRecord::Length;
-    const qint64 keptEnd = qMin(length, qint64(count) * recLen);
-    const qint64 wanted = qint64(count - 1) * recLen;
-
-    const QByteArray native = QFile::encodeName(target);
-    // Replacing the file through a rename would get round a file that may not be written.
-    if (::access(native.constData(), W_OK) != 0)
-        rt::raise(rt::errorFromErrno(errno));
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        rt::raise(rt::errorFromErrno(errno));
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
-
     QSaveFile out(target);
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
-        raiseWriteError(rt::err::PathFileAccess);
-    copyRange(fd, 0, qint64(n - 1) * recLen, out);
-    copyRange(fd, qint64(n) * recLen, keptEnd, out);
-    const qint64 written = out.pos();
-    if (written < wanted) {
-        const QByteArray blanks(wanted - written, ' ');
-        writeAll(out, blanks.constData(), blanks.size());
+        raiseSaveError(rt::err::PathFileAccess);
+    QByteArray chunk;
+    for (qint32 k = 1; k <= count; ++k) {
+        if (k != n)
+            chunk += m_file.read(k);
+        if (chunk.size() >= (1 << 20) || k == count) {
+            errno = 0;
+            if (out.write(chunk) != chunk.size())
+                raiseSaveError(rt::err::DiskFull);
+            chunk.clear();
+        }
     }
     errno = 0;
     if (!out.commit())
-        raiseWriteError(rt::err::PathFileAccess);
+        raiseSaveError(rt::err::PathFileAccess);
 
     m_file.close();
     m_file.open(target);

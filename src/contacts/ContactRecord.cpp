@@ -67,9 +67,7 @@ QByteArray ContactRecord::toBytes() const
 
 ContactRecord ContactRecord::fromBytes(const QByteArray& bytes)
 {
-    QByteArray padded = bytes.left(Length);
-    if (padded.size() < Length)
-        padded.append(Length - padded.size(), ' ');
+    const QByteArray padded = bytes.leftJustified(Length, ' ', true);
     ContactRecord record;
     const char* at = padded.constData();
     for (const Field& f : kFields) {

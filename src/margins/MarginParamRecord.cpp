@@ -5,35 +5,16 @@
 
 namespace margins {
 
-namespace {
-
-QByteArray fixed(const QString& text, int width)
-{
-    QByteArray bytes = rt::toCp1252(text).left(width);
-    bytes.append(width - bytes.size(), ' ');
-    return bytes;
-}
-
-}  // namespace
-
 QByteArray MarginParamRecord::toBytes() const
 {
-    QByteArray out;
-    out.reserve(Length);
-    out += fixed(ParamName, 8);
-    out += fixed(ParamSep1, 1);
-    out += fixed(LeftAdj, 3);
-    out += fixed(ParamSep2, 1);
-    out += fixed(TopAdj, 3);
-    out += "\r\n";
-    return out;
+    const auto fixed = [](const QString& text, int width) { return rt::toCp1252(text).leftJustified(width, ' ', true); };
+    return fixed(ParamName, 8) + fixed(ParamSep1, 1) + fixed(LeftAdj, 3) + fixed(ParamSep2, 1) + fixed(TopAdj, 3)
+           + "\r\n";
 }
 
 MarginParamRecord MarginParamRecord::fromBytes(const QByteArray& bytes)
 {
-    QByteArray padded = bytes.left(Length);
-    if (padded.size() < Length)
-        padded.append(Length - padded.size(), ' ');
+    const QByteArray padded = bytes.leftJustified(Length, ' ', true);
     MarginParamRecord r;
     r.ParamName = rt::fromCp1252(padded.mid(0, 8));
     r.ParamSep1 = rt::fromCp1252(padded.mid(8, 1));

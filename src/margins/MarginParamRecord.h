@@ -10,11 +10,11 @@ namespace margins {
 struct MarginParamRecord {
     static constexpr int Length = 18;
 
-    QString ParamName;                       // 8: "ONTHEFLY", "ENVELOPE", "RETURNAD", "BULKLIST"
+    QString ParamName;                        // 8: "ONTHEFLY", "ENVELOPE", "RETURNAD", "BULKLIST"
     QString ParamSep1 = QStringLiteral("|");  // 1
-    QString LeftAdj;                         // 3: character columns, positive to the right
+    QString LeftAdj;                          // 3: character columns, positive to the right
     QString ParamSep2 = QStringLiteral("|");  // 1
-    QString TopAdj;                          // 3: text rows, positive downwards
+    QString TopAdj;                           // 3: text rows, positive downwards
 
     // Each field padded with blanks on the right or cut to its width, then CR LF.
     QByteArray toBytes() const;
@@ -23,8 +23,6 @@ struct MarginParamRecord {
 
     // ParamName with the blanks at its right end removed: what a key is compared with.
     QString key() const;
-
-    bool operator==(const MarginParamRecord&) const = default;
 };
 
 }  // namespace margins

@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -17,26 +18,6 @@
 namespace platform {
 
 namespace {
-
-// Windows-1252 has no other lower-case letters than these; every other character keeps its
-// case, so the comparison agrees with the upper-casing of the record files' code page.
-char16_t ansiUpper(char16_t c)
-{
-    if (c < 0x80) {
-        if (c >= u'a' && c <= u'z')
-            return c - 0x20;
-        return c;
-    }
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return c - 0x20;
-    switch (c) {
-    case 0x0161: return 0x0160;  // s caron
-    case 0x0153: return 0x0152;  // oe
-    case 0x017E: return 0x017D;  // z caron
-    case 0x00FF: return 0x0178;  // y diaeresis
-    default: return c;
-    }
-}
 
 // Raised for an item index that a classic list would refuse.
 [[noreturn]] void badIndex()
@@ -178,7 +159,8 @@ protected:
 }  // namespace
 
 // The combo's items: texts and numbers stored in the order they came, and the sorted order
-// as a list of 4-byte positions, so that an insert moves as little memory as it can.
+// as a list of 4-byte positions, so that an insert moves as little memory as it can. The
+// program only adds sorted items and clears the list.
 class SortedComboBox::ItemModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -188,7 +170,8 @@ public:
     void insert(int row, const QString& text, qint32 number)
     {
         beginInsertRows(QModelIndex(), row, row);
-        m_order.insert(m_order.begin() + row, store(text, number));
+        m_items.push_back(Item{text, number});
+        m_order.insert(m_order.begin() + row, static_cast<quint32>(m_items.size() - 1));
         endInsertRows();
     }
 
@@ -210,58 +193,15 @@ public:
         }
     }
 
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        if (!index.isValid() || index.row() >= rowCount())
-            return false;
-        Item& item = m_items[m_order[index.row()]];
-        switch (role) {
-        case Qt::DisplayRole:
-        case Qt::EditRole: item.text = value.toString(); break;
-        case Qt::UserRole: item.number = value.toInt(); break;
-        default: return false;
-        }
-        emit dataChanged(index, index, {role});
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        if (!index.isValid())
-            return Qt::NoItemFlags;
-        return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
-    }
-
-    bool insertRows(int row, int count, const QModelIndex& parent) override
-    {
-        if (parent.isValid() || row < 0 || row > rowCount() || count < 1)
-            return false;
-        beginInsertRows(QModelIndex(), row, row + count - 1);
-        std::vector<quint32> added;
-        added.reserve(count);
-        for (int i = 0; i < count; ++i)
-            added.push_back(store(QString(), 0));
-        m_order.insert(m_order.begin() + row, added.begin(), added.end());
-        endInsertRows();
-        return true;
-    }
-
+    // Removed items keep their place in m_items until the list is cleared.
     bool removeRows(int row, int count, const QModelIndex& parent) override
     {
         if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
             return false;
         beginRemoveRows(QModelIndex(), row, row + count - 1);
-        if (count == rowCount()) {
-            m_order.clear();
+        m_order.erase(m_order.begin() + row, m_order.begin() + row + count);
+        if (m_order.empty())
             m_items.clear();
-            m_free.clear();
-        } else {
-            for (int i = row; i < row + count; ++i) {
-                m_items[m_order[i]] = Item();
-                m_free.push_back(m_order[i]);
-            }
-            m_order.erase(m_order.begin() + row, m_order.begin() + row + count);
-        }
         endRemoveRows();
         return true;
     }
@@ -272,21 +212,8 @@ private:
         qint32 number = 0;
     };
 
-    quint32 store(const QString& text, qint32 number)
-    {
-        if (!m_free.empty()) {
-            const quint32 slot = m_free.back();
-            m_free.pop_back();
-            m_items[slot] = Item{text, number};
-            return slot;
-        }
-        m_items.push_back(Item{text, number});
-        return static_cast<quint32>(m_items.size() - 1);
-    }
-
     std::vector<Item> m_items;
     std::vector<quint32> m_order;  // row -> place in m_items
-    std::vector<quint32> m_free;   // places of removed items, for reuse
 };
 
 int compareListText(const QString& a, const QString& b)
@@ -295,8 +222,9 @@ int compareListText(const QString& a, const QString& b)
     const QChar* pa = a.constData();
     const QChar* pb = b.constData();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ca = ansiUpper(pa[i].unicode());
-        const char16_t cb = ansiUpper(pb[i].unicode());
+        // Upper case as the record files' code page has it.
+        const char16_t ca = rt::ucaseChar(pa[i]).unicode();
+        const char16_t cb = rt::ucaseChar(pb[i]).unicode();
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
@@ -355,14 +283,8 @@ int SortedComboBox::addSortedItem(const QString& text, qint32 itemData)
     const QString editText = isEditable() ? currentText() : QString();
     // Adding runs none of the combo's handlers, as in a classic combo.
     const QSignalBlocker blockCombo(this);
-    int place = 0;
-    if (model() == m_items) {
-        place = sortedPlace(count(), text, [this](int i) -> const QString& { return m_items->text(i); });
-        m_items->insert(place, text, itemData);
-    } else {
-        place = sortedPlace(count(), text, [this](int i) { return itemText(i); });
-        insertItem(place, text, QVariant(itemData));
-    }
+    const int place = sortedPlace(count(), text, [this](int i) -> const QString& { return m_items->text(i); });
+    m_items->insert(place, text, itemData);
     // Qt makes the first item of an empty combo the current one; a classic combo keeps
     // showing what it showed.
     if (before < 0 && currentIndex() >= 0) {

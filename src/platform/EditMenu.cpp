@@ -76,6 +76,9 @@ EditMenu::EditMenu(QMainWindow* window, Clipboard& clipboard, const Names& names
 void EditMenu::watch(QLineEdit* box)
 {
     box->installEventFilter(this);
+    // The box's own right-click menu would cut, copy and paste through the system
+    // clipboard behind the service's back; the window's Edit menu is the way to do it.
+    box->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void EditMenu::updateEnabled()

@@ -29,9 +29,10 @@ bool pasteSelection(const QWidget* window, Clipboard& clipboard);
 // is selected; between two openings the shortcuts act on the state last set (before the
 // first opening both are enabled). Paste is never disabled.
 //
-// The window's text boxes would otherwise take these keys themselves and go to the
-// system clipboard behind the service's back: create the menu after the boxes exist (it
-// watches every QLineEdit of the window then) and hand it later ones with watch().
+// The window's text boxes would otherwise take these keys (and offer a right-click menu)
+// themselves and go to the system clipboard behind the service's back: create the menu
+// after the boxes exist (it watches every QLineEdit of the window then) and hand it later
+// ones with watch().
 class EditMenu : public QObject {
     Q_OBJECT
 public:

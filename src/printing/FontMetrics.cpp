@@ -122,9 +122,4 @@ QString FontMetrics::drawFace(const QString& name)
     return known ? QString::fromLatin1(known->drawWith) : name;
 }
 
-bool FontMetrics::isKnownFace(const QString& name)
-{
-    return knownFace(name) != nullptr;
-}
-
 }  // namespace printing

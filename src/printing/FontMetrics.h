@@ -21,9 +21,6 @@ public:
 
     // The installed face the named face is drawn with (the name itself when not in the table).
     static QString drawFace(const QString& name);
-
-    // Whether the face's metrics come from the built-in table rather than the installed font.
-    static bool isKnownFace(const QString& name);
 };
 
 }  // namespace printing

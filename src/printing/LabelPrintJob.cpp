@@ -278,6 +278,4 @@ void LabelPrintJob::printLabelLines(bool envelope, bool label)
     }
 }
 
-void LabelPrintJob::beforeTextLine(bool, bool) {}
-
 }  // namespace printing

@@ -37,7 +37,7 @@ protected:
     // The check of the typed lines; true when it refused (its box has been shown).
     virtual bool refuseLines();
     // Right before a label's text line is printed.
-    virtual void beforeTextLine(bool centred, bool envelope);
+    virtual void beforeTextLine(bool /*centred*/, bool /*envelope*/) {}
     // After the print dialog closed.
     virtual void afterPrintDialog() {}
     // After the envelope's lines, before the document ends.

@@ -66,18 +66,14 @@ void ReturnAddressJob::body()
     m_adjust = margins::readMargin(dataFolder(), QStringLiteral("RETURNAD"));
 
     ws().setText(ctl::lblLabelSize, m_sheet.caption);
-    ws().setVisible(m_sheet.ownButton, true);
-    ws().setVisible(ctl::cmdQzStart, false);
-    ws().setVisible(m_sheet.otherButton, false);
+    showOwnPrintButton();
     ws().setVisible(ctl::cmdFileFolderStart, false);
     ws().setVisible(ctl::cmdWideLabel, false);
 
     for (;;) {
         messages().messageBox(m_sheet.instructionTitle, m_sheet.instructionText, platform::Buttons::Ok,
                               platform::Icon::Information);
-        ws().setVisible(m_sheet.ownButton, true);
-        ws().setVisible(ctl::cmdQzStart, false);
-        ws().setVisible(m_sheet.otherButton, false);
+        showOwnPrintButton();
 
         if (text(ctl::txtQzLine1).isEmpty() && text(ctl::txtQzLine2).isEmpty() && text(ctl::txtQzline3).isEmpty()) {
             refuse(QStringLiteral("Instructions"), QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
@@ -190,11 +186,16 @@ void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
     printer().printLine(items);
 }
 
-void ReturnAddressJob::showWaitingForLines()
+void ReturnAddressJob::showOwnPrintButton()
 {
     ws().setVisible(m_sheet.ownButton, true);
-    ws().setVisible(m_sheet.otherButton, false);
     ws().setVisible(ctl::cmdQzStart, false);
+    ws().setVisible(m_sheet.otherButton, false);
+}
+
+// The Print buttons stand as every pass leaves them; the label options wait for the lines.
+void ReturnAddressJob::showWaitingForLines()
+{
     ws().setEnabled(ctl::optQzLabel, false);
     ws().setEnabled(ctl::optQzEnvelope, false);
     ws().setValue(ctl::chkLblBold, 0);

@@ -38,6 +38,7 @@ protected:
 private:
     void printSheet();
     void printRowLine(const QString& line, bool centred, int base);
+    void showOwnPrintButton();
     void showWaitingForLines();
     void restoreStandardScreen();
 

@@ -10,7 +10,6 @@ namespace printing {
 struct LabelPads {
     QString left;
     QString top;
-    bool operator==(const LabelPads&) const = default;
 };
 
 // Position tables of the sheets printed by label position. Positions count from 1, left to

@@ -1,6 +1,6 @@
 #include "runtime/Codepage.h"
 
-#include <QHash>
+#include <QStringDecoder>
 #include <array>
 
 namespace rt {
@@ -15,29 +15,16 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-const QHash<char16_t, char>& reverseHigh()
-{
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> t;
-        for (int i = 0; i < 32; ++i)
-            t.insert(kHigh[size_t(i)], char(0x80 + i));
-        return t;
-    }();
-    return table;
-}
-
 // Returns the byte for a code point, or -1 when the code page lacks it.
 int byteFor(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return int(cp);
-    if (cp > 0xFFFF)
-        return -1;
-    const auto& rev = reverseHigh();
-    const auto it = rev.constFind(char16_t(cp));
-    if (it == rev.constEnd())
-        return -1;
-    return int(static_cast<unsigned char>(it.value()));
+    for (size_t i = 0; i < kHigh.size(); ++i) {
+        if (kHigh[i] == cp)
+            return int(0x80 + i);
+    }
+    return -1;
 }
 
 }  // namespace
@@ -87,64 +74,17 @@ QString fromCp1252(const char* data, qsizetype size)
     return out;
 }
 
-bool isValidUtf8(const QByteArray& bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int more;
-        char32_t cp;
-        char32_t min;
-        if ((b & 0xE0) == 0xC0) {
-            more = 1;
-            cp = b & 0x1F;
-            min = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            more = 2;
-            cp = b & 0x0F;
-            min = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            more = 3;
-            cp = b & 0x07;
-            min = 0x10000;
-        } else {
-            return false;
-        }
-        if (n - i <= more)
-            return false;
-        for (int k = 1; k <= more; ++k) {
-            const unsigned char c = p[i + k];
-            if ((c & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += more + 1;
-    }
-    return true;
-}
-
 QString decodeTextFile(const QByteArray& bytes)
 {
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
-    bool nonAscii = false;
-    for (char c : body) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    }
-    if (nonAscii && isValidUtf8(body))
-        return fromCp1252(toCp1252(QString::fromUtf8(body)));
+    // Qt's decoder refuses overlong forms, surrogates and cut sequences. ASCII text comes
+    // through either way unchanged.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(body);
+    if (!utf8.hasError())
+        return fromCp1252(toCp1252(text));
     return fromCp1252(body);
 }
 

@@ -26,7 +26,4 @@ bool inCp1252(char32_t codePoint);
 // Windows-1252.
 QString decodeTextFile(const QByteArray& bytes);
 
-// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUtf8(const QByteArray& bytes);
-
 }  // namespace rt

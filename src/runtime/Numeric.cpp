@@ -3,12 +3,10 @@
 #include "runtime/RuntimeError.h"
 
 #include <QByteArray>
-#include <cerrno>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <locale.h>
+#include <stdlib.h>
 
 namespace rt {
 
@@ -23,7 +21,6 @@ bool isDigit(QChar c)
 double parseCDouble(const QByteArray& ascii)
 {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    errno = 0;
     double value = strtod_l(ascii.constData(), nullptr, cLocale);
     if (std::isinf(value))
         value = std::copysign(std::numeric_limits<double>::max(), value);
@@ -137,56 +134,29 @@ std::int32_t toInt32(double value)
 
 namespace {
 
-template <class T>
-T checked(bool overflowed, T result)
+// The operands are promoted to int, where no 16-bit result can overflow.
+std::int16_t narrow16(int result)
 {
-    if (overflowed)
+    if (result < -32768 || result > 32767)
         raise(err::Overflow);
-    return result;
+    return static_cast<std::int16_t>(result);
 }
 
 }  // namespace
 
 std::int16_t add16(std::int16_t a, std::int16_t b)
 {
-    std::int16_t r;
-    const bool o = __builtin_add_overflow(a, b, &r);
-    return checked(o, r);
+    return narrow16(a + b);
 }
 
 std::int16_t sub16(std::int16_t a, std::int16_t b)
 {
-    std::int16_t r;
-    const bool o = __builtin_sub_overflow(a, b, &r);
-    return checked(o, r);
+    return narrow16(a - b);
 }
 
 std::int16_t mul16(std::int16_t a, std::int16_t b)
 {
-    std::int16_t r;
-    const bool o = __builtin_mul_overflow(a, b, &r);
-    return checked(o, r);
-}
-
-std::int32_t add32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t r;
-    const bool o = __builtin_add_overflow(a, b, &r);
-    return checked(o, r);
-}
-
-std::int32_t sub32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t r;
-    const bool o = __builtin_sub_overflow(a, b, &r);
-    return checked(o, r);
-}
-
-std::int32_t mul32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t r;
-    const bool o = __builtin_mul_overflow(a, b, &r);
-    return checked(o, r);
+    return narrow16(a * b);
 }
 
 bool readsAsNumber(const QString& text)

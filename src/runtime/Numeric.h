@@ -21,13 +21,10 @@ std::int32_t toInt32(const QString& text);
 std::int16_t toInt16(double value);
 std::int32_t toInt32(double value);
 
-// Checked 16-bit and 32-bit arithmetic: a result out of range raises 6.
+// Checked 16-bit arithmetic: a result out of range raises 6.
 std::int16_t add16(std::int16_t a, std::int16_t b);
 std::int16_t sub16(std::int16_t a, std::int16_t b);
 std::int16_t mul16(std::int16_t a, std::int16_t b);
-std::int32_t add32(std::int32_t a, std::int32_t b);
-std::int32_t sub32(std::int32_t a, std::int32_t b);
-std::int32_t mul32(std::int32_t a, std::int32_t b);
 
 // Optional blanks, an optional sign, digits with at most one decimal point, optional
 // blanks; at least one digit.

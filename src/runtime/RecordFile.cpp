@@ -20,7 +20,7 @@ namespace {
 }
 
 // Reads up to size bytes at offset; fewer only at the end of the file.
-qint64 readAt(int fd, char* data, qint64 size, qint64 offset)
+void readAt(int fd, char* data, qint64 size, qint64 offset)
 {
     qint64 done = 0;
     while (done < size) {
@@ -34,7 +34,6 @@ qint64 readAt(int fd, char* data, qint64 size, qint64 offset)
             break;
         done += got;
     }
-    return done;
 }
 
 void writeAt(int fd, const char* data, qint64 size, qint64 offset)
@@ -91,27 +90,21 @@ void RecordFile::open(const QString& path)
         ::close(fd);
         raise(err::PathFileAccess);
     }
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        raise(err::PathFileAccess);
-    }
-    m_file = std::move(file);
+    m_fd = fd;
     m_path = path;
 }
 
 void RecordFile::close()
 {
-    if (m_file) {
-        m_file->close();
-        m_file.reset();
-    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     m_path.clear();
 }
 
 bool RecordFile::isOpen() const
 {
-    return m_file != nullptr;
+    return m_fd >= 0;
 }
 
 QString RecordFile::path() const
@@ -121,10 +114,10 @@ QString RecordFile::path() const
 
 qint64 RecordFile::length() const
 {
-    if (!m_file)
+    if (m_fd < 0)
         raise(err::BadFileName);
     struct stat st;
-    if (::fstat(m_file->handle(), &st) != 0)
+    if (::fstat(m_fd, &st) != 0)
         raiseOs(errno);
     return qint64(st.st_size);
 }
@@ -136,39 +129,35 @@ qint64 RecordFile::recordCount() const
 
 QByteArray RecordFile::read(qint64 n) const
 {
-    if (!m_file)
+    if (m_fd < 0)
         raise(err::BadFileName);
     if (n < 1)
         raise(err::BadRecordNumber);
     QByteArray bytes(m_recordLength, ' ');
-    if (n - 1 > std::numeric_limits<qint64>::max() / m_recordLength)
+    if (n - 1 > std::numeric_limits<qint64>::max() / m_recordLength - 1)
         return bytes;
     const qint64 offset = (n - 1) * m_recordLength;
-    const qint64 got = readAt(m_file->handle(), bytes.data(), m_recordLength, offset);
-    Q_UNUSED(got);  // the rest stays blank: a short last record reads as padded
+    readAt(m_fd, bytes.data(), m_recordLength, offset);  // a short last record stays padded
     return bytes;
 }
 
 void RecordFile::write(qint64 n, const QByteArray& bytes)
 {
-    if (!m_file)
+    if (m_fd < 0)
         raise(err::BadFileName);
     if (n < 1 || n - 1 > (std::numeric_limits<qint64>::max() / m_recordLength) - 1)
         raise(err::BadRecordNumber);
-    QByteArray record = bytes.left(m_recordLength);
-    if (record.size() < m_recordLength)
-        record.append(m_recordLength - record.size(), ' ');
+    const QByteArray record = bytes.leftJustified(m_recordLength, ' ', true);
     const qint64 offset = (n - 1) * m_recordLength;
-    const int fd = m_file->handle();
     const qint64 size = length();
     // Writing past the end would leave a hole of zero bytes; blanks keep every record
     // before it reading as padded.
     if (offset > size) {
         const QByteArray blanks(qMin<qint64>(offset - size, 65536), ' ');
         for (qint64 at = size; at < offset; at += blanks.size())
-            writeAt(fd, blanks.constData(), qMin<qint64>(blanks.size(), offset - at), at);
+            writeAt(m_fd, blanks.constData(), qMin<qint64>(blanks.size(), offset - at), at);
     }
-    writeAt(fd, record.constData(), record.size(), offset);
+    writeAt(m_fd, record.constData(), record.size(), offset);
 }
 
 void RecordFile::append(const QByteArray& bytes)

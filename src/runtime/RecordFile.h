@@ -2,9 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
-
-class QFile;
 
 namespace rt {
 
@@ -36,7 +33,7 @@ public:
 
 private:
     int m_recordLength;
-    std::unique_ptr<QFile> m_file;
+    int m_fd = -1;
     QString m_path;
 };
 

@@ -84,16 +84,19 @@ QString trim(const QString& text)
     return ltrim(rtrim(text));
 }
 
+QChar ucaseChar(QChar c)
+{
+    const QChar u = c.toUpper();
+    if (u == c || !inCp1252(c.unicode()) || !inCp1252(u.unicode()))
+        return c;
+    return u;
+}
+
 QString ucase(const QString& text)
 {
     QString out = text;
-    for (QChar& c : out) {
-        if (c.isSurrogate())
-            continue;
-        const QChar u = c.toUpper();
-        if (u != c && inCp1252(c.unicode()) && inCp1252(u.unicode()))
-            c = u;
-    }
+    for (QChar& c : out)
+        c = ucaseChar(c);
     return out;
 }
 

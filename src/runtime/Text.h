@@ -28,6 +28,7 @@ QString rtrim(const QString& text);
 
 // Upper case per character, only where the code page holds both forms; the length stays.
 QString ucase(const QString& text);
+QChar ucaseChar(QChar c);
 
 // An empty text gives no parts; an empty separator gives the whole text as one part.
 QStringList split(const QString& text, const QString& separator);

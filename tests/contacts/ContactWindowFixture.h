@@ -8,30 +8,32 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <initializer_list>
+#include <utility>
 
 namespace testsupport {
 
-// A contact with the fields the window tests care about; the rest stay blank.
-inline contacts::ContactRecord person(const QString& first, const QString& middle, const QString& last)
+inline const char* const kContactBoxes[] = {
+    "txtACFName", "txtACMiddleInit", "txtACLName", "txtACFStreet", "txtACSStreet", "txtACCity", "txtACState", "txtACZip",
+    "txtACCountry", "txtACHPhone", "txtACCPhone", "txtACWPhone", "txtACEmail", "txtACBirthdate", "txtACCategory",
+    "txtACNotes", "txtACCompany"};
+
+using Field = std::pair<QString contacts::ContactRecord::*, QString>;
+
+// A contact with a name and the fields given; the rest stay blank.
+inline contacts::ContactRecord person(const QString& first, const QString& last, std::initializer_list<Field> more = {})
 {
     contacts::ContactRecord r;
     r.FName = first;
-    r.MiddleInit = middle;
     r.LName = last;
-    r.IncComp = QStringLiteral("0");
-    r.BdayReminder = QStringLiteral("0");
+    r.IncComp = r.BdayReminder = QStringLiteral("0");
+    for (const auto& [field, value] : more)
+        r.*field = value;
     return r;
 }
 
-// A field as it lies in a record: left-aligned and padded with blanks to its width.
-inline QByteArray padded(const char* text, int width)
-{
-    QByteArray field(text);
-    return field + QByteArray(width - field.size(), ' ');
-}
+inline QByteArray padded(const char* text, int width) { return QByteArray(text).leftJustified(width, ' '); }
 
 // The program on fakes with a contact file in its data folder, and the Contact
 // Information window reached the way the user reaches it.
@@ -39,71 +41,56 @@ class ContactWindowFixture {
 public:
     TestApp app;
 
-    QString contactPath() const { return app.dataPath(QStringLiteral("QVL_Contacts.DAT")); }
-
-    void writeContacts(std::initializer_list<contacts::ContactRecord> records)
+    // Writes these contacts as the contact file and starts the program.
+    void start(std::initializer_list<contacts::ContactRecord> records)
     {
-        QFile file(contactPath());
+        QFile file(app.dataPath(QStringLiteral("QVL_Contacts.DAT")));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         for (const contacts::ContactRecord& r : records)
             file.write(r.toBytes());
+        file.close();
+        app.start();
     }
-
-    QByteArray fileBytes() const
-    {
-        QFile file(contactPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return QByteArray();
-        return file.readAll();
-    }
-
-    // Starts the program with these contacts and clicks "Find Contact".
+    void findContact() { app.click(platform::FormId::Main, QStringLiteral("cmdFindContact")); }
     void openWith(std::initializer_list<contacts::ContactRecord> records)
     {
-        writeContacts(records);
-        app.start();
-        app.click(platform::FormId::Main, QStringLiteral("cmdFindContact"));
+        start(records);
+        findContact();
     }
-
-    bool windowLoaded() const { return app.forms->isLoaded(platform::FormId::ContactInfo); }
-    platform::Form& window() { return app.form(platform::FormId::ContactInfo); }
-    platform::Form& mainWindow() { return app.form(platform::FormId::Main); }
-
-    template <class T = QLineEdit>
-    T* c(const QString& name)
+    QByteArray fileBytes() const
     {
-        return app.find<T>(platform::FormId::ContactInfo, name);
-    }
-    template <class T = QLineEdit>
-    T* m(const QString& name)
-    {
-        return app.find<T>(platform::FormId::Main, name);
-    }
-    QLineEdit* box(const char* name) { return c<QLineEdit>(QString::fromLatin1(name)); }
-    platform::SortedComboBox* findList() { return c<platform::SortedComboBox>(QStringLiteral("cboFindContact")); }
-
-    // The user picks the item at this index of the find list.
-    void pick(int index)
-    {
-        platform::SortedComboBox* list = findList();
-        list->setCurrentIndex(index);
-        emit list->activated(index);
+        QFile file(app.dataPath(QStringLiteral("QVL_Contacts.DAT")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // The user picks the contact listed with this record number.
     void pickRecord(qint32 record)
     {
         platform::SortedComboBox* list = findList();
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->itemNumber(i) == record) {
-                pick(i);
-                return;
-            }
-        }
-        QFAIL("record not in the find list");
+        int i = 0;
+        while (i < list->count() && list->itemNumber(i) != record)
+            ++i;
+        QVERIFY(i < list->count());
+        list->setCurrentIndex(i);
+        emit list->activated(i);
     }
-
     void click(const char* name) { app.click(platform::FormId::ContactInfo, QString::fromLatin1(name)); }
 
+    bool windowLoaded() const { return app.forms->isLoaded(platform::FormId::ContactInfo); }
+    platform::Form& window() { return app.form(platform::FormId::ContactInfo); }
+    platform::Form& mainWindow() { return app.form(platform::FormId::Main); }
+    template <class T = QLineEdit>
+    T* c(const char* name) { return app.find<T>(platform::FormId::ContactInfo, QString::fromLatin1(name)); }
+    template <class T = QLineEdit>
+    T* m(const char* name) { return app.find<T>(platform::FormId::Main, QString::fromLatin1(name)); }
+    QString text(const char* box) { return c(box)->text(); }
+    platform::SortedComboBox* findList() { return c<platform::SortedComboBox>("cboFindContact"); }
+
+    void expectError(const QString& numberAndDescription, platform::Answer answer)
+    {
+        app.messages.expect(QStringLiteral("Error"), QStringLiteral("An error has occurred. Error number ")
+                                + numberAndDescription + QStringLiteral(".  Try again, or notify author."),
+                            platform::Buttons::RetryCancel, platform::Icon::None, answer);
+    }
     // Lets windows unloaded by the last command go.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };

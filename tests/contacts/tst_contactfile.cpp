@@ -1,59 +1,30 @@
 #include "contacts/ContactFile.h"
-#include "runtime/RuntimeError.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <unistd.h>
 
-using contacts::ContactFile;
 using contacts::ContactRecord;
+using testsupport::errorOf;
+using testsupport::readBytes;
 
 namespace {
 
-int errorOf(const std::function<void()>& f)
+// The record of tests/data/contact_record.dat.
+ContactRecord goldenRecord()
 {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void setContents(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-ContactRecord person(const QString& first, const QString& last)
-{
-    ContactRecord r;
-    r.FName = first;
-    r.LName = last;
-    r.City = "Dayton";
-    r.State = "OH";
-    r.Category = "Friends;Work;Golf;Chess";
-    r.IncComp = "0";
-    r.BdayReminder = "1";
-    return r;
+    return {QString::fromUtf8("José"), "Q", "O'Brien-Smith", "1200 North Main Street", "Apt 4B", "Springfield",
+            "IL", "62704-1234", "USA", "(217) 555-0101", "217-555-0102", "217 555 0103", "jose.obrien@example.com",
+            "19700412", "Friends;Work", QString::fromUtf8("Prefers “quotes” — costs 5€"),
+            QString::fromUtf8("Acme Müller & Søn"), "1", "0"};
 }
 
 QByteArray records(const QStringList& firstNames)
 {
     QByteArray bytes;
     for (const QString& name : firstNames)
-        bytes += person(name, "Doe").toBytes();
+        bytes += ContactRecord{.FName = name, .Category = "Friends;Work;Golf;Chess"}.toBytes();
     return bytes;
 }
 
@@ -64,191 +35,113 @@ class TestContactFile : public QObject {
 
     QTemporaryDir m_dir;
     QString m_path;
+    contacts::ContactFile m_file;
+
+    void openWith(const QByteArray& bytes)
+    {
+        testsupport::writeBytes(m_path, bytes);
+        m_file.open(m_path);
+    }
 
 private slots:
-    void init()
+    void init() { m_path = m_dir.filePath("QVL_Contacts.DAT"); }
+    void cleanup() { m_file.close(); }
+
+    void record()
     {
-        m_path = m_dir.filePath("QVL_Contacts.DAT");
-        QFile::remove(m_path);
+        const QByteArray golden = readBytes(QStringLiteral(QUORVEL_TEST_DATA "/contact_record.dat"));
+        QCOMPARE(goldenRecord().toBytes(), golden);
+        QCOMPARE(ContactRecord::fromBytes(golden), goldenRecord());
+
+        const QByteArray empty = ContactRecord{}.toBytes();
+        const QList<int> separators = {15, 17, 36, 67, 83, 100, 103, 114, 134, 150, 166, 180, 231, 240, 321, 482, 513, 515};
+        for (int i = 1; i <= 516; ++i)
+            QCOMPARE(empty[i - 1], separators.contains(i) ? '|' : ' ');
+        QCOMPARE(empty.mid(516), QByteArray("\r\n"));  // bytes 517-518
+
+        // The writer drops leading blanks, cuts to the width and writes "?" outside the code
+        // page; the reader trims blanks (only) at both ends and pads short input.
+        const QByteArray bytes =
+            ContactRecord{.FName = "   Bob  ", .LName = "Bartholomew-Featherstonehaugh", .City = QString::fromUtf8("Łódź")}
+                .toBytes();
+        QCOMPARE(bytes.left(36), QByteArray("Bob           | |Bartholomew-Feathe|"));
+        QCOMPARE(bytes.mid(83, 16), QByteArray("?\xF3" "d?            "));
+        QCOMPARE(ContactRecord::fromBytes(" \tAnn  |J|Smi").FName, QString("\tAnn  |J|Smi"));
     }
 
-    void countsWithShortLastRecord()
+    void recordCountsAndPaddedLastRecord()
     {
-        // 1295 bytes = 2.5 records: 2; 1813 bytes = 3.5 records: 4.
         const QByteArray four = records({"Ann", "Bob", "Cy", "Dee"});
-        setContents(m_path, four.left(1295));
-        ContactFile file;
-        file.open(m_path);
-        QCOMPARE(file.lengthBytes(), 1295);
-        QCOMPARE(file.recordCount(), 2);
-        file.close();
-
-        setContents(m_path, four.left(1813));
-        file.open(m_path);
-        QCOMPARE(file.recordCount(), 4);
-        const ContactRecord last = file.read(4);
-        QCOMPARE(last.FName, QString("Dee"));
-        QCOMPARE(last.City, QString("Dayton"));
-        QCOMPARE(last.Category, QString("Friends;Work;Golf;C"));  // the record stops here
-        QCOMPARE(last.Notes, QString());
-        QCOMPARE(last.BdayReminder, QString());
-        QCOMPARE(file.lengthBytes(), 1813);
-        file.close();
-        QCOMPARE(contents(m_path), four.left(1813));
+        openWith(four.left(1295));
+        QCOMPARE(m_file.recordCount(), 2);
+        openWith(four.left(1813));
+        QCOMPARE(m_file.recordCount(), 4);
+        QCOMPARE(m_file.read(4).FName, QString("Dee"));
+        QCOMPARE(m_file.read(4).Category, QString("Friends;Work;Golf;C"));  // where the bytes stop
+        QCOMPARE(readBytes(m_path), four.left(1813));
     }
 
-    void writeReadBack()
+    void writeInPlaceAndErrors()
     {
-        ContactFile file;
-        file.open(m_path);
-        QVERIFY(file.isOpen());
-        QCOMPARE(file.path(), m_path);
-        QCOMPARE(file.recordCount(), 0);
-        file.append(person("Ann", "Able"));
-        file.write(2, person("Bob", "Baker"));  // count + 1 appends
-        file.append(person("Cy", "Cole"));
-        QCOMPARE(file.recordCount(), 3);
-        QCOMPARE(file.read(2), person("Bob", "Baker"));
-
-        const QByteArray before = contents(m_path);
-        file.write(2, person("Bea", "Brown"));
-        const QByteArray after = contents(m_path);
-        QCOMPARE(after.size(), before.size());
-        QCOMPARE(after.left(518), before.left(518));
-        QCOMPARE(after.mid(1036), before.mid(1036));
-        QCOMPARE(file.read(2), person("Bea", "Brown"));
-        QCOMPARE(after.mid(518, 518), person("Bea", "Brown").toBytes());
-    }
-
-    void noFileOpen()
-    {
-        ContactFile file;
-        QVERIFY(!file.isOpen());
-        QCOMPARE(errorOf([&] { file.read(1); }), 52);
-        QCOMPARE(errorOf([&] { file.write(1, person("A", "B")); }), 52);
-        QCOMPARE(errorOf([&] { file.append(person("A", "B")); }), 52);
-        QCOMPARE(errorOf([&] { file.recordCount(); }), 52);
-        QCOMPARE(errorOf([&] { file.lengthBytes(); }), 52);
-        QCOMPARE(errorOf([&] { file.remove(1); }), 52);
-        file.close();
-    }
-
-    void badRecordNumbers()
-    {
-        setContents(m_path, records({"Ann", "Bob"}));
-        ContactFile file;
-        file.open(m_path);
-        QCOMPARE(errorOf([&] { file.read(0); }), 63);
-        QCOMPARE(errorOf([&] { file.write(0, person("A", "B")); }), 63);
-        QCOMPARE(errorOf([&] { file.remove(0); }), 63);
-        QCOMPARE(errorOf([&] { file.remove(3); }), 63);
-        QCOMPARE(contents(m_path), records({"Ann", "Bob"}));
-        QVERIFY(file.isOpen());
-    }
-
-    void failedOpenLeavesNoFileOpen()
-    {
-        ContactFile file;
-        file.open(m_path);
-        QCOMPARE(errorOf([&] { file.open(QString()); }), 75);
-        QVERIFY(!file.isOpen());
-        QCOMPARE(errorOf([&] { file.open(m_dir.path()); }), 75);
-        QVERIFY(!file.isOpen());
-        QCOMPARE(file.path(), QString());
+        QCOMPARE(errorOf([&] { m_file.read(1); }), 52);
+        QCOMPARE(errorOf([&] { m_file.append({}); }), 52);
+        QCOMPARE(errorOf([&] { m_file.remove(1); }), 52);
+        openWith(records({"Ann", "Bob", "Cy"}));
+        m_file.write(2, goldenRecord());
+        m_file.write(4, goldenRecord());  // count + 1 appends
+        QCOMPARE(m_file.read(2), goldenRecord());
+        QCOMPARE(readBytes(m_path), records({"Ann"}) + goldenRecord().toBytes() + records({"Cy"}) + goldenRecord().toBytes());
+        QCOMPARE(errorOf([&] { m_file.read(0); }), 63);
+        QCOMPARE(errorOf([&] { m_file.remove(5); }), 63);
+        QCOMPARE(errorOf([&] { m_file.open(m_dir.path()); }), 75);
+        QVERIFY(!m_file.isOpen());
     }
 
     void removeRewritesWithoutTheRecord_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("n");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("first") << 1 << QStringList{"Bob", "Cy", "Dee"};
-        QTest::newRow("middle") << 3 << QStringList{"Ann", "Bob", "Dee"};
-        QTest::newRow("last") << 4 << QStringList{"Ann", "Bob", "Cy"};
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray four = records({"Ann", "Bob", "Cy", "Dee"});
+        QTest::newRow("first") << four << 1 << records({"Bob", "Cy", "Dee"});
+        QTest::newRow("last") << four << 4 << records({"Ann", "Bob", "Cy"});
+        QTest::newRow("only") << records({"Ann"}) << 1 << QByteArray();
+        QTest::newRow("short last record padded") << four.left(1813) << 2
+                                                  << four.left(518) + four.mid(1036, 777) + QByteArray(259, ' ');
+        QTest::newRow("uncounted half dropped") << four.left(1295) << 1 << four.mid(518, 518);
     }
     void removeRewritesWithoutTheRecord()
     {
+        QFETCH(QByteArray, bytes);
         QFETCH(int, n);
-        QFETCH(QStringList, left);
-        setContents(m_path, records({"Ann", "Bob", "Cy", "Dee"}));
-        ContactFile file;
-        file.open(m_path);
-        file.remove(n);
-        QVERIFY(file.isOpen());
-        QCOMPARE(file.path(), m_path);
-        QCOMPARE(file.recordCount(), 3);
-        QCOMPARE(contents(m_path), records(left));
-        // The reopened file takes further writes.
-        file.append(person("Eve", "Doe"));
-        QCOMPARE(file.read(4).FName, QString("Eve"));
+        QFETCH(QByteArray, expected);
+        openWith(bytes);
+        m_file.remove(n);
+        QCOMPARE(readBytes(m_path), expected);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"QVL_Contacts.DAT"});
-    }
-
-    void removeOnlyRecord()
-    {
-        setContents(m_path, records({"Ann"}));
-        ContactFile file;
-        file.open(m_path);
-        file.remove(1);
-        QCOMPARE(file.recordCount(), 0);
-        QCOMPARE(contents(m_path), QByteArray());
-    }
-
-    void removeKeepsWholeRecords()
-    {
-        // As if every other record were read and written afresh: the short last record
-        // comes back padded, bytes past the last counted record are dropped.
-        const QByteArray four = records({"Ann", "Bob", "Cy", "Dee"});
-        setContents(m_path, four.left(1813));
-        ContactFile file;
-        file.open(m_path);
-        file.remove(2);
-        QByteArray expected = four.left(518) + four.mid(1036, 518) + four.mid(1554, 259);
-        expected.append(259, ' ');
-        QCOMPARE(contents(m_path), expected);
-        QCOMPARE(file.recordCount(), 3);
-
-        setContents(m_path, four.left(1295));  // 2 records and a half that does not count
-        file.open(m_path);
-        file.remove(1);
-        QCOMPARE(contents(m_path), four.mid(518, 518));
+        m_file.append(goldenRecord());  // the file stays open for more
+        QCOMPARE(m_file.read(m_file.recordCount()), goldenRecord());
     }
 
     void failedRemoveChangesNothing()
     {
         if (::geteuid() == 0)
             QSKIP("permissions do not apply to root");
-        QTemporaryDir dir;
-        const QString path = dir.filePath("ro.DAT");
-        setContents(path, records({"Ann", "Bob"}));
-        ContactFile file;
-        file.open(path);
-        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const int error = errorOf([&] { file.remove(1); });
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(error, 75);
-        QCOMPARE(contents(path), records({"Ann", "Bob"}));
-        QVERIFY(file.isOpen());
-        QCOMPARE(file.read(1).FName, QString("Ann"));
-
-        // A read-only file in a writable folder is not replaced either.
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-        file.open(path);
-        QCOMPARE(errorOf([&] { file.remove(2); }), 75);
-        QCOMPARE(contents(path), records({"Ann", "Bob"}));
-        QCOMPARE(file.recordCount(), 2);
+        openWith(records({"Ann", "Bob"}));
+        QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner));
+        QCOMPARE(errorOf([&] { m_file.remove(1); }), 75);
+        QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(readBytes(m_path), records({"Ann", "Bob"}));
+        QCOMPARE(m_file.read(1).FName, QString("Ann"));
     }
 
     void bytesOutsideTheCodePageReadByteForByte()
     {
-        QByteArray bytes = records({"Ann", "Bob"});
-        bytes.replace(518 + 17, 5, QByteArray("\x81\x8D\x8F\x90\x9D"));
-        setContents(m_path, bytes);
-        ContactFile file;
-        file.open(m_path);
-        const ContactRecord r = file.read(2);
-        QCOMPARE(r.LName, QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
-        file.write(2, r);
-        QCOMPARE(contents(m_path), bytes);
+        QByteArray bytes = records({"Ann"});
+        bytes.replace(17, 7, QByteArray("\x81\x8D\x8F\x90\x9D\x00\xFF", 7));
+        openWith(bytes);
+        m_file.write(1, m_file.read(1));
+        QCOMPARE(readBytes(m_path), bytes);
     }
 };
 

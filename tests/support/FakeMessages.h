@@ -2,14 +2,14 @@
 
 #include "platform/Messages.h"
 
-#include <QString>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace testsupport {
 
-// One box the test expects, with the answer to give. Input boxes use `answerText`.
+// A box the test expects and the answer it gets (an input box answers `answerText`).
 struct ExpectedBox {
     QString title;
     QString text;
@@ -18,7 +18,7 @@ struct ExpectedBox {
     platform::Answer answer = platform::Answer::Ok;
     bool isInput = false;
     QString answerText;
-    bool checkText = true;  // false: any text matches (e.g. error boxes with OS details)
+    bool checkText = true;  // false: any text matches (error boxes with OS details)
 };
 
 struct ShownBox {
@@ -30,22 +30,17 @@ struct ShownBox {
     QString defaultText;
 };
 
-// Scripted message boxes: a queue of expected boxes with answers. Every box and beep is
-// recorded; a box nobody expected (or one that differs from the next expected) fails the
-// running test (QTest::qFail) and is answered Cancel / "".
+// Scripted boxes: every box and beep is recorded; a box nobody expected, or one unlike the
+// next expected box, fails the running test and is answered Cancel / "".
 class FakeMessages : public platform::Messages {
 public:
-    // Expect a message box.
-    FakeMessages& expect(const QString& title, const QString& text,
-                         platform::Buttons buttons = platform::Buttons::Ok,
-                         platform::Icon icon = platform::Icon::None,
-                         platform::Answer answer = platform::Answer::Ok);
-    // Expect an input box (title and prompt checked) answered with `entry`.
+    FakeMessages& expect(const QString& title, const QString& text, platform::Buttons buttons = platform::Buttons::Ok,
+                         platform::Icon icon = platform::Icon::None, platform::Answer answer = platform::Answer::Ok);
     FakeMessages& expectInput(const QString& title, const QString& prompt, const QString& entry);
     FakeMessages& expectBox(const ExpectedBox& box);
 
-    platform::Answer messageBox(const QString& title, const QString& text,
-                                platform::Buttons buttons, platform::Icon icon) override;
+    platform::Answer messageBox(const QString& title, const QString& text, platform::Buttons buttons,
+                                platform::Icon icon) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     void beep() override;
 
@@ -54,20 +49,16 @@ public:
     // Every expected box was shown and nothing unexpected happened.
     bool allShown() const { return m_expected.empty() && m_failures.isEmpty(); }
     const QStringList& failures() const { return m_failures; }
-    // Beeps and boxes in the order they happened: "beep" or "box:<title>" or "input:<title>".
+    // "beep", "box:<title>" or "input:<title>" in the order they happened.
     const QStringList& events() const { return m_events; }
-    // The expected boxes not shown yet, described for a failure message.
-    QStringList pending() const;
+    QStringList pending() const;  // the expected boxes not shown yet
     void reset();
-    // On by default. The fake's own tests turn it off to look at failures() instead.
+    // The fake's own tests turn this off to look at failures() instead.
     void setFailsRunningTest(bool on) { m_failsRunningTest = on; }
 
 private:
-    void fail(const QString& message);
-    const ExpectedBox* take(bool isInput, const QString& title, const QString& text,
-                            platform::Buttons buttons, platform::Icon icon);
+    std::optional<ExpectedBox> take(const ShownBox& box);
 
-    ExpectedBox m_current;
     std::deque<ExpectedBox> m_expected;
     std::vector<ShownBox> m_shown;
     QStringList m_failures;

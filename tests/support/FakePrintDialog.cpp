@@ -1,10 +1,8 @@
 #include "FakePrintDialog.h"
 
 #include "RecordingDevice.h"
-#include "runtime/RuntimeError.h"
 
 #include <QTest>
-#include <QtGlobal>
 
 namespace testsupport {
 
@@ -12,21 +10,17 @@ void FakePrintDialog::showPrinter()
 {
     ++m_script.m_shown;
     m_script.m_flagsAtShow.push_back(m_flags);
-
+    PrintDialogAction action{PrintDialogAction::Cancel};
     if (m_script.m_actions.empty()) {
         const char* message = "FakePrintDialog: a print dialog was shown with no scripted action";
         if (QTest::currentTestFunction())
             QTest::qFail(message, __FILE__, __LINE__);
         else
             qWarning("%s", message);
-        if (m_cancelError)
-            throw rt::RuntimeError(rt::err::CancelSelected);
-        return;
+    } else {
+        action = m_script.m_actions.front();
+        m_script.m_actions.pop_front();
     }
-
-    const PrintDialogAction action = m_script.m_actions.front();
-    m_script.m_actions.pop_front();
-
     switch (action.kind) {
     case PrintDialogAction::Print:
         m_copies = action.copies;

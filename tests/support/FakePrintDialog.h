@@ -15,11 +15,11 @@ class RecordingDevice;
 struct PrintDialogAction {
     enum Kind { Print, Cancel, Fail } kind = Print;
     int copies = 1;
-    int flagsOut = -1;        // -1: the flags stay as the program set them
+    int flagsOut = -1;  // -1: the flags stay as the program set them
     int fromPage = 0;
     int toPage = 0;
-    QString deviceName;       // non-empty: the printer chosen (its device name)
-    int failError = 482;      // Fail: the error raised
+    QString deviceName;  // non-empty: the printer chosen (its device name)
+    int failError = 482;  // Fail: the error raised
 };
 
 // One script shared by every print dialog the factory makes. A dialog shown with no
@@ -52,10 +52,7 @@ private:
 class FakePrintDialogFactory : public platform::PrintDialogFactory {
 public:
     explicit FakePrintDialogFactory(PrintDialogScript& script) : m_script(script) {}
-    std::unique_ptr<platform::PrintDialog> create() override
-    {
-        return std::make_unique<FakePrintDialog>(m_script);
-    }
+    std::unique_ptr<platform::PrintDialog> create() override { return std::make_unique<FakePrintDialog>(m_script); }
 
 private:
     PrintDialogScript& m_script;

@@ -12,24 +12,43 @@ namespace testsupport {
 
 class FakeFileDialogs : public platform::FileDialogs {
 public:
-    std::deque<std::optional<platform::FileChoice>> answers;  // nullopt: Cancel; none left: Cancel
-    QStringList titles;          // of every dialog shown, in order
+    std::deque<std::optional<platform::FileChoice>> answers;  // nullopt, or none left: Cancel
+    QStringList titles;  // of every dialog shown, in order
     QStringList filters;
     QStringList initialFolders;
     // Queues the choice of `path` (its file title is the name after the last "/").
-    void choose(const QString& path);
+    void choose(const QString& path) { answers.push_back(platform::FileChoice{path, path.section('/', -1)}); }
     void cancel() { answers.push_back(std::nullopt); }
     std::optional<platform::FileChoice> openFile(const QString& title, const QString& filter,
-                                                 const QString& initialFolder) override;
+                                                 const QString& initialFolder) override
+    {
+        return next(title, filter, initialFolder);
+    }
     std::optional<platform::FileChoice> saveFile(const QString& title, const QString& filter,
-                                                 const QString& initialFolder) override;
+                                                 const QString& initialFolder) override
+    {
+        return next(title, filter, initialFolder);
+    }
+
+private:
+    std::optional<platform::FileChoice> next(const QString& title, const QString& filter, const QString& folder)
+    {
+        titles << title;
+        filters << filter;
+        initialFolders << folder;
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<platform::FileChoice> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 class FakeClipboard : public platform::Clipboard {
 public:
     QString contents;
     int writes = 0;
-    void clear() override { contents.clear(); ++writes; }
+    void clear() override { setText(QString()); }
     void setText(const QString& text) override { contents = text; ++writes; }
     QString text() const override { return contents; }
 };
@@ -51,7 +70,7 @@ public:
     }
     QString value(const QString& section, const QString& key, const QString& defaultValue) const override
     {
-        auto it = values.find(section + "/" + key);
+        const auto it = values.find(section + "/" + key);
         return it == values.end() ? defaultValue : it->second;
     }
 };

@@ -1,25 +1,35 @@
 #pragma once
 
 #include "printing/PagePrinter.h"
+#include "runtime/RuntimeError.h"
 
 #include <vector>
 
 namespace testsupport {
 
 // The recording printer's device: keeps every ended document. Its pages are those of PDF
-// output (Letter or #10 envelope below the PDF origin), so rows overflow where they would
-// on paper.
+// output, so rows overflow where they would on paper.
 class RecordingDevice : public printing::PrinterDevice {
 public:
     QString deviceName() const override { return m_deviceName; }
     void setDeviceName(const QString& name) { m_deviceName = name; }
-    double pageHeight(int paperSize, int orientation) const override;
-    void documentOpened(int paperSize, int orientation) override;
-    void output(const printing::PrintedDocument& document) override;
+    double pageHeight(int paperSize, int orientation) const override
+    {
+        return printing::pdfPageHeight(paperSize, orientation);
+    }
+    void documentOpened(int, int) override
+    {
+        failIfAsked();
+        ++m_opened;
+    }
+    void output(const printing::PrintedDocument& document) override
+    {
+        failIfAsked();
+        m_documents.push_back(document);
+    }
 
-    // While set (not 0), printing raises rt::RuntimeError with this number: at the first
-    // line of a document (the document does not open) and at the end of a document
-    // already open (the document is not kept).
+    // While set (not 0), the first line of a document (which then does not open) and the
+    // end of a document (which is then not kept) raise rt::RuntimeError with this number.
     void failWith(int errorNumber) { m_failWith = errorNumber; }
 
     const std::vector<printing::PrintedDocument>& documents() const { return m_documents; }
@@ -32,6 +42,12 @@ public:
     }
 
 private:
+    void failIfAsked() const
+    {
+        if (m_failWith != 0)
+            throw rt::RuntimeError(m_failWith);
+    }
+
     QString m_deviceName = QStringLiteral("Recording Printer");
     std::vector<printing::PrintedDocument> m_documents;
     int m_failWith = 0;

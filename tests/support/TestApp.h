@@ -23,7 +23,6 @@ public:
 
     void start();
 
-    QString dataFolder() const { return m_dir.path(); }
     QString dataPath(const QString& fileName) const;
 
     // The window (loaded on first reference) and its controls by objectName.

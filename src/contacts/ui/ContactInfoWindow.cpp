@@ -340,11 +340,12 @@ bool ContactInfoWindow::commonErrorCancelled(const rt::RuntimeError& error)
            == Answer::Cancel;
 }
 
-void ContactInfoWindow::closeAfterCancel()
+void ContactInfoWindow::commandFailed(const rt::RuntimeError& error)
 {
-    // The closing steps show the main window. The window is destroyed once the running
-    // handler has returned, so nothing of it may be touched after this.
-    forms().unload(FormId::ContactInfo);
+    // Cancel: the closing steps show the main window. The window is destroyed once the
+    // running handler has returned, so nothing of it may be touched after this.
+    if (commonErrorCancelled(error))
+        forms().unload(FormId::ContactInfo);
 }
 
 void ContactInfoWindow::formLoad()
@@ -444,8 +445,7 @@ void ContactInfoWindow::cboFindContact_Click(int index)
         showRecord(m_state.contactFile.read(n), n);
         setContactControlsEnabled(true);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
 }
 
@@ -462,8 +462,7 @@ void ContactInfoWindow::cmdFirst_Click()
     try {
         browseTo(1, m_state.contactFile.recordCount());
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
 }
 
@@ -479,8 +478,7 @@ void ContactInfoWindow::cmdPrevious_Click()
         }
         browseTo(p, count);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
 }
 
@@ -495,8 +493,7 @@ void ContactInfoWindow::cmdNext_Click()
         }
         browseTo(m_state.lngCurrentRecord + 1, count);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
 }
 
@@ -506,9 +503,18 @@ void ContactInfoWindow::cmdLast_Click()
         const qint32 count = m_state.contactFile.recordCount();
         browseTo(count, count);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
+}
+
+qint32 ContactInfoWindow::currentRecordInFile() const
+{
+    // A stale number (the file changed while the window was hidden) must never make Save
+    // or Delete touch another contact or write past the end of the file.
+    const qint32 n = m_state.lngCurrentRecord;
+    if (n < 1 || n > m_state.contactFile.recordCount())
+        throw rt::RuntimeError(rt::err::BadRecordNumber);
+    return n;
 }
 
 void ContactInfoWindow::cmdCancel_Click()
@@ -524,13 +530,9 @@ void ContactInfoWindow::cmdDelete_Click()
         != Answer::Yes)
         return;
     try {
-        const qint32 n = m_state.lngCurrentRecord;
-        if (n < 1 || n > m_state.contactFile.recordCount())
-            throw rt::RuntimeError(rt::err::BadRecordNumber);
-        m_state.contactFile.remove(n);
+        m_state.contactFile.remove(currentRecordInFile());
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
         return;
     }
     forms().unload(FormId::ContactInfo);
@@ -666,11 +668,7 @@ void ContactInfoWindow::cmdSave_Click()
         const QString b = m_txtACBirthdate->text();
         if (!checkBirthdate(b))
             return;
-        // A stale record number (the file changed under a hidden window) must never
-        // overwrite another contact or write past the end of the file.
-        const qint32 n = m_state.lngCurrentRecord;
-        if (n < 1 || n > m_state.contactFile.recordCount())
-            throw rt::RuntimeError(rt::err::BadRecordNumber);
+        const qint32 n = currentRecordInFile();
         if (!checkAndCleanBoxes())
             return;
 
@@ -710,8 +708,7 @@ void ContactInfoWindow::cmdSave_Click()
         m_services.messages->messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            closeAfterCancel();
+        commandFailed(error);
     }
 }
 

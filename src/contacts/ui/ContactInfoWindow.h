@@ -76,6 +76,8 @@ private:
     void browseTo(qint32 n, qint32 count);
     void showRecord(const ContactRecord& record, qint32 n);
     void setContactControlsEnabled(bool enabled);
+    // lngCurrentRecord when it names a record of the open file, else error 63.
+    qint32 currentRecordInFile() const;
     void addFindItems(std::vector<std::pair<QString, qint32>>& items);
 
     // Save's checks: each returns false after refusing (message shown, focus moved).
@@ -88,8 +90,9 @@ private:
 
     // The common error box; true when the user chose Cancel.
     bool commonErrorCancelled(const rt::RuntimeError& error);
-    // Cancel in a command's error box: the window closes and the main window comes back.
-    void closeAfterCancel();
+    // The error path of the window's commands: Retry abandons the command, Cancel closes
+    // the window and the main window comes back.
+    void commandFailed(const rt::RuntimeError& error);
 
     platform::Form& mainWindow();
     QString documentPath(const QString& fileName) const;
