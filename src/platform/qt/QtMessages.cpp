@@ -77,8 +77,13 @@ QString QtMessages::inputBox(const QString& prompt, const QString& title, const 
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    for (QLabel* label : dialog.findChildren<QLabel*>())
+    // Prompts run to several sentences: wrap them, as the classic input box does, so the box
+    // stays on a small screen.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
+    dialog.setFixedWidth(440);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
