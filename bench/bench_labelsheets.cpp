@@ -1,34 +1,34 @@
 // Twenty full 80-label return-address sheets to PDF through the real Qt printer: the
 // command's own work plus drawing every label into the one PDF file of the job.
-#include "support/FakeLabelWorkspace.h"
+#include "support/LabelRig.h"
 #include "printing/qt/QtPrinterDevice.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
 
     constexpr int kSheets = 20;
-    testsupport::LabelPrintRig rig;
-    const QString path = rig.dir.filePath("sheets.pdf");
-    printing::QtPrinterDevice device(rig.dir.filePath("default.pdf"));
+    testsupport::LabelRig rig;
+    const QString path = rig.app.dataPath("sheets.pdf");
+    printing::QtPrinterDevice device(rig.app.dataPath("default.pdf"));
     device.setPdfOutput(path);
     printing::PagePrinter printer(device);
-    rig.services.printer = &printer;
+    rig.app.services.printer = &printer;
 
-    rig.ws.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
-    rig.printScript.print(kSheets);
-    rig.expectInstructions(testsupport::LabelPrintRig::Command::Eighty);
+    rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
+    rig.app.printScript.print(kSheets);
+    rig.expectInstructions(80);
     rig.expectAnotherPage(platform::Answer::No);
 
     QElapsedTimer timer;
     timer.start();
-    rig.run(testsupport::LabelPrintRig::Command::Eighty);
+    rig.click("cmdRetAddress");
     const qint64 ms = timer.elapsed();
 
     if (!rig.leftOver().isEmpty()) {

@@ -1,5 +1,4 @@
-#include "support/FakeLabelWorkspace.h"
-#include "support/TestFiles.h"
+#include "support/LabelRig.h"
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
@@ -8,47 +7,50 @@
 using platform::Buttons;
 using platform::Icon;
 using printing::PrintFont;
-using Command = testsupport::LabelPrintRig::Command;
-
-Q_DECLARE_METATYPE(Command)
 
 namespace {
-constexpr Command kWide = Command::Wide, kLarge = Command::Large, kFolder = Command::FileFolder;
+const QString kWide = "cmdWideLabel", kLarge = "cmdLargeLabel", kFolder = "cmdFileFolderStart";
 }
 
 // The Print commands of the sheets printed by label position: wide, large and file folder.
 class TestLabelSheets : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::LabelPrintRig> rig;
+    std::unique_ptr<testsupport::LabelRig> rig;
 
-    testsupport::FakeLabelWorkspace& ws() { return rig->ws; }
+    app::MainWindow& w() { return rig->window(); }
     // Label stock with no position chosen: the boxes' pads, start and count print.
     void labelStockAt(const QString& left, const QString& top, const QString& start, int count)
     {
-        ws().choose("optQzLabel");
-        ws().control("txtQzLeftPad").text = left;
-        ws().control("txtQzToppad").text = top;
-        ws().vars().strStartPos = start;
-        ws().vars().intLabelCount = std::int16_t(count);
+        rig->choose("optQzLabel");
+        w().setText("txtQzLeftPad", left);
+        w().setText("txtQzToppad", top);
+        w().vars().strStartPos = start;
+        w().vars().intLabelCount = std::int16_t(count);
     }
-    QString pads() { return ws().text("txtQzLeftPad") + ' ' + ws().text("txtQzToppad"); }
-    void print(Command command, const QString& range, int copies = 1)
+    QString pads() { return w().text("txtQzLeftPad") + ' ' + w().text("txtQzToppad"); }
+    // Nothing looked up or set up for printing: the home screen as it was.
+    bool untouched()
+    {
+        return pads() == "2 3" && w().isVisible("chkBold") && w().vars().strStartPos.isEmpty()
+               && w().text("lblLabelSize") == "Standard Label 1\" x 2 5/8\"";
+    }
+    void print(const QString& button, const QString& range, int copies = 1)
     {
         if (!range.isEmpty())
-            ws().chooseRange(range);
-        rig->printScript.print(copies);
-        rig->run(command);
+            rig->choose("optQzLabel", range);
+        rig->app.printScript.print(copies);
+        rig->click(button);
     }
 
 private slots:
-    void init() { rig = std::make_unique<testsupport::LabelPrintRig>(); }
+    void init() { rig = std::make_unique<testsupport::LabelRig>(); }
     void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
 
     void wideRangeLeftJustified()
     {
         const QStringList address{"Jane Doe", "12 Elm St", "Springfield, IL  62701", "", ""};
-        ws().typeLines(address);
+        rig->typeLines(address);
         const qsizetype descriptors = testsupport::openDescriptors();
         print(kWide, "4-9");
 
@@ -64,11 +66,11 @@ private slots:
             QCOMPARE(t.font, (PrintFont{"Verdana", 9, false, false}));
         // The opening line, the top pad, then five label lines, the empty ones included.
         QCOMPARE(rig->printer.layouts(0).mid(1 + 9 + 3, 3), (QStringList{"9:tab(68) ''", "9:tab(68) ''", "9:"}));
-        QCOMPARE(ws().vars().strStartPos + ' ' + ws().vars().strEndPos + ' ' + pads(), QString("10 9 68 29"));
-        QCOMPARE(ws().vars().intLabelCount, std::int16_t(6));
-        QVERIFY(ws().value("chkBold") == 0 && !ws().isVisible("chkBold"));
-        QCOMPARE(rig->printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QVERIFY(ws().printDialog().cancelError());
+        QCOMPARE(w().vars().strStartPos + ' ' + w().vars().strEndPos + ' ' + pads(), QString("10 9 68 29"));
+        QCOMPARE(w().vars().intLabelCount, std::int16_t(6));
+        QVERIFY(w().value("chkBold") == 0 && !w().isVisible("chkBold"));
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
+        QVERIFY(w().printDialog().cancelError());
         QVERIFY(QFile::exists(rig->marginPath()));
         QCOMPARE(testsupport::openDescriptors(), descriptors);
 
@@ -81,8 +83,8 @@ private slots:
 
     void fileFolderCentredTwoCopies()
     {
-        ws().typeLines({"TAXES 2023"});
-        ws().choose("optQzCenter");
+        rig->typeLines({"TAXES 2023"});
+        rig->choose("optQzCenter");
         print(kFolder, "3-4", 2);
 
         QCOMPARE(rig->docs().size(), size_t(2));
@@ -94,14 +96,14 @@ private slots:
         QCOMPARE(rig->printer.layouts(0), QStringList(pass) << "20:tab(6) spaces(5) 'TAXES 2023'" << pass
                                                             << "20:tab(35) spaces(5) 'TAXES 2023'"
                                                             << QStringList(5, "20:"));
-        QCOMPARE(rig->printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QCOMPARE(ws().printDialog().flags(), 8);
-        QCOMPARE(ws().vars().strStartPos + ' ' + pads(), QString("5 5 4"));
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
+        QCOMPARE(w().printDialog().flags(), 8);
+        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("5 5 4"));
     }
 
     void wholeSheet_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<int>("column1");
@@ -125,18 +127,18 @@ private slots:
     }
     void wholeSheet()
     {
-        QFETCH(Command, command);
+        QFETCH(QString, button);
         QFETCH(QString, device);
         QFETCH(bool, bold);
         QFETCH(int, column1);
         QFETCH(int, column2);
         QFETCH(QList<int>, tops);
-        const bool folder = command == kFolder;
+        const bool folder = button == kFolder;
         const int count = int(tops.size()) * 2;
-        rig->device.setDeviceName(device);
-        ws().typeLines({"A"});
-        ws().control("chkLblBold").value = bold;
-        print(command, QStringLiteral("1-%1").arg(count));
+        rig->app.device.setDeviceName(device);
+        rig->typeLines({"A"});
+        w().setValue("chkLblBold", bold);
+        print(button, QStringLiteral("1-%1").arg(count));
 
         // Each label below the opening line (or the line after the return to the top), its
         // top pad and the file folder's spacer; after it the next position's empty lines.
@@ -150,10 +152,10 @@ private slots:
         QCOMPARE(rig->docs().size(), size_t(1));
         QCOMPARE(rig->layout(0), expected);
         QCOMPARE(int(rig->printer.documents[0].size()), lines);
-        const double size = command == kWide ? 9 : command == kLarge ? 14 : 20;
+        const double size = button == kWide ? 9 : button == kLarge ? 14 : 20;
         QCOMPARE(rig->docs()[0].pages[0].items.back().font, (PrintFont{"Verdana", size, bold, false}));
         // Past the last position no row matches: the pads stay those of the last.
-        QCOMPARE(ws().vars().strStartPos + ' ' + pads(),
+        QCOMPARE(w().vars().strStartPos + ' ' + pads(),
                  QStringLiteral("%1 %2 %3").arg(count + 1).arg(column2).arg(tops.back()));
     }
 
@@ -174,17 +176,17 @@ private slots:
         QFETCH(QString, device);
         QFETCH(int, column);
         rig->printer.setPaperSize(20);
-        ws().typeLines({"X"});
-        ws().chooseRange("3-4");
-        rig->printScript.push({testsupport::PrintDialogAction::Print, 1, -1, 0, 0, device});
-        rig->run(kWide);
+        rig->typeLines({"X"});
+        rig->choose("optQzLabel", "3-4");
+        rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, -1, 0, 0, device});
+        rig->click(kWide);
         QCOMPARE(rig->layout(0), (QStringList{"11:3:X", QStringLiteral("11:%1:X").arg(column)}));
         QTEST(rig->docs()[0].paperSize, "paper");
     }
 
     void centring_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("range");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QString>("line");
@@ -195,8 +197,7 @@ private slots:
         QTest::newRow("wide bold") << kWide << "2" << true << "Jane Doe" << "9:tab(57) spaces(20) 'Jane Doe'";
         QTest::newRow("wide empty") << kWide << "1" << false << "" << "9:tab(3) spaces(24) ''";
         QTest::newRow("wide too long") << kWide << "1" << false << w60 << "9:tab(3) spaces(0) '" + w60 + "'";
-        QTest::newRow("TAB, CR, LF") << kWide << "1" << false << "Jane\tDoe\r\n"
-                                     << "9:tab(3) spaces(19) 'Jane Doe  '";
+        QTest::newRow("TAB, CR, LF") << kWide << "1" << false << "Jane\tDoe\r\n" << "9:tab(3) spaces(19) 'Jane Doe  '";
         QTest::newRow("large") << kLarge << "1" << false << "Hello" << "14:tab(2) spaces(16) 'Hello'";
         QTest::newRow("large bold") << kLarge << "1" << true << "Hello" << "14:tab(0) spaces(16) 'Hello'";
         QTest::newRow("large 2 bold") << kLarge << "2" << true << "Hello" << "14:tab(38) spaces(16) 'Hello'";
@@ -206,14 +207,13 @@ private slots:
     }
     void centring()
     {
-        QFETCH(Command, command);
+        QFETCH(QString, button);
         QFETCH(QString, range);
         QFETCH(bool, bold);
         QFETCH(QString, line);
-        ws().typeLines({line, command == kFolder ? "" : "X"});
-        ws().choose("optQzCenter");
-        ws().control("chkLblBold").value = ws().control("chkLblItalic").value = bold;
-        print(command, range);
+        rig->typeLines({line, button == kFolder ? "" : "X"});
+        rig->choose(bold ? "optQzCenter chkLblBold chkLblItalic" : "optQzCenter");
+        print(button, range);
         QCOMPARE(rig->docs().size(), size_t(1));
         QTEST(rig->printer.layouts(0).filter("tab(").value(0), "expected");
         const PrintFont font = rig->docs()[0].pages[0].items[0].font;
@@ -222,7 +222,7 @@ private slots:
 
     void envelope_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("options");   // ticked or chosen, beside Envelope and Landscape
         QTest::addColumn<QString>("expected");  // the text, its font, the paper, the document's lines
@@ -251,19 +251,21 @@ private slots:
     }
     void envelope()
     {
-        QFETCH(Command, command);
+        QFETCH(QString, button);
         QFETCH(QString, device);
         QFETCH(QString, options);
         rig->writeMargins({"ONTHEFLY| 10| 10", "ENVELOPE|  2| -1"});
-        rig->device.setDeviceName(device);
+        rig->app.device.setDeviceName(device);
         rig->printer.setFontBold(true);  // left by an earlier job
         rig->printer.setFontItalic(true);
-        ws().typeLines({"Jane Doe"});
-        labelStockAt("50", "15", "4", 6);
-        ws().chooseRange("4-9");  // shown, but an envelope neither splits nor looks it up
-        ws().choose("optQzEnvelope optLandscape " + options);
-        ws().vars().strEnvSize = "1";
-        print(command, "", 2);
+        rig->typeLines({"Jane Doe"});
+        rig->choose("optQzLabel", "4-9");
+        rig->choose("optQzEnvelope optLandscape " + options);
+        w().setValue("lstEnvSize", 0);  // #10 Business: pads 50 31
+        w().setText("txtQzToppad", "15");
+        // Shown, but an envelope neither splits nor looks it up.
+        w().setText("lblQzPosition", "Label Position 4-9");
+        print(button, "", 2);
 
         QCOMPARE(rig->docs().size(), size_t(2));
         const printing::PrintedDocument& doc = rig->docs()[0];
@@ -276,15 +278,15 @@ private slots:
                   .arg(rig->printer.documents[0].size()),
               "expected");
         // The file folder's envelope ends its document, and the copy ends it once more.
-        QCOMPARE(rig->printer.ends, command == kFolder ? 4 : 2);
-        QCOMPARE(ws().vars().intLabelCount, std::int16_t(1));
-        QCOMPARE(ws().vars().strStartPos + ' ' + pads(), QString("4 50 15"));
-        QCOMPARE(ws().value("chkBold"), options.contains("chkBold") ? 1 : 0);
+        QCOMPARE(rig->printer.ends, button == kFolder ? 4 : 2);
+        QCOMPARE(w().vars().intLabelCount, std::int16_t(1));
+        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("4 50 15"));
+        QCOMPARE(w().value("chkBold"), options.contains("chkBold") ? 1 : 0);
     }
 
     void refusals_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("options");  // chosen; nothing else is
         QTest::addColumn<QString>("box");      // title: message
@@ -304,21 +306,22 @@ private slots:
     }
     void refusals()
     {
-        QFETCH(Command, command);
+        QFETCH(QString, button);
         QFETCH(QStringList, lines);
         QFETCH(QString, options);
         QFETCH(QString, box);
         const QString title = box.section(": ", 0, 0);
-        ws().typeLines(lines);
-        ws().control("optQzLeftjust").value = 0;
-        ws().choose(options);
-        ws().control("lblQzPosition").text = "Label Position 4-9";
-        ws().vars().strLabelRange = "4-9";
-        rig->messages.expect(title, box.section(": ", 1), Buttons::Ok, Icon::Exclamation);
-        rig->run(command);
-        QCOMPARE(rig->messages.events(), (QStringList{"beep", "box:" + title}));
-        QCOMPARE(rig->printScript.shownCount(), 0);
-        QVERIFY(ws().changes().isEmpty() && ws().vars().strStartPos.isEmpty());
+        rig->typeLines(lines);
+        w().setValue("optQzLeftjust", 0);
+        rig->choose(options);
+        w().setText("lblQzPosition", "Label Position 4-9");
+        w().vars().strLabelRange = "4-9";
+        rig->app.messages.expect(title, box.section(": ", 1), Buttons::Ok, Icon::Exclamation);
+        const qsizetype before = rig->app.messages.events().size();
+        rig->click(button);
+        QCOMPARE(rig->app.messages.events().mid(before), (QStringList{"beep", "box:" + title}));
+        QCOMPARE(rig->app.printScript.shownCount(), 0);
+        QVERIFY(untouched());
         QVERIFY(QFile::exists(rig->marginPath()));  // read before any check
     }
 
@@ -337,45 +340,48 @@ private slots:
     }
     void rangeSplit()
     {
+        // The command splits the range the prompt accepted afresh; "a-b" the prompt would refuse.
         QFETCH(QString, range);
         QFETCH(QString, box);
-        ws().typeLines({"X"});
-        ws().chooseRange(range);
-        ws().vars().strEndPos = "old";
-        ws().vars().intLabelCount = 3;
+        rig->typeLines({"X"});
+        rig->choose("optQzLabel");
+        w().vars().strLabelRange = range;
+        w().vars().strEndPos = "old";
+        w().vars().intLabelCount = 3;
+        w().setText("lblQzPosition", "Label Position " + range);
         if (box.isEmpty())
-            rig->printScript.cancel();
+            rig->app.printScript.cancel();
         else if (box == "Try again")
-            rig->messages.expect(box, "Label starting position cannot exceed ending position.", Buttons::Ok,
-                                 Icon::Information);
+            rig->app.messages.expect(box, "Label starting position cannot exceed ending position.", Buttons::Ok,
+                                     Icon::Information);
         else
             rig->expectPrinterProblem();
-        rig->run(kWide);
+        rig->click(kWide);
         // What the split and the lookup wrote stays.
-        const printing::LabelVars& v = ws().vars();
+        const printing::LabelVars& v = w().vars();
         QTEST(QStringLiteral("%1 %2 %3 ").arg(v.strStartPos, v.strEndPos).arg(v.intLabelCount) + pads(), "after");
         QVERIFY(rig->docs().empty());
-        QCOMPARE(rig->messages.beeps(), box == "Try again" ? 1 : 0);
+        QCOMPARE(rig->app.messages.beeps(), box == "Try again" ? 1 : 0);
     }
 
     void noPositionChosenPrintsWhatTheWindowHolds()
     {
-        ws().typeLines({"X"});
+        rig->typeLines({"X"});
         labelStockAt("12", "4", "5", 1);
         print(kWide, "");
         QCOMPARE(rig->layout(0), QStringList{"6:12:X"});
-        QCOMPARE(ws().vars().strStartPos + ' ' + pads(), QString("6 68 16"));
+        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("6 68 16"));
         // A start off the sheet changes no pad: every label goes where the first did.
         labelStockAt("7", "1", "25", 2);
         print(kWide, "");
         QCOMPARE(rig->layout(1), (QStringList{"3:7:X", "3:7:X"}));
-        QCOMPARE(ws().vars().strStartPos, QString("27"));
+        QCOMPARE(w().vars().strStartPos, QString("27"));
     }
 
     void marginAdjustments()
     {
         rig->writeMargins({"ONTHEFLY|  9|  9", "ONTHEFLY|  2| -1", "ENVELOPE| 40| 40"});
-        ws().typeLines({"   "});  // blanks are information
+        rig->typeLines({"   "});  // blanks are information
         print(kFolder, "1-2");
         // The later ONTHEFLY record: two columns right; a top line count of -1 prints no line.
         QCOMPARE(rig->layout(0), (QStringList{"3:7:   ", "3:36:   "}));
@@ -383,7 +389,7 @@ private slots:
 
     void printerProblem_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("margin");   // a record of the margin file
         QTest::addColumn<QString>("leftPad");  // none: nothing typed, chosen or scripted
         QTest::addColumn<QString>("start");
@@ -392,7 +398,7 @@ private slots:
         const QString zero = "ONTHEFLY|  0|  0";
         QTest::newRow("ONTHEFLY letters") << kWide << "ONTHEFLY|abc|  1" << "" << "" << "" << 0;
         QTest::newRow("ENVELOPE blank") << kLarge << "ENVELOPE|  1|   " << "" << "" << "" << 0;
-        QTest::newRow("RETURNAD blank") << Command::Eighty << "RETURNAD|   |  0" << "" << "" << "" << 0;
+        QTest::newRow("RETURNAD blank") << "cmdRetAddress" << "RETURNAD|   |  0" << "" << "" << "" << 0;
         QTest::newRow("the cancel fails too") << kFolder << "ONTHEFLY| 1x|  0" << "" << "" << "" << -3;
         QTest::newRow("pad plus adjustment") << kWide << "ONTHEFLY|  1|  0" << "32767" << "1" << "" << 0;
         QTest::newRow("centring column") << kLarge << zero << "-32767" << "1" << "optQzCenter chkLblBold" << 0;
@@ -403,42 +409,72 @@ private slots:
     }
     void printerProblem()
     {
-        QFETCH(Command, command);
+        QFETCH(QString, button);
         QFETCH(QString, margin);
         QFETCH(QString, leftPad);
         QFETCH(QString, start);
         QFETCH(QString, options);
         QFETCH(int, failure);
-        struct NoCancel : testsupport::LoggingPrinter {  // no printer installed, say
-            using LoggingPrinter::LoggingPrinter;
+        struct NoCancel : printing::PagePrinter {  // no printer installed, say
+            using PagePrinter::PagePrinter;
             void killDoc() override { throw rt::RuntimeError(rt::err::PrinterError); }
-        } noCancel(rig->device);
+        } noCancel(rig->app.device);
         if (failure == -3)
-            rig->services.printer = &noCancel;
+            rig->app.services.printer = &noCancel;
         rig->writeMargins({margin});
         if (!leftPad.isEmpty()) {
-            ws().typeLines({"X"});
+            rig->typeLines({"X"});
             labelStockAt(leftPad, "3", start, 1);
-            ws().choose(options);
-            rig->device.failWith(std::max(failure, 0));
+            rig->choose(options);
+            rig->app.device.failWith(std::max(failure, 0));
             if (failure == -2)
-                rig->appInfo.data = rig->dir.filePath("missing/folder");
+                rig->app.appInfo.data = rig->app.dataPath("missing/folder");
             else
-                rig->printScript.push({failure == -1 ? testsupport::PrintDialogAction::Fail
-                                                     : testsupport::PrintDialogAction::Print, 2});
+                rig->app.printScript.push({failure == -1 ? testsupport::PrintDialogAction::Fail
+                                                         : testsupport::PrintDialogAction::Print, 2});
         }
         rig->expectPrinterProblem();
         const qsizetype descriptors = testsupport::openDescriptors();
-        rig->run(command);
+        rig->click(button);
+        rig->app.services.printer = &rig->printer;
         QVERIFY(rig->docs().empty() && !rig->printer.hasOpenDocument());
-        QCOMPARE(rig->messages.beeps(), 0);
+        QCOMPARE(rig->app.messages.beeps(), 0);
         QCOMPARE(testsupport::openDescriptors(), descriptors);  // the margin file is closed
         // The document is cancelled, also when none was open yet.
         QCOMPARE(rig->printer.kills, failure == -3 ? 0 : 1);
         if (leftPad.isEmpty())
-            QVERIFY(ws().changes().isEmpty() && rig->printScript.shownCount() == 0);
+            QVERIFY(untouched() && rig->app.printScript.shownCount() == 0);
+    }
+
+    void fromTheMenus()
+    {
+        // The wide stock's prompt writes the pads of the position; its own Print button prints.
+        rig->click("mnuWideLabel");
+        rig->typeLines({"Jane Doe", "12 Elm St", "Springfield, IL  62701"});
+        rig->choose("optQzLabel", "4-9");
+        QCOMPARE(w().text("lblQzPosition") + ' ' + pads(), QString("Label Position 4-9 68 9"));
+        print(kWide, "", 2);
+        QCOMPARE(rig->docs().size(), size_t(2));
+        QCOMPARE(rig->layout(0).size(), 18);
+        QCOMPARE(rig->layout(0).mid(0, 4), (QStringList{"11:68:Jane Doe", "12:68:12 Elm St",
+                                                        "13:68:Springfield, IL  62701", "18:3:Jane Doe"}));
+        QCOMPARE(rig->layout(1), rig->layout(0));
+        QCOMPARE(w().text("txtQzLeftPad"), QString("68"));
+        QVERIFY(!w().isVisible("chkBold"));
+
+        // A return-address menu command prints the sheet at once, then the standard screen
+        // comes back with the mode left as the menu set it.
+        rig->typeLines({"Ann Smith", "12 Oak St", "Springfield IL 62704"});
+        rig->expectInstructions(60);
+        rig->expectAnotherPage(platform::Answer::No);
+        print("mnuLrgRetAddress", "");
+        QCOMPARE(rig->layout(2).size(), 15 * 3 * 4);
+        QCOMPARE(rig->layout(2).front(), QString("5:5:Ann Smith"));
+        QVERIFY(w().isVisible("cmdQzStart") && !w().isVisible("cmdLrgRetAddress"));
+        QCOMPARE(w().text("lblLabelSize"), QString("Standard Label 1\" x 2 5/8\""));
+        QCOMPARE(rig->app.state.lngLabelMode, 4);
     }
 };
 
-QTEST_GUILESS_MAIN(TestLabelSheets)
+QTEST_MAIN(TestLabelSheets)
 #include "tst_labelsheets.moc"

@@ -1,7 +1,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "support/TestFiles.h"
+#include "support/LabelRig.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,7 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -18,6 +17,8 @@
 
 using platform::PrintDialog;
 using platform::PrintItem;
+using testsupport::PdfPage;
+using testsupport::pdfPages;
 
 namespace {
 
@@ -27,22 +28,6 @@ QString run(const QString& tool, const QStringList& arguments)
     process.start(tool, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The pages of a PDF as `pdftotext -bbox` sees them: "<page width=... height=...>" and
-// "<word xMin=... yMin=... xMax=... yMax=...>text</word>" lines.
-QStringList pdfPages(const QString& path)
-{
-    return run("pdftotext", {"-bbox", path, "-"}).split("<page ").mid(1);
-}
-
-// xMin, yMin, xMax and yMax of a word on a page, in points.
-QList<double> box(const QString& page, const QString& word)
-{
-    const QRegularExpression re(
-        QStringLiteral(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">%1<)re").arg(word));
-    const QRegularExpressionMatch m = re.match(page);
-    return {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble()};
 }
 
 // Acts on the print dialog once it is up, then accepts or rejects it.
@@ -100,14 +85,15 @@ private slots:
         printer.printLine({PrintItem::str("Envelope")});
         printer.endDoc();
 
-        const QStringList pages = pdfPages(path);
+        const QList<PdfPage> pages = pdfPages(path);
         QCOMPARE(pages.size(), 2);
-        QVERIFY(pages[0].startsWith(R"(width="612.000000" height="792.000000")"));
-        QVERIFY(pages[1].startsWith(R"(width="684.000000" height="297.000000")"));
-        const QList<double> hello = box(pages[0], "Hello");
-        QVERIFY2(std::abs(hello[0] - (18 + 2 * kColumn)) < 1, qPrintable(pages[0]));
-        QVERIFY2(hello[1] > 2.25 + 4 * kRow - 1 && hello[3] < 2.25 + 5 * kRow + 1, qPrintable(pages[0]));
-        QVERIFY(pages[1].contains(">Envelope<"));
+        QCOMPARE(pages[0].size, QSizeF(612, 792));
+        QCOMPARE(pages[1].size, QSizeF(684, 297));
+        const QRectF hello = pages[0].box("Hello");
+        QVERIFY2(std::abs(hello.left() - (18 + 2 * kColumn)) < 1, qPrintable(QString::number(hello.left())));
+        QVERIFY2(hello.top() > 2.25 + 4 * kRow - 1 && hello.bottom() < 2.25 + 5 * kRow + 1,
+                 qPrintable(QString::number(hello.top())));
+        QVERIFY(!pages[1].box("Envelope").isNull());
         const QString fonts = run("pdffonts", {path});
         QVERIFY2(fonts.contains("DejaVuSans ") && fonts.contains("DejaVuSansCondensed-Oblique"), qPrintable(fonts));
 

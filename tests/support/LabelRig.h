@@ -1,0 +1,200 @@
+#pragma once
+
+#include "TestApp.h"
+#include "TestFiles.h"
+#include "app/MainWindow.h"
+#include "printing/PagePrinter.h"
+
+#include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
+#include <utility>
+
+namespace testsupport {
+
+// Every text of a document in print order as "row:column:text"; rows of later pages carry
+// the page number ("p2 4:7:text").
+inline QStringList textLayout(const printing::PrintedDocument& doc)
+{
+    QStringList out;
+    for (size_t page = 0; page < doc.pages.size(); ++page) {
+        const QString prefix = page == 0 ? QString() : QStringLiteral("p%1 ").arg(page + 1);
+        for (const printing::PlacedText& t : doc.pages[page].items)
+            out << prefix + QStringLiteral("%1:%2:%3").arg(t.row).arg(t.column).arg(t.text);
+    }
+    return out;
+}
+
+// The printer that also keeps each line as the program asked for it, empty ones included
+// (the recorded pages show texts only): "size:items", items as tab(n), spaces(n) and
+// 'text', with the font in effect.
+class LoggingPrinter : public printing::PagePrinter {
+public:
+    struct Line {
+        QString layout;
+        printing::PrintFont font;
+    };
+    using PagePrinter::PagePrinter;
+
+    void printLine(const std::vector<platform::PrintItem>& items = {}) override
+    {
+        QStringList parts;
+        for (const platform::PrintItem& item : items) {
+            if (item.kind == platform::PrintItem::Kind::Tab)
+                parts << QStringLiteral("tab(%1)").arg(item.count);
+            else if (item.kind == platform::PrintItem::Kind::Spaces)
+                parts << QStringLiteral("spaces(%1)").arg(item.count);
+            else
+                parts << QLatin1Char('\'') + item.text + QLatin1Char('\'');
+        }
+        const printing::PrintFont font{fontName(), fontSize(), fontBold(), fontItalic()};
+        PagePrinter::printLine(items);
+        m_open.push_back({QStringLiteral("%1:%2").arg(font.size).arg(parts.join(QLatin1Char(' '))), font});
+    }
+    void endDoc() override
+    {
+        ++ends;
+        std::vector<Line> lines = std::exchange(m_open, {});
+        PagePrinter::endDoc();
+        if (!lines.empty())
+            documents.push_back(std::move(lines));
+    }
+    void killDoc() override
+    {
+        ++kills;
+        m_open.clear();
+        PagePrinter::killDoc();
+    }
+    QStringList layouts(size_t document) const
+    {
+        QStringList out;
+        for (const Line& line : documents.at(document))
+            out << line.layout;
+        return out;
+    }
+
+    std::vector<std::vector<Line>> documents;  // each ended document with a line in it
+    int ends = 0;
+    int kills = 0;
+
+private:
+    std::vector<Line> m_open;
+};
+
+// The pages of a PDF as `pdftotext -bbox` reads them, in points from the top-left corner.
+struct PdfPage {
+    QSizeF size;
+    QList<std::pair<QString, QRectF>> words;
+
+    QRectF box(const QString& word) const  // of its first occurrence; null when absent
+    {
+        for (const auto& [text, rect] : words) {
+            if (text == word)
+                return rect;
+        }
+        return {};
+    }
+};
+
+inline QList<PdfPage> pdfPages(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    static const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    QList<PdfPage> pages;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        QRegularExpressionMatch m = page.match(line);
+        const auto at = [&m](int n) { return m.captured(n).toDouble(); };
+        if (m.hasMatch())
+            pages.append({QSizeF(at(1), at(2)), {}});
+        else if (m = word.match(line); m.hasMatch() && !pages.isEmpty())
+            pages.last().words.append({m.captured(5), QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
+    }
+    return pages;
+}
+
+// The program started on the fakes with its printer logging, for the print commands behind
+// the main window's Print buttons.
+struct LabelRig {
+    TestApp app;
+    LoggingPrinter printer{app.device};
+
+    LabelRig()
+    {
+        app.services.printer = &printer;
+        app.start();
+    }
+    app::MainWindow& window() { return app.forms->as<app::MainWindow>(platform::FormId::Main); }
+    // A button or menu command of the main window.
+    void click(const QString& name) { app.click(platform::FormId::Main, name); }
+
+    // From line 1; lines not given are emptied.
+    void typeLines(const QStringList& lines)
+    {
+        const char* const names[] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
+        for (int i = 0; i < 5; ++i)
+            window().setText(QLatin1String(names[i]), lines.value(i));
+    }
+    // Chooses options and ticks boxes, each running its handler. Label stock answers its
+    // position prompt with `range` ("": no position chosen).
+    void choose(const QString& names, const QString& range = {})
+    {
+        for (const QString& name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (name == QLatin1String("optQzLabel")) {
+                app.messages.expectBox({QStringLiteral("Label position reading L to R"), {}, platform::Buttons::Ok,
+                                        platform::Icon::None, platform::Answer::Ok, true, range, false});
+                window().setValue(name, 0);
+            }
+            window().setValue(name, 1);
+        }
+    }
+
+    QString marginPath() const { return app.dataPath(QStringLiteral("QVLPARAM.TXT")); }
+    // Each record "name|left|top" with the fields as the file holds them.
+    void writeMargins(const QStringList& records)
+    {
+        writeBytes(marginPath(), (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    }
+
+    void expectPrinterProblem()
+    {
+        app.messages.expect(QStringLiteral("Printer error"),
+                            QStringLiteral("A printer problem exists.  Check printer."), platform::Buttons::Ok,
+                            platform::Icon::Exclamation);
+    }
+    void expectInstructions(int labelsOnSheet)  // 80 or 60
+    {
+        if (labelsOnSheet == 80)
+            app.messages.expect(
+                QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
+                QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
+                platform::Buttons::Ok, platform::Icon::Information);
+        else
+            app.messages.expect(
+                QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
+                QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
+                platform::Buttons::Ok, platform::Icon::Information);
+    }
+    void expectAnotherPage(platform::Answer answer)
+    {
+        app.messages.expect(QStringLiteral("Completed"),
+                            QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
+                            platform::Buttons::YesNoCancel, platform::Icon::None, answer);
+    }
+
+    const std::vector<printing::PrintedDocument>& docs() const { return app.device.documents(); }
+    QStringList layout(size_t document) const { return textLayout(docs().at(document)); }
+    // Scripted boxes not shown, dialogs not used, surprises.
+    QString leftOver() const
+    {
+        QStringList out = app.messages.pending() + app.messages.failures();
+        if (!app.printScript.allUsed())
+            out << QStringLiteral("print dialogs left unused");
+        return out.join(QStringLiteral("; "));
+    }
+};
+
+}  // namespace testsupport
