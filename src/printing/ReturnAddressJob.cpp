@@ -1,5 +1,6 @@
 #include "printing/ReturnAddressJob.h"
 
+#include "platform/LabelCaptions.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "printing/WorkspaceControls.h"
@@ -23,7 +24,7 @@ const ReturnSheet& ReturnSheet::eighty()
     static const ReturnSheet sheet{
         ctl::cmdRetAddress,
         ctl::cmdLrgRetAddress,
-        QStringLiteral("Return Address Label 1/2\" x 1 3/4\""),
+        platform::labelSizeCaption(5),
         QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
         8,
@@ -42,7 +43,7 @@ const ReturnSheet& ReturnSheet::sixty()
     static const ReturnSheet sheet{
         ctl::cmdLrgRetAddress,
         ctl::cmdRetAddress,
-        QStringLiteral("Return Address Label 2/3\" x 1 3/4\""),
+        platform::labelSizeCaption(4),
         QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
         9,
@@ -206,7 +207,7 @@ void ReturnAddressJob::showWaitingForLines()
 
 void ReturnAddressJob::restoreStandardScreen()
 {
-    ws().setText(ctl::lblLabelSize, QStringLiteral("Standard Label 1\" x 2 5/8\""));
+    ws().setText(ctl::lblLabelSize, platform::labelSizeCaption(1));
     ws().setVisible(m_sheet.ownButton, false);
     ws().setVisible(m_sheet.otherButton, false);
     ws().setVisible(ctl::cmdQzStart, true);
