@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only the missing ones),
-# then configures and builds into ./build. Sourced by run.sh and test.sh.
+# then configures and builds into ./build. Sourced by run.sh and test.sh; with
+# QUORVEL_TARGETS set, builds only those targets (run.sh: the program and its documents).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -20,4 +21,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
+# shellcheck disable=SC2086
+cmake --build build -j "$(nproc)" ${QUORVEL_TARGETS:+--target $QUORVEL_TARGETS}

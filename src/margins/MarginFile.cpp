@@ -23,14 +23,28 @@ QList<MarginAdjust> readMargins(const QString& dataFolder, const QStringList& ke
     QList<MarginAdjust> result(keys.size());
     rt::RecordFile file(MarginParamRecord::Length);  // closes on every way out
     file.open(marginFilePath(dataFolder));
+    // Only a record whose name is one of the keys is decoded: a huge file costs one pass of
+    // block reads and byte compares.
+    QList<QByteArray> keyBytes;
+    for (const QString& key : keys)
+        keyBytes.append(key.toLatin1());
     const qint64 count = file.recordCount();
-    for (qint64 n = 1; n <= count; ++n) {
-        const MarginParamRecord record = MarginParamRecord::fromBytes(file.read(n));
-        const QString name = record.key();
-        for (qsizetype k = 0; k < keys.size(); ++k) {
-            if (name == keys[k]) {
-                result[k].left = rt::toInt16(record.LeftAdj);
-                result[k].top = rt::toInt16(record.TopAdj);
+    constexpr qint64 kBlock = 8192;
+    const int length = MarginParamRecord::Length;
+    for (qint64 first = 1; first <= count; first += kBlock) {
+        const qint64 inBlock = qMin(kBlock, count - first + 1);
+        const QByteArray block = file.readRecords(first, inBlock);
+        for (qint64 i = 0; i < inBlock; ++i) {
+            const QByteArrayView bytes(block.constData() + i * length, length);
+            QByteArrayView name = bytes.first(8);
+            while (!name.isEmpty() && name.back() == ' ')
+                name.chop(1);
+            for (qsizetype k = 0; k < keys.size(); ++k) {
+                if (name == keyBytes[k] && QString::fromLatin1(keyBytes[k]) == keys[k]) {
+                    const MarginParamRecord record = MarginParamRecord::fromBytes(bytes.toByteArray());
+                    result[k].left = rt::toInt16(record.LeftAdj);
+                    result[k].top = rt::toInt16(record.TopAdj);
+                }
             }
         }
     }

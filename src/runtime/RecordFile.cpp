@@ -141,6 +141,21 @@ QByteArray RecordFile::read(qint64 n) const
     return bytes;
 }
 
+QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
+{
+    if (m_fd < 0)
+        raise(err::BadFileName);
+    if (first < 1)
+        raise(err::BadRecordNumber);
+    if (count < 0 || count > std::numeric_limits<int>::max() / m_recordLength)
+        raise(err::OutOfMemory);
+    QByteArray bytes(qsizetype(count) * m_recordLength, ' ');
+    if (first - 1 > std::numeric_limits<qint64>::max() / m_recordLength - count)
+        return bytes;
+    readAt(m_fd, bytes.data(), bytes.size(), (first - 1) * m_recordLength);
+    return bytes;
+}
+
 void RecordFile::write(qint64 n, const QByteArray& bytes)
 {
     if (m_fd < 0)

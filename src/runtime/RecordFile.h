@@ -26,6 +26,9 @@ public:
 
     // Record n; a short last record is padded with blanks; beyond the end: all blanks.
     QByteArray read(qint64 n) const;
+    // Records first .. first+count-1 in one read, each as read() gives it: a short last
+    // record padded with blanks, records beyond the end all blanks.
+    QByteArray readRecords(qint64 first, qint64 count) const;
     // Writes record n in place (touching nothing else); n = count + 1 appends. The bytes
     // are padded with blanks or cut to the record length.
     void write(qint64 n, const QByteArray& bytes);

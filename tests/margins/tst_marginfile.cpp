@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("last without LF") << QByteArray("ENVELOPE|  4|  5\r") << "ENVELOPE" << 4 << 5 << 0;
         QTest::newRow("1.5 records count 2") << QByteArray("ONTHEFLY|  1| -1\r\nENVELOPE|") << "ENVELOPE"
                                              << 0 << 0 << 13;
+        QTest::newRow("read in blocks") << QByteArray("ONTHEFLY|  1| -1\r\n").repeated(9000) + "ONTHEFLY|  7|  8\r\n"
+                                        << "ONTHEFLY" << 7 << 8 << 0;
         QTest::newRow("0.5 records count 0") << QByteArray("ENVELOPE|") << "ENVELOPE" << 0 << 0 << 0;
     }
     void readMargin()
