@@ -11,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringList>
@@ -255,6 +256,21 @@ bool addFirstMissingBreak(QTextDocument& doc, double bodyHeight, PageBreaks& bre
         }
     }
 
+    // A paragraph, list item or code line that would be split by the foot of a page goes to
+    // the next page whole: the layout draws a block on every page it touches with all of its
+    // lines, so a split block would put the text of its lines into both pages of the PDF.
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block == doc.begin() || breaks.blocks.contains(block.blockNumber())
+            || QTextCursor(block).currentTable())
+            continue;
+        const QRectF rect = layout->blockBoundingRect(block);
+        if (crossesPage(rect, bodyHeight) && rect.height() < bodyHeight) {
+            const int number = block.blockNumber();
+            consider(block.position(), [number](PageBreaks& b) { b.blocks.insert(number); });
+            break;
+        }
+    }
+
     const QList<QTextTable*> tables = topLevelTables(doc);
     for (int i = 0; i < tables.size(); ++i) {
         QTextTable* table = tables.at(i);
@@ -292,6 +308,20 @@ bool readSource(const QString& path, QString& text)
         return false;
     text = QString::fromUtf8(file.readAll());
     return true;
+}
+
+// HTML comments are notes for the people who keep the page (such as the markers around a
+// section): they are never printed. A comment on lines of its own goes with its lines.
+QString withoutComments(QString text)
+{
+    static const QRegularExpression wholeLines(QStringLiteral("^[ \\t]*<!--.*?-->[ \\t]*(?:\\r?\\n|$)"),
+                                               QRegularExpression::MultilineOption
+                                                   | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression inLine(QStringLiteral("<!--.*?-->"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    text.remove(wholeLines);
+    text.remove(inLine);
+    return text;
 }
 
 int usage()
@@ -359,7 +389,7 @@ int main(int argc, char* argv[])
         if (html)
             doc->setHtml(source);
         else
-            doc->setMarkdown(source, QTextDocument::MarkdownDialectGitHub);
+            doc->setMarkdown(withoutComments(source), QTextDocument::MarkdownDialectGitHub);
         styleDocument(*doc, fonts);
         applyBreaks(*doc, breaks);
         doc->setPageSize(body);
@@ -385,12 +415,18 @@ int main(int argc, char* argv[])
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
+        // No block is split by a page break (addFirstMissingBreak), so each lies on one page.
+        // The layout draws every block that meets the context's clip, whole; the painter is
+        // not clipped, since clipping would only hide text that is still in the PDF's text and
+        // could cut the descenders of a page's last line. The clip is a little shorter than the
+        // page at both ends, so that a block touching the page's head or foot from the
+        // neighbouring page is not drawn here as well.
         painter.save();
         painter.scale(scale, scale);
-        painter.setClipRect(QRectF(QPointF(0, 0), body));
         painter.translate(0, -page * body.height());
+        const double inset = px(kBodyPt) / 2;
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * body.height(), body.width(), body.height());
+        context.clip = QRectF(0, page * body.height() + inset, body.width(), body.height() - 2 * inset);
         doc->documentLayout()->draw(&painter, context);
         painter.restore();
 
