@@ -139,25 +139,6 @@ private slots:
         QCOMPARE(ContactRules::fromRecord(ContactRecord::fromBytes(record.toBytes()))[F(field)], stored);
     }
 
-    void dates_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("date") << "04/10/1980" << "19800410" << "04/10/1980";
-        QTest::newRow("blank") << "" << "" << "";
-        QTest::newRow("zeros") << "" << "00000000" << "";
-    }
-    void dates()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        if (!typed.isEmpty() || stored.isEmpty())
-            QCOMPARE(ContactRules::storedBirthdate(typed), stored);
-        QCOMPARE(ContactRules::typedBirthdate(stored), shown);
-    }
-
     void findListText_data()
     {
         QTest::addColumn<QStringList>("name");
