@@ -14,11 +14,6 @@
 
 namespace testsupport {
 
-inline const char* const kContactBoxes[] = {
-    "txtACFName", "txtACMiddleInit", "txtACLName", "txtACFStreet", "txtACSStreet", "txtACCity", "txtACState", "txtACZip",
-    "txtACCountry", "txtACHPhone", "txtACCPhone", "txtACWPhone", "txtACEmail", "txtACBirthdate", "txtACCategory",
-    "txtACNotes", "txtACCompany"};
-
 using Field = std::pair<QString contacts::ContactRecord::*, QString>;
 
 // A contact with a name and the fields given; the rest stay blank.
@@ -32,8 +27,6 @@ inline contacts::ContactRecord person(const QString& first, const QString& last,
         r.*field = value;
     return r;
 }
-
-inline QByteArray padded(const char* text, int width) { return QByteArray(text).leftJustified(width, ' '); }
 
 // The program on fakes with a contact file in its data folder, and the Contact
 // Information window reached the way the user reaches it.

@@ -15,74 +15,41 @@ class TestContactWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadingListsEveryContactWithoutPickingOne()
-    {
-        ContactWindowFixture f;
-        f.openWith({person("Zed", "Young"), person("Al", "Brown")});
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Contact Information  [QVL_Contacts]"));
-        QVERIFY(f.window().isVisible() && !f.mainWindow().isVisible());
-        platform::SortedComboBox* list = f.findList();
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->itemText(0), QStringLiteral("Al  Brown"));
-        QCOMPARE(list->itemNumber(0), 2);
-        QCOMPARE(list->itemText(1), QStringLiteral("Zed  Young"));
-        QCOMPARE(list->itemNumber(1), 1);
-        QCOMPARE(list->currentIndex(), -1);  // filled without picking anything
-        QCOMPARE(f.window().focusWidget(), list);
-        QCOMPARE(f.app.state.lngCurrentRecord, 0);
-        for (const char* name : kContactBoxes)
-            QVERIFY2(!f.c(name)->isEnabled() && f.text(name).isEmpty(), name);
-        for (const char* name : {"cmdSave", "cmdDelete", "cmdPrintLabel", "chkCompanyInclude"})
-            QVERIFY2(!f.c<QWidget>(name)->isEnabled(), name);
-        QVERIFY(f.c<QWidget>("chkCompanyInclude")->isHidden() && f.c<QWidget>("lblACCompOnLabel")->isHidden());
-
-        f.app.messages.expect(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."));
-        f.click("cmdPrevious");
-        QVERIFY(f.app.messages.allShown());
-        QCOMPARE(f.app.state.lngCurrentRecord, 0);
-    }
-
-    void pickAndBrowse()
+    void loadPickAndBrowse()
     {
         ContactWindowFixture f;
         f.openWith({person("Ed", "One"), person("Bo", "Two"), person("Cy", "Three", {{&R::Company, "Firm"}, {&R::IncComp, "1"}}),
-                    person("Di", "Four"),
-                    person("Al", "Five", {{&R::MiddleInit, "Q"}, {&R::Birthdate, "19800410"}, {&R::Company, "Acme"}})});
+                    person("Di", "Four"), person("Al", "Five", {{&R::MiddleInit, "Q"}, {&R::Birthdate, "19800410"}, {&R::Company, "Acme"}})});
+        QCOMPARE(f.window().windowTitle(), QStringLiteral("Contact Information  [QVL_Contacts]"));
         QCOMPARE(f.findList()->itemText(0), QStringLiteral("Al Q Five"));
+        QCOMPARE(f.findList()->itemNumber(0), 5);
+        QCOMPARE(f.findList()->currentIndex(), -1);  // filled without picking anything
+        for (const char* name : {"txtACFName", "cmdSave", "cmdDelete", "cmdPrintLabel", "chkCompanyInclude"})
+            QVERIFY2(!f.c<QWidget>(name)->isEnabled(), name);
+
         f.pickRecord(5);
         QCOMPARE(f.app.state.lngCurrentRecord, 5);
         QCOMPARE(f.text("txtACBirthdate"), QStringLiteral("04/10/1980"));
         auto* include = f.c<QCheckBox>("chkCompanyInclude");
-        QVERIFY(!include->isHidden() && !include->isChecked());  // a company whose flag is "0"
-        for (const char* name : {"txtACFName", "txtACCompany", "cmdSave", "cmdDelete", "cmdPrintLabel", "chkCompanyInclude"})
-            QVERIFY2(f.c<QWidget>(name)->isEnabled(), name);
-
+        QVERIFY(include->isEnabled() && !include->isHidden() && !include->isChecked());  // a company whose flag is "0"
         f.click("cmdPrevious");
-        QCOMPARE(f.app.state.lngCurrentRecord, 4);
         QCOMPARE(f.text("txtRN"), QStringLiteral("4"));
-        QCOMPARE(f.text("txtACBirthdate"), QString());
         QCOMPARE(f.findList()->count(), 5);  // rebuilt, not added to
         QVERIFY(include->isHidden());
         f.click("cmdPrevious");
         QVERIFY(!include->isHidden() && include->isChecked());
         f.click("cmdFirst");
-        QCOMPARE(f.text("txtACFName"), QStringLiteral("Ed"));
         f.app.messages.expect(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."));
         f.click("cmdPrevious");
-        f.click("cmdNext");
-        QCOMPARE(f.text("txtACFName"), QStringLiteral("Bo"));
         f.click("cmdLast");
         f.app.messages.expect(QStringLiteral("No more contacts"), QStringLiteral("End of file."));
         f.click("cmdNext");
         QCOMPARE(f.app.state.lngCurrentRecord, 5);
         QVERIFY(f.app.messages.allShown());
-
-        // The company-change rule: typing a company shows and ticks the box, clearing it unticks.
-        f.click("cmdFirst");
+        // Typing a company shows and ticks the box.
+        f.click("cmdPrevious");
         QTest::keyClicks(f.c("txtACCompany"), QStringLiteral("Acme"));
-        QVERIFY(!include->isHidden() && !f.c<QWidget>("lblACCompOnLabel")->isHidden() && include->isChecked());
-        f.c("txtACCompany")->clear();
-        QVERIFY(!include->isHidden() && !include->isChecked());
+        QVERIFY(!include->isHidden() && include->isChecked());
     }
 
     void loadingFailure_data()
@@ -99,11 +66,95 @@ private slots:
         f.app.state.contactFile.close();
         f.expectError(QStringLiteral("52 -- Bad file name or number"), answer);
         f.findContact();
-        QVERIFY(f.app.messages.allShown());
-        QVERIFY(f.window().isVisible());
+        QVERIFY(f.app.messages.allShown() && f.window().isVisible());
         QCOMPARE(f.mainWindow().isVisible(), answer == Answer::Cancel);
-        for (const char* name : {"cmdSave", "cmdDelete", "cmdPrintLabel", "txtACFName", "chkCompanyInclude"})
-            QVERIFY2(!f.c<QWidget>(name)->isEnabled(), name);
+        QVERIFY(!f.c<QWidget>("cmdSave")->isEnabled());
+    }
+
+    void saveRefusedThenSaved()
+    {
+        ContactWindowFixture f;
+        f.openWith({person("Ann", "Lee", {{&R::BdayReminder, "1"}}), person("Bob", "Ray"), person("Cy", "Sun")});
+        f.pickRecord(2);
+        const QByteArray before = f.fileBytes();
+        auto refused = [&f, &before](const char* box, const char* title, const QString& message) {
+            f.app.messages.expect(QString::fromLatin1(title), message);
+            f.click("cmdSave");
+            QVERIFY(f.app.messages.allShown());
+            QCOMPARE(f.window().focusWidget(), f.c<QWidget>(box));
+            QCOMPARE(f.fileBytes(), before);
+        };
+        f.c("txtACFName")->setText(QStringLiteral("Bo,b"));
+        f.c("txtACEmail")->setText(QStringLiteral("b r"));
+        refused("txtACEmail", "Incorrect entry", QStringLiteral("Email address cannot contain a space."));
+        QCOMPARE(f.text("txtACFName"), QStringLiteral("Bob"));  // cleaned before the refusal
+        f.c("txtACEmail")->setText(QString::fromUtf8("Łukasz@example.com"));
+        refused("txtACEmail", "Contact not saved", QString::fromUtf8("Email Address holds characters that cannot be saved: Ł"));
+
+        f.c("txtACEmail")->setText(QStringLiteral("bob@example.com"));
+        f.c("txtACCity")->setText(QStringLiteral("Rome,"));
+        f.app.state.lngCurrentRecord = 4;  // stale: the file changed meanwhile
+        f.expectError(QStringLiteral("63 -- Bad record number"), Answer::Retry);
+        f.click("cmdSave");
+        QCOMPARE(f.text("txtACCity"), QStringLiteral("Rome,"));  // reported before any box is cleaned
+        QCOMPARE(f.fileBytes(), before);
+
+        f.app.state.lngCurrentRecord = 2;
+        f.c("txtACCompany")->setText(QStringLiteral("Ray, Inc."));
+        f.c("txtACBirthdate")->setText(QStringLiteral("04/10/1980"));
+        f.app.messages.expect(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"));
+        f.click("cmdSave");
+        QVERIFY(f.app.messages.allShown());
+        const R stored = f.app.state.contactFile.read(2);
+        QCOMPARE(stored, person("Bob", "Ray", {{&R::City, "Rome"}, {&R::Email, "bob@example.com"}, {&R::Birthdate, "19800410"},
+                                               {&R::Company, "Ray Inc."}, {&R::IncComp, "1"}, {&R::BdayReminder, "1"}}));
+        QCOMPARE(f.fileBytes().left(518), before.left(518));
+        QCOMPARE(f.findList()->itemText(1), QStringLiteral("Bob  Ray"));  // the list is not refilled
+        QVERIFY(f.m<QAction>("mnuFileBdayOff")->isEnabled());
+    }
+
+    void printLabelAndDetails()
+    {
+        ContactWindowFixture f;
+        f.start({person("Zed", "Young"), person("Ann", "Lee", {{&R::Company, "Acme Co"}, {&R::IncComp, "1"}, {&R::City, "Boston"}})});
+        f.app.click(FormId::Main, QStringLiteral("mnuWideLabel"));
+        f.m<QCheckBox>("chkBold")->setChecked(true);
+        f.m("txtQzLine5")->setText(QStringLiteral("old"));
+        f.findContact();
+        f.pickRecord(2);
+        f.c("txtACFStreet")->setText(QStringLiteral("12 Oak St"));  // typed, not saved
+        f.click("cmdPrintLabel");
+        QStringList lines;
+        for (const char* line : {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"})
+            lines << f.m(line)->text();
+        QCOMPARE(lines.join(u'|'), QStringLiteral("Ann Lee|Acme Co|12 Oak St|Boston,   |"));
+        QVERIFY(f.windowLoaded() && !f.window().isVisible() && f.m<QCheckBox>("chkBold")->isHidden());
+        QCOMPARE(f.mainWindow().focusWidget(), f.m<QWidget>("cmdWideLabel"));
+        f.findContact();  // shown again as it was left
+        QCOMPARE(f.text("txtACFStreet"), QStringLiteral("12 Oak St"));
+
+        f.app.printScript.print(2);
+        f.click("mnuEDVPrint");
+        const printing::PrintedDocument& doc = f.app.device.documents().at(0);
+        QCOMPARE(doc.pages.size(), std::size_t(2));  // one per copy, no blank page after
+        QCOMPARE(doc.pages[0].items.at(6).text, QStringLiteral("12 Oak St  "));
+        QVERIFY(!doc.pages[0].items.at(0).font.italic);
+        f.app.printScript.print(1);
+        f.app.device.failWith(482);
+        f.app.messages.expect(QStringLiteral("Printer error."), QStringLiteral("A printer problem exists.  Check printer."),
+                              platform::Buttons::Ok, platform::Icon::Exclamation);
+        f.click("mnuEDVPrint");
+        QVERIFY(f.app.messages.allShown() && !f.app.printer.hasOpenDocument());
+
+        f.app.device.failWith(0);
+        f.c("txtACNotes")->setText(QStringLiteral("call her back"));
+        f.c("txtACNotes")->setFocus();
+        f.c("txtACNotes")->setSelection(5, 3);
+        f.app.printScript.push(PrintDialogAction{.copies = 3, .flagsOut = platform::PrintDialog::Selection});
+        f.click("mnuEDVPrint");
+        const printing::PrintedPage& page = f.app.device.documents().at(1).pages.at(0);  // the copy count is ignored
+        QCOMPARE(page.items.size(), std::size_t(1));
+        QCOMPARE(page.items[0].text, QStringLiteral("her"));
     }
 
     // Delete, then Close where the window is still open: both close it with the closing steps.
@@ -137,73 +188,14 @@ private slots:
         const bool deleted = answer == Answer::Yes && !staleNumber;
         QCOMPARE(f.fileBytes(), deleted ? before.left(518) + before.mid(1036) : before);
         QCOMPARE(f.windowLoaded(), !deleted);
-        if (deleted)
-            QCOMPARE(f.app.state.contactFile.read(2).FName, QStringLiteral("Cy"));  // the compacted file is open
-        else
+        if (!deleted)
             f.click("cmdCancel");
         ContactWindowFixture::settle();
         QVERIFY(!f.windowLoaded() && f.mainWindow().isVisible());
         QCOMPARE(f.app.state.lngCurrentRecord, 0);
-        for (const char* name : {"cmdQzStart", "cmdWideLabel", "cmdLargeLabel", "cmdRetAddress", "cmdLrgRetAddress", "cmdFileFolderStart"})
-            QCOMPARE(f.m<QWidget>(name)->isHidden(), qstrcmp(name, "cmdLargeLabel") != 0);
+        QVERIFY(!f.m<QWidget>("cmdLargeLabel")->isHidden() && f.m<QWidget>("cmdQzStart")->isHidden());
         QCOMPARE(f.m<QLabel>("lblLabelSize")->text(), QStringLiteral("Large Label 2\" x 4\""));
         QCOMPARE(f.mainWindow().focusWidget(), f.m("txtQzLine1"));
-    }
-
-    void printLabel_data()
-    {
-        // The boxes: first, middle, last, company, street, street 2, city, state, zip.
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<bool>("include");
-        QTest::addColumn<QString>("lines");
-        QTest::addColumn<bool>("envelopeBold");  // ticked before: unticked, focus to the Print button
-        QTest::newRow("all") << "Ann||Lee|Acme Co|12 Oak St|Apt 4|Boston|MA|02134" << true
-                             << "Ann Lee|Acme Co|12 Oak St|Apt 4|Boston, MA  02134" << true;
-        QTest::newRow("company not included") << "A||L|Acme|1 Elm||Rome|NY|1" << false << "A L|1 Elm|Rome, NY  1||" << false;
-        QTest::newRow("blank company included") << "A||L|  |1 Elm||Rome|NY|1" << true << "A L|1 Elm|Rome, NY  1||" << true;
-        QTest::newRow("no city") << "A|B|L||1 Elm|Unit 2||NY|1" << false << "A B L|1 Elm|Unit 2||" << false;
-        QTest::newRow("no state or zip") << "A||L||1 Elm||Rome||" << false << "A L|1 Elm|Rome,   ||" << false;
-        QTest::newRow("no street") << "||L|||Unit 2|Rome|NY|1" << false << " L||Unit 2|Rome, NY  1|" << false;
-        QTest::newRow("no name") << "||||||||" << false << " ||||" << false;
-        QTest::newRow("blanks in names") << "Mary  Jo||Lee   Ann||||||" << false << "Mary Jo Lee  Ann||||" << false;
-    }
-    void printLabel()
-    {
-        QFETCH(QString, boxes);
-        QFETCH(bool, include);
-        QFETCH(QString, lines);
-        QFETCH(bool, envelopeBold);
-        ContactWindowFixture f;
-        f.start({person("Zed", "Young"), person("Ann", "Lee")});
-        const QByteArray before = f.fileBytes();
-        f.app.click(FormId::Main, QStringLiteral("mnuWideLabel"));
-        auto* chkBold = f.m<QCheckBox>("chkBold");
-        chkBold->setChecked(envelopeBold);
-        const char* lineNames[] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-        for (const char* line : lineNames)
-            f.m(line)->setText(QStringLiteral("old"));
-        f.findContact();
-        f.pickRecord(2);
-        const char* names[] = {"txtACFName", "txtACMiddleInit", "txtACLName", "txtACCompany", "txtACFStreet",
-                               "txtACSStreet", "txtACCity", "txtACState", "txtACZip"};
-        for (int i = 0; i < 9; ++i)
-            f.c(names[i])->setText(boxes.split(u'|').at(i));
-        f.c<QCheckBox>("chkCompanyInclude")->setChecked(include);
-
-        f.click("cmdPrintLabel");
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(f.m(lineNames[i])->text(), lines.split(u'|').at(i));
-        QVERIFY(f.windowLoaded() && !f.window().isVisible() && f.mainWindow().isVisible());
-        QVERIFY(!chkBold->isChecked() && chkBold->isHidden());
-        QCOMPARE(f.mainWindow().focusWidget(), f.m<QWidget>(envelopeBold ? "cmdWideLabel" : "txtQzLine1"));
-        QCOMPARE(f.fileBytes(), before);  // unsaved edits go to the label, not the file
-
-        // Find Contact shows the same contact again, without loading the window anew.
-        f.findContact();
-        QVERIFY(f.window().isVisible() && !f.mainWindow().isVisible());
-        QCOMPARE(f.app.state.lngCurrentRecord, 2);
-        QCOMPARE(f.text("txtACLName"), boxes.split(u'|').at(2));
-        QCOMPARE(f.findList()->count(), 2);
     }
 
     void editMenuEnterAndStateList()
@@ -213,31 +205,27 @@ private slots:
         f.pickRecord(1);
         QLineEdit* box = f.c("txtACCategory");
         auto* menu = f.c<QMenu>("mnuEDVEdit");
-        auto* cut = f.c<QAction>("mnuEDVEditCut");
-        auto* copy = f.c<QAction>("mnuEDVEditCopy");
         box->setText(QStringLiteral("Springfield"));
         box->setFocus();
         box->setSelection(0, 6);
-        emit menu->aboutToShow();
-        QVERIFY(cut->isEnabled() && copy->isEnabled());
-        copy->trigger();
-        QCOMPARE(f.app.clipboard.contents, QStringLiteral("Spring"));
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(box->text(), QStringLiteral("field"));
-        f.app.clipboard.contents = QStringLiteral("Mans");
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("Spring"));
+        f.app.clipboard.contents = QStringLiteral("Mans\r\n\t");  // line ends and tabs become blanks
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), QStringLiteral("Mansfield"));
+        QCOMPARE(box->text(), QStringLiteral("Mans   field"));
+        QCOMPARE(box->cursorPosition(), 7);
 
         // Cut and Copy left enabled, then a button takes the focus: the shortcuts do nothing.
         box->selectAll();
+        emit menu->aboutToShow();
         f.c<QWidget>("cmdSave")->setFocus();
         const int writes = f.app.clipboard.writes;
         for (Qt::Key key : {Qt::Key_X, Qt::Key_C, Qt::Key_V})
             QTest::keyClick(f.c<QWidget>("cmdSave"), key, Qt::ControlModifier);
         QCOMPARE(f.app.clipboard.writes, writes);
-        QCOMPARE(box->text(), QStringLiteral("Mansfield"));
+        QCOMPARE(box->text(), QStringLiteral("Mans   field"));
         emit menu->aboutToShow();
-        QVERIFY(!cut->isEnabled() && !copy->isEnabled() && f.c<QAction>("mnuEDVEditPaste")->isEnabled());
+        QVERIFY(!f.c<QAction>("mnuEDVEditCut")->isEnabled() && f.c<QAction>("mnuEDVEditPaste")->isEnabled());
 
         // The box's own right-click menu would bypass the clipboard service.
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
@@ -245,19 +233,14 @@ private slots:
         QVERIFY(!QApplication::activePopupWidget());
 
         // Enter moves on in the tab order; "?" opens the state list and focuses the state box.
-        for (auto [from, to] : {std::pair{"txtACCountry", "txtACCompany"}, std::pair{"txtACCompany", "txtACBirthdate"},
-                                std::pair{"txtACNotes", "cmdSave"}}) {
-            f.c(from)->setFocus();
-            QTest::keyClick(f.c(from), Qt::Key_Return);
-            QCoreApplication::processEvents();
-            QCOMPARE(f.window().focusWidget(), f.c<QWidget>(to));
-            QCOMPARE(f.text(from), QString());
-        }
+        f.c("txtACCountry")->setFocus();
+        QTest::keyClick(f.c("txtACCountry"), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.window().focusWidget(), f.c<QWidget>("txtACCompany"));
         f.click("cmdStateAbb");
         QCOMPARE(f.app.shell.documents, QStringList{f.app.appInfo.documents + QStringLiteral("/qvl_state_abbreviations.pdf")});
         QCOMPARE(f.window().focusWidget(), f.c("txtACState"));
     }
-
 };
 
 QTEST_MAIN(TestContactWindow)

@@ -1,5 +1,7 @@
 #include "contacts/ui/ContactInfoWindow.h"
 
+#include "contacts/AddressLines.h"
+#include "contacts/ContactReports.h"
 #include "platform/Controls.h"
 #include "platform/EditMenu.h"
 #include "platform/LabelCaptions.h"
@@ -13,13 +15,11 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDate>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -36,9 +36,6 @@ using platform::PrintItem;
 
 namespace {
 
-const QString kDateError = QStringLiteral("Date error");
-const QString kIncorrectEntry = QStringLiteral("Incorrect entry");
-
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -48,52 +45,18 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
     return button;
 }
 
-QString removeAll(const QString& text, const QString& what)
+// Control characters never get into a box: pasted or dropped text keeps its length, the
+// cursor its place.
+void blankControlsOnEdit(QLineEdit* box)
 {
-    return rt::replace(text, what, QString());
-}
-
-// Removes (or replaces) a character in a box, rewriting the box only when it holds one.
-void rewriteIfHolding(QLineEdit* box, const QString& what, const QString& with = QString())
-{
-    if (box->text().contains(what))
-        box->setText(rt::replace(box->text(), what, with));
-}
-
-// A phone number as stored: no brackets, blanks or plus signs, the closing bracket as a dash.
-void cleanPhone(QLineEdit* box)
-{
-    QString text = box->text();
-    text = removeAll(text, QStringLiteral("("));
-    text = rt::replace(text, QStringLiteral(")"), QStringLiteral("-"));
-    text = removeAll(text, QStringLiteral(" "));
-    text = removeAll(text, QStringLiteral("+"));
-    box->setText(text);
-}
-
-// One part of a typed MM/DD/YYYY date: digits, blanks around them allowed.
-bool datePart(const QString& text, int& value)
-{
-    const QString digits = rt::trim(text);
-    if (digits.isEmpty())
-        return false;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    value = digits.toInt();
-    return true;
-}
-
-// Whether a text with the slashes in place names a day of the calendar (month/day/year).
-bool isCalendarDate(const QString& typed)
-{
-    int month = 0;
-    int day = 0;
-    int year = 0;
-    if (!datePart(typed.mid(0, 2), month) || !datePart(typed.mid(3, 2), day) || !datePart(typed.mid(6, 4), year))
-        return false;
-    return year >= 1 && QDate(year, month, day).isValid();
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QString clean = ContactRules::blankControls(text);
+        if (clean == text)
+            return;
+        const int cursor = box->cursorPosition();
+        box->setText(clean);
+        box->setCursorPosition(cursor);
+    });
 }
 
 }  // namespace
@@ -229,8 +192,10 @@ void ContactInfoWindow::buildControls()
     // loading step is cut short by a failure.
     setContactControlsEnabled(false);
 
-    for (QLineEdit* box : m_contactBoxes)
+    for (QLineEdit* box : m_contactBoxes) {
         platform::enterMovesOn(box);
+        blankControlsOnEdit(box);
+    }
 
     connect(m_cboFindContact, &QComboBox::activated, this, &ContactInfoWindow::cboFindContact_Click);
     connect(m_txtACCompany, &QLineEdit::textChanged, this, &ContactInfoWindow::txtACCompany_Change);
@@ -297,8 +262,7 @@ QString ContactInfoWindow::documentPath(const QString& fileName) const
 
 QString ContactInfoWindow::findListText(const ContactRecord& record)
 {
-    return rt::trim(record.FName) + QLatin1Char(' ') + rt::trim(record.MiddleInit) + QLatin1Char(' ')
-           + rt::trim(record.LName);
+    return ContactRules::findListText(record);
 }
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
@@ -399,34 +363,23 @@ void ContactInfoWindow::setContactControlsEnabled(bool enabled)
 
 void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)
 {
-    m_txtACFName->setText(rt::trim(record.FName));
-    m_txtACMiddleInit->setText(rt::trim(record.MiddleInit));
-    m_txtACLName->setText(rt::trim(record.LName));
-    m_txtACFStreet->setText(rt::trim(record.FStreet));
-    m_txtACSStreet->setText(rt::trim(record.SStreet));
-    m_txtACCity->setText(rt::trim(record.City));
-    m_txtACState->setText(rt::trim(record.State));
-    m_txtACZip->setText(rt::trim(record.Zip));
-    m_txtACCountry->setText(rt::trim(record.Country));
-    m_txtACHPhone->setText(rt::trim(record.HPhone));
-    m_txtACCPhone->setText(rt::trim(record.CPhone));
-    m_txtACWPhone->setText(rt::trim(record.WPhone));
-    m_txtACEmail->setText(rt::trim(record.Email));
-    m_txtACCompany->setText(rt::trim(record.Company));
-    // After the company, so that the stored flag wins over the company-change rule.
+    const ContactValues values = ContactRules::fromRecord(record);
+    for (int i = 0; i < kContactFieldCount; ++i) {
+        const auto field = static_cast<ContactField>(i);
+        // The company before the flag, so that the stored flag wins over the company-change
+        // rule; the rest after it, as they always came.
+        if (i <= static_cast<int>(ContactField::WPhone) || field == ContactField::Email
+            || field == ContactField::Company)
+            m_contactBoxes[static_cast<std::size_t>(i)]->setText(values[field]);
+    }
     m_chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
     if (m_txtACCompany->text().isEmpty()) {
         m_lblACCompOnLabel->hide();
         m_chkCompanyInclude->hide();
     }
-    if (rt::val(record.Birthdate) > 1) {
-        const QString& b = record.Birthdate;
-        m_txtACBirthdate->setText(rt::trim(b.mid(4, 2) + QLatin1Char('/') + b.mid(6, 2) + QLatin1Char('/') + b.mid(0, 4)));
-    } else {
-        m_txtACBirthdate->clear();
-    }
-    m_txtACCategory->setText(rt::trim(record.Category));
-    m_txtACNotes->setText(rt::trim(record.Notes));
+    m_txtACBirthdate->setText(values[ContactField::Birthdate]);
+    m_txtACCategory->setText(values[ContactField::Category]);
+    m_txtACNotes->setText(values[ContactField::Notes]);
     m_txtRN->setText(QString::number(n));
 }
 
@@ -538,173 +491,52 @@ void ContactInfoWindow::cmdDelete_Click()
     forms().unload(FormId::ContactInfo);
 }
 
-void ContactInfoWindow::refuse(QLineEdit* box, const QString& title, const QString& message)
+ContactValues ContactInfoWindow::boxValues() const
 {
-    m_services.messages->messageBox(title, message, Buttons::Ok, Icon::None);
-    box->setFocus();
+    ContactValues values;
+    for (int i = 0; i < kContactFieldCount; ++i)
+        values[static_cast<ContactField>(i)] = m_contactBoxes[static_cast<std::size_t>(i)]->text();
+    return values;
 }
 
-bool ContactInfoWindow::checkBirthdate(const QString& b)
+void ContactInfoWindow::refuse(const Refusal& refusal)
 {
-    if (b.isEmpty())
-        return true;
-    QString message;
-    if (b.size() != 10 || b.at(2) != u'/' || b.at(5) != u'/')
-        message = QStringLiteral("Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980");
-    else if (!rt::readsAsNumber(b.right(4)))
-        message = QStringLiteral("Year must be an actual 4-digit year.  Example: 1988");
-    else if (b.endsWith(u' '))
-        message = QStringLiteral("Year must be a 4-digit year, no spaces.  Example: 1988");
-    else if (rt::val(b.left(2)) > 12)
-        message = QStringLiteral("Month must be a number no greater than 12.  Example: 07");
-    else if (!rt::readsAsNumber(b.left(2)))
-        message = QStringLiteral("Month must be a 2-digit month.  Example: 08");
-    else if (!isCalendarDate(b))
-        message = QStringLiteral("Birthdate must be a valid date in MM/DD/YYYY format.  Example: 05/12/1988");
-    else if (b.at(3) == u' ' || b.at(4) == u' ')
-        message = QStringLiteral("Day must be a 2-digit day, no spaces.  Example: 26");
-    else if (b.at(0) == u' ')
-        message = QStringLiteral("Month must be a 2-digit month, no spaces.  Example: 03");
-    else if (b.at(1) == u' ')
-        message = QStringLiteral("Month must be a 2-digit month, no spaces.  Example: 07");
-    else if (b.contains(u' '))
-        message = QStringLiteral("Birthdate must be a valid date in MM/DD/YYYY format. No spaces.  Example: 05/12/1988");
-    if (message.isEmpty())
-        return true;
-    refuse(m_txtACBirthdate, kDateError, message);
-    return false;
-}
-
-bool ContactInfoWindow::checkAndCleanBoxes()
-{
-    const QString comma = QStringLiteral(",");
-    auto tooLong = [this](QLineEdit* box, int width, const QString& message) {
-        if (box->text().size() <= width)
-            return false;
-        refuse(box, kIncorrectEntry, message);
-        return true;
-    };
-
-    if (tooLong(m_txtACFName, 14, QStringLiteral("First name must be 14 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACFName, comma);
-    rewriteIfHolding(m_txtACMiddleInit, QStringLiteral("."));
-    rewriteIfHolding(m_txtACMiddleInit, comma);
-    if (tooLong(m_txtACMiddleInit, 1, QStringLiteral("Enter only 1 character for middle initial.")))
-        return false;
-    const QString lastNameMessage = QStringLiteral("Enter last name, 18 characters or less.");
-    if (tooLong(m_txtACLName, 18, lastNameMessage))
-        return false;
-    if (m_txtACLName->text().isEmpty()) {
-        refuse(m_txtACLName, kIncorrectEntry, lastNameMessage);
-        return false;
-    }
-    rewriteIfHolding(m_txtACLName, comma);
-    if (tooLong(m_txtACFStreet, 30, QStringLiteral("Street address must be 30 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACFStreet, comma);
-    if (tooLong(m_txtACSStreet, 15, QStringLiteral("Street address2 must be 15 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACSStreet, comma);
-    if (tooLong(m_txtACCity, 16, QStringLiteral("City must be 16 characters or less.")))
-        return false;
-    if (!m_txtACState->text().isEmpty() && m_txtACState->text().size() != 2) {
-        refuse(m_txtACState, kIncorrectEntry, QStringLiteral("State must be 2 character abbreviation."));
-        return false;
-    }
-    rewriteIfHolding(m_txtACState, comma);
-    if (tooLong(m_txtACZip, 10, QStringLiteral("Zip Code must be 10 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACZip, comma);
-    if (tooLong(m_txtACCountry, 19, QStringLiteral("Country must be 19 characters or less. For example, USA.")))
-        return false;
-    rewriteIfHolding(m_txtACCountry, comma);
-    if (tooLong(m_txtACCompany, 30, QStringLiteral("Company Name must be 30 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACCompany, comma);
-    cleanPhone(m_txtACHPhone);
-    if (tooLong(m_txtACHPhone, 15, QStringLiteral("Home Phone must be 15 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACHPhone, comma);
-    cleanPhone(m_txtACCPhone);
-    if (tooLong(m_txtACCPhone, 15, QStringLiteral("Cell Phone must be 15 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACCPhone, comma);
-    cleanPhone(m_txtACWPhone);
-    if (tooLong(m_txtACWPhone, 13, QStringLiteral("Work Phone must be 13 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACWPhone, comma);
-
-    const QString email = m_txtACEmail->text();
-    QString emailMessage;
-    if (email.size() > 50)
-        emailMessage = QStringLiteral("Email address must be 50 characters or less.");
-    else if (email.contains(u','))
-        emailMessage = QStringLiteral("Email address cannot contain a comma.");
-    else if (email.contains(u' '))
-        emailMessage = QStringLiteral("Email address cannot contain a space.");
-    else if (!email.isEmpty() && !email.contains(u'@'))
-        emailMessage = QStringLiteral("Email address must contain the '@' character.");
-    else if (!email.isEmpty() && !email.contains(u'.'))
-        emailMessage = QStringLiteral("Email address must contain the '.' character.");
-    if (!emailMessage.isEmpty()) {
-        refuse(m_txtACEmail, kIncorrectEntry, emailMessage);
-        return false;
-    }
-
-    if (tooLong(m_txtACCategory, 80, QStringLiteral("Category must be 80 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACCategory, comma, QStringLiteral(" "));
-    if (tooLong(m_txtACNotes, 160, QStringLiteral("Notes must be 160 characters or less.")))
-        return false;
-    rewriteIfHolding(m_txtACNotes, comma, QStringLiteral(" "));
-    rewriteIfHolding(m_txtACCity, comma);
-    return true;
+    m_services.messages->messageBox(refusal.title, refusal.message, Buttons::Ok, Icon::None);
+    m_contactBoxes[static_cast<std::size_t>(refusal.field)]->setFocus();
 }
 
 void ContactInfoWindow::cmdSave_Click()
 {
     try {
-        const QString b = m_txtACBirthdate->text();
-        if (!checkBirthdate(b))
+        const ContactValues typed = boxValues();
+        if (const auto refusal = ContactRules::checkBirthdate(typed[ContactField::Birthdate])) {
+            refuse(*refusal);
             return;
+        }
         const qint32 n = currentRecordInFile();
-        if (!checkAndCleanBoxes())
+        const SaveCheck check = ContactRules::checkAndClean(typed);
+        for (int i = 0; i < kContactFieldCount; ++i) {
+            QLineEdit* box = m_contactBoxes[static_cast<std::size_t>(i)];
+            const QString& cleaned = check.values[static_cast<ContactField>(i)];
+            if (box->text() != cleaned)
+                box->setText(cleaned);
+        }
+        if (check.refusal) {
+            refuse(*check.refusal);
             return;
+        }
 
         if (m_txtACCompany->text().isEmpty())
             m_chkCompanyInclude->setChecked(false);
-        const QString incComp = m_chkCompanyInclude->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
 
-        QString reminder = QStringLiteral("0");
+        bool reminder = false;
         platform::Form& main = mainWindow();
         if (!platform::control<QAction>(&main, QStringLiteral("mnuFileBdayOn"))->isEnabled()) {
-            reminder = QStringLiteral("1");
+            reminder = true;
             platform::control<QAction>(&main, QStringLiteral("mnuFileBdayOff"))->setEnabled(true);
         }
 
-        ContactRecord record;
-        record.FName = m_txtACFName->text();
-        record.MiddleInit = rt::ucase(m_txtACMiddleInit->text());
-        record.LName = m_txtACLName->text();
-        record.FStreet = m_txtACFStreet->text();
-        record.SStreet = m_txtACSStreet->text();
-        record.City = m_txtACCity->text();
-        record.State = rt::ucase(m_txtACState->text());
-        record.Zip = m_txtACZip->text();
-        record.Country = rt::ucase(m_txtACCountry->text());
-        record.HPhone = m_txtACHPhone->text();
-        record.CPhone = m_txtACCPhone->text();
-        record.WPhone = m_txtACWPhone->text();
-        record.Email = m_txtACEmail->text();
-        record.Birthdate = b.isEmpty() ? QString() : b.mid(6, 4) + b.mid(0, 2) + b.mid(3, 2);
-        record.Category = m_txtACCategory->text();
-        record.Notes = m_txtACNotes->text();
-        record.Company = m_txtACCompany->text();
-        record.IncComp = incComp;
-        record.BdayReminder = reminder;
-
-        m_state.contactFile.write(n, record);
+        m_state.contactFile.write(n, ContactRules::toRecord(check.values, m_chkCompanyInclude->isChecked(), reminder));
         m_services.messages->messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
     } catch (const rt::RuntimeError& error) {
@@ -723,23 +555,15 @@ void ContactInfoWindow::cmdPrintLabel_Click()
     chkBold->setChecked(false);
     chkBold->hide();
 
-    const QString name = rt::trim(m_txtACFName->text()) + QLatin1Char(' ') + rt::trim(m_txtACMiddleInit->text())
-                         + QLatin1Char(' ') + rt::trim(m_txtACLName->text());
-    line1->setText(name);
-    line1->setText(rt::replace(line1->text(), QStringLiteral("  "), QStringLiteral(" ")));
-
-    QStringList below;
-    const QString company = rt::trim(m_txtACCompany->text());
-    if (!company.isEmpty() && m_chkCompanyInclude->isChecked())
-        below << company;
-    below << rt::trim(m_txtACFStreet->text());
-    const QString street2 = rt::trim(m_txtACSStreet->text());
-    if (!street2.isEmpty())
-        below << street2;
-    const QString city = rt::trim(m_txtACCity->text());
-    if (!city.isEmpty())
-        below << city + QStringLiteral(", ") + rt::trim(m_txtACState->text()) + QStringLiteral("  ")
-                     + rt::trim(m_txtACZip->text());
+    AddressLines::Parts parts{m_txtACFName->text(), m_txtACMiddleInit->text(), m_txtACLName->text(),
+                              m_txtACCompany->text(), m_txtACFStreet->text(), m_txtACSStreet->text(),
+                              m_txtACCity->text(),    m_txtACState->text(),   m_txtACZip->text(),
+                              m_chkCompanyInclude->isChecked()};
+    const AddressLines address(parts, AddressLines::Style::LabelLines);
+    line1->setText(address.name());
+    QStringList below = address.below();
+    if (address.withCompany())
+        below.prepend(address.company());
 
     const char* lineNames[] = {"txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
     for (int i = 0; i < 4; ++i) {
@@ -752,12 +576,7 @@ void ContactInfoWindow::mnuEDVPrint_Click()
 {
     platform::Printer& printer = *m_services.printer;
     try {
-        std::vector<QString> values;
-        for (QLineEdit* box : {m_txtACFName, m_txtACMiddleInit, m_txtACLName, m_txtACFStreet, m_txtACSStreet,
-                               m_txtACCity, m_txtACState, m_txtACZip, m_txtACCountry, m_txtACBirthdate,
-                               m_txtACHPhone, m_txtACCPhone, m_txtACWPhone, m_txtACEmail, m_txtACCategory,
-                               m_txtACNotes, m_txtACCompany})
-            values.push_back(rt::trim(box->text()));
+        const ContactValues values = boxValues();
 
         platform::PrintDialog& dialog = *m_dlgCommonDialogEDV;
         dialog.setCancelError(true);
@@ -773,7 +592,7 @@ void ContactInfoWindow::mnuEDVPrint_Click()
         dialog.setFlags(platform::PrintDialog::PageNums);
         const std::int16_t copies = rt::toInt16(static_cast<double>(dialog.copies()));
         for (std::int16_t copy = 1; copy <= copies; ++copy) {
-            printDetailsPage(values);
+            ContactReports::printDetailsPage(printer, values, m_services.appInfo->today());
             printer.newPage();
         }
         printer.endDoc();
@@ -785,63 +604,6 @@ void ContactInfoWindow::mnuEDVPrint_Click()
                                         QStringLiteral("A printer problem exists.  Check printer."), Buttons::Ok,
                                         Icon::Exclamation);
     }
-}
-
-void ContactInfoWindow::printDetailsPage(const std::vector<QString>& v)
-{
-    enum { FName, MiddleInit, LName, FStreet, SStreet, City, State, Zip, Country, Birthdate,
-           HPhone, CPhone, WPhone, Email, Category, Notes, Company };
-    platform::Printer& printer = *m_services.printer;
-    using Items = std::vector<PrintItem>;
-    auto tab = PrintItem::tab;
-    auto str = PrintItem::str;
-    auto empty = [&printer](int lines) {
-        for (int i = 0; i < lines; ++i)
-            printer.printLine();
-    };
-    const QString rule(70, u'_');
-
-    printer.setFontSize(12);
-    empty(3);
-    printer.setFontSize(16);
-    printer.printLine(Items{tab(22), str(QStringLiteral("Quorvel"))});
-    empty(1);
-    printer.setFontItalic(false);
-    printer.setFontSize(14);
-    printer.printLine(Items{tab(27), str(QStringLiteral("Contact Details"))});
-    empty(3);
-    printer.setFontSize(10);
-    printer.printLine(Items{tab(35), str(QStringLiteral("Date of report:")), tab(51),
-                            str(QLocale().toString(m_services.appInfo->today(), QLocale::ShortFormat))});
-    printer.setFontSize(12);
-    empty(1);
-    printer.printLine(Items{tab(8), str(rule)});
-    empty(2);
-    printer.printLine(Items{tab(8), str(v[FName] + QLatin1Char(' ') + v[MiddleInit] + QLatin1Char(' ') + v[LName])});
-    empty(1);
-    printer.printLine(Items{tab(8), str(v[FStreet] + QStringLiteral("  ") + v[SStreet])});
-    empty(1);
-    printer.printLine(Items{tab(8), str(v[City] + QStringLiteral(", ") + v[State] + QStringLiteral("  ") + v[Zip])});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Company Name:")), tab(24), str(v[Company])});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Country:")), tab(18), str(v[Country]), tab(40),
-                            str(QStringLiteral("Birthdate:")), tab(52), str(v[Birthdate])});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Home Phone:")), tab(21), str(v[HPhone]), tab(37),
-                            str(QStringLiteral("Cell:")), tab(44), str(v[CPhone]), tab(60),
-                            str(QStringLiteral("Work:")), tab(67), str(v[WPhone])});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Email Address:")), tab(24), str(v[Email])});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Category:")), tab(19), str(v[Category].mid(0, 61))});
-    printer.printLine(Items{tab(19), str(v[Category].mid(61, 19))});
-    empty(2);
-    printer.printLine(Items{tab(8), str(QStringLiteral("Notes:")), tab(16), str(v[Notes].mid(0, 61))});
-    printer.printLine(Items{tab(15), str(v[Notes].mid(61, 53))});
-    printer.printLine(Items{tab(15), str(v[Notes].mid(114, 46))});
-    empty(2);
-    printer.printLine(Items{tab(8), str(rule)});
 }
 
 void ContactInfoWindow::printSelection()

@@ -2,6 +2,7 @@
 
 #include "contacts/AppState.h"
 #include "contacts/ContactRecord.h"
+#include "contacts/ContactRules.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
 
@@ -80,12 +81,9 @@ private:
     qint32 currentRecordInFile() const;
     void addFindItems(std::vector<std::pair<QString, qint32>>& items);
 
-    // Save's checks: each returns false after refusing (message shown, focus moved).
-    bool checkBirthdate(const QString& birthdate);
-    bool checkAndCleanBoxes();
-    void refuse(QLineEdit* box, const QString& title, const QString& message);
+    ContactValues boxValues() const;
+    void refuse(const Refusal& refusal);
 
-    void printDetailsPage(const std::vector<QString>& values);
     void printSelection();
 
     // The common error box; true when the user chose Cancel.
