@@ -1,0 +1,94 @@
+#include "transfer/VCardWriter.h"
+
+#include "runtime/Text.h"
+
+namespace transfer {
+
+VCardWriter::VCardWriter(Version version)
+    : m_version(version)
+{
+}
+
+void VCardWriter::appendValue(QString& out, const QString& value, bool component) const
+{
+    const bool v21 = m_version == Version::V21;
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = value[i];
+        if (c == u'\r' || c == u'\n') {
+            // CR LF is one line break.
+            if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n')
+                ++i;
+            out += v21 ? QStringView(u" ") : QStringView(u"\\n");
+        } else if (v21) {
+            if (c == u';' && component)
+                out += u'\\';
+            out += c;
+        } else {
+            if (c == u'\\' || c == u',' || c == u';')
+                out += u'\\';
+            out += c;
+        }
+    }
+}
+
+void VCardWriter::appendCategories(QString& out, const QString& stored) const
+{
+    if (m_version == Version::V21) {
+        appendValue(out, stored, false);
+        return;
+    }
+    bool first = true;
+    for (const QString& name : rt::split(stored, QStringLiteral(";"))) {
+        const QString trimmed = rt::trim(name);
+        if (trimmed.isEmpty())
+            continue;
+        if (!first)
+            out += u',';
+        first = false;
+        appendValue(out, trimmed, false);
+    }
+}
+
+void VCardWriter::appendCard(QString& out, const contacts::ContactRecord& r) const
+{
+    out += u"BEGIN:VCARD\r\nVERSION:";
+    out += m_version == Version::V21 ? u"2.1" : m_version == Version::V30 ? u"3.0" : u"4.0";
+    out += u"\r\nN:";
+    appendValue(out, r.LName, true);
+    out += u';';
+    appendValue(out, r.FName, true);
+    out += u";;;\r\nFN:";
+    appendValue(out, r.FName, false);
+    out += u' ';
+    appendValue(out, r.LName, false);
+    out += u"\r\nADR;HOME:;;";
+    appendValue(out, r.SStreet.isEmpty() ? r.FStreet : r.FStreet + u' ' + r.SStreet, true);
+    out += u';';
+    appendValue(out, r.City, true);
+    out += u';';
+    appendValue(out, r.State, true);
+    out += u';';
+    appendValue(out, r.Zip, true);
+    out += u';';
+    appendValue(out, r.Country, true);
+    out += u"\r\nORG:";
+    appendValue(out, r.Company, true);
+    out += u"\r\nTEL;HOME:";
+    appendValue(out, r.HPhone, false);
+    out += u"\r\nTEL;CELL:";
+    appendValue(out, r.CPhone, false);
+    out += u"\r\nTEL;WORK:";
+    appendValue(out, r.WPhone, false);
+    out += u"\r\nEMAIL:";
+    appendValue(out, r.Email, false);
+    out += u"\r\nBDAY:";
+    appendValue(out, r.Birthdate, false);
+    out += u"\r\nCATEGORIES:";
+    appendCategories(out, r.Category);
+    out += u"\r\nNOTE:";
+    appendValue(out, r.Notes, false);
+    out += u"\r\nEND:VCARD\r\n";
+}
+
+}  // namespace transfer

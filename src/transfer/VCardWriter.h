@@ -1,0 +1,29 @@
+#pragma once
+
+#include "contacts/ContactRecord.h"
+
+#include <QString>
+
+namespace transfer {
+
+// One card of 14 lines per contact. The versions write the same lines; they differ in the
+// VERSION line and in how a value keeps its separators and line breaks:
+// 3.0 and 4.0 escape backslash, comma, semicolon and line breaks in every value and write
+// the categories as a comma list; 2.1 escapes only ";" inside the N and ADR components
+// and turns line breaks into blanks.
+class VCardWriter {
+public:
+    enum class Version { V21, V30, V40 };
+
+    explicit VCardWriter(Version version);
+
+    void appendCard(QString& out, const contacts::ContactRecord& record) const;
+
+private:
+    void appendValue(QString& out, const QString& value, bool component) const;
+    void appendCategories(QString& out, const QString& stored) const;
+
+    Version m_version;
+};
+
+}  // namespace transfer
