@@ -52,11 +52,7 @@ void CsvWriter::appendRecord(QString& out, const contacts::ContactRecord& record
             continue;
         }
         out += u'"';
-        for (QChar c : value) {
-            if (c == u'"')
-                out += u'"';
-            out += c;
-        }
+        out += QString(value).replace(u'"', QStringLiteral("\"\""));
         out += u'"';
     }
     out += u"\r\n";

@@ -2,6 +2,8 @@
 
 #include "runtime/Text.h"
 
+#include <QVarLengthArray>
+
 namespace transfer {
 
 VCardWriter::VCardWriter(Version version)
@@ -13,23 +15,30 @@ void VCardWriter::appendValue(QString& out, const QString& value, bool component
 {
     const bool v21 = m_version == Version::V21;
     const qsizetype n = value.size();
+    // Escaped into a buffer of its own and appended at once: appending character by
+    // character costs more than the whole card otherwise.
+    QVarLengthArray<char16_t, 512> buffer(2 * n);
+    char16_t* at = buffer.data();
+    const char16_t* in = reinterpret_cast<const char16_t*>(value.utf16());
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = value[i];
+        const char16_t c = in[i];
         if (c == u'\r' || c == u'\n') {
             // CR LF is one line break.
-            if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n')
+            if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
                 ++i;
-            out += v21 ? QStringView(u" ") : QStringView(u"\\n");
-        } else if (v21) {
-            if (c == u';' && component)
-                out += u'\\';
-            out += c;
-        } else {
-            if (c == u'\\' || c == u',' || c == u';')
-                out += u'\\';
-            out += c;
+            if (v21) {
+                *at++ = u' ';
+            } else {
+                *at++ = u'\\';
+                *at++ = u'n';
+            }
+            continue;
         }
+        if (v21 ? (c == u';' && component) : (c == u'\\' || c == u',' || c == u';'))
+            *at++ = u'\\';
+        *at++ = c;
     }
+    out.append(reinterpret_cast<const QChar*>(buffer.constData()), at - buffer.constData());
 }
 
 void VCardWriter::appendCategories(QString& out, const QString& stored) const
