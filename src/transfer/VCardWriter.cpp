@@ -11,7 +11,7 @@ VCardWriter::VCardWriter(Version version)
 {
 }
 
-void VCardWriter::appendValue(QString& out, const QString& value, bool component) const
+void VCardWriter::appendValue(QString& out, const QString& value, bool keepSemicolons) const
 {
     const bool v21 = m_version == Version::V21;
     const qsizetype n = value.size();
@@ -34,7 +34,7 @@ void VCardWriter::appendValue(QString& out, const QString& value, bool component
             }
             continue;
         }
-        if (v21 ? (c == u';' && component) : (c == u'\\' || c == u',' || c == u';'))
+        if (v21 ? (c == u';' && !keepSemicolons) : (c == u'\\' || c == u',' || c == u';'))
             *at++ = u'\\';
         *at++ = c;
     }
@@ -44,7 +44,7 @@ void VCardWriter::appendValue(QString& out, const QString& value, bool component
 void VCardWriter::appendCategories(QString& out, const QString& stored) const
 {
     if (m_version == Version::V21) {
-        appendValue(out, stored, false);
+        appendValue(out, stored, true);
         return;
     }
     bool first = true;
@@ -55,7 +55,7 @@ void VCardWriter::appendCategories(QString& out, const QString& stored) const
         if (!first)
             out += u',';
         first = false;
-        appendValue(out, trimmed, false);
+        appendValue(out, trimmed);
     }
 }
 
@@ -64,39 +64,39 @@ void VCardWriter::appendCard(QString& out, const contacts::ContactRecord& r) con
     out += u"BEGIN:VCARD\r\nVERSION:";
     out += m_version == Version::V21 ? u"2.1" : m_version == Version::V30 ? u"3.0" : u"4.0";
     out += u"\r\nN:";
-    appendValue(out, r.LName, true);
+    appendValue(out, r.LName);
     out += u';';
-    appendValue(out, r.FName, true);
+    appendValue(out, r.FName);
     out += u";;;\r\nFN:";
-    appendValue(out, r.FName, false);
+    appendValue(out, r.FName);
     out += u' ';
-    appendValue(out, r.LName, false);
+    appendValue(out, r.LName);
     out += u"\r\nADR;HOME:;;";
-    appendValue(out, r.SStreet.isEmpty() ? r.FStreet : r.FStreet + u' ' + r.SStreet, true);
+    appendValue(out, r.SStreet.isEmpty() ? r.FStreet : r.FStreet + u' ' + r.SStreet);
     out += u';';
-    appendValue(out, r.City, true);
+    appendValue(out, r.City);
     out += u';';
-    appendValue(out, r.State, true);
+    appendValue(out, r.State);
     out += u';';
-    appendValue(out, r.Zip, true);
+    appendValue(out, r.Zip);
     out += u';';
-    appendValue(out, r.Country, true);
+    appendValue(out, r.Country);
     out += u"\r\nORG:";
-    appendValue(out, r.Company, true);
+    appendValue(out, r.Company);
     out += u"\r\nTEL;HOME:";
-    appendValue(out, r.HPhone, false);
+    appendValue(out, r.HPhone);
     out += u"\r\nTEL;CELL:";
-    appendValue(out, r.CPhone, false);
+    appendValue(out, r.CPhone);
     out += u"\r\nTEL;WORK:";
-    appendValue(out, r.WPhone, false);
+    appendValue(out, r.WPhone);
     out += u"\r\nEMAIL:";
-    appendValue(out, r.Email, false);
+    appendValue(out, r.Email);
     out += u"\r\nBDAY:";
-    appendValue(out, r.Birthdate, false);
+    appendValue(out, r.Birthdate);
     out += u"\r\nCATEGORIES:";
     appendCategories(out, r.Category);
     out += u"\r\nNOTE:";
-    appendValue(out, r.Notes, false);
+    appendValue(out, r.Notes);
     out += u"\r\nEND:VCARD\r\n";
 }
 

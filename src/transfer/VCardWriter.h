@@ -9,8 +9,9 @@ namespace transfer {
 // One card of 14 lines per contact. The versions write the same lines; they differ in the
 // VERSION line and in how a value keeps its separators and line breaks:
 // 3.0 and 4.0 escape backslash, comma, semicolon and line breaks in every value and write
-// the categories as a comma list; 2.1 escapes only ";" inside the N and ADR components
-// and turns line breaks into blanks.
+// the categories as a comma list; 2.1 escapes ";" in every value but the categories (a
+// ";" list there) and turns line breaks into blanks, since its readers split any value
+// at a bare ";".
 class VCardWriter {
 public:
     enum class Version { V21, V30, V40 };
@@ -20,7 +21,7 @@ public:
     void appendCard(QString& out, const contacts::ContactRecord& record) const;
 
 private:
-    void appendValue(QString& out, const QString& value, bool component) const;
+    void appendValue(QString& out, const QString& value, bool keepSemicolons = false) const;
     void appendCategories(QString& out, const QString& stored) const;
 
     Version m_version;

@@ -26,7 +26,7 @@ QList<ContactRecord> sampleBook()
         {},
         {QString::fromUtf8("José"), "", QString::fromUtf8("Müller, Jr."), "1 Main St; Suite 5",
          "Bldg \"C\"", QString::fromUtf8("Zürich"), "", "8001", "SWITZERLAND", "", "", "", "", "19991231",
-         "Work,Clients;Golf", QString::fromUtf8("Said \"hi\", left\r\nnext line \\ 5€"),
+         "Work,Clients;Golf", QString::fromUtf8("Said \"hi\", left;\r\nnext line \\ 5€"),
          "Acme, Inc.; Labs", "0", "0"},
     };
 }
