@@ -73,9 +73,14 @@ public:
             m_vcard.appendCard(m_text, record);
     }
 
-    void flush()
+    // expected: the records still to come after this block, so that the first block sizes
+    // the whole file and the bytes are not copied again as they grow.
+    void flush(qint64 blockRecords = 0, qint64 expected = 0)
     {
-        m_bytes += m_text.toUtf8();
+        const QByteArray block = m_text.toUtf8();
+        if (m_bytes.isEmpty() && blockRecords > 0)
+            m_bytes.reserve(block.size() + block.size() / blockRecords * expected * 11 / 10);
+        m_bytes += block;
         m_text.clear();
     }
 
@@ -154,10 +159,10 @@ ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QStrin
         // A short last record reads as padded with blanks.
         for (qint64 k = 0; k < records; ++k) {
             const qint64 at = k * length;
-            builder.add(contacts::ContactRecord::fromBytes(
-                at < block.size() ? block.mid(at, length) : QByteArray()));
+            builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(
+                block.constData() + qMin(at, block.size()), qBound<qint64>(0, block.size() - at, length))));
         }
-        builder.flush();
+        builder.flush(records, count - first - records);
     }
 
     const QString name = fileName(kind, base);
