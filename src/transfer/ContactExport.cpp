@@ -126,14 +126,6 @@ QString ContactExport::doneText(ExportKind kind, const QString& baseName)
     return QString::fromUtf16(k.sentence) + baseName + QString::fromUtf16(k.extension);
 }
 
-QByteArray ContactExport::build(ExportKind kind, const QList<contacts::ContactRecord>& records)
-{
-    Builder builder(kind);
-    for (const contacts::ContactRecord& record : records)
-        builder.add(record);
-    return builder.take();
-}
-
 ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder,
                                  ExportKind kind)
 {

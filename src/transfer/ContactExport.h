@@ -19,7 +19,8 @@ struct ExportOutcome {
     QString text;
 };
 
-// Writes the open contact file into one export file in the data folder. Failures (no
+// Writes the open contact file into one export file in the data folder: UTF-8 without a
+// byte-order mark, CR LF after every line, replacing an earlier file of that name. Failures (no
 // contact file open, a record that cannot be read, a file that cannot be written) raise
 // rt::RuntimeError for the common error box; an earlier export file then stays as it was.
 class ContactExport {
@@ -35,9 +36,6 @@ public:
     static QString fileName(ExportKind kind, const QString& baseName);
     // The completion sentence followed by the base name and the extension.
     static QString doneText(ExportKind kind, const QString& baseName);
-
-    // The bytes of the export file of the records: UTF-8, CR LF after every line.
-    static QByteArray build(ExportKind kind, const QList<contacts::ContactRecord>& records);
 
     static ExportOutcome run(const contacts::ContactFile& book, const QString& dataFolder,
                              ExportKind kind);
