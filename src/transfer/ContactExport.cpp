@@ -1,0 +1,166 @@
+#include "transfer/ContactExport.h"
+
+#include "runtime/RuntimeError.h"
+#include "transfer/CsvWriter.h"
+#include "transfer/SaveText.h"
+#include "transfer/TextWriter.h"
+#include "transfer/VCardWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace transfer {
+
+namespace {
+
+struct KindInfo {
+    const char16_t* prefix;
+    const char16_t* extension;
+    const char16_t* sentence;
+};
+
+KindInfo info(ExportKind kind)
+{
+    switch (kind) {
+    case ExportKind::Csv:
+        return {u"QVLC_", u".csv",
+                u"D O N E !  A csv file of contacts has been created and stored in your Quorvel "
+                u"folder.  This file is named QVLC_"};
+    case ExportKind::Text:
+        return {u"QVLT_", u".txt",
+                u"D O N E !  A text file of contacts has been created and stored in your Quorvel "
+                u"folder.  This file is named QVLT_"};
+    case ExportKind::VCardAndroid:
+        return {u"QVLVAndroid_", u".vcf",
+                u"D O N E !  A vCard (vcf) file of contacts has been created for Android and "
+                u"stored in your Quorvel folder.  This file is named QVLVAndroid_"};
+    case ExportKind::VCardIPhone:
+        return {u"QVLViPhone_", u".vcf",
+                u"D O N E !  A vCard (vcf) file of contacts has been created for iPhone and "
+                u"stored in your Quorvel folder.  This file is named QVLViPhone_"};
+    case ExportKind::VCard30:
+        break;
+    }
+    return {u"QVLV30_", u".vcf",
+            u"D O N E !  A vCard (vcf) v3.0 file of contacts has been created and stored in "
+            u"your Quorvel folder.  This file is named QVLV30_"};
+}
+
+// Turns records into text, one format per kind; the text goes to UTF-8 a block at a time.
+class Builder {
+public:
+    explicit Builder(ExportKind kind)
+        : m_kind(kind)
+        , m_vcard(kind == ExportKind::VCardAndroid  ? VCardWriter::Version::V21
+                  : kind == ExportKind::VCardIPhone ? VCardWriter::Version::V40
+                                                    : VCardWriter::Version::V30)
+    {
+        if (kind == ExportKind::Csv)
+            m_text = CsvWriter::header();
+        else if (kind == ExportKind::Text)
+            m_text = TextWriter::header();
+    }
+
+    void add(const contacts::ContactRecord& record)
+    {
+        if (m_kind == ExportKind::Csv)
+            CsvWriter::appendRecord(m_text, record);
+        else if (m_kind == ExportKind::Text)
+            TextWriter::appendRecord(m_text, record);
+        else
+            m_vcard.appendCard(m_text, record);
+    }
+
+    // expected: the records still to come after this block, so that the first block sizes
+    // the whole file and the bytes are not copied again as they grow.
+    void flush(qint64 blockRecords = 0, qint64 expected = 0)
+    {
+        const QByteArray block = m_text.toUtf8();
+        if (m_bytes.isEmpty() && blockRecords > 0)
+            m_bytes.reserve(block.size() + block.size() / blockRecords * expected * 11 / 10);
+        m_bytes += block;
+        m_text.clear();
+    }
+
+    QByteArray take()
+    {
+        flush();
+        return std::move(m_bytes);
+    }
+
+private:
+    ExportKind m_kind;
+    VCardWriter m_vcard;
+    QString m_text;
+    QByteArray m_bytes;
+};
+
+constexpr qint64 kBlockRecords = 2048;
+
+[[noreturn]] void raiseFileError(int fallback)
+{
+    rt::raise(errno != 0 ? rt::errorFromErrno(errno) : fallback);
+}
+
+}  // namespace
+
+QString ContactExport::baseName(const QString& contactPath)
+{
+    QString name = QFileInfo(contactPath).fileName();
+    name.remove(QStringLiteral(".DAT"), Qt::CaseSensitive);
+    name.remove(QStringLiteral(".dat"), Qt::CaseSensitive);
+    return name;
+}
+
+QString ContactExport::fileName(ExportKind kind, const QString& baseName)
+{
+    const KindInfo k = info(kind);
+    return QString::fromUtf16(k.prefix) + baseName + QString::fromUtf16(k.extension);
+}
+
+QString ContactExport::doneText(ExportKind kind, const QString& baseName)
+{
+    const KindInfo k = info(kind);
+    return QString::fromUtf16(k.sentence) + baseName + QString::fromUtf16(k.extension);
+}
+
+ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder,
+                                 ExportKind kind)
+{
+    const qint32 count = book.recordCount();  // raises when no contact file is open
+    const QString base = baseName(book.path());
+    if (count == 0)
+        return {false, QString(), NoContactsTitle, NoContactsText};
+
+    // The book is read in large blocks through a reader of its own; the record file
+    // itself offers one record per call.
+    QFile in(book.path());
+    errno = 0;
+    if (!in.open(QIODevice::ReadOnly))
+        raiseFileError(rt::err::PathFileAccess);
+    Builder builder(kind);
+    const qint64 length = contacts::ContactRecord::Length;
+    for (qint64 first = 0; first < count; first += kBlockRecords) {
+        const qint64 records = qMin<qint64>(kBlockRecords, count - first);
+        errno = 0;
+        const QByteArray block = in.read(records * length);
+        if (in.error() != QFileDevice::NoError)
+            raiseFileError(rt::err::DeviceIo);
+        // A short last record reads as padded with blanks.
+        for (qint64 k = 0; k < records; ++k) {
+            const qint64 at = k * length;
+            builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(
+                block.constData() + qMin(at, block.size()), qBound<qint64>(0, block.size() - at, length))));
+        }
+        builder.flush(records, count - first - records);
+    }
+
+    const QString name = fileName(kind, base);
+    const QString path = QDir(dataFolder).filePath(name);
+    saveWholeFile(path, builder.take());
+    return {true, path, DoneTitle, doneText(kind, base)};
+}
+
+}  // namespace transfer

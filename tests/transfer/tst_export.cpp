@@ -1,0 +1,142 @@
+#include "contacts/ContactFile.h"
+#include "support/TestFiles.h"
+#include "transfer/ContactExport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using contacts::ContactRecord;
+using transfer::ContactExport;
+using transfer::ExportKind;
+using testsupport::errorOf;
+using testsupport::readBytes;
+
+namespace {
+
+// Full, sparse, blank, and values holding every separator, quotes, a line break, accents.
+QList<ContactRecord> sampleBook()
+{
+    return {
+        {"Mary", "J", "Smith", "12 Oak Lane", "Apt 4B", "Springfield", "IL", "62704-1234", "USA",
+         "(217) 555-0101", "217-555-0102", "217 555 0103", "mary@example.com", "19850704",
+         "Family;Friends", "Call after 6", "Smith Consulting", "1", "1"},
+        {.LName = "Nofirst", .City = "Boston", .IncComp = "0"},
+        {},
+        {QString::fromUtf8("José"), "", QString::fromUtf8("Müller, Jr."), "1 Main St; Suite 5",
+         "Bldg \"C\"", QString::fromUtf8("Zürich"), "", "8001", "SWITZERLAND", "", "", "", "", "19991231",
+         "Work,Clients;Golf", QString::fromUtf8("Said \"hi\", left;\r\nnext line \\ 5€"),
+         "Acme, Inc.; Labs", "0", "0"},
+    };
+}
+
+}  // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    contacts::ContactFile m_book;
+
+    void openBook(const QString& name, const QByteArray& bytes)
+    {
+        testsupport::writeBytes(m_dir.filePath(name), bytes);
+        m_book.open(m_dir.filePath(name));
+    }
+
+    void openSampleBook()
+    {
+        QByteArray bytes;
+        for (const ContactRecord& r : sampleBook())
+            bytes += r.toBytes();
+        openBook("Book.DAT", bytes);
+    }
+
+private slots:
+    void cleanup() { m_book.close(); }
+
+    void golden_data()
+    {
+        QTest::addColumn<ExportKind>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("csv") << ExportKind::Csv << "QVLC_Book.csv";
+        QTest::newRow("text") << ExportKind::Text << "QVLT_Book.txt";
+        QTest::newRow("android") << ExportKind::VCardAndroid << "QVLVAndroid_Book.vcf";
+        QTest::newRow("iphone") << ExportKind::VCardIPhone << "QVLViPhone_Book.vcf";
+        QTest::newRow("v30") << ExportKind::VCard30 << "QVLV30_Book.vcf";
+    }
+    void golden()
+    {
+        QFETCH(ExportKind, kind);
+        QFETCH(QString, file);
+        const QTemporaryDir out;
+        openSampleBook();
+        const transfer::ExportOutcome outcome = ContactExport::run(m_book, out.path(), kind);
+        QVERIFY(outcome.written && outcome.text.endsWith("This file is named " + file));
+        QCOMPARE(outcome.title, QString("Export file created"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{file});
+        QCOMPARE(readBytes(outcome.path), readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/") + file));
+    }
+
+    void baseName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("upper") << "/home/u/Quorvel/Family.DAT" << "Family";
+        QTest::newRow("lower") << "club.dat" << "club";
+        QTest::newRow("mixed stays") << "/x/Club.Dat" << "Club.Dat";
+    }
+    void baseName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, base);
+        QCOMPARE(ContactExport::baseName(path), base);
+    }
+
+    void recordCountRoundsHalfToEven_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("two and a half") << 1295 << 3;
+        QTest::newRow("short third read padded") << 1400 << 4;
+    }
+    void recordCountRoundsHalfToEven()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, lines);
+        const QTemporaryDir out;
+        openBook("Count.DAT", QByteArray(3 * ContactRecord::Length, 'x').left(bytes));
+        const transfer::ExportOutcome outcome = ContactExport::run(m_book, out.path(), ExportKind::Csv);
+        QCOMPARE(outcome.written ? readBytes(outcome.path).count("\r\n") : 0, lines);
+        if (lines == 0) {
+            QCOMPARE(outcome.title, ContactExport::NoContactsTitle);
+            QCOMPARE(outcome.text, QString("Export file could not be created.  There were no contacts on file."));
+            QVERIFY(QDir(out.path()).isEmpty());
+        }
+    }
+
+    void failures()
+    {
+        QCOMPARE(errorOf([&] { ContactExport::run(m_book, m_dir.path(), ExportKind::Csv); }), 52);
+        openSampleBook();
+        const QString notAFolder = m_dir.filePath("plain");
+        testsupport::writeBytes(notAFolder, "keep");
+        QVERIFY(errorOf([&] { ContactExport::run(m_book, notAFolder, ExportKind::Text); }) != 0);
+        QCOMPARE(readBytes(notAFolder), QByteArray("keep"));
+
+        if (::geteuid() == 0)
+            QSKIP("permissions do not apply to root");
+        const QTemporaryDir out;
+        const QString earlier = QDir(out.path()).filePath("QVLC_Book.csv");
+        testsupport::writeBytes(earlier, "earlier");
+        QVERIFY(QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QCOMPARE(errorOf([&] { ContactExport::run(m_book, out.path(), ExportKind::Csv); }), 75);
+        QVERIFY(QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QCOMPARE(readBytes(earlier), QByteArray("earlier"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"
