@@ -1,0 +1,151 @@
+#include "contacts/ContactFile.h"
+#include "contacts/ContactSearch.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+using namespace contacts;
+
+namespace {
+
+ContactRecord contact(const QString& first, const QString& mi, const QString& last, const QString& city,
+                      const QString& state, const QString& zip, const QString& home, const QString& email)
+{
+    ContactRecord r;
+    std::tie(r.FName, r.MiddleInit, r.LName, r.City, r.State, r.Zip, r.HPhone, r.Email) =
+        std::tie(first, mi, last, city, state, zip, home, email);
+    return r;
+}
+
+QByteArray book()
+{
+    ContactRecord ann = contact("Ann", "Q", "Lee", "Boston", "MA", "02118", "555-1234", "ann@lee.org");
+    ann.Category = "Friends;Golf";
+    ContactRecord bob = contact("Bob", "", "Goldsmith", "", "", "1", "(212) 555", "");
+    bob.Company = "Acme";
+    ContactRecord cy = contact("Cy", "b", "Smith", "Salem", "OR", "K1A 0B1", "0800 123", "CY@SMITH.COM");
+    cy.FStreet = "12 Oak St";
+    cy.SStreet = "Apt 2";
+    return ann.toBytes() + bob.toBytes() + cy.toBytes();
+}
+
+QString b(int n) { return QString(n, ' '); }
+
+}  // namespace
+
+class TestContactSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void search_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qint32>>("records");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("all") << 7 << "zz" << QList<qint32>{1, 2, 3} << "";
+        QTest::newRow("first") << 0 << "c" << QList<qint32>{3} << "First name = c";
+        QTest::newRow("last smith") << 1 << "smith" << QList<qint32>{2, 3} << "Last name = smith";
+        QTest::newRow("last trailing blank") << 1 << "Smith " << QList<qint32>{} << "Last name = Smith ";
+        QTest::newRow("city unknown") << 2 << "unk" << QList<qint32>{2} << "City = unk";
+        QTest::newRow("city empty text") << 2 << "" << QList<qint32>{1, 2, 3} << "City = ";
+        QTest::newRow("state") << 3 << "or" << QList<qint32>{3} << "State = or";
+        QTest::newRow("state empty text") << 3 << "" << QList<qint32>{1, 3} << "State = ";
+        QTest::newRow("zip lower") << 4 << "k1a" << QList<qint32>{} << "Zip = k1a";
+        QTest::newRow("zip upper") << 4 << "K1A" << QList<qint32>{3} << "Zip = K1A";
+        QTest::newRow("zip Unknown") << 4 << "Unknown" << QList<qint32>{2} << "Zip = Unknown";
+        QTest::newRow("email") << 5 << "smith.c" << QList<qint32>{3} << "Email = smith.c";
+        QTest::newRow("category") << 6 << "GOLF" << QList<qint32>{1} << "Category = GOLF";
+        QTest::newRow("company") << 8 << "" << QList<qint32>{2} << "Company name = ";
+        QTest::newRow("unknown code") << 9 << "" << QList<qint32>{} << "";
+    }
+    void search()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QList<qint32>, records);
+        QFETCH(QString, caption);
+        const SearchResult r = ContactSearch({SearchField(field), text}).run(book(), 3);
+        QList<qint32> got;
+        for (const ListEntry& e : r.entries)
+            got << e.record;
+        QCOMPARE(got, records);
+        QCOMPARE(r.foundCaption, QStringLiteral("Contacts Found = %1").arg(records.size()));
+        QCOMPARE(r.showSearch, !caption.isEmpty());
+        QCOMPARE(r.searchCaption, caption);
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<bool>("email");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("first email") << 0 << true << QStringList{
+            "Ann Q. Lee\tBoston" + b(10) + "\tMA\t02118" + b(5) + "\t555-1234" + b(7) + "\t" + b(22) + "\tann@lee.org" + b(39),
+            "Bob Goldsmith\tUnknown" + b(9) + "\t  \tUnknown   \t" + b(22) + "\t" + b(22) + "\t" + b(50),
+            "Cy Smith\tSalem" + b(11) + "\tOR\tK1A 0B1   \t0800 123" + b(7) + "\t" + b(22) + "\tCY@SMITH.COM" + b(38)};
+        QTest::newRow("last street") << 1 << false << QStringList{
+            "Lee, Ann Q. \t" + b(40) + " \tBoston" + b(10) + "\tMA\t02118" + b(11) + "\t555-1234" + b(7) + "\t" + b(22),
+            "Goldsmith, Bob \t" + b(41) + "\tUnknown" + b(9) + "\t  \tUnknown" + b(9) + "\t" + b(22) + "\t" + b(22),
+            "Smith, Cy \t12 Oak St" + b(12) + " Apt 2\tSalem" + b(11) + "\tOR\tK1A 0B1" + b(9) + "\t0800 123" + b(7) + "\t" + b(22)};
+    }
+    void lines()
+    {
+        QFETCH(int, order);
+        QFETCH(bool, email);
+        QFETCH(QStringList, lines);
+        const SearchResult r = ContactSearch({SearchField::All, {}, NameOrder(order), email ? ColumnSet::Email : ColumnSet::Street}).run(book(), 3);
+        QStringList got;
+        for (const ListEntry& e : r.entries)
+            got << e.text;
+        QCOMPARE(got, lines);
+    }
+
+    void street_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one character") << " A " << b(40);
+        QTest::newRow("two") << "AB" << "AB";
+        QTest::newRow("three") << "ABC" << "ABC" + b(12);
+        QTest::newRow("nineteen") << QString(19, 'x') << QString(19, 'x') + b(12);
+        QTest::newRow("twenty") << QString(20, 'x') << QString(20, 'x');
+    }
+    void street()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        ContactRecord r;
+        r.FStreet = stored;
+        const QString line = ContactSearch({SearchField::All, {}, NameOrder::FirstName, ColumnSet::Street}).listLine(r.toBytes().constData());
+        QCOMPARE(line.section('\t', 1, 1), shown + " ");
+    }
+
+    void headingsAndOrder()
+    {
+        QCOMPARE(ContactSearch::heading(ColumnSet::Email), "Name                               City               ST     Zip         Home         Cell                   Email Address");
+        QCOMPARE(ContactSearch::heading(ColumnSet::Street), "Name                   Street                              City                 ST       Zip                    Home                Cell");
+        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}};
+        ContactSearch::sortAsList(list);
+        QCOMPARE(list[0].record * 1000 + list[1].record * 100 + list[2].record * 10 + list[3].record, 2413);
+    }
+
+    // Through the open file, read in blocks: a short last record reads as filled with blanks.
+    void fromFile()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes = book();
+        bytes.chop(100);
+        testsupport::writeBytes(dir.filePath("c.DAT"), bytes);
+        ContactFile file;
+        QCOMPARE(testsupport::errorOf([&] { ContactSearch({}).run(file); }), 52);
+        file.open(dir.filePath("c.DAT"));
+        const SearchResult r = ContactSearch({SearchField::LastName, "SMITH"}).run(file);
+        QCOMPARE(r.found, 2);
+        QCOMPARE(r.entries.back().record, 3);
+        QCOMPARE(r.entries.back().text, ContactSearch({SearchField::LastName, "SMITH"}).run(book(), 3).entries.back().text);
+    }
+};
+
+QTEST_MAIN(TestContactSearch)
+#include "tst_contactsearch.moc"
