@@ -8,22 +8,20 @@ using namespace contacts;
 
 namespace {
 
-ContactRecord contact(const QString& first, const QString& mi, const QString& last, const QString& city,
-                      const QString& state, const QString& zip, const QString& home, const QString& email)
+ContactRecord contact(QStringList f)  // first, initial, last, city, state, zip, home, e-mail
 {
     ContactRecord r;
-    std::tie(r.FName, r.MiddleInit, r.LName, r.City, r.State, r.Zip, r.HPhone, r.Email) =
-        std::tie(first, mi, last, city, state, zip, home, email);
+    std::tie(r.FName, r.MiddleInit, r.LName, r.City, r.State, r.Zip, r.HPhone, r.Email) = std::tie(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
     return r;
 }
 
 QByteArray book()
 {
-    ContactRecord ann = contact("Ann", "Q", "Lee", "Boston", "MA", "02118", "555-1234", "ann@lee.org");
+    ContactRecord ann = contact({"Ann", "Q", "Lee", "Boston", "MA", "02118", "555-1234", "ann@lee.org"});
     ann.Category = "Friends;Golf";
-    ContactRecord bob = contact("Bob", "", "Goldsmith", "", "", "1", "(212) 555", "");
+    ContactRecord bob = contact({"Bob", "", "Goldsmith", "", "", "1", "(212) 555", ""});
     bob.Company = "Acme";
-    ContactRecord cy = contact("Cy", "b", "Smith", "Salem", "OR", "K1A 0B1", "0800 123", "CY@SMITH.COM");
+    ContactRecord cy = contact({"Cy", "b", "Smith", "Salem", "OR", "K1A 0B1", "0800 123", "CY@SMITH.COM"});
     cy.FStreet = "12 Oak St";
     cy.SStreet = "Apt 2";
     return ann.toBytes() + bob.toBytes() + cy.toBytes();
@@ -45,16 +43,15 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::newRow("all") << 7 << "zz" << QList<qint32>{1, 2, 3} << "";
         QTest::newRow("first") << 0 << "c" << QList<qint32>{3} << "First name = c";
+        QTest::newRow("email") << 5 << "smith.c" << QList<qint32>{3} << "Email = smith.c";
         QTest::newRow("last smith") << 1 << "smith" << QList<qint32>{2, 3} << "Last name = smith";
         QTest::newRow("last trailing blank") << 1 << "Smith " << QList<qint32>{} << "Last name = Smith ";
         QTest::newRow("city unknown") << 2 << "unk" << QList<qint32>{2} << "City = unk";
         QTest::newRow("city empty text") << 2 << "" << QList<qint32>{1, 2, 3} << "City = ";
         QTest::newRow("state") << 3 << "or" << QList<qint32>{3} << "State = or";
-        QTest::newRow("state empty text") << 3 << "" << QList<qint32>{1, 3} << "State = ";
         QTest::newRow("zip lower") << 4 << "k1a" << QList<qint32>{} << "Zip = k1a";
         QTest::newRow("zip upper") << 4 << "K1A" << QList<qint32>{3} << "Zip = K1A";
         QTest::newRow("zip Unknown") << 4 << "Unknown" << QList<qint32>{2} << "Zip = Unknown";
-        QTest::newRow("email") << 5 << "smith.c" << QList<qint32>{3} << "Email = smith.c";
         QTest::newRow("category") << 6 << "GOLF" << QList<qint32>{1} << "Category = GOLF";
         QTest::newRow("company") << 8 << "" << QList<qint32>{2} << "Company name = ";
         QTest::newRow("unknown code") << 9 << "" << QList<qint32>{} << "";
@@ -67,8 +64,7 @@ private slots:
         QFETCH(QString, caption);
         const SearchResult r = ContactSearch({SearchField(field), text}).run(book(), 3);
         QList<qint32> got;
-        for (const ListEntry& e : r.entries)
-            got << e.record;
+        std::transform(r.entries.begin(), r.entries.end(), std::back_inserter(got), [](const ListEntry& e) { return e.record; });
         QCOMPARE(got, records);
         QCOMPARE(r.foundCaption, QStringLiteral("Contacts Found = %1").arg(records.size()));
         QCOMPARE(r.showSearch, !caption.isEmpty());
@@ -96,29 +92,8 @@ private slots:
         QFETCH(QStringList, lines);
         const SearchResult r = ContactSearch({SearchField::All, {}, NameOrder(order), email ? ColumnSet::Email : ColumnSet::Street}).run(book(), 3);
         QStringList got;
-        for (const ListEntry& e : r.entries)
-            got << e.text;
+        std::transform(r.entries.begin(), r.entries.end(), std::back_inserter(got), [](const ListEntry& e) { return e.text; });
         QCOMPARE(got, lines);
-    }
-
-    void street_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("one character") << " A " << b(40);
-        QTest::newRow("two") << "AB" << "AB";
-        QTest::newRow("three") << "ABC" << "ABC" + b(12);
-        QTest::newRow("nineteen") << QString(19, 'x') << QString(19, 'x') + b(12);
-        QTest::newRow("twenty") << QString(20, 'x') << QString(20, 'x');
-    }
-    void street()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        ContactRecord r;
-        r.FStreet = stored;
-        const QString line = ContactSearch({SearchField::All, {}, NameOrder::FirstName, ColumnSet::Street}).listLine(r.toBytes().constData());
-        QCOMPARE(line.section('\t', 1, 1), shown + " ");
     }
 
     void headingsAndOrder()

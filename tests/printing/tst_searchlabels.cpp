@@ -1,10 +1,7 @@
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "support/FakeMessages.h"
-#include "support/FakePrintDialog.h"
 #include "support/LabelRig.h"
-#include "support/RecordingDevice.h"
 
 #include <QtTest>
 
@@ -31,8 +28,6 @@ QString dump(const std::vector<printing::PrintedDocument>& docs)
 void compareGolden(const QString& got, const QString& name)
 {
     const QString path = QStringLiteral(QUORVEL_TEST_DATA "/%1.txt").arg(name);
-    if (qEnvironmentVariableIsSet("QUORVEL_WRITE_GOLDEN"))
-        testsupport::writeBytes(path, got.toUtf8());
     QCOMPARE(got, QString::fromUtf8(testsupport::readBytes(path)));
 }
 
@@ -50,30 +45,18 @@ QStringList label(int i, bool company)
 class TestSearchLabels : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    testsupport::RecordingDevice m_device;
-    std::unique_ptr<printing::PagePrinter> m_printer;
-    testsupport::PrintDialogScript m_script;
-    std::unique_ptr<testsupport::FakePrintDialog> m_dialog;
-    testsupport::FakeMessages m_messages;
+    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::FakePrintDialog> dialog;
 
-    SearchLabelsJob job() { return SearchLabelsJob(*m_printer, *m_dialog, m_messages, m_dir.path()); }
-    void margin(const QByteArray& record) { testsupport::writeBytes(m_dir.filePath("QVLPARAM.TXT"), record); }
-    void expectProblem()
-    {
-        m_messages.expect("Printer error", "A printer problem exists.  Check printer.", platform::Buttons::Ok, platform::Icon::Exclamation);
-    }
+    SearchLabelsJob job() { return SearchLabelsJob(rig->printer, *dialog, rig->app.messages, rig->app.dataPath({})); }
 
 private slots:
     void init()
     {
-        m_device = {};
-        m_printer = std::make_unique<printing::PagePrinter>(m_device);
-        m_script = {};
-        m_dialog = std::make_unique<testsupport::FakePrintDialog>(m_script);
-        QFile::remove(m_dir.filePath("QVLPARAM.TXT"));
+        rig = std::make_unique<testsupport::LabelRig>();
+        dialog = std::make_unique<testsupport::FakePrintDialog>(rig->app.printScript);
     }
-    void cleanup() { QVERIFY(m_messages.allShown() && m_script.allUsed()); }
+    void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
 
     void labels_data()
     {
@@ -81,7 +64,7 @@ private slots:
         QTest::addColumn<QByteArray>("margin");
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "" << false;
+        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false;
         QTest::newRow("searchlabels_31_bold_officejet")
             << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true;
     }
@@ -91,36 +74,34 @@ private slots:
         QFETCH(QByteArray, margin);
         QFETCH(QString, device);
         QFETCH(bool, bold);
-        if (!margin.isEmpty())
-            this->margin(margin);
-        if (!device.isEmpty())
-            m_device.setDeviceName(device);
+        testsupport::writeBytes(rig->marginPath(), margin);
+        rig->app.device.setDeviceName(device);
         std::vector<QStringList> labels;
         for (int i = 0; i < companies.size(); ++i)
             labels.push_back(label(i + 1, companies[i] == 'C'));
-        m_script.print(2);
+        rig->app.printScript.print(2);
         QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
-        QCOMPARE(m_device.documents().size(), 2u);
-        QCOMPARE(m_script.flagsAtShow(), std::vector<int>{0x80000});
-        compareGolden(dump(m_device.documents()), QTest::currentDataTag());
+        QCOMPARE(rig->app.device.documents().size(), 2u);
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
+        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
     }
 
     void failures()
     {
-        m_messages.expect("No contacts found", "Empty list, no labels to print.");
+        rig->app.messages.expect("No contacts found", "Empty list, no labels to print.");
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::EmptyList);
-        margin("BULKLIST|abc|  0\r\n");
-        expectProblem();
+        testsupport::writeBytes(rig->marginPath(), "BULKLIST|abc|  0\r\n");
+        rig->expectPrinterProblem();
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::Failed);
-        margin("");
-        m_script.cancel();
+        testsupport::writeBytes(rig->marginPath(), {});
+        rig->app.printScript.cancel();
         QCOMPARE(job().run({label(1, false)}, false, false), SearchLabelsJob::Outcome::Cancelled);
-        m_script.print(1);
-        expectProblem();
+        rig->app.printScript.print(1);
+        rig->expectPrinterProblem();
         const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, false) : throw rt::RuntimeError(63); };
         QCOMPARE(job().run(5, failing, false, false), SearchLabelsJob::Outcome::Failed);
-        QCOMPARE(m_device.openedCount(), 1);
-        QVERIFY(m_device.documents().empty());
+        QCOMPARE(rig->app.device.openedCount(), 1);
+        QVERIFY(rig->app.device.documents().empty());
     }
 
     void report_data()
@@ -142,11 +123,11 @@ private slots:
                                       "Bob\t\tCity",
                                       "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "},
                                      email, "QVL_Contacts", "", 3, focusInHeading, "Cell", {0, 2}};
-        m_script.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
-        printing::ListReport report(*m_printer, *m_dialog, m_messages);
+        rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
+        printing::ListReport report(rig->printer, *dialog, rig->app.messages);
         QCOMPARE(report.print(in), printing::PrintTrap::Outcome::Done);
-        QCOMPARE(m_dialog->max(), 1);
-        compareGolden(dump(m_device.documents()), QTest::currentDataTag());
+        QCOMPARE(dialog->max(), 1);
+        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
     }
 
     void reportEdges()
@@ -155,11 +136,11 @@ private slots:
                              printing::ListReport::pageCount(81), printing::ListReport::pageCount(82),
                              printing::ListReport::pageCount(135)}), QList<int>({1, 2, 2, 3, 4}));
         printing::ListReportInput in{{"1\t2\t3\t4\t5\t6\t7\t8"}};
-        m_script.print(3);
-        expectProblem();
-        QCOMPARE(printing::ListReport(*m_printer, *m_dialog, m_messages).print(in), printing::PrintTrap::Outcome::Failed);
-        QCOMPARE(m_script.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
-        QVERIFY(m_device.documents().empty());
+        rig->app.printScript.print(3);
+        rig->expectPrinterProblem();
+        QCOMPARE(printing::ListReport(rig->printer, *dialog, rig->app.messages).print(in), printing::PrintTrap::Outcome::Failed);
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
+        QVERIFY(rig->app.device.documents().empty());
     }
 
     // Printed to PDF with no margin record, every word of 30 labels lies inside its label of
@@ -168,23 +149,20 @@ private slots:
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
-        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
-        device.setPdfOutput(m_dir.filePath("labels.pdf"));
+        printing::QtPrinterDevice device(rig->app.dataPath("default.pdf"));
+        device.setPdfOutput(rig->app.dataPath("labels.pdf"));
         printing::PagePrinter printer(device);
         std::vector<QStringList> labels;
         for (int i = 0; i < 30; ++i)
             labels.push_back({"Margaret Q Johnson", i % 2 ? "Northwind Traders" : "", "1234 Elmwood Avenue Apt 7",
                               "Springfield, IL  62704-1234"});
-        m_script.print(1);
-        QCOMPARE(SearchLabelsJob(printer, *m_dialog, m_messages, m_dir.path()).run(labels, false, false),
+        rig->app.printScript.print(1);
+        QCOMPARE(SearchLabelsJob(printer, *dialog, rig->app.messages, rig->app.dataPath({})).run(labels, false, false),
                  SearchLabelsJob::Outcome::Printed);
-        const QList<testsupport::PdfPage> pages = testsupport::pdfPages(m_dir.filePath("labels.pdf"));
-        QVERIFY(!pages.isEmpty());
         QList<int> found(30, 0);
-        for (const auto& [text, box] : pages[0].words) {
+        for (const auto& [text, box] : testsupport::pdfPages(rig->app.dataPath("labels.pdf")).value(0).words) {
             int k = 0;
-            const auto sheet = [](int k) { return QRectF((0.15625 + k % 3 * 2.78125) * 72, (0.5 + k / 3) * 72, 2.625 * 72, 72); };
-            while (k < 30 && !sheet(k).contains(box))
+            while (k < 30 && !QRectF((0.15625 + k % 3 * 2.78125) * 72, (0.5 + k / 3) * 72, 2.625 * 72, 72).contains(box))
                 ++k;
             QVERIFY2(k < 30, qPrintable(QStringLiteral("%1 at %2, %3").arg(text).arg(box.x()).arg(box.y())));
             ++found[k];
