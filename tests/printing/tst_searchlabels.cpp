@@ -81,7 +81,6 @@ private slots:
             labels.push_back(label(i + 1, companies[i] == 'C'));
         rig->app.printScript.print(2);
         QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
-        QCOMPARE(rig->app.device.documents().size(), 2u);
         QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
         compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
     }
@@ -126,7 +125,6 @@ private slots:
         rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
         printing::ListReport report(rig->printer, *dialog, rig->app.messages);
         QCOMPARE(report.print(in), printing::PrintTrap::Outcome::Done);
-        QCOMPARE(dialog->max(), 1);
         compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
     }
 
