@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace contacts {
+
+class ContactFile;
+
+// The field a search looks in, by the codes of the View All Contacts window's options.
+enum class SearchField : std::int16_t {
+    FirstName = 0,
+    LastName = 1,
+    City = 2,
+    State = 3,
+    Zip = 4,
+    Email = 5,
+    Category = 6,
+    All = 7,  // every contact, nothing compared
+    Company = 8,
+};
+
+enum class NameOrder : std::int16_t { FirstName = 0, LastName = 1 };
+enum class ColumnSet { Email, Street };
+
+struct SearchQuery {
+    SearchField field = SearchField::All;
+    QString text;  // as typed, never trimmed
+    NameOrder order = NameOrder::FirstName;
+    ColumnSet columns = ColumnSet::Street;
+};
+
+// One line of the contact list and the record it came from.
+struct ListEntry {
+    QString text;
+    qint32 record = 0;
+};
+
+struct SearchResult {
+    std::vector<ListEntry> entries;  // in record order, as the list receives them
+    qint32 found = 0;
+    QString foundCaption;    // "Contacts Found = N"
+    bool showSearch = false;  // a field search shows its words; "view all" hides them
+    QString searchCaption;   // "Last name = smith"
+};
+
+// Get report of the contact list without its window: one pass over the open contact file
+// in large blocks, keeping the contacts whose field holds the search text and building
+// their tab-columned list lines.
+class ContactSearch {
+public:
+    explicit ContactSearch(const SearchQuery& query);
+
+    // Raises rt::RuntimeError like the file it reads (52 when no file is open).
+    SearchResult run(const ContactFile& file) const;
+    // The same over records already in memory, 518 bytes each, numbered from 1.
+    SearchResult run(const QByteArray& records, qint64 count) const;
+
+    // Whether one record matches and, when it does, its list line.
+    bool matches(const char* record) const;
+    QString listLine(const char* record) const;
+
+    // The list's tab stops and the heading strip of a column set.
+    static std::array<int, 7> tabStops(ColumnSet columns);
+    static QString heading(ColumnSet columns);
+    static QString fieldCaption(SearchField field);  // "" for All and unknown codes
+
+    // Sorts the entries as the sorted list control holds them.
+    static void sortAsList(std::vector<ListEntry>& entries);
+
+private:
+    void finish(SearchResult& out) const;
+
+    SearchQuery m_query;
+    QString m_upperText;
+};
+
+}  // namespace contacts

@@ -1,0 +1,172 @@
+#include "printing/SearchLabelsJob.h"
+
+#include "margins/MarginFile.h"
+#include "platform/Messages.h"
+#include "platform/PrintDialog.h"
+#include "platform/Printer.h"
+#include "runtime/Numeric.h"
+
+#include <algorithm>
+
+namespace printing {
+
+namespace {
+
+const QString kFace = QStringLiteral("Verdana");
+constexpr double kLabelSize = 9;
+constexpr int kLabelsOnSheet = 30;
+
+}  // namespace
+
+SearchLabelsJob::SearchLabelsJob(platform::Printer& printer, platform::PrintDialog& dialog,
+                                 platform::Messages& messages, const QString& dataFolder)
+    : m_printer(printer), m_dialog(dialog), m_messages(messages), m_dataFolder(dataFolder)
+{
+}
+
+SearchLabelsJob::Outcome SearchLabelsJob::run(qint32 count, const SearchLabelLines& lines, bool bold, bool italic)
+{
+    m_emptyList = false;
+    switch (PrintTrap::run(m_printer, m_messages, [&] { body(count, lines, bold, italic); })) {
+    case PrintTrap::Outcome::Cancelled: return Outcome::Cancelled;
+    case PrintTrap::Outcome::Failed: return Outcome::Failed;
+    case PrintTrap::Outcome::Done: break;
+    }
+    return m_emptyList ? Outcome::EmptyList : Outcome::Printed;
+}
+
+SearchLabelsJob::Outcome SearchLabelsJob::run(const std::vector<QStringList>& labels, bool bold, bool italic)
+{
+    return run(static_cast<qint32>(labels.size()), [&labels](qint32 i) { return labels.at(i); }, bold, italic);
+}
+
+// The margin record is read before the list is looked at, so a bad record is reported even
+// for an empty list.
+void SearchLabelsJob::body(qint32 count, const SearchLabelLines& lines, bool bold, bool italic)
+{
+    const margins::MarginAdjust adjust = margins::readMargin(m_dataFolder, QStringLiteral("BULKLIST"));
+    if (count <= 0) {
+        m_emptyList = true;
+        m_messages.messageBox(QStringLiteral("No contacts found"), QStringLiteral("Empty list, no labels to print."),
+                              platform::Buttons::Ok, platform::Icon::None);
+        return;
+    }
+    m_printer.setFontName(kFace);
+    m_printer.setFontSize(kLabelSize);
+    m_printer.setFontItalic(false);
+    m_dialog.setFlags(0);
+    m_dialog.setCancelError(true);
+    m_dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
+    m_dialog.showPrinter();
+    m_printer.setOrientation(platform::Printer::Portrait);
+
+    const std::int16_t copies = rt::toInt16(static_cast<double>(m_dialog.copies()));
+    for (int copy = 1; copy <= copies; ++copy) {
+        printCopy(count, lines, bold, italic, adjust.left, adjust.top);
+        m_printer.endDoc();
+    }
+}
+
+void SearchLabelsJob::printCopy(qint32 count, const SearchLabelLines& lines, bool bold, bool italic, int left,
+                                int top)
+{
+    topMargin(top);
+    m_printer.setFontName(kFace);
+    m_printer.setFontSize(kLabelSize);
+    m_printer.setFontBold(bold);
+    m_printer.setFontItalic(italic);
+
+    const QString device = m_printer.deviceName();
+    const bool shifted = device.contains(QLatin1String("Officejet")) || device.contains(QLatin1String("ENVY")) ||
+                         device.contains(QLatin1String("Photosmart"));
+    const std::int16_t base = rt::add16(shifted ? 4 : 2, static_cast<std::int16_t>(left));
+    m_columns = {base, rt::add16(base, bold ? 39 : 44), rt::add16(base, bold ? 76 : 87)};
+
+    Row row;
+    for (qint32 i = 0; i < count; ++i) {
+        const QStringList got = lines(i);
+        const bool withCompany = got.size() >= 4;
+        const int at = withCompany ? 2 : 1;
+        row.push_back({got.value(0), withCompany ? got.value(1) : QString(), got.value(at), got.value(at + 1)});
+        if (row.size() == 3) {
+            printCompleteRow(row);
+            row.clear();
+        } else if (i == count - 1) {
+            printPartialRow(row);
+        }
+        if ((i + 1) % kLabelsOnSheet == 0) {
+            m_printer.newPage();
+            topMargin(top);
+        }
+    }
+}
+
+void SearchLabelsJob::topMargin(int top)
+{
+    const int lines = top >= -2 && top <= 2 ? top + 4 : 4;
+    for (int i = 0; i < lines; ++i)
+        m_printer.printLine();
+}
+
+void SearchLabelsJob::printCompleteRow(const Row& row)
+{
+    m_printer.setFontSize(kLabelSize);
+    std::vector<QStringList> stacks;
+    bool anyCompany = false;
+    for (const Label& label : row) {
+        QStringList stack{label.name};
+        if (!label.company.isEmpty())
+            stack << label.company;
+        anyCompany = anyCompany || !label.company.isEmpty();
+        stacks.push_back(stack << label.street << label.city);
+    }
+    printStacked(stacks);
+    // Both gaps come to nearly the same height, so rows stay on their labels.
+    if (anyCompany) {
+        m_printer.setFontSize(8);
+        for (int i = 0; i < 3; ++i)
+            m_printer.printLine();
+    } else {
+        m_printer.setFontSize(11);
+        m_printer.printLine();
+        m_printer.setFontSize(7);
+        for (int i = 0; i < 3; ++i)
+            m_printer.printLine();
+    }
+    m_printer.setFontSize(kLabelSize);
+}
+
+// The last, partly filled row puts the company line above the name line.
+void SearchLabelsJob::printPartialRow(const Row& row)
+{
+    m_printer.setFontSize(kLabelSize);
+    std::vector<QStringList> stacks;
+    for (const Label& label : row) {
+        QStringList stack;
+        if (!label.company.isEmpty())
+            stack << label.company;
+        stacks.push_back(stack << label.name << label.street << label.city);
+    }
+    printStacked(stacks);
+}
+
+// The labels' lines top-aligned, each label at its column; a label out of lines leaves its
+// place empty.
+void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
+{
+    qsizetype depth = 0;
+    for (const QStringList& stack : stacks)
+        depth = std::max(depth, stack.size());
+    for (qsizetype line = 0; line < depth; ++line) {
+        std::vector<platform::PrintItem> items;
+        for (size_t k = 0; k < stacks.size(); ++k) {
+            if (line < stacks[k].size()) {
+                items.push_back(platform::PrintItem::tab(m_columns[k]));
+                items.push_back(platform::PrintItem::str(stacks[k][line]));
+            }
+        }
+        m_printer.printLine(items);
+    }
+}
+
+}  // namespace printing

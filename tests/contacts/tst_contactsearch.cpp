@@ -1,0 +1,110 @@
+#include "contacts/ContactFile.h"
+#include "contacts/ContactSearch.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+using namespace contacts;
+
+namespace {
+
+ContactRecord contact(QStringList f)  // first, initial, last, city, state, zip, home, e-mail
+{
+    ContactRecord r;
+    std::tie(r.FName, r.MiddleInit, r.LName, r.City, r.State, r.Zip, r.HPhone, r.Email) = std::tie(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+    return r;
+}
+
+QByteArray book()
+{
+    ContactRecord ann = contact({"Ann", "Q", "Lee", "Boston", "MA", "02118", "555-1234", "ann@lee.org"});
+    ann.Category = "Friends;Golf";
+    ContactRecord bob = contact({"Bob", "", "Goldsmith", "", "", "1", "(212) 555", ""});
+    bob.Company = "Acme";
+    ContactRecord cy = contact({"Cy", "b", "Smith", "Salem", "OR", "K1A 0B1", "0800 123", "CY@SMITH.COM"});
+    cy.FStreet = "12 Oak St";
+    cy.SStreet = "Apt 2";
+    return ann.toBytes() + bob.toBytes() + cy.toBytes();
+}
+
+
+}  // namespace
+
+class TestContactSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void search_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qint32>>("records");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("all") << 7 << "zz" << QList<qint32>{1, 2, 3} << "";
+        QTest::newRow("first") << 0 << "c" << QList<qint32>{3} << "First name = c";
+        QTest::newRow("email") << 5 << "smith.c" << QList<qint32>{3} << "Email = smith.c";
+        QTest::newRow("last smith") << 1 << "smith" << QList<qint32>{2, 3} << "Last name = smith";
+        QTest::newRow("last trailing blank") << 1 << "Smith " << QList<qint32>{} << "Last name = Smith ";
+        QTest::newRow("city unknown") << 2 << "unk" << QList<qint32>{2} << "City = unk";
+        QTest::newRow("city empty text") << 2 << "" << QList<qint32>{1, 2, 3} << "City = ";
+        QTest::newRow("state") << 3 << "or" << QList<qint32>{3} << "State = or";
+        QTest::newRow("zip lower") << 4 << "k1a" << QList<qint32>{} << "Zip = k1a";
+        QTest::newRow("zip upper") << 4 << "K1A" << QList<qint32>{3} << "Zip = K1A";
+        QTest::newRow("zip Unknown") << 4 << "Unknown" << QList<qint32>{2} << "Zip = Unknown";
+        QTest::newRow("category") << 6 << "GOLF" << QList<qint32>{1} << "Category = GOLF";
+        QTest::newRow("company") << 8 << "" << QList<qint32>{2} << "Company name = ";
+        QTest::newRow("unknown code") << 9 << "" << QList<qint32>{} << "";
+    }
+    void search()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QList<qint32>, records);
+        QFETCH(QString, caption);
+        const SearchResult r = ContactSearch({SearchField(field), text}).run(book(), 3);
+        QList<qint32> got;
+        std::transform(r.entries.begin(), r.entries.end(), std::back_inserter(got), [](const ListEntry& e) { return e.record; });
+        QCOMPARE(got, records);
+        QCOMPARE(r.foundCaption, QStringLiteral("Contacts Found = %1").arg(records.size()));
+        QCOMPARE(r.showSearch, !caption.isEmpty());
+        QCOMPARE(r.searchCaption, caption);
+    }
+
+    // Both headings, then every line of the book in each name order and column set, TAB shown as \t.
+    void linesAndHeadings()
+    {
+        QStringList out{ContactSearch::heading(ColumnSet::Email), ContactSearch::heading(ColumnSet::Street)};
+        for (int variant = 0; variant < 4; ++variant) {
+            const SearchQuery query{SearchField::All, {}, NameOrder(variant / 2), variant % 2 ? ColumnSet::Email : ColumnSet::Street};
+            for (const ListEntry& e : ContactSearch(query).run(book(), 3).entries)
+                out << QStringLiteral("%1 [%2]").arg(e.record).arg(QString(e.text).replace('\t', "\\t"));
+        }
+        QCOMPARE(out.join('\n') + '\n', QString::fromLatin1(testsupport::readBytes(QUORVEL_TEST_DATA "/contactsearch_lines.txt")));
+    }
+
+    void listOrder()
+    {
+        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}};
+        ContactSearch::sortAsList(list);
+        QCOMPARE(list[0].record * 1000 + list[1].record * 100 + list[2].record * 10 + list[3].record, 2413);
+    }
+
+    // Through the open file, read in blocks: a short last record reads as filled with blanks.
+    void fromFile()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes = book();
+        bytes.chop(100);
+        testsupport::writeBytes(dir.filePath("c.DAT"), bytes);
+        ContactFile file;
+        QCOMPARE(testsupport::errorOf([&] { ContactSearch({}).run(file); }), 52);
+        file.open(dir.filePath("c.DAT"));
+        const SearchResult r = ContactSearch({SearchField::LastName, "SMITH"}).run(file);
+        QCOMPARE(r.found, 2);
+        QCOMPARE(r.entries.back().record, 3);
+        QCOMPARE(r.entries.back().text, ContactSearch({SearchField::LastName, "SMITH"}).run(book(), 3).entries.back().text);
+    }
+};
+
+QTEST_MAIN(TestContactSearch)
+#include "tst_contactsearch.moc"

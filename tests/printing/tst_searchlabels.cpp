@@ -1,0 +1,174 @@
+#include "printing/ListReport.h"
+#include "printing/SearchLabelsJob.h"
+#include "printing/qt/QtPrinterDevice.h"
+#include "support/LabelRig.h"
+
+#include <QtTest>
+
+using printing::SearchLabelsJob;
+
+namespace {
+
+// Every ended document page by page: row, column, font and text of each piece.
+QString dump(const std::vector<printing::PrintedDocument>& docs)
+{
+    QString out;
+    for (size_t d = 0; d < docs.size(); ++d) {
+        out += QStringLiteral("document %1 orientation %2\n").arg(d + 1).arg(docs[d].orientation);
+        for (size_t p = 0; p < docs[d].pages.size(); ++p) {
+            out += QStringLiteral("page %1\n").arg(p + 1);
+            for (const printing::PlacedText& t : docs[d].pages[p].items)
+                out += QStringLiteral("%1 %2 %3 %4%5%6 |%7|\n").arg(t.row).arg(t.column).arg(t.font.name).arg(t.font.size)
+                           .arg(t.font.bold ? " bold" : "", t.font.italic ? " italic" : "", t.text);
+        }
+    }
+    return out;
+}
+
+void compareGolden(const QString& got, const QString& name)
+{
+    const QString path = QStringLiteral(QUORVEL_TEST_DATA "/%1.txt").arg(name);
+    QCOMPARE(got, QString::fromUtf8(testsupport::readBytes(path)));
+}
+
+QStringList label(int i, bool company)
+{
+    const QString n = QString::number(i);
+    QStringList lines{"Name " + n, "Street " + n + " ", "City" + n + ", ST  0000" + n};
+    if (company)
+        lines.insert(1, "Company " + n);
+    return lines;
+}
+
+}  // namespace
+
+class TestSearchLabels : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::FakePrintDialog> dialog;
+
+    SearchLabelsJob job() { return SearchLabelsJob(rig->printer, *dialog, rig->app.messages, rig->app.dataPath({})); }
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<testsupport::LabelRig>();
+        dialog = std::make_unique<testsupport::FakePrintDialog>(rig->app.printScript);
+    }
+    void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
+
+    void labels_data()
+    {
+        QTest::addColumn<QString>("companies");  // C with company, N without, one per label
+        QTest::addColumn<QByteArray>("margin");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false;
+        QTest::newRow("searchlabels_31_bold_officejet")
+            << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true;
+    }
+    void labels()
+    {
+        QFETCH(QString, companies);
+        QFETCH(QByteArray, margin);
+        QFETCH(QString, device);
+        QFETCH(bool, bold);
+        testsupport::writeBytes(rig->marginPath(), margin);
+        rig->app.device.setDeviceName(device);
+        std::vector<QStringList> labels;
+        for (int i = 0; i < companies.size(); ++i)
+            labels.push_back(label(i + 1, companies[i] == 'C'));
+        rig->app.printScript.print(2);
+        QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
+        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
+    }
+
+    void failures()
+    {
+        rig->app.messages.expect("No contacts found", "Empty list, no labels to print.");
+        QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::EmptyList);
+        testsupport::writeBytes(rig->marginPath(), "BULKLIST|abc|  0\r\n");
+        rig->expectPrinterProblem();
+        QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::Failed);
+        testsupport::writeBytes(rig->marginPath(), {});
+        rig->app.printScript.cancel();
+        QCOMPARE(job().run({label(1, false)}, false, false), SearchLabelsJob::Outcome::Cancelled);
+        rig->app.printScript.print(1);
+        rig->expectPrinterProblem();
+        const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, false) : throw rt::RuntimeError(63); };
+        QCOMPARE(job().run(5, failing, false, false), SearchLabelsJob::Outcome::Failed);
+        QCOMPARE(rig->app.device.openedCount(), 1);
+        QVERIFY(rig->app.device.documents().empty());
+    }
+
+    void report_data()
+    {
+        QTest::addColumn<bool>("email");
+        QTest::addColumn<int>("flagsOut");
+        QTest::addColumn<bool>("focusInHeading");
+        QTest::newRow("listreport_email") << true << -1 << false;
+        QTest::newRow("listreport_street") << false << -1 << false;
+        QTest::newRow("listreport_selection") << true << 1 << false;
+        QTest::newRow("listreport_heading_selection") << true << 1 << true;
+    }
+    void report()
+    {
+        QFETCH(bool, email);
+        QFETCH(int, flagsOut);
+        QFETCH(bool, focusInHeading);
+        printing::ListReportInput in{{"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org",
+                                      "Bob\t\tCity",
+                                      "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "},
+                                     email, "QVL_Contacts", "", 3, focusInHeading, "Cell", {0, 2}};
+        rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
+        printing::ListReport report(rig->printer, *dialog, rig->app.messages);
+        QCOMPARE(report.print(in), printing::PrintTrap::Outcome::Done);
+        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
+    }
+
+    void reportEdges()
+    {
+        QCOMPARE(QList<int>({printing::ListReport::pageCount(26), printing::ListReport::pageCount(27),
+                             printing::ListReport::pageCount(81), printing::ListReport::pageCount(82),
+                             printing::ListReport::pageCount(135)}), QList<int>({1, 2, 2, 3, 4}));
+        printing::ListReportInput in{{"1\t2\t3\t4\t5\t6\t7\t8"}};
+        rig->app.printScript.print(3);
+        rig->expectPrinterProblem();
+        QCOMPARE(printing::ListReport(rig->printer, *dialog, rig->app.messages).print(in), printing::PrintTrap::Outcome::Failed);
+        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
+        QVERIFY(rig->app.device.documents().empty());
+    }
+
+    // Printed to PDF with no margin record, every word of 30 labels lies inside its label of
+    // the standard 30-up sheet.
+    void pdfFitsSheet()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        printing::QtPrinterDevice device(rig->app.dataPath("default.pdf"));
+        device.setPdfOutput(rig->app.dataPath("labels.pdf"));
+        printing::PagePrinter printer(device);
+        std::vector<QStringList> labels;
+        for (int i = 0; i < 30; ++i)
+            labels.push_back({"Margaret Q Johnson", i % 2 ? "Northwind Traders" : "", "1234 Elmwood Avenue Apt 7",
+                              "Springfield, IL  62704-1234"});
+        rig->app.printScript.print(1);
+        QCOMPARE(SearchLabelsJob(printer, *dialog, rig->app.messages, rig->app.dataPath({})).run(labels, false, false),
+                 SearchLabelsJob::Outcome::Printed);
+        QList<int> found(30, 0);
+        for (const auto& [text, box] : testsupport::pdfPages(rig->app.dataPath("labels.pdf")).value(0).words) {
+            int k = 0;
+            while (k < 30 && !QRectF((0.15625 + k % 3 * 2.78125) * 72, (0.5 + k / 3) * 72, 2.625 * 72, 72).contains(box))
+                ++k;
+            QVERIFY2(k < 30, qPrintable(QStringLiteral("%1 at %2, %3").arg(text).arg(box.x()).arg(box.y())));
+            ++found[k];
+        }
+        for (int k = 0; k < 30; ++k)
+            QCOMPARE(found[k], k % 2 ? 13 : 11);
+    }
+};
+
+QTEST_MAIN(TestSearchLabels)
+#include "tst_searchlabels.moc"
