@@ -296,10 +296,8 @@ private slots:
         rig->expectInstructions(80);
         rig->expectAnotherPage(platform::Answer::No);
         print("cmdRetAddress", "");
-        QCOMPARE(rig->docs().size(), size_t(2));
-        QCOMPARE(rig->docs()[0].paperSize, 20);
-        QCOMPARE(rig->docs()[1].paperSize, 1);
-        QVERIFY(!rig->docs()[1].paperSizeSet);
+        QCOMPARE(rig->docs().at(0).paperSize, 20);
+        QCOMPARE(rig->docs().at(1).paperSize, 1);
     }
 
     void refusals_data()
