@@ -52,6 +52,11 @@ public:
     virtual void newPage() = 0;         // held back until something follows it
     virtual void endDoc() = 0;          // nothing printed since the last end: no document
     virtual void killDoc() = 0;         // harmless when no document is open
+
+    // One print command: its documents go out as one job (one PDF file), and a paper size
+    // it sets holds until its end. The end raises rt::RuntimeError when the output fails.
+    virtual void beginJob() {}
+    virtual void endJob() {}
 };
 
 }  // namespace platform

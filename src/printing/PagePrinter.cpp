@@ -88,7 +88,7 @@ void PagePrinter::setOrientation(int orientation)
 
 int PagePrinter::paperSize() const
 {
-    return m_paperSize;
+    return m_paperSize != 0 ? m_paperSize : int(Letter);
 }
 
 void PagePrinter::setPaperSize(int paperSize)
@@ -114,7 +114,8 @@ void PagePrinter::openDocument()
     m_pageHeight = m_device.pageHeight(m_paperSize, m_orientation);
     m_doc.emplace();
     m_doc->orientation = m_orientation;
-    m_doc->paperSize = m_paperSize;
+    m_doc->paperSize = paperSize();
+    m_doc->paperSizeSet = m_paperSize != 0;
     m_doc->pages.emplace_back();
     m_newPagePending = false;
     resetPosition();
@@ -215,6 +216,9 @@ void PagePrinter::endDoc()
     m_newPagePending = false;
     resetPosition();
     m_device.output(document);
+    // A document printed outside any print command is a job of its own.
+    if (m_jobDepth == 0)
+        m_device.endJob();
 }
 
 void PagePrinter::killDoc()
@@ -222,6 +226,21 @@ void PagePrinter::killDoc()
     m_doc.reset();
     m_newPagePending = false;
     resetPosition();
+}
+
+void PagePrinter::beginJob()
+{
+    ++m_jobDepth;
+}
+
+void PagePrinter::endJob()
+{
+    if (m_jobDepth == 0)
+        return;
+    if (--m_jobDepth > 0)
+        return;
+    m_paperSize = 0;
+    m_device.endJob();
 }
 
 void PagePrinter::resetPosition()

@@ -14,7 +14,8 @@ class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
     virtual QString deviceName() const = 0;
-    // Usable page height in points for the paper and orientation (rows past it overflow).
+    // Usable page height in points for the paper and orientation (rows past it overflow);
+    // paper size 0 is the paper the device was set up with.
     virtual double pageHeight(int paperSize, int orientation) const = 0;
     // A document opens: its first line is about to be printed. A device that cannot print
     // raises rt::RuntimeError here, and the document does not open.
@@ -25,6 +26,9 @@ public:
     }
     // Outputs one ended document; raises rt::RuntimeError on failure.
     virtual void output(const PrintedDocument& document) = 0;
+    // The documents output since the last end of job are complete: a file holding them is
+    // written now. Raises rt::RuntimeError when the output fails.
+    virtual void endJob() {}
 };
 
 // The printing model on top of a device: rows and columns of the current font, using the
@@ -52,6 +56,8 @@ public:
     void newPage() override;
     void endDoc() override;
     void killDoc() override;
+    void beginJob() override;
+    void endJob() override;
 
     // Whether a document is open (something printed since the last end or cancel).
     bool hasOpenDocument() const { return m_doc.has_value(); }
@@ -69,7 +75,8 @@ private:
     PrintFont m_measuredFont;
     FontMeasures m_measures;
     int m_orientation = 1;
-    int m_paperSize = 1;
+    int m_paperSize = 0;  // set by the running job; 0: the device's own paper (Letter for PDF)
+    int m_jobDepth = 0;
     std::optional<PrintedDocument> m_doc;  // open document
     double m_pageHeight = 0;               // of the open document
     int m_row = 1;                         // row of the current page the next line goes to

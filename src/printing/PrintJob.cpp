@@ -16,14 +16,23 @@ PrintJob::PrintJob(const platform::Services& services, LabelWorkspace& ws)
 
 void PrintJob::run()
 {
+    bool problem = false;
     try {
+        printer().beginJob();
         body();
     } catch (const rt::RuntimeError& error) {
-        if (error.number() != rt::err::CancelSelected)
-            printerProblem();
+        problem = error.number() != rt::err::CancelSelected;
     } catch (const std::exception&) {
-        printerProblem();
+        problem = true;
     }
+    // What the command completed before a failure or a cancel still goes out.
+    try {
+        printer().endJob();
+    } catch (const std::exception&) {
+        problem = true;
+    }
+    if (problem)
+        printerProblem();
 }
 
 // The document is cancelled first; a failure may come before any document was opened, and a

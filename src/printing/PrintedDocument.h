@@ -32,6 +32,7 @@ struct PrintedPage {
 struct PrintedDocument {
     int orientation = 1;  // 1 portrait, 2 landscape
     int paperSize = 1;    // 1 Letter, 20 #10 envelope
+    bool paperSizeSet = false;  // named by the job; otherwise a real printer keeps its own paper
     std::vector<PrintedPage> pages;
 };
 

@@ -284,6 +284,22 @@ private slots:
         QCOMPARE(w().value("chkBold"), options.contains("chkBold") ? 1 : 0);
     }
 
+    void envelopePaperHoldsForItsJobOnly()
+    {
+        rig->app.device.setDeviceName("Officejet 5740");
+        rig->typeLines({"Jane Doe"});
+        rig->choose("optQzLabel", "4-9");
+        rig->choose("optQzEnvelope optLandscape");
+        w().setValue("lstEnvSize", 0);
+        print(kWide, "");
+        rig->typeLines({"Jane Doe", "12 Elm St", "Springfield"});
+        rig->expectInstructions(80);
+        rig->expectAnotherPage(platform::Answer::No);
+        print("cmdRetAddress", "");
+        QCOMPARE(rig->docs().at(0).paperSize, 20);
+        QCOMPARE(rig->docs().at(1).paperSize, 1);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QString>("button");

@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using platform::PrintDialog;
 using platform::PrintItem;
 using testsupport::PdfPage;
@@ -49,8 +52,25 @@ void whenDialogShows(const std::function<void(QPrintDialog*)>& act, const char* 
 constexpr double kRow = 9 * 1.21533;
 constexpr double kColumn = 9 * 0.50830;
 
+// A standard sheet, in inches: label k's top-left at (x0 + col * dx, y0 + row * dy).
+struct Sheet {
+    double width, height;
+    int columns, rows;
+    double x0, y0, dx, dy;
+
+    QRectF label(int k) const
+    {
+        return QRectF((x0 + k % columns * dx) * 72, (y0 + k / columns * dy) * 72, width * 72, height * 72);
+    }
+};
+
+
 }  // namespace
 
+Q_DECLARE_METATYPE(Sheet)
+
+// The real Qt printer writing PDF: where text lands, the files of a job, the print dialog, and
+// every position of every sheet with no margin adjustments.
 class TestPdfPrinter : public QObject {
     Q_OBJECT
 
@@ -70,6 +90,7 @@ private slots:
         device.setPdfOutput(path);
         QCOMPARE(device.deviceName(), QString("PDF"));
         printing::PagePrinter printer(device);
+        printer.beginJob();
         printer.setFontName("Verdana");
         printer.setFontSize(9);
         for (int i = 0; i < 4; ++i)
@@ -84,6 +105,7 @@ private slots:
         printer.setPaperSize(20);
         printer.printLine({PrintItem::str("Envelope")});
         printer.endDoc();
+        printer.endJob();
 
         const QList<PdfPage> pages = pdfPages(path);
         QCOMPARE(pages.size(), 2);
@@ -97,11 +119,13 @@ private slots:
         const QString fonts = run("pdffonts", {path});
         QVERIFY2(fonts.contains("DejaVuSans ") && fonts.contains("DejaVuSansCondensed-Oblique"), qPrintable(fonts));
 
-        // The next print command starts the file afresh.
-        device.beginJob();
+        // The next print command starts the file afresh; a document outside any command is
+        // written at its end. The paper the last command set is gone.
         printer.printLine({PrintItem::str("Fresh")});
         printer.endDoc();
-        QCOMPARE(pdfPages(path).size(), 1);
+        const QList<PdfPage> fresh = pdfPages(path);
+        QCOMPARE(fresh.size(), 1);
+        QCOMPARE(fresh[0].size, QSizeF(792, 612));
     }
 
     void unwritableFileIsAPrinterError()
@@ -110,7 +134,6 @@ private slots:
         device.setPdfOutput(m_dir.filePath("missing-folder/out.pdf"));
         printing::PagePrinter printer(device);
         printer.printLine({PrintItem::str("lost")});
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QCOMPARE(testsupport::errorOf([&] { printer.endDoc(); }), 482);
         // The failed document is not part of the job.
         device.printer().setOutputFileName(m_dir.filePath("after.pdf"));
@@ -124,6 +147,7 @@ private slots:
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         printing::PagePrinter printer(device);
         printing::QtPrintDialog dialog(device);
+        printer.beginJob();
         dialog.setFlags(PrintDialog::DisablePrintToFile | PrintDialog::NoSelection | PrintDialog::PageNums);
         dialog.setMin(1);
         dialog.setMax(9);
@@ -150,19 +174,20 @@ private slots:
             printer.printLine({PrintItem::str(QString("copy %1").arg(copy))});
             printer.endDoc();
         }
-        QCOMPARE(pdfPages(m_dir.filePath("copies.pdf")).size(), 3);
 
+        // A dialog choosing another file ends the first one with all the copies in it.
         dialog.setFlags(PrintDialog::PageNums);
         whenDialogShows([&](QPrintDialog* d) {
             d->findChild<QAbstractButton*>("printSelection")->click();
             d->findChild<QLineEdit*>("filename")->setText(m_dir.filePath("selection.pdf"));
         });
         dialog.showPrinter();
+        QCOMPARE(pdfPages(m_dir.filePath("copies.pdf")).size(), 3);
         QCOMPARE(dialog.flags(), int(PrintDialog::Selection));
         printer.printLine({PrintItem::str("new job")});
         printer.endDoc();
+        printer.endJob();
         QCOMPARE(pdfPages(m_dir.filePath("selection.pdf")).size(), 1);
-        QCOMPARE(pdfPages(m_dir.filePath("copies.pdf")).size(), 3);
 
         dialog.setCopies(4);
         whenDialogShows([](QPrintDialog*) {}, "reject");
@@ -171,6 +196,153 @@ private slots:
         dialog.setCancelError(true);
         whenDialogShows([](QPrintDialog*) {}, "reject");
         QCOMPARE(testsupport::errorOf([&] { dialog.showPrinter(); }), 32755);
+    }
+
+    // The "another page" loop shows the dialog again; printing to the same file adds to it.
+    void secondPassToTheSameFileAddsToIt()
+    {
+        const QString path = m_dir.filePath("passes.pdf");
+        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
+        device.setPdfOutput(path);
+        printing::PagePrinter printer(device);
+        printing::QtPrintDialog dialog(device);
+        printer.beginJob();
+        for (const char* pass : {"first", "second"}) {
+            whenDialogShows([](QPrintDialog*) {});
+            dialog.showPrinter();
+            printer.printLine({PrintItem::str(pass)});
+            printer.endDoc();
+        }
+        printer.endJob();
+        const QList<PdfPage> pages = pdfPages(path);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(!pages[0].box("first").isNull() && !pages[1].box("second").isNull());
+    }
+
+    // A write that falls short (here past a file size limit) fails the command, and the file
+    // printed before under that name stays whole.
+    void shortWriteKeepsTheEarlierFile()
+    {
+        const QString path = m_dir.filePath("short.pdf");
+        const QByteArray earlier = "%PDF-1.4 an earlier complete file";
+        testsupport::writeBytes(path, earlier);
+        testsupport::LabelRig rig;
+        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
+        device.setPdfOutput(path);
+        printing::PagePrinter printer(device);
+        rig.app.services.printer = &printer;
+        rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
+        rig.app.printScript.print(1);
+        rig.expectInstructions(80);
+        rig.expectAnotherPage(platform::Answer::No);
+        rig.expectPrinterProblem();
+
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{4096, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);  // the failing write returns instead
+        setrlimit(RLIMIT_FSIZE, &small);
+        rig.click("cmdRetAddress");
+        setrlimit(RLIMIT_FSIZE, &limit);
+
+        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+        QCOMPARE(testsupport::readBytes(path), earlier);
+        QCOMPARE(QDir(m_dir.path()).entryList({"short.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"short.pdf"});
+    }
+
+    void pageLayout_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<QSizeF>("expected");  // the page in points, portrait
+        QTest::newRow("printer keeps its A4") << false << 1 << false << QSizeF(595, 842);
+        QTest::newRow("printer, Letter named") << false << 1 << true << QSizeF(612, 792);
+        QTest::newRow("printer, envelope named") << false << 20 << true << QSizeF(297, 684);
+        QTest::newRow("PDF is Letter") << true << 1 << false << QSizeF(612, 792);
+    }
+    void pageLayout()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(int, paper);
+        QFETCH(bool, set);
+        const QPageLayout chosen(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10));
+        const QPageLayout layout = printing::QtPrinterDevice::pageLayout(chosen, pdf, paper, set, 1);
+        QTEST(layout.fullRectPoints().size().toSizeF(), "expected");
+        QCOMPARE(layout.margins().isNull(), pdf);
+    }
+
+    void everyLabelFits_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<bool>("bold");
+        const std::tuple<const char*, const char*, Sheet> sheets[] = {
+            {"wide", "cmdWideLabel", {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1}},
+            {"large", "cmdLargeLabel", {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2}},
+            {"file folder", "cmdFileFolderStart", {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667}},
+            {"80-up", "cmdRetAddress", {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5}},
+            {"60-up", "cmdLrgRetAddress", {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666}}};
+        for (const auto& [name, button, sheet] : sheets) {
+            const bool returnAddress = QByteArray(button).contains("RetAddress");
+            for (int variant = 0; variant < (returnAddress ? 2 : 4); ++variant)
+                QTest::addRow("%s %s%s", name, variant & 1 ? "centred" : "left-justified", variant & 2 ? " bold" : "")
+                    << QString(button) << sheet << bool(variant & 1) << bool(variant & 2);
+        }
+    }
+    void everyLabelFits()
+    {
+        QFETCH(QString, button);
+        QFETCH(Sheet, sheet);
+        QFETCH(bool, centred);
+        QFETCH(bool, bold);
+        const bool returnAddress = button.contains("RetAddress");
+        testsupport::LabelRig rig;
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
+        device.setPdfOutput(path);
+        printing::PagePrinter printer(device);
+        rig.app.services.printer = &printer;
+
+        // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
+        // 20-point text after its pad, and bold text runs wider than its average column.
+        QStringList lines{"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"};
+        if (button == "cmdFileFolderStart")
+            lines = QStringList{bold ? "Tax Returns 2023" : lines[0]};
+        rig.typeLines(lines);
+        const int count = sheet.columns * sheet.rows;
+        if (!returnAddress)
+            rig.choose("optQzLabel", QStringLiteral("1-%1").arg(count));
+        rig.choose(QString(centred ? "optQzCenter " : "") + (bold ? "chkLblBold" : ""));
+        // A return-address command prints two copies, then a second pass: three sheets in the
+        // one file.
+        rig.app.printScript.print(returnAddress ? 2 : 1);
+        if (returnAddress) {
+            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
+            rig.expectAnotherPage(platform::Answer::Yes);
+            rig.app.printScript.print(1);
+            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
+            rig.expectAnotherPage(platform::Answer::No);
+        }
+        rig.click(button);
+        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+
+        const qsizetype wordsPerLabel = lines.join(' ').split(' ').size();
+        const QList<testsupport::PdfPage> pages = testsupport::pdfPages(path);
+        QCOMPARE(pages.size(), returnAddress ? 3 : 1);
+        for (const testsupport::PdfPage& page : pages) {
+            QCOMPARE(page.words.size(), wordsPerLabel * count);
+            QList<int> found(count, 0);
+            for (const auto& [text, box] : page.words) {
+                int k = 0;
+                while (k < count && !sheet.label(k).contains(box))
+                    ++k;
+                QVERIFY2(k < count, qPrintable(QStringLiteral("%1 at %2, %3").arg(text).arg(box.x()).arg(box.y())));
+                ++found[k];
+            }
+            QCOMPARE(found, QList<int>(count, int(wordsPerLabel)));
+        }
     }
 };
 

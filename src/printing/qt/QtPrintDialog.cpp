@@ -11,6 +11,7 @@ namespace printing {
 
 void QtPrintDialog::showPrinter()
 {
+    m_device.dialogOpening();
     QPrinter& printer = m_device.printer();
     printer.setCopyCount(std::max(m_copies, 1));
 
@@ -59,7 +60,7 @@ void QtPrintDialog::showPrinter()
     default:
         break;
     }
-    m_device.beginJob();
+    m_device.dialogAccepted();
 }
 
 }  // namespace printing

@@ -7,7 +7,7 @@ namespace printing {
 class QtPrinterDevice;
 
 // The print dialog on the device's QPrinter: the printer chosen is the one the documents go
-// to, and each accepted dialog starts a new job on the device. Printing to a PDF file stays
+// to; choosing the PDF file the command is already printing to adds to it. Printing to a PDF file stays
 // on offer whatever the flags say (a machine without a printer must still print); the
 // DisablePrintToFile flag only keeps its value for the program to read back.
 class QtPrintDialog : public platform::PrintDialog {

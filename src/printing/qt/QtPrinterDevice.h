@@ -2,22 +2,24 @@
 
 #include "printing/PagePrinter.h"
 
+#include <QPageLayout>
 #include <QString>
 #include <memory>
-#include <vector>
 
 class QPrinter;
 
 namespace printing {
 
-// Ended documents on paper or in a PDF file, drawn with QPainter on the one QPrinter that
-// the print dialog configures.
+// Ended documents on paper or in a PDF file, drawn with QPainter; the one QPrinter that the
+// print dialog configures says where they go.
 //
-// A real printer gets each document as a print job of its own, one copy (the program
-// prints copies as documents), laid out from the printable area's corner. PDF output puts
-// the origin 1/4 inch from the left and 1/32 inch from the top edge of the paper, and every
-// document ended since the last beginJob() goes into the one file, each from a new page:
-// the file is rewritten with all of them at each end of document.
+// The documents of one job are drawn once, each from a new page, with one painter: on a real
+// printer one print job laid out from the printable area's corner, one copy (the program
+// prints copies as documents); for PDF one file, written through a temporary file when the
+// job ends, with the origin 1/4 inch from the left and 1/32 inch from the top edge of the
+// paper. A job ends at endJob(), at a print dialog that chooses another output, and before a
+// print dialog while a real printer's job is open (the dialog must not change a printer that
+// is being drawn on).
 class QtPrinterDevice : public PrinterDevice {
 public:
     // With no printer installed, output goes to PDF at defaultPdfPath.
@@ -26,11 +28,12 @@ public:
 
     QPrinter& printer() { return *m_printer; }
 
-    // Output to this PDF file from now on; starts a new job.
+    // Output to this PDF file from now on.
     void setPdfOutput(const QString& path);
     bool isPdfOutput() const;
-    // Documents ended from now on go into the output chosen (a new file for PDF).
-    void beginJob();
+    // Around the print dialog on printer(): before it shows, and once it was accepted.
+    void dialogOpening();
+    void dialogAccepted();
 
     // "PDF" for PDF output, so that no printer family's corrections apply to it; else the
     // queue name, its description and its make and model, separated by blanks, so that
@@ -38,12 +41,22 @@ public:
     QString deviceName() const override;
     double pageHeight(int paperSize, int orientation) const override;
     void output(const PrintedDocument& document) override;
+    void endJob() override;
+
+    // The page a document is drawn on: PDF on the paper it names (Letter unless set) from the
+    // paper's corner; a real printer on the paper chosen in its dialog unless the job named one.
+    static QPageLayout pageLayout(const QPageLayout& chosen, bool pdf, int paperSize, bool paperSizeSet,
+                                  int orientation);
 
 private:
-    void render(const std::vector<PrintedDocument>& documents);
+    struct Job;
+    void startJob(const PrintedDocument& first);
+    void abandonJob();
+    bool jobGoesElsewhere() const;
 
     std::unique_ptr<QPrinter> m_printer;
-    std::vector<PrintedDocument> m_jobDocuments;  // PDF output: the file holds these
+    QPageLayout m_chosenLayout;  // the paper chosen in the dialog
+    std::unique_ptr<Job> m_job;
 };
 
 }  // namespace printing
