@@ -50,6 +50,8 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
 
 bool VCardReader::nextLogicalLine(QString& line)
 {
+    if (m_deferredError != 0)
+        rt::raise(m_deferredError);
     if (!m_hasPending) {
         if (m_lines.atEnd())
             return false;
@@ -58,7 +60,14 @@ bool VCardReader::nextLogicalLine(QString& line)
     line = m_pending;
     m_hasPending = false;
     while (!m_lines.atEnd()) {
-        QString next = m_lines.readLine();
+        QString next;
+        try {
+            next = m_lines.readLine();
+        } catch (const rt::RuntimeError& e) {
+            // The line read ahead fails only after the line before it has been used.
+            m_deferredError = e.number();
+            break;
+        }
         const bool folded = next.startsWith(QLatin1Char(' ')) || next.startsWith(QLatin1Char('\t'));
         const bool softBreak = !folded && line.endsWith(QLatin1Char('=')) && isQuotedPrintableLine(line);
         if (!folded && !softBreak) {

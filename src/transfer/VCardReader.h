@@ -44,6 +44,7 @@ private:
     ImportLines& m_lines;
     QString m_pending;
     bool m_hasPending = false;
+    int m_deferredError = 0;
 };
 
 }  // namespace transfer
