@@ -1,0 +1,155 @@
+#include "transfer/ContactImport.h"
+
+#include "contacts/ContactFile.h"
+#include "runtime/LineReader.h"
+#include "runtime/RuntimeError.h"
+#include "transfer/CsvFields.h"
+#include "transfer/DuplicateIndex.h"
+#include "transfer/ImportLines.h"
+#include "transfer/VCardReader.h"
+
+#include <QFile>
+
+namespace transfer {
+
+namespace {
+
+class BookSink : public ContactSink {
+public:
+    BookSink(contacts::ContactFile& book, const DuplicateIndex& index, qint32 recordCount, bool remindersOn)
+        : m_book(book), m_index(index), m_next(recordCount), m_remindersOn(remindersOn)
+    {
+    }
+
+    void offer(const ImportValues& values, bool namesOnly) override
+    {
+        if (m_index.holds(values, namesOnly))
+            return;
+        if (m_next == std::numeric_limits<qint32>::max())
+            rt::raise(rt::err::Overflow);
+        m_book.write(m_next + 1, values.toRecord(m_remindersOn));
+        ++m_next;
+        ++m_imported;
+    }
+
+    int imported() const { return m_imported; }
+
+private:
+    contacts::ContactFile& m_book;
+    const DuplicateIndex& m_index;
+    qint32 m_next;
+    bool m_remindersOn;
+    int m_imported = 0;
+};
+
+}  // namespace
+
+QString ImportOutcome::title() const
+{
+    switch (kind) {
+    case Kind::NoFileChosen: return QStringLiteral("No file selected");
+    case Kind::Completed: return QStringLiteral("Import completed");
+    case Kind::NotCompatible: return QStringLiteral("No contacts imported");
+    case Kind::Failed: return QStringLiteral("Error");
+    case Kind::NoLayout: break;
+    }
+    return {};
+}
+
+QString ImportOutcome::text() const
+{
+    switch (kind) {
+    case Kind::NoFileChosen: return QStringLiteral("Click 'Select file to import' to select csv or vcf file.");
+    case Kind::Completed:
+        return QStringLiteral("D O N E !  ") + QString::number(imported) + QStringLiteral(" contacts successfully imported.");
+    case Kind::NotCompatible: return QStringLiteral("CSV file not compatible with import function.");
+    case Kind::Failed:
+        return QStringLiteral("An error has occurred. Error number ") + QString::number(errorNumber) + QStringLiteral(" -- ")
+            + errorDescription + QStringLiteral(".  Try again, or notify Quorvel.");
+    case Kind::NoLayout: break;
+    }
+    return {};
+}
+
+platform::Buttons ImportOutcome::buttons() const
+{
+    return kind == Kind::Failed ? platform::Buttons::RetryCancel : platform::Buttons::Ok;
+}
+
+platform::Icon ImportOutcome::icon() const
+{
+    return kind == Kind::NoFileChosen || kind == Kind::NotCompatible ? platform::Icon::Information
+                                                                      : platform::Icon::None;
+}
+
+void checkImportFile(const QString& path)
+{
+    ImportLines lines(path);
+    Q_UNUSED(lines);
+}
+
+ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, bool remindersOn, qsizetype maxLine)
+{
+    ImportOutcome out;
+    if (path.isEmpty()) {
+        out.kind = ImportOutcome::Kind::NoFileChosen;
+        return out;
+    }
+    qint64 startLength = -1;
+    bool storing = false;
+    try {
+        const qint32 recordCount = book.recordCount();
+        startLength = book.lengthBytes();
+        ImportLines lines(path, maxLine);
+        QString first;
+        while (!lines.atEnd() && first.isEmpty())
+            first = lines.readLine();
+        out.layout = recogniseLayout(first);
+        if (out.layout == ImportLayout::None) {
+            out.kind = ImportOutcome::Kind::NoLayout;
+            return out;
+        }
+        const DuplicateIndex index(rt::readWholeFile(book.path()).left(qint64(recordCount) * contacts::ContactRecord::Length),
+                                   recordCount);
+        BookSink sink(book, index, recordCount, remindersOn);
+        storing = true;
+        try {
+            if (out.layout == ImportLayout::VCard) {
+                ImportLines again(path, maxLine);
+                VCardReader(again).run(sink);
+            } else {
+                CsvRecords records(lines);
+                const QStringList header = records.complete(first);
+                if (!importCsv(out.layout, header, records, sink)) {
+                    out.kind = ImportOutcome::Kind::NotCompatible;
+                    return out;
+                }
+            }
+        } catch (...) {
+            out.imported = sink.imported();
+            throw;
+        }
+        out.kind = ImportOutcome::Kind::Completed;
+        out.imported = sink.imported();
+    } catch (const rt::RuntimeError& e) {
+        out.kind = ImportOutcome::Kind::Failed;
+        out.errorNumber = e.number();
+        out.errorDescription = e.description();
+    } catch (const std::bad_alloc&) {
+        out.kind = ImportOutcome::Kind::Failed;
+        out.errorNumber = rt::err::OutOfMemory;
+        out.errorDescription = rt::errorDescription(rt::err::OutOfMemory);
+    }
+    if (out.kind == ImportOutcome::Kind::Failed && storing && startLength % contacts::ContactRecord::Length == 0) {
+        // A write cut short (a full disk) leaves part of a record: keep the whole ones.
+        const qint64 whole = startLength + qint64(out.imported) * contacts::ContactRecord::Length;
+        try {
+            if (book.lengthBytes() > whole)
+                QFile::resize(book.path(), whole);
+        } catch (const rt::RuntimeError&) {
+        }
+    }
+    return out;
+}
+
+}  // namespace transfer
