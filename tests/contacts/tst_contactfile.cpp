@@ -66,6 +66,8 @@ private slots:
                 .toBytes();
         QCOMPARE(bytes.left(36), QByteArray("Bob           | |Bartholomew-Feathe|"));
         QCOMPARE(bytes.mid(83, 16), QByteArray("?\xF3" "d?            "));
+        // Control characters from any source are written as blanks: a record stays one line.
+        QCOMPARE(ContactRecord{.Notes = "tea\r\nand\tcake\x7f"}.toBytes().count('\n'), 1);
         QCOMPARE(ContactRecord::fromBytes(" \tAnn  |J|Smi").FName, QString("\tAnn  |J|Smi"));
     }
 
