@@ -140,7 +140,7 @@ private slots:
     void bytesOutsideTheCodePageReadByteForByte()
     {
         QByteArray bytes = records({"Ann"});
-        bytes.replace(17, 7, QByteArray("\x81\x8D\x8F\x90\x9D\x00\xFF", 7));
+        bytes.replace(17, 7, QByteArray("\x81\x8D\x8F\x90\x9D\xA0\xFF", 7));
         openWith(bytes);
         m_file.write(1, m_file.read(1));
         QCOMPARE(readBytes(m_path), bytes);

@@ -50,6 +50,9 @@ class TestExport : public QObject {
         QByteArray bytes;
         for (const ContactRecord& r : sampleBook())
             bytes += r.toBytes();
+        // A book written before records were kept free of line breaks may still hold one.
+        const qsizetype note = bytes.indexOf("left;  next");
+        bytes.replace(note + 5, 2, "\r\n");
         openBook("Book.DAT", bytes);
     }
 
