@@ -4,6 +4,7 @@
 #include "printing/qt/QtPrinterDevice.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <cstdio>
@@ -14,12 +15,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     constexpr int kSheets = 20;
-    testsupport::LabelRig rig;
-    const QString path = rig.app.dataPath("sheets.pdf");
-    printing::QtPrinterDevice device(rig.app.dataPath("default.pdf"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheets.pdf");
+    printing::QtPrinterDevice device(dir.filePath("default.pdf"));
     device.setPdfOutput(path);
-    printing::PagePrinter printer(device);
-    rig.app.services.printer = &printer;
+    testsupport::LabelRig rig(&device);
 
     rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
     rig.app.printScript.print(kSheets);

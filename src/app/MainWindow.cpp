@@ -2,8 +2,9 @@
 
 #include "app/LabelPosition.h"
 #include "contacts/ContactRecord.h"
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 #include "platform/LabelCaptions.h"
+#include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 #include "printing/LabelCommands.h"
@@ -36,7 +37,7 @@ namespace app {
 
 namespace {
 
-using platform::FormId;
+using widgets::FormId;
 
 const char* const kLineNames[5] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
 
@@ -116,16 +117,16 @@ QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, QO
 }
 
 // A frame holding two option buttons of which at most one is chosen.
-QGroupBox* optionPair(const QString& frameName, const QString& title, platform::OptionButton*& first,
-                      const QString& firstName, const QString& firstCaption, platform::OptionButton*& second,
+QGroupBox* optionPair(const QString& frameName, const QString& title, widgets::OptionButton*& first,
+                      const QString& firstName, const QString& firstCaption, widgets::OptionButton*& second,
                       const QString& secondName, const QString& secondCaption, QWidget* parent)
 {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(frameName);
     auto* layout = new QVBoxLayout(frame);
-    first = new platform::OptionButton(firstName, firstCaption, frame);
-    second = new platform::OptionButton(secondName, secondCaption, frame);
-    platform::OptionButton::group({first, second});
+    first = new widgets::OptionButton(firstName, firstCaption, frame);
+    second = new widgets::OptionButton(secondName, secondCaption, frame);
+    widgets::OptionButton::group({first, second});
     layout->addWidget(first);
     layout->addWidget(second);
     return frame;
@@ -149,13 +150,13 @@ auto widgetOrAction(QObject* object, const QString& name, OnWidget onWidget, OnA
 
 }  // namespace
 
-MainWindow::MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                        QWidget* parent)
-    : platform::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
 {
     setObjectName(QStringLiteral("frmQuorvel"));
-    setWindowTitle(m_services.appInfo ? m_services.appInfo->title() : QStringLiteral("Quorvel"));
-    m_dlgCommonDialog = m_services.printDialogs->create();
+    setWindowTitle(m_services.appInfo.title());
+    m_dlgCommonDialog = m_services.printDialogs.create();
     buildMenus();
     buildControls();
     setTabOrder();
@@ -214,7 +215,7 @@ void MainWindow::buildControls()
     setCentralWidget(central);
     auto* outer = new QVBoxLayout(central);
 
-    m_lblLabelSize = platform::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
+    m_lblLabelSize = widgets::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
     QFont sizeFont = m_lblLabelSize->font();
     sizeFont.setPointSize(sizeFont.pointSize() + 4);
     sizeFont.setBold(true);
@@ -235,9 +236,9 @@ void MainWindow::buildControls()
         line->setMinimumWidth(440);
         m_lines[i] = line;
         if (i < 4)
-            platform::enterMovesOn(line);
+            widgets::enterMovesOn(line);
         QLabel* caption =
-            platform::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
+            widgets::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
         caption->setBuddy(line);
         linesGrid->addWidget(caption, i, 0);
         linesGrid->addWidget(line, i, 1);
@@ -252,9 +253,9 @@ void MainWindow::buildControls()
         pad->setMaximumWidth(60);
         pad->setAlignment(Qt::AlignRight);
     }
-    QLabel* leftPadCaption = platform::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
+    QLabel* leftPadCaption = widgets::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
     leftPadCaption->setBuddy(m_txtQzLeftPad);
-    QLabel* topPadCaption = platform::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
+    QLabel* topPadCaption = widgets::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
     topPadCaption->setBuddy(m_txtQzToppad);
     padRow->addWidget(leftPadCaption);
     padRow->addWidget(m_txtQzLeftPad);
@@ -262,7 +263,7 @@ void MainWindow::buildControls()
     padRow->addWidget(topPadCaption);
     padRow->addWidget(m_txtQzToppad);
     padRow->addSpacing(24);
-    m_lblQzPosition = platform::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
+    m_lblQzPosition = widgets::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
     QFont positionFont = m_lblQzPosition->font();
     positionFont.setBold(true);
     m_lblQzPosition->setFont(positionFont);
@@ -307,14 +308,14 @@ void MainWindow::buildControls()
     m_frQzMediaType = optionPair(QStringLiteral("frQzMediaType"), QStringLiteral("Media"), m_optQzLabel,
                                  QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_optQzEnvelope,
                                  QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), central);
-    connect(m_optQzLabel, &platform::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
-    connect(m_optQzEnvelope, &platform::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
+    connect(m_optQzLabel, &widgets::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
+    connect(m_optQzEnvelope, &widgets::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
 
     QGroupBox* alignBox = optionPair(QStringLiteral("frAlignment"), QStringLiteral("Alignment"), m_optQzLeftjust,
                                      QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), m_optQzCenter,
                                      QStringLiteral("optQzCenter"), QStringLiteral("Centered"), central);
-    connect(m_optQzLeftjust, &platform::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
-    connect(m_optQzCenter, &platform::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
+    connect(m_optQzLeftjust, &widgets::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
+    connect(m_optQzCenter, &widgets::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
 
     QGroupBox* orientBox = optionPair(QStringLiteral("frOrientation"), QStringLiteral("Orientation"), m_optPortrait,
                                       QStringLiteral("optPortrait"), QStringLiteral("Portrait"), m_optLandscape,
@@ -378,9 +379,9 @@ void MainWindow::buildControls()
     m_txtFileTitle = makeLineEdit(QStringLiteral("txtFileTitle"), fileBox);
     m_txtFileNam->setReadOnly(true);
     m_txtFileTitle->setReadOnly(true);
-    QLabel* pathCaption = platform::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
+    QLabel* pathCaption = widgets::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
     pathCaption->setBuddy(m_txtFileNam);
-    QLabel* titleCaption = platform::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
+    QLabel* titleCaption = widgets::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
     titleCaption->setBuddy(m_txtFileTitle);
     fileGrid->addWidget(pathCaption, 0, 0);
     fileGrid->addWidget(m_txtFileNam, 0, 1);
@@ -422,7 +423,7 @@ void MainWindow::formLoad()
     m_cmdFindContact->setEnabled(false);
 
     try {
-        const QString folder = m_services.appInfo->dataFolder();
+        const QString folder = m_services.appInfo.dataFolder();
         // A file standing where the folder belongs is the classic "Path/File access error"
         // of making a folder, not a path that cannot be found.
         const QFileInfo folderInfo(folder);
@@ -434,12 +435,9 @@ void MainWindow::formLoad()
             throw rt::RuntimeError(rt::errorFromErrno(ec.value()));
 
         const QString path = QDir(folder).filePath(kContactFileName);
-        m_state.contactFile.open(path);
-        m_txtFileNam->setText(path);
-        QString title = QFileInfo(path).fileName();
-        if (title.endsWith(QStringLiteral(".DAT"), Qt::CaseInsensitive))
-            title.chop(4);
-        m_txtFileTitle->setText(title);
+        m_state.openContactFile(path);
+        m_txtFileNam->setText(m_state.filePath);
+        m_txtFileTitle->setText(m_state.fileTitle);
         for (QAction* command : m_contactCommands)
             command->setEnabled(true);
         m_cmdFindContact->setEnabled(true);
@@ -449,13 +447,13 @@ void MainWindow::formLoad()
             on = m_state.contactFile.read(1).BdayReminder == QStringLiteral("1");
         setReminders(on);
     } catch (const rt::RuntimeError& error) {
-        m_state.contactFile.close();
+        m_state.closeContactFile();
         m_txtFileNam->clear();
         m_txtFileTitle->clear();
         for (QAction* command : m_contactCommands)
             command->setEnabled(false);
         m_cmdFindContact->setEnabled(false);
-        if (commonErrorBox(error) == platform::Answer::Cancel)
+        if (platform::commonErrorBox(m_services.messages, error) == platform::Answer::Cancel)
             forms().unload(FormId::Main);
     }
 }
@@ -469,24 +467,15 @@ void MainWindow::formUnload()
         if (forms().isLoaded(id))
             forms().unload(id);
     }
-    if (m_services.settings && !isMinimized()) {
+    if (!isMinimized()) {
         const QRect place = geometry();
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
                                       QString::number(place.width()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
                                       QString::number(place.height()));
     }
-}
-
-platform::Answer MainWindow::commonErrorBox(const rt::RuntimeError& error)
-{
-    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
-                             .arg(error.number())
-                             .arg(error.description());
-    return m_services.messages->messageBox(QStringLiteral("Error"), text, platform::Buttons::RetryCancel,
-                                           platform::Icon::None);
 }
 
 void MainWindow::showOnlyPrintButton(int mode)
@@ -503,7 +492,7 @@ void MainWindow::showPositionStock(int mode)
     m_state.lngLabelMode = mode;
     showOnlyPrintButton(mode);
     m_lblLabelSize->setText(platform::labelSizeCaption(mode));
-    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(true);
         medium->setValue(false);
@@ -539,7 +528,7 @@ void MainWindow::mnuLargeLabel_Click()
 void MainWindow::mnuFileFolder_Click()
 {
     showPositionStock(6);
-    m_services.messages->messageBox(
+    m_services.messages.messageBox(
         QStringLiteral("Use only Line 1"),
         QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
 }
@@ -549,7 +538,7 @@ void MainWindow::showReturnAddressScreen(int mode)
 {
     m_state.lngLabelMode = mode;
     m_frQzMediaType->setVisible(true);
-    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(false);
     }
@@ -589,14 +578,14 @@ void MainWindow::optQzLabel_Click()
     const int mode = m_state.lngLabelMode;
     const int maximum = maxLabelPosition(mode);
     for (;;) {
-        const QString entry = m_services.messages->inputBox(positionPrompt(mode), kPositionTitle, QStringLiteral("1"));
+        const QString entry = m_services.messages.inputBox(positionPrompt(mode), kPositionTitle, QStringLiteral("1"));
         const QString cleaned = cleanPositionEntry(entry);
         m_vars.strLabelRange = cleaned;
         if (cleaned.isEmpty())
             return;  // Cancel or nothing entered: no position chosen
         if (rt::val(cleaned.right(2)) > maximum) {
-            m_services.messages->beep();
-            m_services.messages->messageBox(QStringLiteral("Maximum is %1").arg(maximum),
+            m_services.messages.beep();
+            m_services.messages.messageBox(QStringLiteral("Maximum is %1").arg(maximum),
                                             QStringLiteral("Label position cannot exceed %1").arg(maximum));
             continue;
         }
@@ -604,8 +593,8 @@ void MainWindow::optQzLabel_Click()
         if (!split) {
             // Split by its length alone, such an entry would end in a failed count or in
             // labels printed at positions nobody wrote; ask again instead.
-            m_services.messages->beep();
-            m_services.messages->messageBox(QStringLiteral("Incorrect entry"),
+            m_services.messages.beep();
+            m_services.messages.messageBox(QStringLiteral("Incorrect entry"),
                                             QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
                                             platform::Buttons::Ok, platform::Icon::Exclamation);
             continue;
@@ -619,7 +608,7 @@ void MainWindow::optQzLabel_Click()
         // those of the stocks whose position tables it shares with their print commands.
         if (const std::optional<printing::StockTables::Sheet> sheet = positionSheet(mode)) {
             const bool family =
-                m_services.printer && printing::PrinterFamily::shiftsColumns(m_services.printer->deviceName());
+                printing::PrinterFamily::shiftsColumns(m_services.printer.deviceName());
             const std::optional<printing::LabelPads> pads =
                 printing::StockTables::pads(*sheet, rt::val(split->startPos), m_chkLblBold->isChecked(), family);
             if (pads) {
@@ -708,13 +697,9 @@ void MainWindow::lstEnvSize_Click(int row)
 
 void MainWindow::setReminders(bool on)
 {
+    m_state.remindersOn = on;
     m_mnuFileBdayOn->setEnabled(!on);
     m_mnuFileBdayOff->setEnabled(on);
-}
-
-bool MainWindow::remindersOn() const
-{
-    return !m_mnuFileBdayOn->isEnabled();
 }
 
 void MainWindow::mnuFileBdayOn_Click()
@@ -764,7 +749,7 @@ void MainWindow::mnuViewOne_Click()
 
 void MainWindow::mnuHelpAbout_Click()
 {
-    platform::Form& about = forms().get(FormId::About);
+    widgets::Form& about = forms().get(FormId::About);
     // Over the calling window, which stays as it is.
     const QRect over = frameGeometry();
     about.adjustSize();
@@ -820,7 +805,7 @@ void MainWindow::setText(const QString& control, const QString& text)
 int MainWindow::value(const QString& control) const
 {
     QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<platform::OptionButton*>(object))
+    if (auto* option = qobject_cast<widgets::OptionButton*>(object))
         return option->value() ? 1 : 0;
     if (auto* box = qobject_cast<QCheckBox*>(object))
         return box->isChecked() ? 1 : 0;
@@ -834,7 +819,7 @@ int MainWindow::value(const QString& control) const
 void MainWindow::setValue(const QString& control, int value)
 {
     QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<platform::OptionButton*>(object))
+    if (auto* option = qobject_cast<widgets::OptionButton*>(object))
         option->setValue(value != 0);
     else if (auto* box = qobject_cast<QCheckBox*>(object))
         box->setChecked(value == 1);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "contacts/AppState.h"
-#include "platform/Form.h"
+#include "session/Session.h"
+#include "widgets/Form.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Services.h"
@@ -18,7 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace platform {
+namespace widgets {
 class OptionButton;
 }
 
@@ -32,10 +32,10 @@ namespace app {
 // the label position prompt, the envelope sizes, birthday reminders, the way to the
 // contact window, start-up and shutdown. The print commands reach its label state
 // through LabelWorkspace.
-class MainWindow : public platform::Form, public printing::LabelWorkspace {
+class MainWindow : public widgets::Form, public printing::LabelWorkspace {
     Q_OBJECT
 public:
-    MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+    MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -52,9 +52,6 @@ public:
     void setFocus(const QString& control) override;
     printing::LabelVars& vars() override { return m_vars; }
     platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
-
-    // Birthday reminders are on while "Enable Birthday Reminders" is disabled.
-    bool remindersOn() const;
 
     using QMainWindow::isVisible;
     using QMainWindow::setVisible;
@@ -107,11 +104,9 @@ private:
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
     void showContactInfo();
-    // The common error box of the main window; returns the answer.
-    platform::Answer commonErrorBox(const rt::RuntimeError& error);
 
     const platform::Services& m_services;
-    contacts::AppState& m_state;
+    session::Session& m_state;
     printing::LabelVars m_vars;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
 
@@ -125,12 +120,12 @@ private:
     QPushButton* m_printButtons[6] = {};  // by label mode 1 to 6
     QPushButton* m_cmdFindContact = nullptr;
     QGroupBox* m_frQzMediaType = nullptr;
-    platform::OptionButton* m_optQzLabel = nullptr;
-    platform::OptionButton* m_optQzEnvelope = nullptr;
-    platform::OptionButton* m_optQzLeftjust = nullptr;
-    platform::OptionButton* m_optQzCenter = nullptr;
-    platform::OptionButton* m_optPortrait = nullptr;
-    platform::OptionButton* m_optLandscape = nullptr;
+    widgets::OptionButton* m_optQzLabel = nullptr;
+    widgets::OptionButton* m_optQzEnvelope = nullptr;
+    widgets::OptionButton* m_optQzLeftjust = nullptr;
+    widgets::OptionButton* m_optQzCenter = nullptr;
+    widgets::OptionButton* m_optPortrait = nullptr;
+    widgets::OptionButton* m_optLandscape = nullptr;
     QCheckBox* m_chkLblBold = nullptr;
     QCheckBox* m_chkLblItalic = nullptr;
     QCheckBox* m_chkBold = nullptr;

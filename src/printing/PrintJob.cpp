@@ -1,5 +1,6 @@
 #include "printing/PrintJob.h"
 
+#include "platform/ErrorTraps.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "runtime/Numeric.h"
@@ -19,23 +20,10 @@ void PrintJob::run()
     try {
         body();
     } catch (const rt::RuntimeError& error) {
-        if (error.number() != rt::err::CancelSelected)
-            printerProblem();
+        platform::printerProblem(messages(), printer(), error, QString::fromLatin1(kPrinterErrorTitle));
     } catch (const std::exception&) {
-        printerProblem();
+        platform::printerProblem(messages(), printer(), QString::fromLatin1(kPrinterErrorTitle));
     }
-}
-
-// The document is cancelled first; a failure may come before any document was opened, and a
-// cancel that fails itself must not keep the user from hearing about the problem.
-void PrintJob::printerProblem()
-{
-    try {
-        printer().killDoc();
-    } catch (...) {
-    }
-    messages().messageBox(QString::fromLatin1(kPrinterErrorTitle), QString::fromLatin1(kPrinterProblem),
-                          platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
 QString PrintJob::printable(const QString& line)
@@ -56,7 +44,7 @@ int PrintJob::centringSpaces(int halfWidth, qsizetype length)
 
 QString PrintJob::dataFolder() const
 {
-    return m_services.appInfo->dataFolder();
+    return m_services.appInfo.dataFolder();
 }
 
 void PrintJob::refuse(const QString& title, const QString& text, platform::Icon icon)

@@ -28,7 +28,6 @@ public:
     // The whole command, to its end, under its error trap.
     void run();
 
-    static constexpr const char* kPrinterProblem = "A printer problem exists.  Check printer.";
     static constexpr const char* kPrinterErrorTitle = "Printer error";
 
     // A typed line as it goes to the printer: a tab, line end or other control character
@@ -43,8 +42,8 @@ public:
 protected:
     virtual void body() = 0;
 
-    platform::Printer& printer() const { return *m_services.printer; }
-    platform::Messages& messages() const { return *m_services.messages; }
+    platform::Printer& printer() const { return m_services.printer; }
+    platform::Messages& messages() const { return m_services.messages; }
     LabelWorkspace& ws() const { return m_ws; }
     LabelVars& vars() const { return m_ws.vars(); }
     QString dataFolder() const;
@@ -66,8 +65,6 @@ protected:
     void emptyLines(int count);
 
 private:
-    void printerProblem();
-
     const platform::Services& m_services;
     LabelWorkspace& m_ws;
 };

@@ -11,7 +11,7 @@
 
 using platform::Answer;
 using platform::Buttons;
-using platform::FormId;
+using widgets::FormId;
 using platform::Icon;
 using testsupport::TestApp;
 
@@ -481,7 +481,7 @@ void TstMainWindow::contactCommands()
     app.start();
     QCOMPARE(mainWindow(app).text(command), caption);
     app.click(FormId::Main, command);
-    platform::Form* info = &app.form(FormId::ContactInfo);
+    widgets::Form* info = &app.form(FormId::ContactInfo);
     QVERIFY(info->isVisible() && mainWindow(app).isHidden());
     // Hidden but loaded (as Print Label leaves it): shown again as it was left.
     info->hideForm();

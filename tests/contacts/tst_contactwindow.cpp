@@ -8,7 +8,7 @@
 
 using namespace testsupport;
 using platform::Answer;
-using platform::FormId;
+using widgets::FormId;
 using R = contacts::ContactRecord;
 
 class TestContactWindow : public QObject {
@@ -21,7 +21,7 @@ private slots:
         f.openWith({person("Zed", "Young"), person("Al", "Brown")});
         QCOMPARE(f.window().windowTitle(), QStringLiteral("Contact Information  [QVL_Contacts]"));
         QVERIFY(f.window().isVisible() && !f.mainWindow().isVisible());
-        platform::SortedComboBox* list = f.findList();
+        widgets::SortedComboBox* list = f.findList();
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->itemText(0), QStringLiteral("Al  Brown"));
         QCOMPARE(list->itemNumber(0), 2);

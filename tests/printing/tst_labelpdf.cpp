@@ -61,12 +61,10 @@ private slots:
         QFETCH(bool, centred);
         QFETCH(bool, bold);
         const bool returnAddress = button.contains("RetAddress");
-        testsupport::LabelRig rig;
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        printing::PagePrinter printer(device);
-        rig.app.services.printer = &printer;
+        testsupport::LabelRig rig(&device);
 
         // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
         // 20-point text after its pad, and bold text runs wider than its average column.

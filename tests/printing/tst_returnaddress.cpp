@@ -192,7 +192,7 @@ private slots:
         rig->app.messages.expect(title, message, Buttons::Ok, Icon::Exclamation);
         rig->click("cmdLrgRetAddress");
         QCOMPARE(rig->app.messages.beeps(), failure ? 0 : 1);
-        QCOMPARE(w.focusWidget() == rig->app.find<QWidget>(platform::FormId::Main, "txtQzLine4"),
+        QCOMPARE(w.focusWidget() == rig->app.find<QWidget>(widgets::FormId::Main, "txtQzLine4"),
                  title.startsWith("Small"));
         QCOMPARE(screen(w), "Return Address Label 2/3\" x 1 3/4\", cmdLrgRetAddress, " + options + ", left");
         QVERIFY(rig->docs().empty() && !rig->printer.hasOpenDocument());
