@@ -1,13 +1,13 @@
 #include "app/MainWindow.h"
 
-#include "app/LabelPosition.h"
 #include "contacts/ContactRecord.h"
 #include "widgets/Controls.h"
-#include "platform/LabelCaptions.h"
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 #include "printing/LabelCommands.h"
+#include "printing/LabelModes.h"
+#include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
 #include "printing/StockTables.h"
 #include "runtime/Numeric.h"
@@ -57,34 +57,6 @@ const EnvelopeSize kEnvelopeSizes[6] = {
     {"A7 5 1/4 x 7 1/4", "40", "28"},           {"#A10 Greeting card 6 x 9 1/2", "45", "27"},
 };
 
-QString positionPrompt(int mode)
-{
-    // The example names the second label of the sheet's 2nd row, which depends on the
-    // number of labels across: three on the standard sheet, two on the others.
-    switch (mode) {
-    case 2:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 20] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-20.");
-    case 3:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 10] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "2-3, 6-9, etc.  To print an entire sheet, enter 1-10.");
-    case 6:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
-    default:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 5 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
-    }
-}
-
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -132,22 +104,6 @@ QGroupBox* optionPair(const QString& frameName, const QString& title, widgets::O
     return frame;
 }
 
-[[noreturn]] void unknownControl(const QString& name)
-{
-    throw std::logic_error("frmQuorvel has no control " + name.toStdString());
-}
-
-// Visible and Enabled belong to controls and menu commands alike.
-template <class OnWidget, class OnAction>
-auto widgetOrAction(QObject* object, const QString& name, OnWidget onWidget, OnAction onAction)
-{
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return onWidget(widget);
-    if (auto* action = qobject_cast<QAction*>(object))
-        return onAction(action);
-    unknownControl(name);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
@@ -168,18 +124,16 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, QStringLiteral("mnuStdLabel"), QStringLiteral("Standard Labels 1\" x 2 5/8\""), this,
-               [this] { mnuStdLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuWideLabel"), QStringLiteral("Wide Labels 1\" x 4\""), this,
-               [this] { mnuWideLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuLargeLabel"), QStringLiteral("Large Labels 2\" x 4\""), this,
-               [this] { mnuLargeLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuFileFolder"), QStringLiteral("File Folder Labels 2/3\" x 3 7/16\""), this,
-               [this] { mnuFileFolder_Click(); });
-    addCommand(file, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels 1/2\" x 1 3/4\""), this,
-               [this] { mnuRetAddress_Click(); });
-    addCommand(file, QStringLiteral("mnuLrgRetAddress"), QStringLiteral("Return Address Labels 2/3\" x 1 3/4\""),
-               this, [this] { mnuLrgRetAddress_Click(); });
+    const std::pair<int, void (MainWindow::*)()> stockCommands[] = {
+        {1, &MainWindow::mnuStdLabel_Click},   {2, &MainWindow::mnuWideLabel_Click},
+        {3, &MainWindow::mnuLargeLabel_Click}, {6, &MainWindow::mnuFileFolder_Click},
+        {5, &MainWindow::mnuRetAddress_Click}, {4, &MainWindow::mnuLrgRetAddress_Click},
+    };
+    for (const auto& [mode, handler] : stockCommands) {
+        const printing::LabelMode& row = *printing::labelMode(mode);
+        addCommand(file, QString::fromLatin1(row.menuName), QString::fromUtf8(row.menuCaption), this,
+                   [this, handler] { (this->*handler)(); });
+    }
     file->addSeparator();
     m_mnuFileBdayOn = addCommand(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"),
                                  this, [this] { mnuFileBdayOn_Click(); });
@@ -273,7 +227,7 @@ void MainWindow::buildControls()
     // The six Print buttons share one place; only the current mode's one is shown.
     auto* printRow = new QHBoxLayout;
     auto* printPlace = new QGridLayout;
-    using PrintCommand = void (*)(const platform::Services&, printing::LabelWorkspace&);
+    using PrintCommand = void (*)(const platform::Services&, printing::LabelScreen&);
     // The standard-label and envelope print routine of the home screen is not part of
     // this program yet: its button stays disabled.
     const PrintCommand commands[6] = {nullptr,
@@ -283,7 +237,7 @@ void MainWindow::buildControls()
                                       printing::cmdRetAddress_Click,
                                       printing::cmdFileFolderStart_Click};
     for (int mode = 1; mode <= 6; ++mode) {
-        QPushButton* button = makeButton(platform::printButtonName(mode), QStringLiteral("Print"), central);
+        QPushButton* button = makeButton(printing::labelMode(mode)->printButtonName(), QStringLiteral("Print"), central);
         button->setMinimumSize(120, 36);
         m_printButtons[mode - 1] = button;
         printPlace->addWidget(button, 0, 0);
@@ -412,7 +366,7 @@ void MainWindow::formLoad()
     // The home screen.
     m_state.lngLabelMode = 1;
     showOnlyPrintButton(1);
-    m_lblLabelSize->setText(platform::labelSizeCaption(1));
+    m_lblLabelSize->setText(printing::labelSizeCaption(1));
     m_optPortrait->setValue(true);
     m_optQzLeftjust->setValue(true);
     m_txtQzLeftPad->setText(QStringLiteral("2"));
@@ -491,7 +445,7 @@ void MainWindow::showPositionStock(int mode)
 {
     m_state.lngLabelMode = mode;
     showOnlyPrintButton(mode);
-    m_lblLabelSize->setText(platform::labelSizeCaption(mode));
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
     for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(true);
@@ -575,21 +529,22 @@ void MainWindow::optQzLabel_Click()
     m_optPortrait->setValue(true);
     m_lblQzPosition->clear();
 
-    const int mode = m_state.lngLabelMode;
-    const int maximum = maxLabelPosition(mode);
+    const printing::LabelMode* found = printing::labelMode(m_state.lngLabelMode);
+    const printing::LabelMode& mode = found ? *found : *printing::labelMode(printing::kStandardMode);
+    const int maximum = mode.maximumPosition;
     for (;;) {
-        const QString entry = m_services.messages.inputBox(positionPrompt(mode), kPositionTitle, QStringLiteral("1"));
-        const QString cleaned = cleanPositionEntry(entry);
+        const QString entry = m_services.messages.inputBox(mode.positionPrompt(), kPositionTitle, QStringLiteral("1"));
+        const QString cleaned = printing::LabelRange::clean(entry);
         m_vars.strLabelRange = cleaned;
         if (cleaned.isEmpty())
             return;  // Cancel or nothing entered: no position chosen
-        if (rt::val(cleaned.right(2)) > maximum) {
+        if (printing::LabelRange::beyond(cleaned, maximum)) {
             m_services.messages.beep();
             m_services.messages.messageBox(QStringLiteral("Maximum is %1").arg(maximum),
                                             QStringLiteral("Label position cannot exceed %1").arg(maximum));
             continue;
         }
-        const std::optional<LabelRangeSplit> split = splitLabelRange(cleaned);
+        const std::optional<printing::LabelRange> split = printing::LabelRange::parse(cleaned);
         if (!split) {
             // Split by its length alone, such an entry would end in a failed count or in
             // labels printed at positions nobody wrote; ask again instead.
@@ -606,7 +561,7 @@ void MainWindow::optQzLabel_Click()
 
         // The standard sheet's pads are its print command's business; the prompt writes
         // those of the stocks whose position tables it shares with their print commands.
-        if (const std::optional<printing::StockTables::Sheet> sheet = positionSheet(mode)) {
+        if (const std::optional<printing::StockTables::Sheet> sheet = mode.positionSheet) {
             const bool family =
                 printing::PrinterFamily::shiftsColumns(m_services.printer.deviceName());
             const std::optional<printing::LabelPads> pads =
@@ -757,114 +712,122 @@ void MainWindow::mnuHelpAbout_Click()
     about.showForm();
 }
 
-QObject* MainWindow::controlObject(const QString& name) const
+printing::LabelInput MainWindow::labelInput() const
 {
-    QObject* found = findChild<QObject*>(name);
-    if (!found)
-        unknownControl(name);
-    return found;
+    printing::LabelInput in;
+    for (int i = 0; i < 5; ++i)
+        in.lines[static_cast<std::size_t>(i)] = m_lines[i]->text();
+    in.leftPad = m_txtQzLeftPad->text();
+    in.topPad = m_txtQzToppad->text();
+    in.label = m_optQzLabel->value();
+    in.envelope = m_optQzEnvelope->value();
+    in.leftJustified = m_optQzLeftjust->value();
+    in.centred = m_optQzCenter->value();
+    in.portrait = m_optPortrait->value();
+    in.labelBold = m_chkLblBold->isChecked();
+    in.labelItalic = m_chkLblItalic->isChecked();
+    in.envelopeBold = m_chkBold->isChecked();
+    in.largeFont = m_chkLargeFont->isChecked();
+    in.positionChosen = !m_lblQzPosition->text().isEmpty();
+    return in;
 }
 
-QString MainWindow::text(const QString& control) const
+void MainWindow::setPads(const QString& left, const QString& top)
 {
-    QObject* object = controlObject(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        return button->text();
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->text();
-    if (auto* box = qobject_cast<QGroupBox*>(object))
-        return box->title();
-    if (auto* list = qobject_cast<QListWidget*>(object)) {
-        const QList<QListWidgetItem*> picked = list->selectedItems();
-        return picked.isEmpty() ? QString() : picked.first()->text();
-    }
-    unknownControl(control);
+    m_txtQzLeftPad->setText(left);
+    m_txtQzToppad->setText(top);
 }
 
-void MainWindow::setText(const QString& control, const QString& text)
+void MainWindow::clearEnvelopeBold()
 {
-    QObject* object = controlObject(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(object))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object))
-        button->setText(text);
-    else if (auto* action = qobject_cast<QAction*>(object))
-        action->setText(text);
-    else if (auto* box = qobject_cast<QGroupBox*>(object))
-        box->setTitle(text);
-    else
-        unknownControl(control);
+    m_chkBold->setChecked(false);
+    m_chkBold->setVisible(false);
 }
 
-int MainWindow::value(const QString& control) const
+QPushButton* MainWindow::printButton(int mode) const
 {
-    QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<widgets::OptionButton*>(object))
-        return option->value() ? 1 : 0;
-    if (auto* box = qobject_cast<QCheckBox*>(object))
-        return box->isChecked() ? 1 : 0;
-    if (auto* list = qobject_cast<QListWidget*>(object)) {
-        const QList<QListWidgetItem*> picked = list->selectedItems();
-        return picked.isEmpty() ? -1 : list->row(picked.first());
-    }
-    unknownControl(control);
+    return m_printButtons[mode - 1];
 }
 
-void MainWindow::setValue(const QString& control, int value)
+int MainWindow::otherReturnAddressMode(int mode)
 {
-    QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<widgets::OptionButton*>(object))
-        option->setValue(value != 0);
-    else if (auto* box = qobject_cast<QCheckBox*>(object))
-        box->setChecked(value == 1);
-    else if (auto* list = qobject_cast<QListWidget*>(object))
-        list->setCurrentRow(value);
-    else
-        unknownControl(control);
+    return mode == 4 ? 5 : 4;
 }
 
-bool MainWindow::isVisible(const QString& control) const
+void MainWindow::showReturnAddressSheet(int mode)
 {
-    // Its own Visible setting, also while the window is hidden.
-    return widgetOrAction(
-        controlObject(control), control, [](QWidget* w) { return !w->isHidden(); },
-        [](QAction* a) { return a->isVisible(); });
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    printButton(mode)->setVisible(true);
+    printButton(printing::kStandardMode)->setVisible(false);
+    printButton(otherReturnAddressMode(mode))->setVisible(false);
+    printButton(printing::kFileFolderMode)->setVisible(false);
+    printButton(2)->setVisible(false);
 }
 
-void MainWindow::setVisible(const QString& control, bool visible)
+void MainWindow::waitForReturnAddressLines()
 {
-    widgetOrAction(
-        controlObject(control), control, [=](QWidget* w) { w->setVisible(visible); },
-        [=](QAction* a) { a->setVisible(visible); });
+    m_optQzLabel->setEnabled(false);
+    m_optQzEnvelope->setEnabled(false);
+    m_chkLblBold->setChecked(false);
+    m_chkLblBold->setEnabled(false);
+    m_chkLblItalic->setChecked(false);
+    m_chkLblItalic->setEnabled(false);
 }
 
-bool MainWindow::isEnabled(const QString& control) const
+void MainWindow::focusLine(int line)
 {
-    return widgetOrAction(
-        controlObject(control), control, [](QWidget* w) { return w->isEnabled(); },
-        [](QAction* a) { return a->isEnabled(); });
+    m_lines[line - 1]->setFocus();
 }
 
-void MainWindow::setEnabled(const QString& control, bool enabled)
+// Each step runs the handler it runs on the form: the order is the one the user sees.
+void MainWindow::restoreStandardScreen(int returnAddressMode)
 {
-    widgetOrAction(
-        controlObject(control), control, [=](QWidget* w) { w->setEnabled(enabled); },
-        [=](QAction* a) { a->setEnabled(enabled); });
+    m_lblLabelSize->setText(printing::labelSizeCaption(printing::kStandardMode));
+    printButton(returnAddressMode)->setVisible(false);
+    printButton(otherReturnAddressMode(returnAddressMode))->setVisible(false);
+    printButton(printing::kStandardMode)->setVisible(true);
+    printButton(2)->setVisible(false);
+    printButton(printing::kFileFolderMode)->setVisible(false);
+    m_optQzLabel->setEnabled(true);
+    m_optQzEnvelope->setEnabled(true);
+    m_chkLblBold->setEnabled(true);
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setEnabled(true);
+    m_chkLblItalic->setChecked(false);
+    m_optQzCenter->setValue(false);
+    m_optQzLeftjust->setValue(true);
+    m_chkLblItalic->setChecked(false);
 }
 
-void MainWindow::setFocus(const QString& control)
+void MainWindow::showForLabelLines()
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        widget->setFocus();
-    else
-        unknownControl(control);
+    showForm();
+    m_lines[0]->setFocus();
+    clearEnvelopeBold();
+}
+
+void MainWindow::showAtLabelLines()
+{
+    showForm();
+    m_lines[0]->setFocus();
+}
+
+QString MainWindow::labelLine(int line) const
+{
+    return m_lines[line - 1]->text();
+}
+
+void MainWindow::setLabelLine(int line, const QString& text)
+{
+    m_lines[line - 1]->setText(text);
+}
+
+void MainWindow::showLabelMode(int mode)
+{
+    if (mode < 1 || mode > 6)
+        return;
+    showOnlyPrintButton(mode);
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
 }
 
 }  // namespace app

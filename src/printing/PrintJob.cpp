@@ -10,8 +10,8 @@
 
 namespace printing {
 
-PrintJob::PrintJob(const platform::Services& services, LabelWorkspace& ws)
-    : m_services(services), m_ws(ws)
+PrintJob::PrintJob(const platform::Services& services, LabelScreen& screen)
+    : m_services(services), m_screen(screen)
 {
 }
 
@@ -55,7 +55,7 @@ void PrintJob::refuse(const QString& title, const QString& text, platform::Icon 
 
 platform::PrintDialog& PrintJob::preparePrintDialog()
 {
-    platform::PrintDialog& dialog = m_ws.printDialog();
+    platform::PrintDialog& dialog = m_screen.printDialog();
     dialog.setFlags(0);
     dialog.setCancelError(true);
     dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
@@ -64,7 +64,7 @@ platform::PrintDialog& PrintJob::preparePrintDialog()
 
 void PrintJob::leaveDialogFlags()
 {
-    platform::PrintDialog& dialog = m_ws.printDialog();
+    platform::PrintDialog& dialog = m_screen.printDialog();
     dialog.setFlags(platform::PrintDialog::NoSelection);
     dialog.setFlags(platform::PrintDialog::PageNums);
     dialog.setFlags(platform::PrintDialog::NoPageNums);
@@ -72,7 +72,7 @@ void PrintJob::leaveDialogFlags()
 
 std::int16_t PrintJob::copies()
 {
-    return rt::toInt16(static_cast<double>(m_ws.printDialog().copies()));
+    return rt::toInt16(static_cast<double>(m_screen.printDialog().copies()));
 }
 
 void PrintJob::emptyLines(int count)

@@ -1,3 +1,4 @@
+#include "support/Screen.h"
 #include "support/TestApp.h"
 
 #include "app/MainWindow.h"
@@ -42,9 +43,9 @@ QString promptOf(const QString& command)
            "etc.  To print an entire sheet, enter 1-30.";
 }
 
-app::MainWindow& mainWindow(TestApp& app)
+testsupport::Screen mainWindow(TestApp& app)
 {
-    return app.forms->as<app::MainWindow>(FormId::Main);
+    return testsupport::Screen(app.forms->as<app::MainWindow>(FormId::Main));
 }
 
 QLineEdit* line(TestApp& app, const QString& name)
@@ -52,12 +53,12 @@ QLineEdit* line(TestApp& app, const QString& name)
     return app.find<QLineEdit>(FormId::Main, name);
 }
 
-QString pads(app::MainWindow& w)
+QString pads(const testsupport::Screen& w)
 {
     return w.text("txtQzLeftPad") + "/" + w.text("txtQzToppad");
 }
 
-QStringList visiblePrintButtons(app::MainWindow& w)
+QStringList visiblePrintButtons(const testsupport::Screen& w)
 {
     QStringList shown;
     std::copy_if(kPrintButtons.begin(), kPrintButtons.end(), std::back_inserter(shown),
@@ -118,7 +119,6 @@ private slots:
     void aboutWindow();
     void closingUnloadsTheOthers_data();
     void closingUnloadsTheOthers();
-    void labelWorkspace();
 };
 
 void TstMainWindow::startup_data()
@@ -150,9 +150,9 @@ void TstMainWindow::startup()
         }
     }
     app.start();
-    app::MainWindow& w = mainWindow(app);
+    testsupport::Screen w = mainWindow(app);
     QVERIFY(app.messages.shown().empty());
-    QVERIFY(w.isVisible());
+    QVERIFY(w->isVisible());
     QCOMPARE(QFileInfo(path).size(), qint64(flags.size() * contacts::ContactRecord::Length));
     QVERIFY(app.state.contactFile.isOpen());
     QCOMPARE(w.text("txtFileNam"), path);
@@ -185,7 +185,7 @@ void TstMainWindow::startup()
     QCOMPARE(app.find<QWidget>(FormId::Main, "chkBold")->toolTip(),
              QStringLiteral("If checked, will print envelope in bold"));
     // It fits a 1024 x 768 screen with room for the window frame and a panel.
-    QVERIFY(w.sizeHint().width() <= 1000 && w.sizeHint().height() <= 700);
+    QVERIFY(w->sizeHint().width() <= 1000 && w->sizeHint().height() <= 700);
 }
 
 void TstMainWindow::startupError_data()
@@ -222,8 +222,8 @@ void TstMainWindow::startupError()
         QVERIFY(!anyWindowShown());
         return;
     }
-    app::MainWindow& w = mainWindow(app);
-    QVERIFY(w.isVisible());
+    testsupport::Screen w = mainWindow(app);
+    QVERIFY(w->isVisible());
     QCOMPARE(w.text("txtFileNam") + w.text("txtFileTitle"), QString());
     QCOMPARE(pads(w), QStringLiteral("2/3"));
     // Nothing to find contacts in.
@@ -255,7 +255,7 @@ void TstMainWindow::modeCommands()
     TestApp app;
     app.start();
     runCommand(app, before);
-    app::MainWindow& w = mainWindow(app);
+    testsupport::Screen w = mainWindow(app);
     w.setValue("optQzEnvelope", 1);
     w.setText("lblQzPosition", "Label Position 7");
     w.setValue("chkLblBold", 1);
@@ -289,7 +289,7 @@ void TstMainWindow::modeCommands()
     line(app, "txtQzline3")->setFocus();
     w.setValue("chkBold", 1 - w.value("chkBold"));
     const bool focusesButton = mode == 2 || mode == 3 || mode == 6;
-    QCOMPARE(w.focusWidget(), focusesButton ? app.find<QWidget>(FormId::Main, button) : line(app, "txtQzline3"));
+    QCOMPARE(w->focusWidget(), focusesButton ? app.find<QWidget>(FormId::Main, button) : line(app, "txtQzline3"));
 
     // The visible Print button runs its print command, which finds no lines.
     if (mode == 1) {
@@ -358,7 +358,7 @@ void TstMainWindow::positionPrompt()
     runCommand(app, command);
     if (!printer.isEmpty())
         app.device.setDeviceName(printer);
-    app::MainWindow& w = mainWindow(app);
+    testsupport::Screen w = mainWindow(app);
     w.vars().strEndPos = QStringLiteral("8");
     w.setValue("optLandscape", 1);
     w.setValue("chkLblBold", bold ? 1 : 0);
@@ -411,7 +411,7 @@ void TstMainWindow::envelopeSizes()
     QFETCH(QString, pads);
     TestApp app;
     app.start();
-    app::MainWindow& w = mainWindow(app);
+    testsupport::Screen w = mainWindow(app);
     w.setText("lblQzPosition", "Label Position 7");
     w.setVisible("chkBold", false);
     app.click(FormId::Main, "optQzEnvelope");
@@ -422,8 +422,8 @@ void TstMainWindow::envelopeSizes()
     auto* list = app.find<QListWidget>(FormId::Main, "lstEnvSize");
     QCOMPARE(list->count(), 6);
     QCOMPARE(list->item(row)->text(), caption);
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*w.operator->()));
     list->setFocus(Qt::TabFocusReason);  // the focus alone picks no size
     QCOMPARE(QApplication::focusWidget(), list);
     QCOMPARE(w.vars().strEnvSize, QString());
@@ -437,9 +437,9 @@ void TstMainWindow::lineBoxes()
 {
     TestApp app;
     app.start();
-    app::MainWindow& w = mainWindow(app);
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    testsupport::Screen w = mainWindow(app);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*w.operator->()));
     // Enter in lines 1 to 4 moves to the next line.
     line(app, kLines[0])->setFocus();
     for (int i = 0; i < 5; ++i) {
@@ -454,11 +454,11 @@ void TstMainWindow::lineBoxes()
     line(app, "txtQzLine4")->setFocus();
     w.setValue("optQzLeftjust", 1);
     QCOMPARE(alignment("txtQzLine5"), Qt::AlignLeft);
-    QCOMPARE(w.focusWidget(), line(app, "txtQzLine1"));
+    QCOMPARE(w->focusWidget(), line(app, "txtQzLine1"));
     // The label boxes set the lines' font and, with no label stock chosen, focus line 1.
     line(app, "txtQzLine4")->setFocus();
     w.setValue("chkLblItalic", 1);
-    QCOMPARE(w.focusWidget(), line(app, "txtQzLine1"));
+    QCOMPARE(w->focusWidget(), line(app, "txtQzLine1"));
     QVERIFY(line(app, "txtQzLine2")->font().italic());
     QCOMPARE(line(app, "txtQzLine2")->font().pointSize(), 12);
 }
@@ -482,13 +482,13 @@ void TstMainWindow::contactCommands()
     QCOMPARE(mainWindow(app).text(command), caption);
     app.click(FormId::Main, command);
     widgets::Form* info = &app.form(FormId::ContactInfo);
-    QVERIFY(info->isVisible() && mainWindow(app).isHidden());
+    QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
     // Hidden but loaded (as Print Label leaves it): shown again as it was left.
     info->hideForm();
-    mainWindow(app).showForm();
+    mainWindow(app)->showForm();
     app.click(FormId::Main, command);
     QCOMPARE(&app.form(FormId::ContactInfo), info);
-    QVERIFY(info->isVisible() && mainWindow(app).isHidden());
+    QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
     QVERIFY(app.messages.shown().empty());
 }
 
@@ -498,12 +498,12 @@ void TstMainWindow::aboutWindow()
     app.start();
     QCOMPARE(mainWindow(app).text("mnuHelpAbout"), QStringLiteral("About Quorvel"));
     app.click(FormId::Main, "mnuHelpAbout");
-    QVERIFY(app.form(FormId::About).isVisible() && mainWindow(app).isVisible());
+    QVERIFY(app.form(FormId::About).isVisible() && mainWindow(app)->isVisible());
     QCOMPARE(app.find<QLabel>(FormId::About, "lblTitle")->text(), QStringLiteral("Quorvel"));
     QCOMPARE(app.find<QLabel>(FormId::About, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
     QVERIFY(!app.find<QLabel>(FormId::About, "lblDescription")->text().isEmpty());
     app.click(FormId::About, "cmdOK");
-    QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app).isVisible());
+    QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app)->isVisible());
 }
 
 void TstMainWindow::closingUnloadsTheOthers_data()
@@ -521,12 +521,12 @@ void TstMainWindow::closingUnloadsTheOthers()
     // The contact window loaded but hidden, the About window over the main window.
     app.click(FormId::Main, "mnuFind");
     app.form(FormId::ContactInfo).hideForm();
-    mainWindow(app).showForm();
+    mainWindow(app)->showForm();
     app.click(FormId::Main, "mnuHelpAbout");
     if (byExit)
         app.click(FormId::Main, "mnuFileExit");
     else
-        mainWindow(app).close();
+        mainWindow(app)->close();
     QVERIFY(app.forms->ended());
     for (FormId id : {FormId::Main, FormId::ContactInfo, FormId::About})
         QVERIFY(!app.forms->isLoaded(id));
@@ -534,27 +534,6 @@ void TstMainWindow::closingUnloadsTheOthers()
     QVERIFY(!anyWindowShown());
     QVERIFY(app.messages.shown().empty());
     QVERIFY(!app.settings.value("Settings", "MainWidth", QString()).isEmpty());
-}
-
-void TstMainWindow::labelWorkspace()
-{
-    TestApp app;
-    app.start();
-    app::MainWindow& w = mainWindow(app);
-    printing::LabelWorkspace& ws = w;
-    ws.setValue("chkLblBold", -1);  // any value but 1 is not ticked
-    QCOMPARE(ws.value("chkLblBold"), 0);
-    ws.setValue("optQzLeftjust", 0);  // code may leave no option chosen
-    QCOMPARE(ws.value("optQzCenter"), 0);
-    // Its own Visible setting counts, also while the window is hidden.
-    w.hideForm();
-    QVERIFY(ws.isVisible("cmdQzStart"));
-    ws.setVisible("cmdWideLabel", true);
-    QVERIFY(ws.isVisible("cmdWideLabel"));
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, ws.text("txtQzLine3"));
-    // One print dialog for the window's life, keeping the flags a command left in it.
-    ws.printDialog().setFlags(8);
-    QCOMPARE(ws.printDialog().flags(), 8);
 }
 
 QTEST_MAIN(TstMainWindow)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Screen.h"
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
@@ -67,7 +68,7 @@ struct LabelRig {
     RecordingPrinter& printer = app.printer;
 
     explicit LabelRig(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
-    app::MainWindow& window() { return app.forms->as<app::MainWindow>(widgets::FormId::Main); }
+    Screen window() { return Screen(app.forms->as<app::MainWindow>(widgets::FormId::Main)); }
     // A button or menu command of the main window.
     void click(const QString& name) { app.click(widgets::FormId::Main, name); }
 

@@ -3,7 +3,6 @@
 #include "widgets/Controls.h"
 #include "widgets/EditMenu.h"
 #include "platform/ErrorTraps.h"
-#include "platform/LabelCaptions.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
@@ -290,6 +289,11 @@ widgets::Form& ContactInfoWindow::mainWindow()
     return forms().get(FormId::Main);
 }
 
+session::MainScreen& ContactInfoWindow::mainScreen()
+{
+    return dynamic_cast<session::MainScreen&>(mainWindow());
+}
+
 QString ContactInfoWindow::documentPath(const QString& fileName) const
 {
     return QDir(m_services.appInfo.documentsFolder()).filePath(fileName);
@@ -369,18 +373,11 @@ void ContactInfoWindow::formUnload()
     m_state.lngCurrentRecord = 0;
     if (!forms().isLoaded(FormId::Main))
         return;
-    widgets::Form& main = mainWindow();
-    const int mode = m_state.lngLabelMode;
-    if (!platform::printButtonName(mode).isEmpty()) {
-        const int order[] = {2, 3, 5, 4, 6, 1};  // Wide, Large, RetAddress, LrgRetAddress, FileFolder, QzStart
-        for (int buttonMode : order)
-            widgets::control<QWidget>(&main, platform::printButtonName(buttonMode))->setVisible(buttonMode == mode);
-        widgets::control<QLabel>(&main, QStringLiteral("lblLabelSize"))->setText(platform::labelSizeCaption(mode));
-    }
+    session::MainScreen& main = mainScreen();
+    main.showLabelMode(m_state.lngLabelMode);
     if (forms().ending())
         return;
-    main.showForm();
-    widgets::control<QLineEdit>(&main, QStringLiteral("txtQzLine1"))->setFocus();
+    main.showAtLabelLines();
 }
 
 void ContactInfoWindow::setContactControlsEnabled(bool enabled)
@@ -708,18 +705,13 @@ void ContactInfoWindow::cmdSave_Click()
 void ContactInfoWindow::cmdPrintLabel_Click()
 {
     hideForm();
-    widgets::Form& main = mainWindow();
-    main.showForm();
-    auto* line1 = widgets::control<QLineEdit>(&main, QStringLiteral("txtQzLine1"));
-    line1->setFocus();
-    auto* chkBold = widgets::control<QCheckBox>(&main, QStringLiteral("chkBold"));
-    chkBold->setChecked(false);
-    chkBold->hide();
+    session::MainScreen& main = mainScreen();
+    main.showForLabelLines();
 
     const QString name = rt::trim(m_txtACFName->text()) + QLatin1Char(' ') + rt::trim(m_txtACMiddleInit->text())
                          + QLatin1Char(' ') + rt::trim(m_txtACLName->text());
-    line1->setText(name);
-    line1->setText(rt::replace(line1->text(), QStringLiteral("  "), QStringLiteral(" ")));
+    main.setLabelLine(1, name);
+    main.setLabelLine(1, rt::replace(main.labelLine(1), QStringLiteral("  "), QStringLiteral(" ")));
 
     QStringList below;
     const QString company = rt::trim(m_txtACCompany->text());
@@ -734,11 +726,8 @@ void ContactInfoWindow::cmdPrintLabel_Click()
         below << city + QStringLiteral(", ") + rt::trim(m_txtACState->text()) + QStringLiteral("  ")
                      + rt::trim(m_txtACZip->text());
 
-    const char* lineNames[] = {"txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-    for (int i = 0; i < 4; ++i) {
-        widgets::control<QLineEdit>(&main, QString::fromLatin1(lineNames[i]))
-            ->setText(i < below.size() ? below.at(i) : QString());
-    }
+    for (int i = 0; i < 4; ++i)
+        main.setLabelLine(i + 2, i < below.size() ? below.at(i) : QString());
 }
 
 void ContactInfoWindow::mnuEDVPrint_Click()

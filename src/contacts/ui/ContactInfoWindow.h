@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/MainScreen.h"
 #include "session/Session.h"
 #include "contacts/ContactRecord.h"
 #include "widgets/Form.h"
@@ -98,6 +99,7 @@ private:
     void commandFailed(const rt::RuntimeError& error);
 
     widgets::Form& mainWindow();
+    session::MainScreen& mainScreen();
     QString documentPath(const QString& fileName) const;
 
     const platform::Services& m_services;
