@@ -321,7 +321,6 @@ void TstMainWindow::positionPrompt_data()
     const QString folder = QStringLiteral("mnuFileFolder");
     const QString no;
     QTest::newRow("wide 4 - 9.") << wide << "4 - 9." << no << "4" << "9" << 6 << "68/9" << false << no;
-    QTest::newRow("wide 11-20") << wide << "11-20" << no << "11" << "20" << 10 << "3/36" << false << no;
     QTest::newRow("wide 07 keeps end") << wide << "07" << no << "07" << "8" << 1 << "3/23" << false << no;
     QTest::newRow("wide 9-4 left to Print") << wide << "9-4" << no << "9" << "4" << -4 << "3/29" << false << no;
     QTest::newRow("large 2-3") << large << "2-3" << no << "2" << "3" << 2 << "46/2" << false << no;
@@ -333,13 +332,9 @@ void TstMainWindow::positionPrompt_data()
     QTest::newRow("large family bold") << large << "10" << no << "10" << "8" << 1 << "44/36" << true << "HP ENVY";
     QTest::newRow("folder family bold") << folder << "2" << no << "2" << "8" << 1 << "33/0" << true << "Photosmart";
     QTest::newRow("cancel") << wide << "" << no << no << "8" << 0 << "2/3" << false << no;
-    QTest::newRow("blanks and stops") << wide << " . " << no << no << "8" << 0 << "2/3" << false << no;
-    for (const auto& [command, entry, maximum] : {std::tuple{wide, "25", 20}, {wide, "5-21", 20}, {large, "11", 10},
-                                                  {large, "2-12", 10}, {folder, "1-31", 30}, {no, "45", 30}})
-        QTest::addRow("%s above maximum", entry) << command << entry << QStringLiteral("Maximum is %1").arg(maximum)
-                                                 << no << "8" << 0 << "2/3" << false << no;
-    for (const char* odd : {"abc", "-", "103", "4-", "-4", "12-5", "4--9", "1-2-3", "+5", "99999-1", "4,9"})
-        QTest::addRow("%s refused", odd) << wide << odd << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
+    // The range rules are the parser's; here only the way the window shows each outcome.
+    QTest::newRow("above maximum") << large << "2-12" << "Maximum is 10" << no << "8" << 0 << "2/3" << false << no;
+    QTest::newRow("refused") << wide << "12-5" << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
 }
 
 void TstMainWindow::positionPrompt()
