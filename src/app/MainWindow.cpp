@@ -415,12 +415,6 @@ void MainWindow::formLoad()
 void MainWindow::formUnload()
 {
     m_state.contactFile.close();
-    // Their unload steps see that the program is ending and show no window.
-    for (FormId id : {FormId::About, FormId::ContactInfo, FormId::NewContact, FormId::ViewAll, FormId::Export,
-                      FormId::Import}) {
-        if (forms().isLoaded(id))
-            forms().unload(id);
-    }
     if (!isMinimized()) {
         const QRect place = geometry();
         m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));

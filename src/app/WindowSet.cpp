@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <stdexcept>
+#include <vector>
 
 namespace app {
 
@@ -62,8 +63,18 @@ void WindowSet::unload(widgets::FormId id)
     auto it = m_forms.find(id);
     if (it == m_forms.end())
         return;
-    if (id == widgets::FormId::Main)
+    if (id == widgets::FormId::Main) {
         beginEnding();
+        // Every other window first; their unload steps see that the program is ending and
+        // show no window.
+        std::vector<widgets::FormId> others;
+        for (const auto& entry : m_forms) {
+            if (entry.first != id)
+                others.push_back(entry.first);
+        }
+        for (widgets::FormId other : others)
+            unload(other);
+    }
     widgets::Form* form = it->second.get();
     if (!form->runUnload())
         return;
