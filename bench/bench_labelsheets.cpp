@@ -1,6 +1,6 @@
 // Twenty full 80-label return-address sheets to PDF through the real Qt printer: the
 // command's own work plus drawing every label into the one PDF file of the job.
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 #include "printing/qt/QtPrinterDevice.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     const QString path = dir.filePath("sheets.pdf");
     printing::QtPrinterDevice device(dir.filePath("default.pdf"));
     device.setPdfOutput(path);
-    testsupport::LabelRig rig(&device);
+    testsupport::Fixture rig(&device);
 
     rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
     rig.app.printScript.print(kSheets);

@@ -1,4 +1,4 @@
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 #include "printing/qt/QtPrinterDevice.h"
 
 #include <QtTest>
@@ -64,7 +64,7 @@ private slots:
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        testsupport::LabelRig rig(&device);
+        testsupport::Fixture rig(&device);
 
         // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
         // 20-point text after its pad, and bold text runs wider than its average column.

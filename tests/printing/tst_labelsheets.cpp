@@ -1,4 +1,4 @@
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
@@ -16,7 +16,7 @@ const QString kWide = "cmdWideLabel", kLarge = "cmdLargeLabel", kFolder = "cmdFi
 class TestLabelSheets : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::Fixture> rig;
 
     testsupport::Screen w() { return rig->window(); }
     // Label stock with no position chosen: the boxes' pads, start and count print.
@@ -44,7 +44,7 @@ class TestLabelSheets : public QObject {
     }
 
 private slots:
-    void init() { rig = std::make_unique<testsupport::LabelRig>(); }
+    void init() { rig = std::make_unique<testsupport::Fixture>(); }
     void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
 
     void wideRangeLeftJustified()

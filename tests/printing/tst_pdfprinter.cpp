@@ -1,7 +1,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

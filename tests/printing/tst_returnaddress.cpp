@@ -1,4 +1,4 @@
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 
 #include <QtTest>
 
@@ -36,10 +36,10 @@ QString screen(const testsupport::Screen& w)
 class TestReturnAddress : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::Fixture> rig;
 
 private slots:
-    void init() { rig = std::make_unique<testsupport::LabelRig>(); }
+    void init() { rig = std::make_unique<testsupport::Fixture>(); }
     void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
 
     void sheet_data()

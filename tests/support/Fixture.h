@@ -4,12 +4,14 @@
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
+#include "contacts/ContactRecord.h"
 #include "printing/PagePrinter.h"
 
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <utility>
+#include <vector>
 
 namespace testsupport {
 
@@ -61,13 +63,22 @@ inline QList<PdfPage> pdfPages(const QString& path)
     return pages;
 }
 
-// The program started on the fakes with its printer logging, for the print commands behind
-// the main window's Print buttons.
-struct LabelRig {
+// Writes the records as a contact file.
+inline void writeContacts(const QString& path, const std::vector<contacts::ContactRecord>& records)
+{
+    QByteArray bytes;
+    for (const contacts::ContactRecord& r : records)
+        bytes += r.toBytes();
+    writeBytes(path, bytes);
+}
+
+// The program started on the fakes with the recording printer: typing lines, choosing
+// options, writing margins and the boxes the main window's commands show.
+struct Fixture {
     TestApp app;
     RecordingPrinter& printer = app.printer;
 
-    explicit LabelRig(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
+    explicit Fixture(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
     Screen window() { return Screen(app.forms->as<app::MainWindow>(widgets::FormId::Main)); }
     // A button or menu command of the main window.
     void click(const QString& name) { app.click(widgets::FormId::Main, name); }
@@ -100,6 +111,17 @@ struct LabelRig {
         writeBytes(marginPath(), (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     }
 
+    // The common error box with its wording; its text is checked when `number` is not 0.
+    static void expectCommonError(FakeMessages& messages, int number, const QString& description,
+                                  platform::Answer answer)
+    {
+        ExpectedBox box{QStringLiteral("Error"), {}, platform::Buttons::RetryCancel, platform::Icon::None, answer};
+        box.checkText = number != 0;
+        box.text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
+                       .arg(number)
+                       .arg(description);
+        messages.expectBox(box);
+    }
     void expectPrinterProblem()
     {
         app.messages.expect(QStringLiteral("Printer error"),
