@@ -392,7 +392,7 @@ void TstMainWindow::envelopeSizes()
     app.start();
     testsupport::Screen w = mainWindow(app);
     w.setText("lblQzPosition", "Label Position 7");
-    w.setVisible("chkBold", false);
+    app.find<QWidget>(FormId::Main, "chkBold")->hide();
     app.click(FormId::Main, "optQzEnvelope");
     QCOMPARE(w.value("optLandscape") - w.value("optPortrait"), 1);
     QCOMPARE(w.text("lblQzPosition"), QString());

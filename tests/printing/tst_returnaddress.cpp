@@ -94,7 +94,7 @@ private slots:
         rig->choose(options + " chkLblBold chkBold");
         // Disabled as the return-address menu commands leave them.
         for (const char* name : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-            w.setEnabled(name, false);
+            rig->app.find<QWidget>(widgets::FormId::Main, name)->setEnabled(false);
         rig->printer.setOrientation(2);  // left landscape by an envelope
         rig->app.printScript.print(1);
         rig->expectInstructions(labels);

@@ -69,24 +69,12 @@ public:
             return !widget->isHidden();
         return widgets::control<QAction>(&m_window, name)->isVisible();
     }
-    void setVisible(const QString& name, bool visible) const
-    {
-        widgets::control<QWidget>(&m_window, name)->setVisible(visible);
-    }
     bool isEnabled(const QString& name) const
     {
         if (auto* widget = qobject_cast<QWidget*>(find(name)))
             return widget->isEnabled();
         return widgets::control<QAction>(&m_window, name)->isEnabled();
     }
-    void setEnabled(const QString& name, bool enabled) const
-    {
-        if (auto* widget = qobject_cast<QWidget*>(find(name)))
-            widget->setEnabled(enabled);
-        else
-            widgets::control<QAction>(&m_window, name)->setEnabled(enabled);
-    }
-
 private:
     QObject* find(const QString& name) const { return widgets::control<QObject>(&m_window, name); }
 
