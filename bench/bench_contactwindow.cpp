@@ -1,5 +1,5 @@
 #include "contacts/ContactRecord.h"
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 #include "support/TestApp.h"
 
 #include <QApplication>
@@ -47,10 +47,10 @@ int main(int argc, char** argv)
 
     QElapsedTimer timer;
     timer.start();
-    app.click(platform::FormId::Main, QStringLiteral("cmdFindContact"));
+    app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact"));
     const qint64 elapsed = timer.elapsed();
 
-    auto* list = app.find<platform::SortedComboBox>(platform::FormId::ContactInfo, QStringLiteral("cboFindContact"));
+    auto* list = app.find<widgets::SortedComboBox>(widgets::FormId::ContactInfo, QStringLiteral("cboFindContact"));
     std::printf("Contact Information window on %d records: find list of %d items filled in %lld ms (limit 2000 ms)\n",
                 kRecords, int(list->count()), static_cast<long long>(elapsed));
     return list->count() == kRecords && elapsed < 2000 ? 0 : 2;

@@ -1,12 +1,13 @@
 // Copies of the full 80-label return-address sheet to PDF through the real Qt printer, at
 // 1, 10 and 100 copies: the command's own work plus drawing every label into the one PDF file
 // of the command. The time a page must not grow with the number of copies.
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 #include "printing/qt/QtPrinterDevice.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -15,12 +16,11 @@ namespace {
 // expected or the file does not hold one page a copy.
 double printCopies(int copies)
 {
-    testsupport::LabelRig rig;
-    const QString path = rig.app.dataPath("sheets.pdf");
-    printing::QtPrinterDevice device(rig.app.dataPath("default.pdf"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheets.pdf");
+    printing::QtPrinterDevice device(dir.filePath("default.pdf"));
     device.setPdfOutput(path);
-    printing::PagePrinter printer(device);
-    rig.app.services.printer = &printer;
+    testsupport::Fixture rig(&device);
 
     rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
     rig.app.printScript.print(copies);

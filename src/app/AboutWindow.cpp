@@ -1,6 +1,6 @@
 #include "app/AboutWindow.h"
 
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,17 +9,17 @@
 
 namespace app {
 
-AboutWindow::AboutWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+AboutWindow::AboutWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                          QWidget* parent)
-    : platform::Form(platform::FormId::About, forms, parent)
+    : widgets::Form(widgets::FormId::About, forms, parent)
 {
     Q_UNUSED(state);
     setObjectName(QStringLiteral("frmQzAbout"));
     // A small window of its own over the calling window, not a second main window.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    const QString title = services.appInfo->title();
-    const platform::Version version = services.appInfo->version();
+    const QString title = services.appInfo.title();
+    const platform::Version version = services.appInfo.version();
     setWindowTitle(QStringLiteral("About ") + title);
 
     auto* central = new QWidget(this);
@@ -28,14 +28,14 @@ AboutWindow::AboutWindow(platform::Forms& forms, const platform::Services& servi
     layout->setContentsMargins(24, 20, 24, 16);
     layout->setSpacing(10);
 
-    QLabel* name = platform::plainLabel(QStringLiteral("lblTitle"), title, central);
+    QLabel* name = widgets::plainLabel(QStringLiteral("lblTitle"), title, central);
     QFont nameFont = name->font();
     nameFont.setPointSize(nameFont.pointSize() + 8);
     nameFont.setBold(true);
     name->setFont(nameFont);
     layout->addWidget(name, 0, Qt::AlignHCenter);
 
-    layout->addWidget(platform::plainLabel(QStringLiteral("lblVersion"),
+    layout->addWidget(widgets::plainLabel(QStringLiteral("lblVersion"),
                                            QStringLiteral("Version %1.%2.%3")
                                                .arg(version.major)
                                                .arg(version.minor)
@@ -43,7 +43,7 @@ AboutWindow::AboutWindow(platform::Forms& forms, const platform::Services& servi
                                            central),
                       0, Qt::AlignHCenter);
 
-    QLabel* purpose = platform::plainLabel(
+    QLabel* purpose = widgets::plainLabel(
         QStringLiteral("lblDescription"),
         QStringLiteral("Prints mailing, return-address and file-folder labels and envelopes, "
                        "and keeps a contact book."),
@@ -70,7 +70,7 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::cmdOK_Click()
 {
-    forms().unload(platform::FormId::About);
+    forms().unload(widgets::FormId::About);
 }
 
 }  // namespace app

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "contacts/AppState.h"
-#include "platform/Form.h"
+#include "session/Session.h"
+#include "widgets/Form.h"
 #include "platform/Services.h"
 
 namespace app {
 
 // The About window frmQzAbout: the program's name, version and purpose; OK closes it.
-class AboutWindow : public platform::Form {
+class AboutWindow : public widgets::Form {
     Q_OBJECT
 public:
-    AboutWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+    AboutWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                 QWidget* parent = nullptr);
     ~AboutWindow() override;
 

@@ -1,12 +1,13 @@
 #include "app/MainWindow.h"
 
-#include "app/LabelPosition.h"
 #include "contacts/ContactRecord.h"
-#include "platform/Controls.h"
-#include "platform/LabelCaptions.h"
+#include "widgets/Controls.h"
+#include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 #include "printing/LabelCommands.h"
+#include "printing/LabelModes.h"
+#include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
 #include "printing/StockTables.h"
 #include "runtime/Numeric.h"
@@ -36,7 +37,7 @@ namespace app {
 
 namespace {
 
-using platform::FormId;
+using widgets::FormId;
 
 const char* const kLineNames[5] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
 
@@ -55,34 +56,6 @@ const EnvelopeSize kEnvelopeSizes[6] = {
     {"A2 4 3/8 x 5 3/4", "28", "30"},           {"#9 3 7/8 x 8 7/8", "38", "30"},
     {"A7 5 1/4 x 7 1/4", "40", "28"},           {"#A10 Greeting card 6 x 9 1/2", "45", "27"},
 };
-
-QString positionPrompt(int mode)
-{
-    // The example names the second label of the sheet's 2nd row, which depends on the
-    // number of labels across: three on the standard sheet, two on the others.
-    switch (mode) {
-    case 2:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 20] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-20.");
-    case 3:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 10] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "2-3, 6-9, etc.  To print an entire sheet, enter 1-10.");
-    case 6:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 4 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
-    default:
-        return QStringLiteral(
-            "Enter label position [a number between 1 and 30] on which to print.  Example: label position 5 "
-            "is the second label on 2nd row of label sheet.  To print multiple labels, enter a range such as "
-            "4-9, 15-18, etc.  To print an entire sheet, enter 1-30.");
-    }
-}
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -116,46 +89,30 @@ QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, QO
 }
 
 // A frame holding two option buttons of which at most one is chosen.
-QGroupBox* optionPair(const QString& frameName, const QString& title, platform::OptionButton*& first,
-                      const QString& firstName, const QString& firstCaption, platform::OptionButton*& second,
+QGroupBox* optionPair(const QString& frameName, const QString& title, widgets::OptionButton*& first,
+                      const QString& firstName, const QString& firstCaption, widgets::OptionButton*& second,
                       const QString& secondName, const QString& secondCaption, QWidget* parent)
 {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(frameName);
     auto* layout = new QVBoxLayout(frame);
-    first = new platform::OptionButton(firstName, firstCaption, frame);
-    second = new platform::OptionButton(secondName, secondCaption, frame);
-    platform::OptionButton::group({first, second});
+    first = new widgets::OptionButton(firstName, firstCaption, frame);
+    second = new widgets::OptionButton(secondName, secondCaption, frame);
+    widgets::OptionButton::group({first, second});
     layout->addWidget(first);
     layout->addWidget(second);
     return frame;
 }
 
-[[noreturn]] void unknownControl(const QString& name)
-{
-    throw std::logic_error("frmQuorvel has no control " + name.toStdString());
-}
-
-// Visible and Enabled belong to controls and menu commands alike.
-template <class OnWidget, class OnAction>
-auto widgetOrAction(QObject* object, const QString& name, OnWidget onWidget, OnAction onAction)
-{
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return onWidget(widget);
-    if (auto* action = qobject_cast<QAction*>(object))
-        return onAction(action);
-    unknownControl(name);
-}
-
 }  // namespace
 
-MainWindow::MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                        QWidget* parent)
-    : platform::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
 {
     setObjectName(QStringLiteral("frmQuorvel"));
-    setWindowTitle(m_services.appInfo ? m_services.appInfo->title() : QStringLiteral("Quorvel"));
-    m_dlgCommonDialog = m_services.printDialogs->create();
+    setWindowTitle(m_services.appInfo.title());
+    m_dlgCommonDialog = m_services.printDialogs.create();
     buildMenus();
     buildControls();
     setTabOrder();
@@ -167,18 +124,16 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, QStringLiteral("mnuStdLabel"), QStringLiteral("Standard Labels 1\" x 2 5/8\""), this,
-               [this] { mnuStdLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuWideLabel"), QStringLiteral("Wide Labels 1\" x 4\""), this,
-               [this] { mnuWideLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuLargeLabel"), QStringLiteral("Large Labels 2\" x 4\""), this,
-               [this] { mnuLargeLabel_Click(); });
-    addCommand(file, QStringLiteral("mnuFileFolder"), QStringLiteral("File Folder Labels 2/3\" x 3 7/16\""), this,
-               [this] { mnuFileFolder_Click(); });
-    addCommand(file, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels 1/2\" x 1 3/4\""), this,
-               [this] { mnuRetAddress_Click(); });
-    addCommand(file, QStringLiteral("mnuLrgRetAddress"), QStringLiteral("Return Address Labels 2/3\" x 1 3/4\""),
-               this, [this] { mnuLrgRetAddress_Click(); });
+    const std::pair<int, void (MainWindow::*)()> stockCommands[] = {
+        {1, &MainWindow::mnuStdLabel_Click},   {2, &MainWindow::mnuWideLabel_Click},
+        {3, &MainWindow::mnuLargeLabel_Click}, {6, &MainWindow::mnuFileFolder_Click},
+        {5, &MainWindow::mnuRetAddress_Click}, {4, &MainWindow::mnuLrgRetAddress_Click},
+    };
+    for (const auto& [mode, handler] : stockCommands) {
+        const printing::LabelMode& row = *printing::labelMode(mode);
+        addCommand(file, QString::fromLatin1(row.menuName), QString::fromUtf8(row.menuCaption), this,
+                   [this, handler] { (this->*handler)(); });
+    }
     file->addSeparator();
     m_mnuFileBdayOn = addCommand(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"),
                                  this, [this] { mnuFileBdayOn_Click(); });
@@ -214,7 +169,7 @@ void MainWindow::buildControls()
     setCentralWidget(central);
     auto* outer = new QVBoxLayout(central);
 
-    m_lblLabelSize = platform::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
+    m_lblLabelSize = widgets::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
     QFont sizeFont = m_lblLabelSize->font();
     sizeFont.setPointSize(sizeFont.pointSize() + 4);
     sizeFont.setBold(true);
@@ -235,9 +190,9 @@ void MainWindow::buildControls()
         line->setMinimumWidth(440);
         m_lines[i] = line;
         if (i < 4)
-            platform::enterMovesOn(line);
+            widgets::enterMovesOn(line);
         QLabel* caption =
-            platform::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
+            widgets::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
         caption->setBuddy(line);
         linesGrid->addWidget(caption, i, 0);
         linesGrid->addWidget(line, i, 1);
@@ -252,9 +207,9 @@ void MainWindow::buildControls()
         pad->setMaximumWidth(60);
         pad->setAlignment(Qt::AlignRight);
     }
-    QLabel* leftPadCaption = platform::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
+    QLabel* leftPadCaption = widgets::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
     leftPadCaption->setBuddy(m_txtQzLeftPad);
-    QLabel* topPadCaption = platform::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
+    QLabel* topPadCaption = widgets::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
     topPadCaption->setBuddy(m_txtQzToppad);
     padRow->addWidget(leftPadCaption);
     padRow->addWidget(m_txtQzLeftPad);
@@ -262,7 +217,7 @@ void MainWindow::buildControls()
     padRow->addWidget(topPadCaption);
     padRow->addWidget(m_txtQzToppad);
     padRow->addSpacing(24);
-    m_lblQzPosition = platform::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
+    m_lblQzPosition = widgets::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
     QFont positionFont = m_lblQzPosition->font();
     positionFont.setBold(true);
     m_lblQzPosition->setFont(positionFont);
@@ -272,7 +227,7 @@ void MainWindow::buildControls()
     // The six Print buttons share one place; only the current mode's one is shown.
     auto* printRow = new QHBoxLayout;
     auto* printPlace = new QGridLayout;
-    using PrintCommand = void (*)(const platform::Services&, printing::LabelWorkspace&);
+    using PrintCommand = void (*)(const platform::Services&, printing::LabelScreen&);
     // The standard-label and envelope print routine of the home screen is not part of
     // this program yet: its button stays disabled.
     const PrintCommand commands[6] = {nullptr,
@@ -282,7 +237,7 @@ void MainWindow::buildControls()
                                       printing::cmdRetAddress_Click,
                                       printing::cmdFileFolderStart_Click};
     for (int mode = 1; mode <= 6; ++mode) {
-        QPushButton* button = makeButton(platform::printButtonName(mode), QStringLiteral("Print"), central);
+        QPushButton* button = makeButton(printing::labelMode(mode)->printButtonName(), QStringLiteral("Print"), central);
         button->setMinimumSize(120, 36);
         m_printButtons[mode - 1] = button;
         printPlace->addWidget(button, 0, 0);
@@ -307,14 +262,14 @@ void MainWindow::buildControls()
     m_frQzMediaType = optionPair(QStringLiteral("frQzMediaType"), QStringLiteral("Media"), m_optQzLabel,
                                  QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_optQzEnvelope,
                                  QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), central);
-    connect(m_optQzLabel, &platform::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
-    connect(m_optQzEnvelope, &platform::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
+    connect(m_optQzLabel, &widgets::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
+    connect(m_optQzEnvelope, &widgets::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
 
     QGroupBox* alignBox = optionPair(QStringLiteral("frAlignment"), QStringLiteral("Alignment"), m_optQzLeftjust,
                                      QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), m_optQzCenter,
                                      QStringLiteral("optQzCenter"), QStringLiteral("Centered"), central);
-    connect(m_optQzLeftjust, &platform::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
-    connect(m_optQzCenter, &platform::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
+    connect(m_optQzLeftjust, &widgets::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
+    connect(m_optQzCenter, &widgets::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
 
     QGroupBox* orientBox = optionPair(QStringLiteral("frOrientation"), QStringLiteral("Orientation"), m_optPortrait,
                                       QStringLiteral("optPortrait"), QStringLiteral("Portrait"), m_optLandscape,
@@ -378,9 +333,9 @@ void MainWindow::buildControls()
     m_txtFileTitle = makeLineEdit(QStringLiteral("txtFileTitle"), fileBox);
     m_txtFileNam->setReadOnly(true);
     m_txtFileTitle->setReadOnly(true);
-    QLabel* pathCaption = platform::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
+    QLabel* pathCaption = widgets::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
     pathCaption->setBuddy(m_txtFileNam);
-    QLabel* titleCaption = platform::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
+    QLabel* titleCaption = widgets::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
     titleCaption->setBuddy(m_txtFileTitle);
     fileGrid->addWidget(pathCaption, 0, 0);
     fileGrid->addWidget(m_txtFileNam, 0, 1);
@@ -411,7 +366,7 @@ void MainWindow::formLoad()
     // The home screen.
     m_state.lngLabelMode = 1;
     showOnlyPrintButton(1);
-    m_lblLabelSize->setText(platform::labelSizeCaption(1));
+    m_lblLabelSize->setText(printing::labelSizeCaption(1));
     m_optPortrait->setValue(true);
     m_optQzLeftjust->setValue(true);
     m_txtQzLeftPad->setText(QStringLiteral("2"));
@@ -422,7 +377,7 @@ void MainWindow::formLoad()
     m_cmdFindContact->setEnabled(false);
 
     try {
-        const QString folder = m_services.appInfo->dataFolder();
+        const QString folder = m_services.appInfo.dataFolder();
         // A file standing where the folder belongs is the classic "Path/File access error"
         // of making a folder, not a path that cannot be found.
         const QFileInfo folderInfo(folder);
@@ -434,12 +389,9 @@ void MainWindow::formLoad()
             throw rt::RuntimeError(rt::errorFromErrno(ec.value()));
 
         const QString path = QDir(folder).filePath(kContactFileName);
-        m_state.contactFile.open(path);
-        m_txtFileNam->setText(path);
-        QString title = QFileInfo(path).fileName();
-        if (title.endsWith(QStringLiteral(".DAT"), Qt::CaseInsensitive))
-            title.chop(4);
-        m_txtFileTitle->setText(title);
+        m_state.openContactFile(path);
+        m_txtFileNam->setText(m_state.filePath);
+        m_txtFileTitle->setText(m_state.fileTitle);
         for (QAction* command : m_contactCommands)
             command->setEnabled(true);
         m_cmdFindContact->setEnabled(true);
@@ -449,13 +401,13 @@ void MainWindow::formLoad()
             on = m_state.contactFile.read(1).BdayReminder == QStringLiteral("1");
         setReminders(on);
     } catch (const rt::RuntimeError& error) {
-        m_state.contactFile.close();
+        m_state.closeContactFile();
         m_txtFileNam->clear();
         m_txtFileTitle->clear();
         for (QAction* command : m_contactCommands)
             command->setEnabled(false);
         m_cmdFindContact->setEnabled(false);
-        if (commonErrorBox(error) == platform::Answer::Cancel)
+        if (platform::commonErrorBox(m_services.messages, error) == platform::Answer::Cancel)
             forms().unload(FormId::Main);
     }
 }
@@ -463,30 +415,15 @@ void MainWindow::formLoad()
 void MainWindow::formUnload()
 {
     m_state.contactFile.close();
-    // Their unload steps see that the program is ending and show no window.
-    for (FormId id : {FormId::About, FormId::ContactInfo, FormId::NewContact, FormId::ViewAll, FormId::Export,
-                      FormId::Import}) {
-        if (forms().isLoaded(id))
-            forms().unload(id);
-    }
-    if (m_services.settings && !isMinimized()) {
+    if (!isMinimized()) {
         const QRect place = geometry();
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
                                       QString::number(place.width()));
-        m_services.settings->setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
                                       QString::number(place.height()));
     }
-}
-
-platform::Answer MainWindow::commonErrorBox(const rt::RuntimeError& error)
-{
-    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
-                             .arg(error.number())
-                             .arg(error.description());
-    return m_services.messages->messageBox(QStringLiteral("Error"), text, platform::Buttons::RetryCancel,
-                                           platform::Icon::None);
 }
 
 void MainWindow::showOnlyPrintButton(int mode)
@@ -502,8 +439,8 @@ void MainWindow::showPositionStock(int mode)
 {
     m_state.lngLabelMode = mode;
     showOnlyPrintButton(mode);
-    m_lblLabelSize->setText(platform::labelSizeCaption(mode));
-    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(true);
         medium->setValue(false);
@@ -539,7 +476,7 @@ void MainWindow::mnuLargeLabel_Click()
 void MainWindow::mnuFileFolder_Click()
 {
     showPositionStock(6);
-    m_services.messages->messageBox(
+    m_services.messages.messageBox(
         QStringLiteral("Use only Line 1"),
         QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
 }
@@ -549,7 +486,7 @@ void MainWindow::showReturnAddressScreen(int mode)
 {
     m_state.lngLabelMode = mode;
     m_frQzMediaType->setVisible(true);
-    for (platform::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(false);
     }
@@ -586,26 +523,27 @@ void MainWindow::optQzLabel_Click()
     m_optPortrait->setValue(true);
     m_lblQzPosition->clear();
 
-    const int mode = m_state.lngLabelMode;
-    const int maximum = maxLabelPosition(mode);
+    const printing::LabelMode* found = printing::labelMode(m_state.lngLabelMode);
+    const printing::LabelMode& mode = found ? *found : *printing::labelMode(printing::kStandardMode);
+    const int maximum = mode.maximumPosition;
     for (;;) {
-        const QString entry = m_services.messages->inputBox(positionPrompt(mode), kPositionTitle, QStringLiteral("1"));
-        const QString cleaned = cleanPositionEntry(entry);
+        const QString entry = m_services.messages.inputBox(mode.positionPrompt(), kPositionTitle, QStringLiteral("1"));
+        const QString cleaned = printing::LabelRange::clean(entry);
         m_vars.strLabelRange = cleaned;
         if (cleaned.isEmpty())
             return;  // Cancel or nothing entered: no position chosen
-        if (rt::val(cleaned.right(2)) > maximum) {
-            m_services.messages->beep();
-            m_services.messages->messageBox(QStringLiteral("Maximum is %1").arg(maximum),
+        if (printing::LabelRange::beyond(cleaned, maximum)) {
+            m_services.messages.beep();
+            m_services.messages.messageBox(QStringLiteral("Maximum is %1").arg(maximum),
                                             QStringLiteral("Label position cannot exceed %1").arg(maximum));
             continue;
         }
-        const std::optional<LabelRangeSplit> split = splitLabelRange(cleaned);
+        const std::optional<printing::LabelRange> split = printing::LabelRange::parse(cleaned);
         if (!split) {
             // Split by its length alone, such an entry would end in a failed count or in
             // labels printed at positions nobody wrote; ask again instead.
-            m_services.messages->beep();
-            m_services.messages->messageBox(QStringLiteral("Incorrect entry"),
+            m_services.messages.beep();
+            m_services.messages.messageBox(QStringLiteral("Incorrect entry"),
                                             QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
                                             platform::Buttons::Ok, platform::Icon::Exclamation);
             continue;
@@ -617,9 +555,9 @@ void MainWindow::optQzLabel_Click()
 
         // The standard sheet's pads are its print command's business; the prompt writes
         // those of the stocks whose position tables it shares with their print commands.
-        if (const std::optional<printing::StockTables::Sheet> sheet = positionSheet(mode)) {
+        if (const std::optional<printing::StockTables::Sheet> sheet = mode.positionSheet) {
             const bool family =
-                m_services.printer && printing::PrinterFamily::shiftsColumns(m_services.printer->deviceName());
+                printing::PrinterFamily::shiftsColumns(m_services.printer.deviceName());
             const std::optional<printing::LabelPads> pads =
                 printing::StockTables::pads(*sheet, rt::val(split->startPos), m_chkLblBold->isChecked(), family);
             if (pads) {
@@ -708,13 +646,9 @@ void MainWindow::lstEnvSize_Click(int row)
 
 void MainWindow::setReminders(bool on)
 {
+    m_state.remindersOn = on;
     m_mnuFileBdayOn->setEnabled(!on);
     m_mnuFileBdayOff->setEnabled(on);
-}
-
-bool MainWindow::remindersOn() const
-{
-    return !m_mnuFileBdayOn->isEnabled();
 }
 
 void MainWindow::mnuFileBdayOn_Click()
@@ -764,7 +698,7 @@ void MainWindow::mnuViewOne_Click()
 
 void MainWindow::mnuHelpAbout_Click()
 {
-    platform::Form& about = forms().get(FormId::About);
+    widgets::Form& about = forms().get(FormId::About);
     // Over the calling window, which stays as it is.
     const QRect over = frameGeometry();
     about.adjustSize();
@@ -772,114 +706,122 @@ void MainWindow::mnuHelpAbout_Click()
     about.showForm();
 }
 
-QObject* MainWindow::controlObject(const QString& name) const
+printing::LabelInput MainWindow::labelInput() const
 {
-    QObject* found = findChild<QObject*>(name);
-    if (!found)
-        unknownControl(name);
-    return found;
+    printing::LabelInput in;
+    for (int i = 0; i < 5; ++i)
+        in.lines[static_cast<std::size_t>(i)] = m_lines[i]->text();
+    in.leftPad = m_txtQzLeftPad->text();
+    in.topPad = m_txtQzToppad->text();
+    in.label = m_optQzLabel->value();
+    in.envelope = m_optQzEnvelope->value();
+    in.leftJustified = m_optQzLeftjust->value();
+    in.centred = m_optQzCenter->value();
+    in.portrait = m_optPortrait->value();
+    in.labelBold = m_chkLblBold->isChecked();
+    in.labelItalic = m_chkLblItalic->isChecked();
+    in.envelopeBold = m_chkBold->isChecked();
+    in.largeFont = m_chkLargeFont->isChecked();
+    in.positionChosen = !m_lblQzPosition->text().isEmpty();
+    return in;
 }
 
-QString MainWindow::text(const QString& control) const
+void MainWindow::setPads(const QString& left, const QString& top)
 {
-    QObject* object = controlObject(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        return button->text();
-    if (auto* action = qobject_cast<QAction*>(object))
-        return action->text();
-    if (auto* box = qobject_cast<QGroupBox*>(object))
-        return box->title();
-    if (auto* list = qobject_cast<QListWidget*>(object)) {
-        const QList<QListWidgetItem*> picked = list->selectedItems();
-        return picked.isEmpty() ? QString() : picked.first()->text();
-    }
-    unknownControl(control);
+    m_txtQzLeftPad->setText(left);
+    m_txtQzToppad->setText(top);
 }
 
-void MainWindow::setText(const QString& control, const QString& text)
+void MainWindow::clearEnvelopeBold()
 {
-    QObject* object = controlObject(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(object))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object))
-        button->setText(text);
-    else if (auto* action = qobject_cast<QAction*>(object))
-        action->setText(text);
-    else if (auto* box = qobject_cast<QGroupBox*>(object))
-        box->setTitle(text);
-    else
-        unknownControl(control);
+    m_chkBold->setChecked(false);
+    m_chkBold->setVisible(false);
 }
 
-int MainWindow::value(const QString& control) const
+QPushButton* MainWindow::printButton(int mode) const
 {
-    QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<platform::OptionButton*>(object))
-        return option->value() ? 1 : 0;
-    if (auto* box = qobject_cast<QCheckBox*>(object))
-        return box->isChecked() ? 1 : 0;
-    if (auto* list = qobject_cast<QListWidget*>(object)) {
-        const QList<QListWidgetItem*> picked = list->selectedItems();
-        return picked.isEmpty() ? -1 : list->row(picked.first());
-    }
-    unknownControl(control);
+    return m_printButtons[mode - 1];
 }
 
-void MainWindow::setValue(const QString& control, int value)
+int MainWindow::otherReturnAddressMode(int mode)
 {
-    QObject* object = controlObject(control);
-    if (auto* option = qobject_cast<platform::OptionButton*>(object))
-        option->setValue(value != 0);
-    else if (auto* box = qobject_cast<QCheckBox*>(object))
-        box->setChecked(value == 1);
-    else if (auto* list = qobject_cast<QListWidget*>(object))
-        list->setCurrentRow(value);
-    else
-        unknownControl(control);
+    return mode == 4 ? 5 : 4;
 }
 
-bool MainWindow::isVisible(const QString& control) const
+void MainWindow::showReturnAddressSheet(int mode)
 {
-    // Its own Visible setting, also while the window is hidden.
-    return widgetOrAction(
-        controlObject(control), control, [](QWidget* w) { return !w->isHidden(); },
-        [](QAction* a) { return a->isVisible(); });
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    printButton(mode)->setVisible(true);
+    printButton(printing::kStandardMode)->setVisible(false);
+    printButton(otherReturnAddressMode(mode))->setVisible(false);
+    printButton(printing::kFileFolderMode)->setVisible(false);
+    printButton(2)->setVisible(false);
 }
 
-void MainWindow::setVisible(const QString& control, bool visible)
+void MainWindow::waitForReturnAddressLines()
 {
-    widgetOrAction(
-        controlObject(control), control, [=](QWidget* w) { w->setVisible(visible); },
-        [=](QAction* a) { a->setVisible(visible); });
+    m_optQzLabel->setEnabled(false);
+    m_optQzEnvelope->setEnabled(false);
+    m_chkLblBold->setChecked(false);
+    m_chkLblBold->setEnabled(false);
+    m_chkLblItalic->setChecked(false);
+    m_chkLblItalic->setEnabled(false);
 }
 
-bool MainWindow::isEnabled(const QString& control) const
+void MainWindow::focusLine(int line)
 {
-    return widgetOrAction(
-        controlObject(control), control, [](QWidget* w) { return w->isEnabled(); },
-        [](QAction* a) { return a->isEnabled(); });
+    m_lines[line - 1]->setFocus();
 }
 
-void MainWindow::setEnabled(const QString& control, bool enabled)
+// Each step runs the handler it runs on the form: the order is the one the user sees.
+void MainWindow::restoreStandardScreen(int returnAddressMode)
 {
-    widgetOrAction(
-        controlObject(control), control, [=](QWidget* w) { w->setEnabled(enabled); },
-        [=](QAction* a) { a->setEnabled(enabled); });
+    m_lblLabelSize->setText(printing::labelSizeCaption(printing::kStandardMode));
+    printButton(returnAddressMode)->setVisible(false);
+    printButton(otherReturnAddressMode(returnAddressMode))->setVisible(false);
+    printButton(printing::kStandardMode)->setVisible(true);
+    printButton(2)->setVisible(false);
+    printButton(printing::kFileFolderMode)->setVisible(false);
+    m_optQzLabel->setEnabled(true);
+    m_optQzEnvelope->setEnabled(true);
+    m_chkLblBold->setEnabled(true);
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setEnabled(true);
+    m_chkLblItalic->setChecked(false);
+    m_optQzCenter->setValue(false);
+    m_optQzLeftjust->setValue(true);
+    m_chkLblItalic->setChecked(false);
 }
 
-void MainWindow::setFocus(const QString& control)
+void MainWindow::showForLabelLines()
 {
-    QObject* object = controlObject(control);
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        widget->setFocus();
-    else
-        unknownControl(control);
+    showForm();
+    m_lines[0]->setFocus();
+    clearEnvelopeBold();
+}
+
+void MainWindow::showAtLabelLines()
+{
+    showForm();
+    m_lines[0]->setFocus();
+}
+
+QString MainWindow::labelLine(int line) const
+{
+    return m_lines[line - 1]->text();
+}
+
+void MainWindow::setLabelLine(int line, const QString& text)
+{
+    m_lines[line - 1]->setText(text);
+}
+
+void MainWindow::showLabelMode(int mode)
+{
+    if (mode < 1 || mode > 6)
+        return;
+    showOnlyPrintButton(mode);
+    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
 }
 
 }  // namespace app

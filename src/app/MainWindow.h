@@ -1,11 +1,12 @@
 #pragma once
 
-#include "contacts/AppState.h"
-#include "platform/Form.h"
+#include "session/Session.h"
+#include "widgets/Form.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Services.h"
-#include "printing/LabelWorkspace.h"
+#include "printing/LabelScreen.h"
+#include "session/MainScreen.h"
 
 #include <QString>
 #include <memory>
@@ -18,7 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace platform {
+namespace widgets {
 class OptionButton;
 }
 
@@ -30,37 +31,30 @@ namespace app {
 
 // The main window frmQuorvel: the five label lines, the label modes and their options,
 // the label position prompt, the envelope sizes, birthday reminders, the way to the
-// contact window, start-up and shutdown. The print commands reach its label state
-// through LabelWorkspace.
-class MainWindow : public platform::Form, public printing::LabelWorkspace {
+// contact window, start-up and shutdown. The print commands reach its label state through
+// LabelScreen, the other windows through MainScreen.
+class MainWindow : public widgets::Form, public printing::LabelScreen, public session::MainScreen {
     Q_OBJECT
 public:
-    MainWindow(platform::Forms& forms, const platform::Services& services, contacts::AppState& state,
+    MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // LabelWorkspace: controls by objectName. An unknown name is a programming error
-    // (std::logic_error).
-    QString text(const QString& control) const override;
-    void setText(const QString& control, const QString& text) override;
-    int value(const QString& control) const override;
-    void setValue(const QString& control, int value) override;
-    bool isVisible(const QString& control) const override;
-    void setVisible(const QString& control, bool visible) override;
-    bool isEnabled(const QString& control) const override;
-    void setEnabled(const QString& control, bool enabled) override;
-    void setFocus(const QString& control) override;
+    printing::LabelInput labelInput() const override;
     printing::LabelVars& vars() override { return m_vars; }
     platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
+    void setPads(const QString& left, const QString& top) override;
+    void clearEnvelopeBold() override;
+    void showReturnAddressSheet(int mode) override;
+    void waitForReturnAddressLines() override;
+    void focusLine(int line) override;
+    void restoreStandardScreen(int returnAddressMode) override;
 
-    // Birthday reminders are on while "Enable Birthday Reminders" is disabled.
-    bool remindersOn() const;
-
-    using QMainWindow::isVisible;
-    using QMainWindow::setVisible;
-    using QMainWindow::isEnabled;
-    using QMainWindow::setEnabled;
-    using QMainWindow::setFocus;
+    void showForLabelLines() override;
+    void showAtLabelLines() override;
+    QString labelLine(int line) const override;
+    void setLabelLine(int line, const QString& text) override;
+    void showLabelMode(int mode) override;
 
 protected:
     void formLoad() override;
@@ -70,7 +64,6 @@ private:
     void buildMenus();
     void buildControls();
     void setTabOrder();
-    QObject* controlObject(const QString& name) const;
 
     // Commands and control handlers.
     void mnuStdLabel_Click();
@@ -102,16 +95,16 @@ private:
     void chooseLabelStock(int mode);
     void showReturnAddressScreen(int mode);
     void showOnlyPrintButton(int mode);
+    QPushButton* printButton(int mode) const;
+    static int otherReturnAddressMode(int mode);
     void focusPrintButtonOfMode();
     void setLineFonts();
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
     void showContactInfo();
-    // The common error box of the main window; returns the answer.
-    platform::Answer commonErrorBox(const rt::RuntimeError& error);
 
     const platform::Services& m_services;
-    contacts::AppState& m_state;
+    session::Session& m_state;
     printing::LabelVars m_vars;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
 
@@ -125,12 +118,12 @@ private:
     QPushButton* m_printButtons[6] = {};  // by label mode 1 to 6
     QPushButton* m_cmdFindContact = nullptr;
     QGroupBox* m_frQzMediaType = nullptr;
-    platform::OptionButton* m_optQzLabel = nullptr;
-    platform::OptionButton* m_optQzEnvelope = nullptr;
-    platform::OptionButton* m_optQzLeftjust = nullptr;
-    platform::OptionButton* m_optQzCenter = nullptr;
-    platform::OptionButton* m_optPortrait = nullptr;
-    platform::OptionButton* m_optLandscape = nullptr;
+    widgets::OptionButton* m_optQzLabel = nullptr;
+    widgets::OptionButton* m_optQzEnvelope = nullptr;
+    widgets::OptionButton* m_optQzLeftjust = nullptr;
+    widgets::OptionButton* m_optQzCenter = nullptr;
+    widgets::OptionButton* m_optPortrait = nullptr;
+    widgets::OptionButton* m_optLandscape = nullptr;
     QCheckBox* m_chkLblBold = nullptr;
     QCheckBox* m_chkLblItalic = nullptr;
     QCheckBox* m_chkBold = nullptr;

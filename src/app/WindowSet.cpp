@@ -6,10 +6,11 @@
 
 #include <QCoreApplication>
 #include <stdexcept>
+#include <vector>
 
 namespace app {
 
-WindowSet::WindowSet(const platform::Services& services, contacts::AppState& state)
+WindowSet::WindowSet(const platform::Services& services, session::Session& state)
     : m_services(services), m_state(state)
 {
 }
@@ -21,9 +22,9 @@ WindowSet::~WindowSet()
     m_forms.clear();
 }
 
-std::unique_ptr<platform::Form> WindowSet::create(platform::FormId id)
+std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
 {
-    using platform::FormId;
+    using widgets::FormId;
     switch (id) {
     case FormId::Main:
         return std::make_unique<MainWindow>(*this, m_services, m_state);
@@ -40,45 +41,55 @@ std::unique_ptr<platform::Form> WindowSet::create(platform::FormId id)
     throw std::logic_error("WindowSet: this window is not part of the program");
 }
 
-platform::Form& WindowSet::get(platform::FormId id)
+widgets::Form& WindowSet::get(widgets::FormId id)
 {
     auto it = m_forms.find(id);
     if (it != m_forms.end())
         return *it->second;
     // Registered before its load step runs, so that the step (and anything it calls)
     // finds the window loaded instead of building a second one.
-    platform::Form& form = *m_forms.emplace(id, create(id)).first->second;
+    widgets::Form& form = *m_forms.emplace(id, create(id)).first->second;
     form.load();
     return form;
 }
 
-bool WindowSet::isLoaded(platform::FormId id) const
+bool WindowSet::isLoaded(widgets::FormId id) const
 {
     return m_forms.count(id) != 0;
 }
 
-void WindowSet::unload(platform::FormId id)
+void WindowSet::unload(widgets::FormId id)
 {
     auto it = m_forms.find(id);
     if (it == m_forms.end())
         return;
-    if (id == platform::FormId::Main)
+    if (id == widgets::FormId::Main) {
         beginEnding();
-    platform::Form* form = it->second.get();
+        // Every other window first; their unload steps see that the program is ending and
+        // show no window.
+        std::vector<widgets::FormId> others;
+        for (const auto& entry : m_forms) {
+            if (entry.first != id)
+                others.push_back(entry.first);
+        }
+        for (widgets::FormId other : others)
+            unload(other);
+    }
+    widgets::Form* form = it->second.get();
     if (!form->runUnload())
         return;
     // The unload step may have unloaded other windows; look the window up again.
     it = m_forms.find(id);
     if (it == m_forms.end())
         return;
-    std::unique_ptr<platform::Form> gone = std::move(it->second);
+    std::unique_ptr<widgets::Form> gone = std::move(it->second);
     m_forms.erase(it);
     gone->hide();
     // The unload often runs inside one of the window's own handlers (its OK button, its
     // close box), so the window is destroyed once that handler has returned.
     gone.release()->deleteLater();
 
-    if (id == platform::FormId::Main) {
+    if (id == widgets::FormId::Main) {
         markEnded();
         QCoreApplication::quit();
     }
@@ -86,7 +97,7 @@ void WindowSet::unload(platform::FormId id)
 
 void WindowSet::start()
 {
-    platform::Form& main = get(platform::FormId::Main);
+    widgets::Form& main = get(widgets::FormId::Main);
     // Cancel in the start-up error box has ended the program already.
     if (!m_ended)
         main.showForm();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "contacts/AppState.h"
-#include "platform/Form.h"
+#include "session/Session.h"
+#include "widgets/Form.h"
 #include "platform/Services.h"
 
 #include <map>
@@ -11,14 +11,14 @@ namespace app {
 
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
-class WindowSet : public platform::Forms {
+class WindowSet : public widgets::Forms {
 public:
-    WindowSet(const platform::Services& services, contacts::AppState& state);
+    WindowSet(const platform::Services& services, session::Session& state);
     ~WindowSet() override;
 
-    platform::Form& get(platform::FormId id) override;
-    bool isLoaded(platform::FormId id) const override;
-    void unload(platform::FormId id) override;
+    widgets::Form& get(widgets::FormId id) override;
+    bool isLoaded(widgets::FormId id) const override;
+    void unload(widgets::FormId id) override;
     bool ending() const override { return m_ending; }
 
     // Start-up: loads and shows the main window (unless its load step ended the program).
@@ -31,11 +31,11 @@ public:
     void markEnded() { m_ended = true; }
 
 private:
-    std::unique_ptr<platform::Form> create(platform::FormId id);
+    std::unique_ptr<widgets::Form> create(widgets::FormId id);
 
     const platform::Services& m_services;
-    contacts::AppState& m_state;
-    std::map<platform::FormId, std::unique_ptr<platform::Form>> m_forms;
+    session::Session& m_state;
+    std::map<widgets::FormId, std::unique_ptr<widgets::Form>> m_forms;
     bool m_ending = false;
     bool m_ended = false;
 };

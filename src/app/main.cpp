@@ -1,5 +1,5 @@
 #include "app/WindowSet.h"
-#include "contacts/AppState.h"
+#include "session/Session.h"
 #include "platform/Services.h"
 #include "platform/qt/QtAppInfo.h"
 #include "platform/qt/QtClipboard.h"
@@ -34,18 +34,10 @@ int main(int argc, char** argv)
     printing::QtPrintDialogFactory printDialogs(device);
     printing::PagePrinter printer(device);
 
-    platform::Services services;
-    services.messages = &messages;
-    services.fileDialogs = &fileDialogs;
-    services.printDialogs = &printDialogs;
-    services.printer = &printer;
-    services.clipboard = &clipboard;
-    services.shell = &shell;
-    services.settings = &settings;
-    services.cursor = &cursor;
-    services.appInfo = &appInfo;
+    const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
+                                      shell, settings, cursor, appInfo};
 
-    contacts::AppState state;
+    session::Session state;
     app::WindowSet forms(services, state);
     forms.start();
     // Cancel in the start-up error box ends the program before the event loop runs.

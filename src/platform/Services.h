@@ -56,17 +56,18 @@ public:
     virtual QDate today() const = 0;
 };
 
-// Everything a window may use of the platform, handed to it through its constructor.
+// Everything a window may use of the platform, handed to it through its constructor. Composed
+// once by the program and once by the test support; no service is ever missing.
 struct Services {
-    Messages* messages = nullptr;
-    FileDialogs* fileDialogs = nullptr;
-    PrintDialogFactory* printDialogs = nullptr;
-    Printer* printer = nullptr;
-    Clipboard* clipboard = nullptr;
-    Shell* shell = nullptr;
-    Settings* settings = nullptr;
-    Cursor* cursor = nullptr;
-    AppInfo* appInfo = nullptr;
+    Messages& messages;
+    FileDialogs& fileDialogs;
+    PrintDialogFactory& printDialogs;
+    Printer& printer;
+    Clipboard& clipboard;
+    Shell& shell;
+    Settings& settings;
+    Cursor& cursor;
+    AppInfo& appInfo;
 };
 
 }  // namespace platform

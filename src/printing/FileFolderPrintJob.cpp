@@ -11,8 +11,8 @@ constexpr double kTextSize = 20;
 
 }  // namespace
 
-FileFolderPrintJob::FileFolderPrintJob(const platform::Services& services, LabelWorkspace& ws)
-    : LabelPrintJob(services, ws, LabelStock::fileFolder())
+FileFolderPrintJob::FileFolderPrintJob(const platform::Services& services, LabelScreen& screen)
+    : LabelPrintJob(services, screen, LabelStock::fileFolder())
 {
 }
 

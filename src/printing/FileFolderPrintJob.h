@@ -7,7 +7,7 @@ namespace printing {
 // File-folder labels carry line 1 alone, in 20-point text below a 10-point spacer line.
 class FileFolderPrintJob : public LabelPrintJob {
 public:
-    FileFolderPrintJob(const platform::Services& services, LabelWorkspace& ws);
+    FileFolderPrintJob(const platform::Services& services, LabelScreen& screen);
 
 protected:
     bool refuseLines() override;

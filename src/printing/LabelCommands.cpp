@@ -6,29 +6,29 @@
 
 namespace printing {
 
-void cmdWideLabel_Click(const platform::Services& services, LabelWorkspace& ws)
+void cmdWideLabel_Click(const platform::Services& services, LabelScreen& screen)
 {
-    LabelPrintJob(services, ws, LabelStock::wide()).run();
+    LabelPrintJob(services, screen, LabelStock::wide()).run();
 }
 
-void cmdLargeLabel_Click(const platform::Services& services, LabelWorkspace& ws)
+void cmdLargeLabel_Click(const platform::Services& services, LabelScreen& screen)
 {
-    LabelPrintJob(services, ws, LabelStock::large()).run();
+    LabelPrintJob(services, screen, LabelStock::large()).run();
 }
 
-void cmdFileFolderStart_Click(const platform::Services& services, LabelWorkspace& ws)
+void cmdFileFolderStart_Click(const platform::Services& services, LabelScreen& screen)
 {
-    FileFolderPrintJob(services, ws).run();
+    FileFolderPrintJob(services, screen).run();
 }
 
-void cmdRetAddress_Click(const platform::Services& services, LabelWorkspace& ws)
+void cmdRetAddress_Click(const platform::Services& services, LabelScreen& screen)
 {
-    ReturnAddressJob(services, ws, ReturnSheet::eighty()).run();
+    ReturnAddressJob(services, screen, ReturnSheet::eighty()).run();
 }
 
-void cmdLrgRetAddress_Click(const platform::Services& services, LabelWorkspace& ws)
+void cmdLrgRetAddress_Click(const platform::Services& services, LabelScreen& screen)
 {
-    ReturnAddressJob(services, ws, ReturnSheet::sixty()).run();
+    ReturnAddressJob(services, screen, ReturnSheet::sixty()).run();
 }
 
 }  // namespace printing

@@ -2,9 +2,10 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
+#include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
-#include "printing/WorkspaceControls.h"
 #include "runtime/Numeric.h"
+#include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
 namespace printing {
@@ -38,15 +39,15 @@ const LabelStock& LabelStock::fileFolder()
     return stock;
 }
 
-LabelPrintJob::LabelPrintJob(const platform::Services& services, LabelWorkspace& ws, const LabelStock& stock)
-    : PrintJob(services, ws), m_stock(stock)
+LabelPrintJob::LabelPrintJob(const platform::Services& services, LabelScreen& screen, const LabelStock& stock)
+    : PrintJob(services, screen), m_stock(stock)
 {
 }
 
 QStringList LabelPrintJob::typedLines() const
 {
-    return {text(ctl::txtQzLine1), text(ctl::txtQzLine2), text(ctl::txtQzline3), text(ctl::txtQzLine4),
-            text(ctl::txtQzLine5)};
+    const LabelInput in = input();
+    return QStringList(in.lines.begin(), in.lines.end());
 }
 
 void LabelPrintJob::body()
@@ -60,7 +61,7 @@ void LabelPrintJob::body()
     if (refuseLines() || refuseOptions())
         return;
 
-    if (ticked(ctl::optQzLabel) && !text(ctl::lblQzPosition).isEmpty()) {
+    if (input().label && input().positionChosen) {
         if (!splitRange())
             return;
         lookUpPosition();
@@ -74,12 +75,11 @@ void LabelPrintJob::body()
 
     const std::int16_t copyCount = copies();
     const QString startPos = vars().strStartPos;
-    const QString leftPad = text(ctl::txtQzLeftPad);
-    const QString topPad = text(ctl::txtQzToppad);
+    const QString leftPad = input().leftPad;
+    const QString topPad = input().topPad;
     for (int copy = 1; copy <= copyCount; ++copy) {
         vars().strStartPos = startPos;
-        ws().setText(ctl::txtQzLeftPad, leftPad);
-        ws().setText(ctl::txtQzToppad, topPad);
+        screen().setPads(leftPad, topPad);
         printOne();
     }
 }
@@ -96,16 +96,16 @@ bool LabelPrintJob::refuseLines()
 
 bool LabelPrintJob::refuseOptions()
 {
-    if (!ticked(ctl::optQzLabel) && !ticked(ctl::optQzEnvelope)) {
+    if (!input().label && !input().envelope) {
         refuse(QStringLiteral("Media Selection"), QStringLiteral("Select Label stock or Envelope"),
                platform::Icon::Exclamation);
         return true;
     }
-    if (ticked(ctl::optQzEnvelope) && rt::val(vars().strEnvSize) == 0) {
+    if (input().envelope && rt::val(vars().strEnvSize) == 0) {
         refuse(QStringLiteral("Envelope Size"), QStringLiteral("Select Envelope size"), platform::Icon::Exclamation);
         return true;
     }
-    if (!ticked(ctl::optQzLeftjust) && !ticked(ctl::optQzCenter)) {
+    if (!input().leftJustified && !input().centred) {
         refuse(QStringLiteral("Text Alignment"), QStringLiteral("Select Left-Justified or Centered"),
                platform::Icon::Exclamation);
         return true;
@@ -118,34 +118,23 @@ bool LabelPrintJob::refuseOptions()
 bool LabelPrintJob::splitRange()
 {
     LabelVars& v = vars();
-    const QString range = v.strLabelRange;
-    v.strStartPos = range;
-    switch (range.size()) {
-    case 1:
-    case 2:
+    v.strStartPos = v.strLabelRange;
+    // The prompt accepts nothing else; a range it would refuse is no number to print at.
+    const std::optional<LabelRange> range = LabelRange::parse(v.strLabelRange);
+    if (!range)
+        throw rt::RuntimeError(rt::err::TypeMismatch);
+    if (range->endPos.isEmpty()) {
         v.intLabelCount = 1;
         return true;
-    case 3:
-        v.strStartPos = rt::left(range, 1);
-        v.strEndPos = rt::right(range, 1);
-        break;
-    case 4:
-        v.strStartPos = rt::left(range, 1);
-        v.strEndPos = rt::right(range, 2);
-        break;
-    case 5:
-        v.strStartPos = rt::left(range, 2);
-        v.strEndPos = rt::right(range, 2);
-        break;
-    default:
-        return true;
     }
+    v.strStartPos = range->startPos;
+    v.strEndPos = range->endPos;
     if (rt::val(v.strEndPos) < rt::val(v.strStartPos)) {
         refuse(QStringLiteral("Try again"), QStringLiteral("Label starting position cannot exceed ending position."),
                platform::Icon::Information);
         return false;
     }
-    v.intLabelCount = rt::add16(rt::sub16(rt::toInt16(v.strEndPos), rt::toInt16(v.strStartPos)), 1);
+    v.intLabelCount = range->count;
     return true;
 }
 
@@ -158,20 +147,19 @@ void LabelPrintJob::lookUpPosition()
     if (!StockTables::isPosition(m_stock.sheet, position))
         return;
     const bool family = PrinterFamily::shiftsColumns(printer().deviceName());
-    const std::optional<LabelPads> pads = StockTables::pads(m_stock.sheet, position, ticked(ctl::chkLblBold), family);
-    ws().setText(ctl::txtQzLeftPad, pads->left);
-    ws().setText(ctl::txtQzToppad, pads->top);
+    const std::optional<LabelPads> pads = StockTables::pads(m_stock.sheet, position, input().labelBold, family);
+    screen().setPads(pads->left, pads->top);
 }
 
 void LabelPrintJob::printOne()
 {
-    const bool envelope = ticked(ctl::optQzEnvelope);
-    const bool label = ticked(ctl::optQzLabel);
+    const bool envelope = input().envelope;
+    const bool label = input().label;
     platform::Printer& p = printer();
 
     if (envelope)
         vars().intLabelCount = 1;
-    if (ticked(ctl::optPortrait)) {
+    if (input().portrait) {
         p.setOrientation(platform::Printer::Portrait);
         p.setFontSize(m_stock.fontSize);
     } else {
@@ -190,9 +178,9 @@ void LabelPrintJob::printOne()
 
     if (envelope) {
         computePlace(m_envelopeAdjust);
-        if (ticked(ctl::chkBold))
+        if (input().envelopeBold)
             m_printRows = rt::sub16(m_printRows, 1);
-        if (ticked(ctl::chkLargeFont)) {
+        if (input().largeFont) {
             m_printCol = rt::sub16(m_printCol, 6);
             m_printRows = rt::sub16(m_printRows, 7);
         }
@@ -225,45 +213,45 @@ void LabelPrintJob::setUpFont(bool envelope, bool label)
 {
     platform::Printer& p = printer();
     p.setFontName(kVerdana);
-    if (envelope && ticked(ctl::chkBold))
+    if (envelope && input().envelopeBold)
         p.setFontBold(true);
-    if (envelope && ticked(ctl::chkLargeFont)) {
+    if (envelope && input().largeFont) {
         p.setFontName(kTrebuchet);
         p.setFontSize(kLargeFontSize);
         p.setFontItalic(true);
     }
-    if (!envelope || !ticked(ctl::chkLargeFont)) {
+    if (!envelope || !input().largeFont) {
         p.setFontName(kVerdana);
         p.setFontItalic(false);
     }
-    if (envelope && !ticked(ctl::chkBold))
+    if (envelope && !input().envelopeBold)
         p.setFontBold(false);
     if (label) {
         p.setFontBold(false);
-        ws().setValue(ctl::chkBold, 0);
-        ws().setVisible(ctl::chkBold, false);
+        screen().clearEnvelopeBold();
     }
-    if (label && ticked(ctl::chkLblBold))
+    if (label && input().labelBold)
         p.setFontBold(true);
-    if (label && ticked(ctl::chkLblItalic))
+    if (label && input().labelItalic)
         p.setFontItalic(true);
 }
 
 void LabelPrintJob::computePlace(const margins::MarginAdjust& adjust)
 {
-    m_printCol = rt::toInt16(rt::val(text(ctl::txtQzLeftPad)) + adjust.left);
-    m_printRows = rt::toInt16(rt::val(text(ctl::txtQzToppad)) + adjust.top);
+    const LabelInput in = input();
+    m_printCol = rt::toInt16(rt::val(in.leftPad) + adjust.left);
+    m_printRows = rt::toInt16(rt::val(in.topPad) + adjust.top);
 }
 
 void LabelPrintJob::printLabelLines(bool envelope, bool label)
 {
-    const bool centred = ticked(ctl::optQzCenter);
+    const bool centred = input().centred;
     const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
     for (const QString& line : lines) {
         beforeTextLine(centred, envelope);
         std::vector<platform::PrintItem> items;
         if (centred && label) {
-            const bool bold = ticked(ctl::chkLblBold);
+            const bool bold = input().labelBold;
             items.push_back(platform::PrintItem::tab(
                 rt::add16(m_printCol, static_cast<std::int16_t>(bold ? m_stock.centreBoldShift : m_stock.centrePlainShift))));
             items.push_back(platform::PrintItem::spaces(centringSpaces(m_stock.centreHalfWidth, line.size())));

@@ -29,7 +29,7 @@ struct LabelStock {
 // per copy that walks the range label by label, going back to the top of the page for each.
 class LabelPrintJob : public PrintJob {
 public:
-    LabelPrintJob(const platform::Services& services, LabelWorkspace& ws, const LabelStock& stock);
+    LabelPrintJob(const platform::Services& services, LabelScreen& screen, const LabelStock& stock);
 
 protected:
     void body() override;

@@ -1,5 +1,7 @@
 #include "printing/ListReport.h"
 
+#include "printing/PrintJob.h"
+
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "runtime/Numeric.h"
@@ -27,9 +29,9 @@ ListReport::ListReport(platform::Printer& printer, platform::PrintDialog& dialog
 {
 }
 
-PrintTrap::Outcome ListReport::print(const ListReportInput& input)
+platform::PrintOutcome ListReport::print(const ListReportInput& input)
 {
-    return PrintTrap::run(m_printer, m_messages, [&] { body(input); });
+    return platform::runPrintCommand(m_messages, m_printer, QString::fromLatin1(PrintJob::kPrinterErrorTitle), [&] { body(input); });
 }
 
 int ListReport::pageCount(qsizetype lines)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintTrap.h"
+#include "platform/ErrorTraps.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,7 +34,7 @@ public:
     ListReport(platform::Printer& printer, platform::PrintDialog& dialog, platform::Messages& messages);
 
     // The whole command under its print-job error trap.
-    PrintTrap::Outcome print(const ListReportInput& input);
+    platform::PrintOutcome print(const ListReportInput& input);
 
     // Pages offered in the dialog: lines / 54 + 1, halves to even. Only a guess for the
     // dialog; the whole list is always printed.

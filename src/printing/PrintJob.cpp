@@ -1,5 +1,6 @@
 #include "printing/PrintJob.h"
 
+#include "platform/ErrorTraps.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "runtime/Numeric.h"
@@ -9,42 +10,14 @@
 
 namespace printing {
 
-PrintJob::PrintJob(const platform::Services& services, LabelWorkspace& ws)
-    : m_services(services), m_ws(ws)
+PrintJob::PrintJob(const platform::Services& services, LabelScreen& screen)
+    : m_services(services), m_screen(screen)
 {
 }
 
 void PrintJob::run()
 {
-    bool problem = false;
-    try {
-        printer().beginJob();
-        body();
-    } catch (const rt::RuntimeError& error) {
-        problem = error.number() != rt::err::CancelSelected;
-    } catch (const std::exception&) {
-        problem = true;
-    }
-    // What the command completed before a failure or a cancel still goes out.
-    try {
-        printer().endJob();
-    } catch (const std::exception&) {
-        problem = true;
-    }
-    if (problem)
-        printerProblem();
-}
-
-// The document is cancelled first; a failure may come before any document was opened, and a
-// cancel that fails itself must not keep the user from hearing about the problem.
-void PrintJob::printerProblem()
-{
-    try {
-        printer().killDoc();
-    } catch (...) {
-    }
-    messages().messageBox(QString::fromLatin1(kPrinterErrorTitle), QString::fromLatin1(kPrinterProblem),
-                          platform::Buttons::Ok, platform::Icon::Exclamation);
+    platform::runPrintCommand(messages(), printer(), QString::fromLatin1(kPrinterErrorTitle), [this] { body(); });
 }
 
 QString PrintJob::printable(const QString& line)
@@ -65,7 +38,7 @@ int PrintJob::centringSpaces(int halfWidth, qsizetype length)
 
 QString PrintJob::dataFolder() const
 {
-    return m_services.appInfo->dataFolder();
+    return m_services.appInfo.dataFolder();
 }
 
 void PrintJob::refuse(const QString& title, const QString& text, platform::Icon icon)
@@ -76,7 +49,7 @@ void PrintJob::refuse(const QString& title, const QString& text, platform::Icon 
 
 platform::PrintDialog& PrintJob::preparePrintDialog()
 {
-    platform::PrintDialog& dialog = m_ws.printDialog();
+    platform::PrintDialog& dialog = m_screen.printDialog();
     dialog.setFlags(0);
     dialog.setCancelError(true);
     dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
@@ -85,7 +58,7 @@ platform::PrintDialog& PrintJob::preparePrintDialog()
 
 void PrintJob::leaveDialogFlags()
 {
-    platform::PrintDialog& dialog = m_ws.printDialog();
+    platform::PrintDialog& dialog = m_screen.printDialog();
     dialog.setFlags(platform::PrintDialog::NoSelection);
     dialog.setFlags(platform::PrintDialog::PageNums);
     dialog.setFlags(platform::PrintDialog::NoPageNums);
@@ -93,7 +66,7 @@ void PrintJob::leaveDialogFlags()
 
 std::int16_t PrintJob::copies()
 {
-    return rt::toInt16(static_cast<double>(m_ws.printDialog().copies()));
+    return rt::toInt16(static_cast<double>(m_screen.printDialog().copies()));
 }
 
 void PrintJob::emptyLines(int count)

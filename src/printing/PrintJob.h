@@ -2,7 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/Services.h"
-#include "printing/LabelWorkspace.h"
+#include "printing/LabelScreen.h"
 
 #include <QString>
 #include <cstdint>
@@ -20,7 +20,7 @@ namespace printing {
 // reaches the paper.
 class PrintJob {
 public:
-    PrintJob(const platform::Services& services, LabelWorkspace& ws);
+    PrintJob(const platform::Services& services, LabelScreen& screen);
     virtual ~PrintJob() = default;
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
@@ -28,7 +28,6 @@ public:
     // The whole command, to its end, under its error trap.
     void run();
 
-    static constexpr const char* kPrinterProblem = "A printer problem exists.  Check printer.";
     static constexpr const char* kPrinterErrorTitle = "Printer error";
 
     // A typed line as it goes to the printer: a tab, line end or other control character
@@ -43,14 +42,12 @@ public:
 protected:
     virtual void body() = 0;
 
-    platform::Printer& printer() const { return *m_services.printer; }
-    platform::Messages& messages() const { return *m_services.messages; }
-    LabelWorkspace& ws() const { return m_ws; }
-    LabelVars& vars() const { return m_ws.vars(); }
+    platform::Printer& printer() const { return m_services.printer; }
+    platform::Messages& messages() const { return m_services.messages; }
+    LabelScreen& screen() const { return m_screen; }
+    LabelInput input() const { return m_screen.labelInput(); }
+    LabelVars& vars() const { return m_screen.vars(); }
     QString dataFolder() const;
-
-    bool ticked(const QString& control) const { return m_ws.value(control) == 1; }
-    QString text(const QString& control) const { return m_ws.text(control); }
 
     // Beep, then the refusal's box with an OK button.
     void refuse(const QString& title, const QString& text, platform::Icon icon);
@@ -66,10 +63,8 @@ protected:
     void emptyLines(int count);
 
 private:
-    void printerProblem();
-
     const platform::Services& m_services;
-    LabelWorkspace& m_ws;
+    LabelScreen& m_screen;
 };
 
 }  // namespace printing

@@ -1,9 +1,7 @@
 #include "printing/ReturnAddressJob.h"
 
-#include "platform/LabelCaptions.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
-#include "printing/WorkspaceControls.h"
 #include "runtime/Numeric.h"
 
 #include <algorithm>
@@ -22,9 +20,7 @@ constexpr int kCentreHalfWidth = 12;
 const ReturnSheet& ReturnSheet::eighty()
 {
     static const ReturnSheet sheet{
-        ctl::cmdRetAddress,
-        ctl::cmdLrgRetAddress,
-        platform::labelSizeCaption(5),
+        5,
         QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
         8,
@@ -41,9 +37,7 @@ const ReturnSheet& ReturnSheet::eighty()
 const ReturnSheet& ReturnSheet::sixty()
 {
     static const ReturnSheet sheet{
-        ctl::cmdLrgRetAddress,
-        ctl::cmdRetAddress,
-        platform::labelSizeCaption(4),
+        4,
         QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
         9,
@@ -57,8 +51,8 @@ const ReturnSheet& ReturnSheet::sixty()
     return sheet;
 }
 
-ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelWorkspace& ws, const ReturnSheet& sheet)
-    : PrintJob(services, ws), m_sheet(sheet)
+ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet)
+    : PrintJob(services, screen), m_sheet(sheet)
 {
 }
 
@@ -66,26 +60,24 @@ void ReturnAddressJob::body()
 {
     m_adjust = margins::readMargin(dataFolder(), QStringLiteral("RETURNAD"));
 
-    ws().setText(ctl::lblLabelSize, m_sheet.caption);
-    showOwnPrintButton();
-    ws().setVisible(ctl::cmdFileFolderStart, false);
-    ws().setVisible(ctl::cmdWideLabel, false);
+    screen().showReturnAddressSheet(m_sheet.mode);
 
     for (;;) {
         messages().messageBox(m_sheet.instructionTitle, m_sheet.instructionText, platform::Buttons::Ok,
                               platform::Icon::Information);
-        showOwnPrintButton();
+        screen().showReturnAddressSheet(m_sheet.mode);
 
-        if (text(ctl::txtQzLine1).isEmpty() && text(ctl::txtQzLine2).isEmpty() && text(ctl::txtQzline3).isEmpty()) {
+        const LabelInput in = input();
+        if (in.lines[0].isEmpty() && in.lines[1].isEmpty() && in.lines[2].isEmpty()) {
             refuse(QStringLiteral("Instructions"), QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
                    platform::Icon::Exclamation);
-            showWaitingForLines();
+            screen().waitForReturnAddressLines();
             return;
         }
-        if (!text(ctl::txtQzLine4).isEmpty() || !text(ctl::txtQzLine5).isEmpty()) {
+        if (!in.lines[3].isEmpty() || !in.lines[4].isEmpty()) {
             refuse(QStringLiteral("Small label can fit only 3 lines"), QStringLiteral("Leave Lines 4 and 5 blank"),
                    platform::Icon::Exclamation);
-            ws().setFocus(ctl::txtQzLine4);
+            screen().focusLine(4);
             return;
         }
 
@@ -93,7 +85,7 @@ void ReturnAddressJob::body()
         printer().setFontName(kLabelFace);
         printer().setFontSize(m_sheet.fontSize);
         printer().setFontItalic(false);
-        if (ticked(ctl::chkLblItalic))
+        if (input().labelItalic)
             printer().setFontItalic(true);
         dialog.showPrinter();
         leaveDialogFlags();
@@ -110,7 +102,7 @@ void ReturnAddressJob::body()
             QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
             platform::Buttons::YesNoCancel, platform::Icon::None);
         if (another != platform::Answer::Yes) {
-            restoreStandardScreen();
+            screen().restoreStandardScreen(m_sheet.mode);
             return;
         }
     }
@@ -130,19 +122,19 @@ void ReturnAddressJob::printSheet()
     p.setFontName(kLabelFace);
     p.setFontSize(m_sheet.fontSize);
     p.setFontBold(false);
-    ws().setValue(ctl::chkBold, 0);
-    ws().setVisible(ctl::chkBold, false);
+    screen().clearEnvelopeBold();
 
     const int base = rt::add16(m_adjust.left, kBaseColumn);
     for (int row = 1; row <= m_sheet.rows; ++row) {
         p.setFontName(kLabelFace);
         p.setFontSize(m_sheet.fontSize);
-        const QString lines[] = {text(ctl::txtQzLine1), text(ctl::txtQzLine2), text(ctl::txtQzline3)};
-        if (ticked(ctl::optQzLeftjust)) {
+        const LabelInput in = input();
+        const QString lines[] = {in.lines[0], in.lines[1], in.lines[2]};
+        if (in.leftJustified) {
             for (const QString& line : lines)
                 printRowLine(line, false, base);
         }
-        if (ticked(ctl::optQzCenter)) {
+        if (input().centred) {
             for (const QString& line : lines)
                 printRowLine(line, true, base);
         }
@@ -185,43 +177,6 @@ void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
         at += shown.size();
     }
     printer().printLine(items);
-}
-
-void ReturnAddressJob::showOwnPrintButton()
-{
-    ws().setVisible(m_sheet.ownButton, true);
-    ws().setVisible(ctl::cmdQzStart, false);
-    ws().setVisible(m_sheet.otherButton, false);
-}
-
-// The Print buttons stand as every pass leaves them; the label options wait for the lines.
-void ReturnAddressJob::showWaitingForLines()
-{
-    ws().setEnabled(ctl::optQzLabel, false);
-    ws().setEnabled(ctl::optQzEnvelope, false);
-    ws().setValue(ctl::chkLblBold, 0);
-    ws().setEnabled(ctl::chkLblBold, false);
-    ws().setValue(ctl::chkLblItalic, 0);
-    ws().setEnabled(ctl::chkLblItalic, false);
-}
-
-void ReturnAddressJob::restoreStandardScreen()
-{
-    ws().setText(ctl::lblLabelSize, platform::labelSizeCaption(1));
-    ws().setVisible(m_sheet.ownButton, false);
-    ws().setVisible(m_sheet.otherButton, false);
-    ws().setVisible(ctl::cmdQzStart, true);
-    ws().setVisible(ctl::cmdWideLabel, false);
-    ws().setVisible(ctl::cmdFileFolderStart, false);
-    ws().setEnabled(ctl::optQzLabel, true);
-    ws().setEnabled(ctl::optQzEnvelope, true);
-    ws().setEnabled(ctl::chkLblBold, true);
-    ws().setValue(ctl::chkLblBold, 0);
-    ws().setEnabled(ctl::chkLblItalic, true);
-    ws().setValue(ctl::chkLblItalic, 0);
-    ws().setValue(ctl::optQzCenter, 0);
-    ws().setValue(ctl::optQzLeftjust, 1);
-    ws().setValue(ctl::chkLblItalic, 0);
 }
 
 }  // namespace printing

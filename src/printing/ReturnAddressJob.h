@@ -10,9 +10,7 @@ namespace printing {
 
 // One kind of return-address sheet: lines 1 to 3 repeated on every label, four across.
 struct ReturnSheet {
-    QString ownButton;
-    QString otherButton;
-    QString caption;            // of lblLabelSize
+    int mode;                   // lngLabelMode of the sheet: its caption and Print button
     QString instructionText;
     QString instructionTitle;
     double fontSize;            // "Microsoft Sans Serif"
@@ -30,7 +28,7 @@ struct ReturnSheet {
 // The return-address Print command: a whole sheet per copy, then the offer of another page.
 class ReturnAddressJob : public PrintJob {
 public:
-    ReturnAddressJob(const platform::Services& services, LabelWorkspace& ws, const ReturnSheet& sheet);
+    ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet);
 
 protected:
     void body() override;
@@ -38,9 +36,6 @@ protected:
 private:
     void printSheet();
     void printRowLine(const QString& line, bool centred, int base);
-    void showOwnPrintButton();
-    void showWaitingForLines();
-    void restoreStandardScreen();
 
     const ReturnSheet& m_sheet;
     margins::MarginAdjust m_adjust;

@@ -1,6 +1,7 @@
 #include "printing/SearchLabelsJob.h"
 
 #include "margins/MarginFile.h"
+#include "printing/PrintJob.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
@@ -27,10 +28,10 @@ SearchLabelsJob::SearchLabelsJob(platform::Printer& printer, platform::PrintDial
 SearchLabelsJob::Outcome SearchLabelsJob::run(qint32 count, const SearchLabelLines& lines, bool bold, bool italic)
 {
     m_emptyList = false;
-    switch (PrintTrap::run(m_printer, m_messages, [&] { body(count, lines, bold, italic); })) {
-    case PrintTrap::Outcome::Cancelled: return Outcome::Cancelled;
-    case PrintTrap::Outcome::Failed: return Outcome::Failed;
-    case PrintTrap::Outcome::Done: break;
+    switch (platform::runPrintCommand(m_messages, m_printer, QString::fromLatin1(PrintJob::kPrinterErrorTitle), [&] { body(count, lines, bold, italic); })) {
+    case platform::PrintOutcome::Cancelled: return Outcome::Cancelled;
+    case platform::PrintOutcome::Failed: return Outcome::Failed;
+    case platform::PrintOutcome::Done: break;
     }
     return m_emptyList ? Outcome::EmptyList : Outcome::Printed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintTrap.h"
+#include "platform/ErrorTraps.h"
 
 #include <QString>
 #include <QStringList>

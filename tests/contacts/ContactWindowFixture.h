@@ -2,7 +2,7 @@
 
 #include "support/TestApp.h"
 #include "contacts/ContactRecord.h"
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ public:
         file.close();
         app.start();
     }
-    void findContact() { app.click(platform::FormId::Main, QStringLiteral("cmdFindContact")); }
+    void findContact() { app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact")); }
     void openWith(std::initializer_list<contacts::ContactRecord> records)
     {
         start(records);
@@ -58,7 +58,7 @@ public:
     // The user picks the contact listed with this record number.
     void pickRecord(qint32 record)
     {
-        platform::SortedComboBox* list = findList();
+        widgets::SortedComboBox* list = findList();
         int i = 0;
         while (i < list->count() && list->itemNumber(i) != record)
             ++i;
@@ -66,17 +66,17 @@ public:
         list->setCurrentIndex(i);
         emit list->activated(i);
     }
-    void click(const char* name) { app.click(platform::FormId::ContactInfo, QString::fromLatin1(name)); }
+    void click(const char* name) { app.click(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
 
-    bool windowLoaded() const { return app.forms->isLoaded(platform::FormId::ContactInfo); }
-    platform::Form& window() { return app.form(platform::FormId::ContactInfo); }
-    platform::Form& mainWindow() { return app.form(platform::FormId::Main); }
+    bool windowLoaded() const { return app.forms->isLoaded(widgets::FormId::ContactInfo); }
+    widgets::Form& window() { return app.form(widgets::FormId::ContactInfo); }
+    widgets::Form& mainWindow() { return app.form(widgets::FormId::Main); }
     template <class T = QLineEdit>
-    T* c(const char* name) { return app.find<T>(platform::FormId::ContactInfo, QString::fromLatin1(name)); }
+    T* c(const char* name) { return app.find<T>(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
     template <class T = QLineEdit>
-    T* m(const char* name) { return app.find<T>(platform::FormId::Main, QString::fromLatin1(name)); }
+    T* m(const char* name) { return app.find<T>(widgets::FormId::Main, QString::fromLatin1(name)); }
     QString text(const char* box) { return c(box)->text(); }
-    platform::SortedComboBox* findList() { return c<platform::SortedComboBox>("cboFindContact"); }
+    widgets::SortedComboBox* findList() { return c<widgets::SortedComboBox>("cboFindContact"); }
 
     void expectError(const QString& numberAndDescription, platform::Answer answer)
     {

@@ -8,7 +8,7 @@
 
 using namespace testsupport;
 using platform::Answer;
-using platform::FormId;
+using widgets::FormId;
 using R = contacts::ContactRecord;
 
 class TestContactWindow : public QObject {

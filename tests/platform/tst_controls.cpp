@@ -1,4 +1,4 @@
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-using platform::OptionButton;
-using platform::SortedComboBox;
-using platform::SortedListBox;
+using widgets::OptionButton;
+using widgets::SortedComboBox;
+using widgets::SortedListBox;
 
 namespace {
 
@@ -121,7 +121,7 @@ private slots:
             combo.addSortedItem(text, i);
         }
         for (int i = 1; i < list.count(); ++i) {
-            const int order = platform::compareListText(list.item(i - 1)->text(), list.item(i)->text());
+            const int order = widgets::compareListText(list.item(i - 1)->text(), list.item(i)->text());
             QVERIFY(order < 0 || (order == 0 && list.itemNumber(i - 1) < list.itemNumber(i)));
             QCOMPARE(combo.itemNumber(i), list.itemNumber(i));
         }
@@ -169,7 +169,7 @@ private slots:
             layout->addWidget(f.back());
         }
         for (int i : {0, 1, 2})
-            platform::enterMovesOn(f[i]);
+            widgets::enterMovesOn(f[i]);
         QWidget::setTabOrder(f[0], f[2]);
         QWidget::setTabOrder(f[2], f[1]);
         QWidget::setTabOrder(f[1], f[3]);

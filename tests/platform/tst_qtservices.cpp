@@ -1,6 +1,7 @@
 #include "platform/qt/QtCursor.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessages.h"
+#include "support/ModalDialog.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -14,24 +15,7 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-namespace {
-
-// Acts on the next modal dialog of type D once it is up.
-template <class D>
-void whenShown(std::function<void(D*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            timer->stop();
-            act(dialog);
-        }
-    });
-    timer->start(10);
-}
-
-}  // namespace
+using testsupport::whenShown;
 
 class TestQtServices : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -226,11 +226,9 @@ private slots:
         const QString path = m_dir.filePath("short.pdf");
         const QByteArray earlier = "%PDF-1.4 an earlier complete file";
         testsupport::writeBytes(path, earlier);
-        testsupport::LabelRig rig;
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        printing::PagePrinter printer(device);
-        rig.app.services.printer = &printer;
+        testsupport::Fixture rig(&device);
         rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
         rig.app.printScript.print(1);
         rig.expectInstructions(80);
@@ -298,12 +296,10 @@ private slots:
         QFETCH(bool, centred);
         QFETCH(bool, bold);
         const bool returnAddress = button.contains("RetAddress");
-        testsupport::LabelRig rig;
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        printing::PagePrinter printer(device);
-        rig.app.services.printer = &printer;
+        testsupport::Fixture rig(&device);
 
         // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
         // 20-point text after its pad, and bold text runs wider than its average column.

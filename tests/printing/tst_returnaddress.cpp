@@ -1,4 +1,4 @@
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 
 #include <QtTest>
 
@@ -15,7 +15,7 @@ QString printButton(int labels) { return labels == 80 ? "cmdRetAddress" : "cmdLr
 
 // The size caption, the Print buttons shown, each label option as enabled ("on") and
 // ticked, and the alignment.
-QString screen(app::MainWindow& w)
+QString screen(const testsupport::Screen& w)
 {
     QStringList out{w.text("lblLabelSize")};
     for (const char* button : {"cmdQzStart", "cmdWideLabel", "cmdLargeLabel", "cmdFileFolderStart", "cmdRetAddress",
@@ -36,10 +36,10 @@ QString screen(app::MainWindow& w)
 class TestReturnAddress : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::Fixture> rig;
 
 private slots:
-    void init() { rig = std::make_unique<testsupport::LabelRig>(); }
+    void init() { rig = std::make_unique<testsupport::Fixture>(); }
     void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
 
     void sheet_data()
@@ -87,14 +87,14 @@ private slots:
         QFETCH(Columns, columns);
         QFETCH(Answer, answer);
         const bool sixty = labels == 60;
-        app::MainWindow& w = rig->window();
+        testsupport::Screen w = rig->window();
         if (!margin.isEmpty())
             rig->writeMargins({"RETURNAD| 50| 50", "ONTHEFLY|  9|  9", "RETURNAD|" + margin});
         rig->typeLines(lines);
         rig->choose(options + " chkLblBold chkBold");
         // Disabled as the return-address menu commands leave them.
         for (const char* name : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-            w.setEnabled(name, false);
+            rig->app.find<QWidget>(widgets::FormId::Main, name)->setEnabled(false);
         rig->printer.setOrientation(2);  // left landscape by an envelope
         rig->app.printScript.print(1);
         rig->expectInstructions(labels);
@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(logged[firstRow + 1].layout.count("spaces(12) ''"), 4);
 
         QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QCOMPARE(w.printDialog().flags(), 8);
+        QCOMPARE(w->printDialog().flags(), 8);
         QVERIFY(w.value("chkBold") == 0 && !w.isVisible("chkBold"));
         // No or Cancel restores the standard screen.
         QCOMPARE(screen(w), QString("Standard Label 1\" x 2 5/8\", cmdQzStart, optQzLabel on, optQzEnvelope on, "
@@ -182,7 +182,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, message);
         QFETCH(QString, options);
-        app::MainWindow& w = rig->window();
+        testsupport::Screen w = rig->window();
         rig->typeLines(lines);
         rig->choose("chkLblBold chkLblItalic");
         rig->app.device.failWith(failure);
@@ -192,7 +192,7 @@ private slots:
         rig->app.messages.expect(title, message, Buttons::Ok, Icon::Exclamation);
         rig->click("cmdLrgRetAddress");
         QCOMPARE(rig->app.messages.beeps(), failure ? 0 : 1);
-        QCOMPARE(w.focusWidget() == rig->app.find<QWidget>(platform::FormId::Main, "txtQzLine4"),
+        QCOMPARE(w->focusWidget() == rig->app.find<QWidget>(widgets::FormId::Main, "txtQzLine4"),
                  title.startsWith("Small"));
         QCOMPARE(screen(w), "Return Address Label 2/3\" x 1 3/4\", cmdLrgRetAddress, " + options + ", left");
         QVERIFY(rig->docs().empty() && !rig->printer.hasOpenDocument());

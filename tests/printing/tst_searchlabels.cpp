@@ -1,7 +1,7 @@
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "support/LabelRig.h"
+#include "support/Fixture.h"
 
 #include <QtTest>
 
@@ -45,15 +45,15 @@ QStringList label(int i, bool company)
 class TestSearchLabels : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::LabelRig> rig;
+    std::unique_ptr<testsupport::Fixture> rig;
     std::unique_ptr<testsupport::FakePrintDialog> dialog;
 
-    SearchLabelsJob job() { return SearchLabelsJob(rig->printer, *dialog, rig->app.messages, rig->app.dataPath({})); }
+    SearchLabelsJob job() { return SearchLabelsJob(rig->app.printer, *dialog, rig->app.messages, rig->app.dataPath({})); }
 
 private slots:
     void init()
     {
-        rig = std::make_unique<testsupport::LabelRig>();
+        rig = std::make_unique<testsupport::Fixture>();
         dialog = std::make_unique<testsupport::FakePrintDialog>(rig->app.printScript);
     }
     void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
@@ -123,8 +123,8 @@ private slots:
                                       "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "},
                                      email, "QVL_Contacts", "", 3, focusInHeading, "Cell", {0, 2}};
         rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
-        printing::ListReport report(rig->printer, *dialog, rig->app.messages);
-        QCOMPARE(report.print(in), printing::PrintTrap::Outcome::Done);
+        printing::ListReport report(rig->app.printer, *dialog, rig->app.messages);
+        QCOMPARE(report.print(in), platform::PrintOutcome::Done);
         compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
     }
 
@@ -136,7 +136,7 @@ private slots:
         printing::ListReportInput in{{"1\t2\t3\t4\t5\t6\t7\t8"}};
         rig->app.printScript.print(3);
         rig->expectPrinterProblem();
-        QCOMPARE(printing::ListReport(rig->printer, *dialog, rig->app.messages).print(in), printing::PrintTrap::Outcome::Failed);
+        QCOMPARE(printing::ListReport(rig->app.printer, *dialog, rig->app.messages).print(in), platform::PrintOutcome::Failed);
         QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
         QVERIFY(rig->app.device.documents().empty());
     }

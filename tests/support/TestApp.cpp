@@ -10,7 +10,8 @@
 
 namespace testsupport {
 
-TestApp::TestApp()
+TestApp::TestApp(printing::PrinterDevice* output)
+    : printer(output ? *output : device)
 {
     if (!m_dir.isValid())
         throw std::runtime_error("TestApp: no temporary folder");
@@ -19,15 +20,6 @@ TestApp::TestApp()
     appInfo.documents = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : m_dir.path();
     printScript.device = &device;
 
-    services.messages = &messages;
-    services.fileDialogs = &fileDialogs;
-    services.printDialogs = &printDialogs;
-    services.printer = &printer;
-    services.clipboard = &clipboard;
-    services.shell = &shell;
-    services.settings = &settings;
-    services.cursor = &cursor;
-    services.appInfo = &appInfo;
 
     forms = std::make_unique<app::WindowSet>(services, state);
 }
@@ -50,9 +42,9 @@ QString TestApp::dataPath(const QString& fileName) const
     return QDir(m_dir.path()).filePath(fileName);
 }
 
-void TestApp::click(platform::FormId id, const QString& name)
+void TestApp::click(widgets::FormId id, const QString& name)
 {
-    platform::Form& window = forms->get(id);
+    widgets::Form& window = forms->get(id);
     if (auto* button = window.findChild<QAbstractButton*>(name)) {
         button->click();
         return;

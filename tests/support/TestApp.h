@@ -4,9 +4,10 @@
 #include "FakePrintDialog.h"
 #include "FakeServices.h"
 #include "RecordingDevice.h"
+#include "RecordingPrinter.h"
 #include "app/WindowSet.h"
-#include "contacts/AppState.h"
-#include "platform/Controls.h"
+#include "session/Session.h"
+#include "widgets/Controls.h"
 #include "printing/PagePrinter.h"
 
 #include <QTemporaryDir>
@@ -18,7 +19,8 @@ namespace testsupport {
 // scripted boxes and dialogs. start() runs the program's start-up.
 class TestApp {
 public:
-    TestApp();
+    // `output`: the device the program prints on instead of the recording device.
+    explicit TestApp(printing::PrinterDevice* output = nullptr);
     ~TestApp();
 
     void start();
@@ -26,28 +28,29 @@ public:
     QString dataPath(const QString& fileName) const;
 
     // The window (loaded on first reference) and its controls by objectName.
-    platform::Form& form(platform::FormId id) { return forms->get(id); }
+    widgets::Form& form(widgets::FormId id) { return forms->get(id); }
     template <class T>
-    T* find(platform::FormId id, const QString& name)
+    T* find(widgets::FormId id, const QString& name)
     {
-        return platform::control<T>(&forms->get(id), name);
+        return widgets::control<T>(&forms->get(id), name);
     }
     // Clicks a button or triggers a menu command (QAction) of the window.
-    void click(platform::FormId id, const QString& name);
+    void click(widgets::FormId id, const QString& name);
 
     FakeMessages messages;
     FakeFileDialogs fileDialogs;
     PrintDialogScript printScript;
     FakePrintDialogFactory printDialogs{printScript};
     RecordingDevice device;
-    printing::PagePrinter printer{device};
+    RecordingPrinter printer;
     FakeClipboard clipboard;
     FakeShell shell;
     FakeSettings settings;
     FakeCursor cursor;
     FakeAppInfo appInfo;
-    platform::Services services;
-    contacts::AppState state;
+    const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
+                                      shell,    settings,    cursor,       appInfo};
+    session::Session state;
     std::unique_ptr<app::WindowSet> forms;
 
 private:

@@ -2,9 +2,9 @@
 
 #include "contacts/AddressLines.h"
 #include "contacts/ContactReports.h"
-#include "platform/Controls.h"
-#include "platform/EditMenu.h"
-#include "platform/LabelCaptions.h"
+#include "platform/ErrorTraps.h"
+#include "widgets/Controls.h"
+#include "widgets/EditMenu.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
@@ -30,7 +30,7 @@ namespace contacts {
 
 using platform::Answer;
 using platform::Buttons;
-using platform::FormId;
+using widgets::FormId;
 using platform::Icon;
 using platform::PrintItem;
 
@@ -61,14 +61,13 @@ void blankControlsOnEdit(QLineEdit* box)
 
 }  // namespace
 
-ContactInfoWindow::ContactInfoWindow(platform::Forms& forms, const platform::Services& services,
-                                     contacts::AppState& state, QWidget* parent)
-    : platform::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state)
+ContactInfoWindow::ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
+                                     session::Session& state, QWidget* parent)
+    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state)
 {
     setObjectName(QStringLiteral("frmEdDelViewContact"));
     setWindowTitle(QStringLiteral("Contact Information"));
-    if (m_services.printDialogs)
-        m_dlgCommonDialogEDV = m_services.printDialogs->create();
+    m_dlgCommonDialogEDV = m_services.printDialogs.create();
     buildControls();
     buildMenus();
     setTabOrder();
@@ -83,12 +82,12 @@ void ContactInfoWindow::buildControls()
     auto* outer = new QVBoxLayout(central);
 
     auto* top = new QHBoxLayout;
-    m_cboFindContact = new platform::SortedComboBox(QStringLiteral("cboFindContact"), central);
+    m_cboFindContact = new widgets::SortedComboBox(QStringLiteral("cboFindContact"), central);
     m_cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
     m_cboFindContact->setMinimumContentsLength(30);
     m_cboFindContact->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     top->addWidget(m_cboFindContact, 1);
-    top->addWidget(platform::plainLabel(QStringLiteral("lblRN"), QStringLiteral("Record #"), central));
+    top->addWidget(widgets::plainLabel(QStringLiteral("lblRN"), QStringLiteral("Record #"), central));
     m_txtRN = new QLineEdit(central);
     m_txtRN->setObjectName(QStringLiteral("txtRN"));
     m_txtRN->setMaximumWidth(80);
@@ -134,7 +133,7 @@ void ContactInfoWindow::buildControls()
         if (*place.tip)
             box->setToolTip(QString::fromLatin1(place.tip));
         *place.box = box;
-        QLabel* caption = platform::plainLabel(QStringLiteral("lbl") + name.mid(3), QString::fromLatin1(place.caption), central);
+        QLabel* caption = widgets::plainLabel(QStringLiteral("lbl") + name.mid(3), QString::fromLatin1(place.caption), central);
         caption->setBuddy(box);
         grid->addWidget(caption, place.row, place.column * 3);
         grid->addWidget(box, place.row, place.column * 3 + 1);
@@ -158,7 +157,7 @@ void ContactInfoWindow::buildControls()
     m_chkCompanyInclude = new QCheckBox(central);
     m_chkCompanyInclude->setObjectName(QStringLiteral("chkCompanyInclude"));
     m_chkCompanyInclude->setToolTip(QStringLiteral("If checked, Company Name will be included when printing address"));
-    m_lblACCompOnLabel = platform::plainLabel(QStringLiteral("lblACCompOnLabel"),
+    m_lblACCompOnLabel = widgets::plainLabel(QStringLiteral("lblACCompOnLabel"),
                                               QStringLiteral("Include Company Name in Address"), central);
     include->addWidget(m_chkCompanyInclude);
     include->addWidget(m_lblACCompOnLabel);
@@ -193,7 +192,7 @@ void ContactInfoWindow::buildControls()
     setContactControlsEnabled(false);
 
     for (QLineEdit* box : m_contactBoxes) {
-        platform::enterMovesOn(box);
+        widgets::enterMovesOn(box);
         blankControlsOnEdit(box);
     }
 
@@ -221,7 +220,7 @@ void ContactInfoWindow::buildMenus()
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &ContactInfoWindow::mnuEDVPrint_Click);
 
-    m_editMenu = new platform::EditMenu(this, *m_services.clipboard,
+    m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                         {QStringLiteral("mnuEDVEdit"), QStringLiteral("mnuEDVEditCut"),
                                          QStringLiteral("mnuEDVEditCopy"), QStringLiteral("mnuEDVEditPaste")});
 
@@ -250,14 +249,19 @@ void ContactInfoWindow::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-platform::Form& ContactInfoWindow::mainWindow()
+widgets::Form& ContactInfoWindow::mainWindow()
 {
     return forms().get(FormId::Main);
 }
 
+session::MainScreen& ContactInfoWindow::mainScreen()
+{
+    return dynamic_cast<session::MainScreen&>(mainWindow());
+}
+
 QString ContactInfoWindow::documentPath(const QString& fileName) const
 {
-    return QDir(m_services.appInfo->documentsFolder()).filePath(fileName);
+    return QDir(m_services.appInfo.documentsFolder()).filePath(fileName);
 }
 
 QString ContactInfoWindow::findListText(const ContactRecord& record)
@@ -271,7 +275,7 @@ void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& it
     // (equal texts keep file order), which keeps filling a large file linear. The outcome
     // is that of adding them one by one in file order.
     std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return platform::compareListText(a.first, b.first) < 0;
+        return widgets::compareListText(a.first, b.first) < 0;
     });
     m_cboFindContact->setUpdatesEnabled(false);
     for (const auto& [text, record] : items)
@@ -297,11 +301,7 @@ void ContactInfoWindow::fillFindList(qint32 count)
 
 bool ContactInfoWindow::commonErrorCancelled(const rt::RuntimeError& error)
 {
-    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
-                             .arg(error.number())
-                             .arg(error.description());
-    return m_services.messages->messageBox(QStringLiteral("Error"), text, Buttons::RetryCancel, Icon::None)
-           == Answer::Cancel;
+    return platform::commonErrorBox(m_services.messages, error) == Answer::Cancel;
 }
 
 void ContactInfoWindow::commandFailed(const rt::RuntimeError& error)
@@ -318,7 +318,7 @@ void ContactInfoWindow::formLoad()
         mainWindow().hideForm();
         show();
         setWindowTitle(QStringLiteral("Contact Information  [")
-                       + platform::control<QLineEdit>(&mainWindow(), QStringLiteral("txtFileTitle"))->text()
+                       + m_state.fileTitle
                        + QStringLiteral("]"));
         fillFindList(m_state.contactFile.recordCount());
         m_cboFindContact->setFocus();
@@ -337,18 +337,11 @@ void ContactInfoWindow::formUnload()
     m_state.lngCurrentRecord = 0;
     if (!forms().isLoaded(FormId::Main))
         return;
-    platform::Form& main = mainWindow();
-    const int mode = m_state.lngLabelMode;
-    if (!platform::printButtonName(mode).isEmpty()) {
-        const int order[] = {2, 3, 5, 4, 6, 1};  // Wide, Large, RetAddress, LrgRetAddress, FileFolder, QzStart
-        for (int buttonMode : order)
-            platform::control<QWidget>(&main, platform::printButtonName(buttonMode))->setVisible(buttonMode == mode);
-        platform::control<QLabel>(&main, QStringLiteral("lblLabelSize"))->setText(platform::labelSizeCaption(mode));
-    }
+    session::MainScreen& main = mainScreen();
+    main.showLabelMode(m_state.lngLabelMode);
     if (forms().ending())
         return;
-    main.showForm();
-    platform::control<QLineEdit>(&main, QStringLiteral("txtQzLine1"))->setFocus();
+    main.showAtLabelLines();
 }
 
 void ContactInfoWindow::setContactControlsEnabled(bool enabled)
@@ -425,7 +418,7 @@ void ContactInfoWindow::cmdPrevious_Click()
         const qint32 count = m_state.contactFile.recordCount();
         const qint32 p = m_state.lngCurrentRecord - 1;
         if (p < 1) {
-            m_services.messages->messageBox(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."),
+            m_services.messages.messageBox(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."),
                                             Buttons::Ok, Icon::None);
             return;
         }
@@ -440,7 +433,7 @@ void ContactInfoWindow::cmdNext_Click()
     try {
         const qint32 count = m_state.contactFile.recordCount();
         if (m_state.lngCurrentRecord >= count) {
-            m_services.messages->messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."),
+            m_services.messages.messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."),
                                             Buttons::Ok, Icon::None);
             return;
         }
@@ -478,7 +471,7 @@ void ContactInfoWindow::cmdCancel_Click()
 void ContactInfoWindow::cmdDelete_Click()
 {
     // One misclick must not cost a contact.
-    if (m_services.messages->messageBox(QStringLiteral("Delete contact"), QStringLiteral("Delete this contact?"),
+    if (m_services.messages.messageBox(QStringLiteral("Delete contact"), QStringLiteral("Delete this contact?"),
                                         Buttons::YesNo, Icon::None)
         != Answer::Yes)
         return;
@@ -501,7 +494,7 @@ ContactValues ContactInfoWindow::boxValues() const
 
 void ContactInfoWindow::refuse(const Refusal& refusal)
 {
-    m_services.messages->messageBox(refusal.title, refusal.message, Buttons::Ok, Icon::None);
+    m_services.messages.messageBox(refusal.title, refusal.message, Buttons::Ok, Icon::None);
     m_contactBoxes[static_cast<std::size_t>(refusal.field)]->setFocus();
 }
 
@@ -529,15 +522,9 @@ void ContactInfoWindow::cmdSave_Click()
         if (m_txtACCompany->text().isEmpty())
             m_chkCompanyInclude->setChecked(false);
 
-        bool reminder = false;
-        platform::Form& main = mainWindow();
-        if (!platform::control<QAction>(&main, QStringLiteral("mnuFileBdayOn"))->isEnabled()) {
-            reminder = true;
-            platform::control<QAction>(&main, QStringLiteral("mnuFileBdayOff"))->setEnabled(true);
-        }
-
-        m_state.contactFile.write(n, ContactRules::toRecord(check.values, m_chkCompanyInclude->isChecked(), reminder));
-        m_services.messages->messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
+        m_state.contactFile.write(n, ContactRules::toRecord(check.values, m_chkCompanyInclude->isChecked(),
+                                                            m_state.remindersOn));
+        m_services.messages.messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
     } catch (const rt::RuntimeError& error) {
         commandFailed(error);
@@ -547,35 +534,27 @@ void ContactInfoWindow::cmdSave_Click()
 void ContactInfoWindow::cmdPrintLabel_Click()
 {
     hideForm();
-    platform::Form& main = mainWindow();
-    main.showForm();
-    auto* line1 = platform::control<QLineEdit>(&main, QStringLiteral("txtQzLine1"));
-    line1->setFocus();
-    auto* chkBold = platform::control<QCheckBox>(&main, QStringLiteral("chkBold"));
-    chkBold->setChecked(false);
-    chkBold->hide();
+    session::MainScreen& main = mainScreen();
+    main.showForLabelLines();
 
     AddressLines::Parts parts{m_txtACFName->text(), m_txtACMiddleInit->text(), m_txtACLName->text(),
                               m_txtACCompany->text(), m_txtACFStreet->text(), m_txtACSStreet->text(),
                               m_txtACCity->text(),    m_txtACState->text(),   m_txtACZip->text(),
                               m_chkCompanyInclude->isChecked()};
     const AddressLines address(parts, AddressLines::Style::LabelLines);
-    line1->setText(address.name());
+    main.setLabelLine(1, address.name());
     QStringList below = address.below();
     if (address.withCompany())
         below.prepend(address.company());
 
-    const char* lineNames[] = {"txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-    for (int i = 0; i < 4; ++i) {
-        platform::control<QLineEdit>(&main, QString::fromLatin1(lineNames[i]))
-            ->setText(i < below.size() ? below.at(i) : QString());
-    }
+    for (int i = 0; i < 4; ++i)
+        main.setLabelLine(i + 2, i < below.size() ? below.at(i) : QString());
 }
 
 void ContactInfoWindow::mnuEDVPrint_Click()
 {
-    platform::Printer& printer = *m_services.printer;
-    try {
+    platform::Printer& printer = m_services.printer;
+    platform::runPrintCommand(m_services.messages, printer, QStringLiteral("Printer error."), [&] {
         const ContactValues values = boxValues();
 
         platform::PrintDialog& dialog = *m_dlgCommonDialogEDV;
@@ -592,26 +571,19 @@ void ContactInfoWindow::mnuEDVPrint_Click()
         dialog.setFlags(platform::PrintDialog::PageNums);
         const std::int16_t copies = rt::toInt16(static_cast<double>(dialog.copies()));
         for (std::int16_t copy = 1; copy <= copies; ++copy) {
-            ContactReports::printDetailsPage(printer, values, m_services.appInfo->today());
+            ContactReports::printDetailsPage(printer, values, m_services.appInfo.today());
             printer.newPage();
         }
         printer.endDoc();
-    } catch (const rt::RuntimeError& error) {
-        if (error.number() == rt::err::CancelSelected)
-            return;
-        printer.killDoc();
-        m_services.messages->messageBox(QStringLiteral("Printer error."),
-                                        QStringLiteral("A printer problem exists.  Check printer."), Buttons::Ok,
-                                        Icon::Exclamation);
-    }
+    });
 }
 
 void ContactInfoWindow::printSelection()
 {
-    QLineEdit* box = platform::focusedTextBox(this);
+    QLineEdit* box = widgets::focusedTextBox(this);
     if (!box)
         return;
-    platform::Printer& printer = *m_services.printer;
+    platform::Printer& printer = m_services.printer;
     printer.setFontName(QStringLiteral("Courier New"));
     printer.setFontSize(12);
     printer.setFontItalic(false);
@@ -623,23 +595,23 @@ void ContactInfoWindow::printSelection()
 
 void ContactInfoWindow::cmdPeopleFind_Click()
 {
-    m_services.shell->openUrl(QString::fromLatin1(platform::web::kPeopleFinder));
+    m_services.shell.openUrl(QString::fromLatin1(platform::web::kPeopleFinder));
 }
 
 void ContactInfoWindow::cmdZipFinder_Click()
 {
-    m_services.shell->openUrl(QString::fromLatin1(platform::web::kZipCodeFinder));
+    m_services.shell.openUrl(QString::fromLatin1(platform::web::kZipCodeFinder));
 }
 
 void ContactInfoWindow::cmdStateAbb_Click()
 {
-    m_services.shell->openDocument(documentPath(QStringLiteral("qvl_state_abbreviations.pdf")));
+    m_services.shell.openDocument(documentPath(QStringLiteral("qvl_state_abbreviations.pdf")));
     m_txtACState->setFocus();
 }
 
 void ContactInfoWindow::mnuEDVManual_Click()
 {
-    m_services.shell->openDocument(documentPath(QStringLiteral("qvlUman.pdf")));
+    m_services.shell.openDocument(documentPath(QStringLiteral("qvlUman.pdf")));
 }
 
 void ContactInfoWindow::mnuEDVAbout_Click()

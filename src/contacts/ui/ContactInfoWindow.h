@@ -1,9 +1,10 @@
 #pragma once
 
-#include "contacts/AppState.h"
+#include "session/MainScreen.h"
+#include "session/Session.h"
 #include "contacts/ContactRecord.h"
 #include "contacts/ContactRules.h"
-#include "platform/Form.h"
+#include "widgets/Form.h"
 #include "platform/Services.h"
 
 #include <QString>
@@ -18,8 +19,11 @@ class QLineEdit;
 class QPushButton;
 
 namespace platform {
-class EditMenu;
 class PrintDialog;
+}
+
+namespace widgets {
+class EditMenu;
 class SortedComboBox;
 }
 
@@ -32,11 +36,11 @@ namespace contacts {
 // The Contact Information window (frmEdDelViewContact): shows one contact of the open
 // contact file at a time, finds it by name, browses the file, saves edits in place,
 // deletes, prints a details page and hands the address to the main window's label lines.
-class ContactInfoWindow : public platform::Form {
+class ContactInfoWindow : public widgets::Form {
     Q_OBJECT
 public:
-    ContactInfoWindow(platform::Forms& forms, const platform::Services& services,
-                      contacts::AppState& state, QWidget* parent = nullptr);
+    ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
+                      session::Session& state, QWidget* parent = nullptr);
     ~ContactInfoWindow() override;
 
     // The find-list text of a record: first name, middle initial and last name, each
@@ -92,14 +96,15 @@ private:
     // the window and the main window comes back.
     void commandFailed(const rt::RuntimeError& error);
 
-    platform::Form& mainWindow();
+    widgets::Form& mainWindow();
+    session::MainScreen& mainScreen();
     QString documentPath(const QString& fileName) const;
 
     const platform::Services& m_services;
-    contacts::AppState& m_state;
+    session::Session& m_state;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
 
-    platform::SortedComboBox* m_cboFindContact = nullptr;
+    widgets::SortedComboBox* m_cboFindContact = nullptr;
     QLineEdit* m_txtRN = nullptr;
     QLineEdit* m_txtACFName = nullptr;
     QLineEdit* m_txtACMiddleInit = nullptr;
@@ -132,7 +137,7 @@ private:
     QPushButton* m_cmdPeopleFind = nullptr;
     QPushButton* m_cmdZipFinder = nullptr;
     QPushButton* m_cmdStateAbb = nullptr;
-    platform::EditMenu* m_editMenu = nullptr;
+    widgets::EditMenu* m_editMenu = nullptr;
 };
 
 }  // namespace contacts

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "Screen.h"
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
+#include "contacts/ContactRecord.h"
 #include "printing/PagePrinter.h"
 
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <utility>
+#include <vector>
 
 namespace testsupport {
 
@@ -24,62 +27,6 @@ inline QStringList textLayout(const printing::PrintedDocument& doc)
     }
     return out;
 }
-
-// The printer that also keeps each line as the program asked for it, empty ones included
-// (the recorded pages show texts only): "size:items", items as tab(n), spaces(n) and
-// 'text', with the font in effect.
-class LoggingPrinter : public printing::PagePrinter {
-public:
-    struct Line {
-        QString layout;
-        printing::PrintFont font;
-    };
-    using PagePrinter::PagePrinter;
-
-    void printLine(const std::vector<platform::PrintItem>& items = {}) override
-    {
-        QStringList parts;
-        for (const platform::PrintItem& item : items) {
-            if (item.kind == platform::PrintItem::Kind::Tab)
-                parts << QStringLiteral("tab(%1)").arg(item.count);
-            else if (item.kind == platform::PrintItem::Kind::Spaces)
-                parts << QStringLiteral("spaces(%1)").arg(item.count);
-            else
-                parts << QLatin1Char('\'') + item.text + QLatin1Char('\'');
-        }
-        const printing::PrintFont font{fontName(), fontSize(), fontBold(), fontItalic()};
-        PagePrinter::printLine(items);
-        m_open.push_back({QStringLiteral("%1:%2").arg(font.size).arg(parts.join(QLatin1Char(' '))), font});
-    }
-    void endDoc() override
-    {
-        ++ends;
-        std::vector<Line> lines = std::exchange(m_open, {});
-        PagePrinter::endDoc();
-        if (!lines.empty())
-            documents.push_back(std::move(lines));
-    }
-    void killDoc() override
-    {
-        ++kills;
-        m_open.clear();
-        PagePrinter::killDoc();
-    }
-    QStringList layouts(size_t document) const
-    {
-        QStringList out;
-        for (const Line& line : documents.at(document))
-            out << line.layout;
-        return out;
-    }
-
-    std::vector<std::vector<Line>> documents;  // each ended document with a line in it
-    int ends = 0;
-    int kills = 0;
-
-private:
-    std::vector<Line> m_open;
-};
 
 // The pages of a PDF as `pdftotext -bbox` reads them, in points from the top-left corner.
 struct PdfPage {
@@ -116,20 +63,25 @@ inline QList<PdfPage> pdfPages(const QString& path)
     return pages;
 }
 
-// The program started on the fakes with its printer logging, for the print commands behind
-// the main window's Print buttons.
-struct LabelRig {
-    TestApp app;
-    LoggingPrinter printer{app.device};
+// Writes the records as a contact file.
+inline void writeContacts(const QString& path, const std::vector<contacts::ContactRecord>& records)
+{
+    QByteArray bytes;
+    for (const contacts::ContactRecord& r : records)
+        bytes += r.toBytes();
+    writeBytes(path, bytes);
+}
 
-    LabelRig()
-    {
-        app.services.printer = &printer;
-        app.start();
-    }
-    app::MainWindow& window() { return app.forms->as<app::MainWindow>(platform::FormId::Main); }
+// The program started on the fakes with the recording printer: typing lines, choosing
+// options, writing margins and the boxes the main window's commands show.
+struct Fixture {
+    TestApp app;
+    RecordingPrinter& printer = app.printer;
+
+    explicit Fixture(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
+    Screen window() { return Screen(app.forms->as<app::MainWindow>(widgets::FormId::Main)); }
     // A button or menu command of the main window.
-    void click(const QString& name) { app.click(platform::FormId::Main, name); }
+    void click(const QString& name) { app.click(widgets::FormId::Main, name); }
 
     // From line 1; lines not given are emptied.
     void typeLines(const QStringList& lines)
@@ -159,6 +111,17 @@ struct LabelRig {
         writeBytes(marginPath(), (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     }
 
+    // The common error box with its wording; its text is checked when `number` is not 0.
+    static void expectCommonError(FakeMessages& messages, int number, const QString& description,
+                                  platform::Answer answer)
+    {
+        ExpectedBox box{QStringLiteral("Error"), {}, platform::Buttons::RetryCancel, platform::Icon::None, answer};
+        box.checkText = number != 0;
+        box.text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
+                       .arg(number)
+                       .arg(description);
+        messages.expectBox(box);
+    }
     void expectPrinterProblem()
     {
         app.messages.expect(QStringLiteral("Printer error"),

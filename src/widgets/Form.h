@@ -4,7 +4,7 @@
 
 class QCloseEvent;
 
-namespace platform {
+namespace widgets {
 
 class Forms;
 
@@ -61,4 +61,4 @@ public:
     T& as(FormId id) { return static_cast<T&>(get(id)); }
 };
 
-}  // namespace platform
+}  // namespace widgets

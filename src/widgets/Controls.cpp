@@ -1,4 +1,4 @@
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
@@ -15,7 +15,7 @@
 #include <QTextOption>
 #include <algorithm>
 
-namespace platform {
+namespace widgets {
 
 namespace {
 
@@ -357,4 +357,4 @@ QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* p
     return label;
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "platform/EditMenu.h"
+#include "widgets/EditMenu.h"
 
 #include "platform/Services.h"
 
@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace platform {
+namespace widgets {
 
 QLineEdit* focusedTextBox(const QWidget* window)
 {
@@ -139,4 +139,4 @@ void EditMenu::paste()
         m_other.paste();
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -4,12 +4,13 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QString>
+#include <stdexcept>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
 
-namespace platform {
+namespace widgets {
 
 // An option button of a group in which at most one is chosen and code may leave none
 // chosen (Qt's auto-exclusive radios cannot be cleared). Choosing one clears the others
@@ -83,13 +84,15 @@ void enterMovesOn(QWidget* field);
 // A label that shows plain text only.
 QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
 
-// Finds a control of a window by its objectName; a missing control is a programming error.
+// Finds a control of a window by its objectName; a missing control is a programming error,
+// in a release build as well.
 template <class T>
 T* control(const QObject* window, const QString& name)
 {
     T* found = window->findChild<T*>(name);
-    Q_ASSERT_X(found, "platform::control", qPrintable(name));
+    if (!found)
+        throw std::logic_error("no control " + name.toStdString() + " of " + window->objectName().toStdString());
     return found;
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -11,8 +11,12 @@ class QMenu;
 class QWidget;
 
 namespace platform {
-
 class Clipboard;
+}
+
+namespace widgets {
+
+using platform::Clipboard;
 
 // The text box of a window that has the focus there (the control the Edit commands work
 // on), or nullptr when the focus is elsewhere or nowhere.
@@ -80,4 +84,4 @@ private:
     OtherTarget m_other;
 };
 
-}  // namespace platform
+}  // namespace widgets

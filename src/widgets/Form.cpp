@@ -1,8 +1,8 @@
-#include "platform/Form.h"
+#include "widgets/Form.h"
 
 #include <QCloseEvent>
 
-namespace platform {
+namespace widgets {
 
 Form::Form(FormId id, Forms& forms, QWidget* parent) : QMainWindow(parent), m_id(id), m_forms(forms) {}
 
@@ -40,4 +40,4 @@ void Form::closeEvent(QCloseEvent* event)
     m_forms.unload(m_id);
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -1,0 +1,59 @@
+#include "platform/ErrorTraps.h"
+
+#include "platform/Printer.h"
+#include "runtime/RuntimeError.h"
+
+#include <exception>
+
+namespace platform {
+
+Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error)
+{
+    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
+                             .arg(error.number())
+                             .arg(error.description());
+    return messages.messageBox(QStringLiteral("Error"), text, Buttons::RetryCancel, Icon::None);
+}
+
+bool printerProblem(Messages& messages, Printer& printer, const rt::RuntimeError& error, const QString& title)
+{
+    if (error.number() == rt::err::CancelSelected)
+        return false;
+    printerProblem(messages, printer, title);
+    return true;
+}
+
+// The document is cancelled first; a failure may come before any document was opened, and a
+// cancel that fails itself must not keep the user from hearing about the problem.
+void printerProblem(Messages& messages, Printer& printer, const QString& title)
+{
+    try {
+        printer.killDoc();
+    } catch (...) {
+    }
+    messages.messageBox(title, QString::fromLatin1(kPrinterProblem), Buttons::Ok, Icon::Exclamation);
+}
+
+PrintOutcome runPrintCommand(Messages& messages, Printer& printer, const QString& title,
+                             const std::function<void()>& command)
+{
+    PrintOutcome outcome = PrintOutcome::Done;
+    try {
+        printer.beginJob();
+        command();
+    } catch (const rt::RuntimeError& error) {
+        outcome = error.number() == rt::err::CancelSelected ? PrintOutcome::Cancelled : PrintOutcome::Failed;
+    } catch (const std::exception&) {
+        outcome = PrintOutcome::Failed;
+    }
+    try {
+        printer.endJob();
+    } catch (const std::exception&) {
+        outcome = PrintOutcome::Failed;
+    }
+    if (outcome == PrintOutcome::Failed)
+        printerProblem(messages, printer, title);
+    return outcome;
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#include "session/Session.h"
+
+#include <QFileInfo>
+
+namespace session {
+
+void Session::openContactFile(const QString& path)
+{
+    contactFile.open(path);
+    filePath = path;
+    fileTitle = QFileInfo(path).fileName();
+    if (fileTitle.endsWith(QStringLiteral(".DAT"), Qt::CaseInsensitive))
+        fileTitle.chop(4);
+}
+
+void Session::closeContactFile()
+{
+    contactFile.close();
+    filePath.clear();
+    fileTitle.clear();
+}
+
+}  // namespace session

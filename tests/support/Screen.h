@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "widgets/Controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace testsupport {
+
+// A window's controls by objectName, as the tests type, tick and read them: setting a value
+// runs the control's handler as the user's change does.
+class Screen {
+public:
+    explicit Screen(app::MainWindow& window) : m_window(window) {}
+
+    app::MainWindow* operator->() const { return &m_window; }
+    printing::LabelVars& vars() const { return m_window.vars(); }
+
+    QString text(const QString& name) const
+    {
+        QObject* object = find(name);
+        if (auto* edit = qobject_cast<QLineEdit*>(object))
+            return edit->text();
+        if (auto* label = qobject_cast<QLabel*>(object))
+            return label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            return button->text();
+        if (auto* box = qobject_cast<QGroupBox*>(object))
+            return box->title();
+        return widgets::control<QAction>(&m_window, name)->text();
+    }
+    void setText(const QString& name, const QString& text) const
+    {
+        if (auto* label = qobject_cast<QLabel*>(find(name)))
+            label->setText(text);
+        else
+            widgets::control<QLineEdit>(&m_window, name)->setText(text);
+    }
+    // Check boxes: 0 or 1; option buttons: 1 chosen, 0 not; lists: the selected row.
+    int value(const QString& name) const
+    {
+        if (auto* option = qobject_cast<widgets::OptionButton*>(find(name)))
+            return option->value() ? 1 : 0;
+        if (auto* list = qobject_cast<QListWidget*>(find(name))) {
+            const QList<QListWidgetItem*> picked = list->selectedItems();
+            return picked.isEmpty() ? -1 : list->row(picked.first());
+        }
+        return widgets::control<QCheckBox>(&m_window, name)->isChecked() ? 1 : 0;
+    }
+    void setValue(const QString& name, int value) const
+    {
+        if (auto* option = qobject_cast<widgets::OptionButton*>(find(name)))
+            option->setValue(value != 0);
+        else if (auto* list = qobject_cast<QListWidget*>(find(name)))
+            list->setCurrentRow(value);
+        else
+            widgets::control<QCheckBox>(&m_window, name)->setChecked(value == 1);
+    }
+    // Its own Visible setting, also while the window is hidden.
+    bool isVisible(const QString& name) const
+    {
+        if (auto* widget = qobject_cast<QWidget*>(find(name)))
+            return !widget->isHidden();
+        return widgets::control<QAction>(&m_window, name)->isVisible();
+    }
+    bool isEnabled(const QString& name) const
+    {
+        if (auto* widget = qobject_cast<QWidget*>(find(name)))
+            return widget->isEnabled();
+        return widgets::control<QAction>(&m_window, name)->isEnabled();
+    }
+private:
+    QObject* find(const QString& name) const { return widgets::control<QObject>(&m_window, name); }
+
+    app::MainWindow& m_window;
+};
+
+}  // namespace testsupport
