@@ -1,4 +1,5 @@
 #include "ContactWindowFixture.h"
+#include "platform/WebPages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -240,6 +241,15 @@ private slots:
         f.click("cmdStateAbb");
         QCOMPARE(f.app.shell.documents, QStringList{f.app.appInfo.documents + QStringLiteral("/qvl_state_abbreviations.pdf")});
         QCOMPARE(f.window().focusWidget(), f.c("txtACState"));
+
+        // Without a viewer or a browser the user is told where to look.
+        f.app.shell.opens = false;
+        f.app.messages.expect(QStringLiteral("Web page not opened"),
+                              QStringLiteral("The web page could not be opened:\n%1\nOpen it in your web browser.")
+                                  .arg(QString::fromLatin1(platform::web::kZipCodeFinder)),
+                              platform::Buttons::Ok, platform::Icon::Exclamation);
+        f.click("cmdZipFinder");
+        QVERIFY(f.app.messages.allShown());
     }
 };
 

@@ -57,8 +57,9 @@ class FakeShell : public platform::Shell {
 public:
     QStringList documents;
     QStringList urls;
-    bool openDocument(const QString& path) override { documents << path; return true; }
-    bool openUrl(const QString& url) override { urls << url; return true; }
+    bool opens = true;  // false: no viewer or browser, nothing opens
+    bool openDocument(const QString& path) override { documents << path; return opens; }
+    bool openUrl(const QString& url) override { urls << url; return opens; }
 };
 
 class FakeSettings : public platform::Settings {

@@ -3,6 +3,7 @@
 #include "contacts/AddressLines.h"
 #include "contacts/ContactReports.h"
 #include "platform/ErrorTraps.h"
+#include "platform/ShellOpen.h"
 #include "widgets/Controls.h"
 #include "widgets/EditMenu.h"
 #include "platform/Messages.h"
@@ -595,23 +596,24 @@ void ContactInfoWindow::printSelection()
 
 void ContactInfoWindow::cmdPeopleFind_Click()
 {
-    m_services.shell.openUrl(QString::fromLatin1(platform::web::kPeopleFinder));
+    platform::openUrlOrSay(m_services.shell, m_services.messages, QString::fromLatin1(platform::web::kPeopleFinder));
 }
 
 void ContactInfoWindow::cmdZipFinder_Click()
 {
-    m_services.shell.openUrl(QString::fromLatin1(platform::web::kZipCodeFinder));
+    platform::openUrlOrSay(m_services.shell, m_services.messages, QString::fromLatin1(platform::web::kZipCodeFinder));
 }
 
 void ContactInfoWindow::cmdStateAbb_Click()
 {
-    m_services.shell.openDocument(documentPath(QStringLiteral("qvl_state_abbreviations.pdf")));
+    platform::openDocumentOrSay(m_services.shell, m_services.messages,
+                                documentPath(QStringLiteral("qvl_state_abbreviations.pdf")));
     m_txtACState->setFocus();
 }
 
 void ContactInfoWindow::mnuEDVManual_Click()
 {
-    m_services.shell.openDocument(documentPath(QStringLiteral("qvlUman.pdf")));
+    platform::openDocumentOrSay(m_services.shell, m_services.messages, documentPath(QStringLiteral("qvlUman.pdf")));
 }
 
 void ContactInfoWindow::mnuEDVAbout_Click()
