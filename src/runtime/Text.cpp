@@ -1,5 +1,7 @@
 #include "runtime/Text.h"
 
+#include <algorithm>
+
 #include "runtime/Codepage.h"
 #include "runtime/RuntimeError.h"
 
@@ -107,6 +109,22 @@ QStringList split(const QString& text, const QString& separator)
     if (separator.isEmpty())
         return {text};
     return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
+int compareListText(const QString& a, const QString& b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar* pa = a.constData();
+    const QChar* pb = b.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ca = ucaseChar(pa[i]).unicode();
+        const char16_t cb = ucaseChar(pb[i]).unicode();
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace rt

@@ -33,4 +33,8 @@ QChar ucaseChar(QChar c);
 // An empty text gives no parts; an empty separator gives the whole text as one part.
 QStringList split(const QString& text, const QString& separator);
 
+// The order of the sorted lists: character by character in the record files' upper case, a
+// shorter text before a longer one that it begins; negative, zero or positive.
+int compareListText(const QString& a, const QString& b);
+
 }  // namespace rt
