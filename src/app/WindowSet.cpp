@@ -3,6 +3,8 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "contacts/ui/ContactInfoWindow.h"
+#include "transfer/ui/ExportWindow.h"
+#include "transfer/ui/ImportWindow.h"
 
 #include <QCoreApplication>
 #include <stdexcept>
@@ -32,10 +34,12 @@ std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
         return std::make_unique<AboutWindow>(*this, m_services, m_state);
     case FormId::ContactInfo:
         return std::make_unique<contacts::ContactInfoWindow>(*this, m_services, m_state);
+    case FormId::Export:
+        return std::make_unique<transfer::ExportWindow>(*this, m_services, m_state);
+    case FormId::Import:
+        return std::make_unique<transfer::ImportWindow>(*this, m_services, m_state);
     case FormId::NewContact:
     case FormId::ViewAll:
-    case FormId::Export:
-    case FormId::Import:
         break;
     }
     throw std::logic_error("WindowSet: this window is not part of the program");

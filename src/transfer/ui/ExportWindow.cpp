@@ -1,0 +1,146 @@
+#include "transfer/ui/ExportWindow.h"
+
+#include "ui_ExportWindow.h"
+
+#include "platform/ErrorTraps.h"
+#include "platform/Messages.h"
+#include "platform/ShellOpen.h"
+#include "runtime/RuntimeError.h"
+#include "session/MainScreen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <new>
+
+namespace transfer {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using widgets::FormId;
+
+ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+                           QWidget* parent)
+    : widgets::Form(FormId::Export, forms, parent), m_services(services), m_state(state),
+      m_ui(std::make_unique<Ui::frmQzExport>())
+{
+    m_ui->setupUi(this);
+    QFont instructions = m_ui->lblExport->font();
+    instructions.setFamily(QStringLiteral("MS Sans Serif"));
+    instructions.setPointSizeF(9.75);
+    m_ui->lblExport->setFont(instructions);
+    for (QAction* action : m_ui->mnuETHelp->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuETHelpBar0"));
+    }
+
+    for (QRadioButton* option : {m_ui->optExpCGCSV, m_ui->optExpCGTXT, m_ui->optExpCGVCF, m_ui->optExpCGVCFIphone,
+                                 m_ui->optExpCGVCFOther})
+        connect(option, &QRadioButton::clicked, this, &ExportWindow::optExpCG_Click);
+    connect(m_ui->cmdExpCreate, &QPushButton::clicked, this, &ExportWindow::cmdExpCreate_Click);
+    connect(m_ui->cmdExpCancel, &QPushButton::clicked, this, &ExportWindow::cmdExpCancel_Click);
+    connect(m_ui->mnuETFileExit, &QAction::triggered, this, &ExportWindow::mnuETFileExit_Click);
+    connect(m_ui->mnuETHelpUM, &QAction::triggered, this, &ExportWindow::mnuETHelpUM_Click);
+    connect(m_ui->mnuETHelpAbout, &QAction::triggered, this, &ExportWindow::mnuETHelpAbout_Click);
+}
+
+ExportWindow::~ExportWindow() = default;
+
+void ExportWindow::formLoad()
+{
+    show();
+    setWindowTitle(QStringLiteral("Export Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    m_ui->lblExport->setText(QStringList{
+        QStringLiteral("Select export file to create, Comma Separated Values (csv), Text (txt), or vCard (vcf)."),
+        QStringLiteral("Export file will contain First Name, Middle Initial, Last Name, Street Address1,"),
+        QStringLiteral("Street Address 2, City, State, Zip Code, Country, Company, Incl Company, Home Phone,"),
+        QStringLiteral("Cell Phone, Work Phone, Email Address, Birthdate, Category, and Notes."),
+        QStringLiteral("The export file will be stored in your Quorvel folder."),
+    }.join(QLatin1Char('\n')));
+    // Create starts disabled, so the first control that takes the focus is Close.
+    m_ui->cmdExpCancel->setFocus();
+}
+
+void ExportWindow::formUnload()
+{
+    m_services.cursor.setBusy(false);
+    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
+        return;
+    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
+}
+
+void ExportWindow::optExpCG_Click()
+{
+    m_ui->cmdExpCreate->setEnabled(true);
+}
+
+std::optional<ExportKind> ExportWindow::chosenKind() const
+{
+    if (m_ui->optExpCGCSV->isChecked())
+        return ExportKind::Csv;
+    if (m_ui->optExpCGTXT->isChecked())
+        return ExportKind::Text;
+    if (m_ui->optExpCGVCF->isChecked())
+        return ExportKind::VCardAndroid;
+    if (m_ui->optExpCGVCFIphone->isChecked())
+        return ExportKind::VCardIPhone;
+    if (m_ui->optExpCGVCFOther->isChecked())
+        return ExportKind::VCard30;
+    return std::nullopt;
+}
+
+void ExportWindow::cmdExpCreate_Click()
+{
+    const std::optional<ExportKind> kind = chosenKind();
+    if (!kind)
+        return;
+    try {
+        m_services.cursor.setBusy(true);
+        const ExportOutcome outcome = ContactExport::run(m_state.contactFile, m_services.appInfo.dataFolder(), *kind);
+        m_services.cursor.setBusy(false);
+        m_services.messages.messageBox(outcome.title, outcome.text, Buttons::Ok,
+                                       outcome.written ? Icon::None : Icon::Information);
+        m_ui->cmdExpCancel->setFocus();
+    } catch (const rt::RuntimeError& error) {
+        createFailed(error);
+    } catch (const std::bad_alloc&) {
+        createFailed(rt::RuntimeError(rt::err::OutOfMemory));
+    }
+}
+
+void ExportWindow::createFailed(const rt::RuntimeError& error)
+{
+    m_services.cursor.setBusy(false);
+    // Cancel closes the window, whose closing steps give the screen back to the main window;
+    // the window goes once this handler has returned, so nothing of it is touched after.
+    if (platform::commonErrorBox(m_services.messages, error) == Answer::Cancel)
+        forms().unload(FormId::Export);
+}
+
+void ExportWindow::cmdExpCancel_Click()
+{
+    forms().unload(FormId::Export);
+}
+
+void ExportWindow::mnuETFileExit_Click()
+{
+    // The program ends at once: no other window's closing steps and no shutdown steps run.
+    m_state.contactFile.close();
+    m_exiting = true;
+    forms().unload(FormId::Export);
+    // exit, not quit: quit would first close every window, the hidden main window too.
+    QCoreApplication::exit(0);
+}
+
+void ExportWindow::mnuETHelpUM_Click()
+{
+    platform::openDocumentOrSay(m_services.shell, m_services.messages,
+                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+}
+
+void ExportWindow::mnuETHelpAbout_Click()
+{
+    forms().get(FormId::About).showForm();
+}
+
+}  // namespace transfer

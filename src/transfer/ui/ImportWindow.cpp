@@ -1,0 +1,168 @@
+#include "transfer/ui/ImportWindow.h"
+
+#include "ui_ImportWindow.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/ShellOpen.h"
+#include "runtime/RuntimeError.h"
+#include "session/MainScreen.h"
+#include "transfer/ContactImport.h"
+#include "widgets/EditMenu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <new>
+
+namespace transfer {
+
+using platform::Answer;
+using widgets::FormId;
+
+namespace {
+
+ImportOutcome failure(int number, const QString& description)
+{
+    ImportOutcome outcome;
+    outcome.kind = ImportOutcome::Kind::Failed;
+    outcome.errorNumber = number;
+    outcome.errorDescription = description;
+    return outcome;
+}
+
+}  // namespace
+
+ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+                           QWidget* parent)
+    : widgets::Form(FormId::Import, forms, parent), m_services(services), m_state(state),
+      m_ui(std::make_unique<Ui::frmQzImport>())
+{
+    m_ui->setupUi(this);
+    for (QAction* action : m_ui->mnuITHelp->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuITHelpBar0"));
+    }
+    m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
+                                       {QStringLiteral("mnuITEdit"), QStringLiteral("mnuITEditCut"),
+                                        QStringLiteral("mnuITEditCopy"), QStringLiteral("mnuITEditPaste")});
+    // File, Edit, Help.
+    QMenu* edit = m_editMenu->menu();
+    edit->setTitle(QStringLiteral("&Edit"));
+    menuBar()->removeAction(edit->menuAction());
+    menuBar()->insertAction(m_ui->mnuITHelp->menuAction(), edit->menuAction());
+
+    connect(m_ui->cmdCsvOpen, &QPushButton::clicked, this, &ImportWindow::cmdCsvOpen_Click);
+    connect(m_ui->cmdStartImport, &QPushButton::clicked, this, &ImportWindow::cmdStartImport_Click);
+    connect(m_ui->cmdImpCancel, &QPushButton::clicked, this, &ImportWindow::cmdImpCancel_Click);
+    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::mnuITFileExit_Click);
+    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::mnuITHelpUM_Click);
+    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::mnuITHelpAbout_Click);
+}
+
+ImportWindow::~ImportWindow() = default;
+
+void ImportWindow::formLoad()
+{
+    show();
+    setWindowTitle(QStringLiteral("Import Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    m_ui->txtImpFilename->hide();
+    m_ui->cmdStartImport->setEnabled(false);
+    m_ui->lblImpHdr->setText(
+        QStringLiteral("First, export contacts (as csv or vcf file) from your email program or device, and save to PC.\n"
+                       "When ready, click 'Select file to import' to select csv or vcf file.  Click 'Import' to begin "
+                       "importing."));
+    m_ui->txtImportTip->setText(
+        QStringLiteral("Consult User Manual (Help/User Manual) for helpful tips and information on importing files."));
+}
+
+void ImportWindow::formUnload()
+{
+    m_services.cursor.setBusy(false);
+    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
+        return;
+    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
+}
+
+bool ImportWindow::report(const ImportOutcome& outcome)
+{
+    const Answer answer = m_services.messages.messageBox(outcome.title(), outcome.text(), outcome.buttons(),
+                                                         outcome.icon());
+    if (outcome.kind == ImportOutcome::Kind::Failed && answer == Answer::Cancel) {
+        // The window goes once this handler has returned; nothing of it is touched after.
+        forms().unload(FormId::Import);
+        return false;
+    }
+    return true;
+}
+
+void ImportWindow::cmdCsvOpen_Click()
+{
+    try {
+        const std::optional<platform::FileChoice> choice = m_services.fileDialogs.openFile(
+            QStringLiteral("Open"),
+            QStringLiteral("All Files (*.*)|*.*|CSV Files (*.CSV)|*.CSV|vCard Files (*.VCF)|*.VCF"), QString());
+        // A cancelled dialog changes nothing, also after an earlier choice.
+        if (!choice || choice->path.isEmpty())
+            return;
+        m_strImportFile = choice->path;
+        m_strImportTitle = choice->fileTitle;
+        m_ui->txtImpFilename->setText(m_strImportTitle);
+        checkImportFile(m_strImportFile);
+        m_ui->txtImpFilename->show();
+        m_services.cursor.setBusy(false);
+        m_ui->cmdStartImport->setEnabled(true);
+    } catch (const rt::RuntimeError& error) {
+        report(failure(error.number(), error.description()));
+    } catch (const std::bad_alloc&) {
+        report(failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory)));
+    }
+}
+
+void ImportWindow::cmdStartImport_Click()
+{
+    ImportOutcome outcome;
+    try {
+        outcome = importContacts(m_state.contactFile, m_strImportFile, m_state.remindersOn);
+    } catch (const std::bad_alloc&) {
+        outcome = failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory));
+    }
+    m_services.cursor.setBusy(false);
+    if (outcome.beeps())
+        m_services.messages.beep();
+    if (!outcome.showsBox())
+        return;  // no layout recognised: Import stays enabled
+    if (!report(outcome))
+        return;
+    if (outcome.disablesImport()) {
+        m_ui->cmdStartImport->setEnabled(false);
+        m_ui->cmdImpCancel->setFocus();
+    }
+}
+
+void ImportWindow::cmdImpCancel_Click()
+{
+    forms().unload(FormId::Import);
+}
+
+void ImportWindow::mnuITFileExit_Click()
+{
+    // The program ends at once: no other window's closing steps and no shutdown steps run.
+    m_state.contactFile.close();
+    m_exiting = true;
+    forms().unload(FormId::Import);
+    // exit, not quit: quit would first close every window, the hidden main window too.
+    QCoreApplication::exit(0);
+}
+
+void ImportWindow::mnuITHelpUM_Click()
+{
+    platform::openDocumentOrSay(m_services.shell, m_services.messages,
+                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+}
+
+void ImportWindow::mnuITHelpAbout_Click()
+{
+    forms().get(FormId::About).showForm();
+}
+
+}  // namespace transfer

@@ -1,0 +1,194 @@
+#include "contacts/ContactWindowFixture.h"
+#include "transfer/ContactExport.h"
+#include "support/Fixture.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using testsupport::ContactWindowFixture;
+using testsupport::person;
+using widgets::FormId;
+
+namespace {
+
+const char kOwnCsv[] = "First Name,MI,Last Name,Street1,Street2,City,State,Zip,Country,Company,"
+                       "Include Company in Address,Home Phone,Cell Phone,Work Phone,Email,Birthdate,Category,Notes\r\n"
+                       "Ann,,Lee,,,,,,,,,,,,ann@x.com,,,\r\nBo,,Ray,,,,,,,,,,,,bo@x.com,,,\r\n";
+
+// The program on fakes with a window shown the way the main window's Contacts command shows it.
+struct TransferFixture : ContactWindowFixture {
+    FormId id = FormId::Export;
+    void open(FormId which, std::initializer_list<contacts::ContactRecord> records)
+    {
+        id = which;
+        start(records);
+        mainWindow().hideForm();
+        app.form(id).showForm();
+    }
+    template <class T = QWidget>
+    T* w(const char* name) { return app.find<T>(id, QString::fromLatin1(name)); }
+    void press(const char* name) { app.click(id, QString::fromLatin1(name)); }
+    bool backAtMain() { return !app.forms->isLoaded(id) && mainWindow().isVisible() && mainWindow().focusWidget() == m("txtQzLine1"); }
+    void expectImported(int n)
+    {
+        app.messages.expect("Import completed", QStringLiteral("D O N E !  %1 contacts successfully imported.").arg(n));
+    }
+    QString importFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = app.dataPath(name);
+        testsupport::writeBytes(path, bytes);
+        return path;
+    }
+};
+
+}  // namespace
+
+class TestTransferWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportEachKind_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::newRow("csv") << "optExpCGCSV" << int(transfer::ExportKind::Csv) << QByteArray("First Name,MI,");
+        QTest::newRow("txt") << "optExpCGTXT" << int(transfer::ExportKind::Text) << QByteArray("First Name|MI|");
+        QTest::newRow("android") << "optExpCGVCF" << int(transfer::ExportKind::VCardAndroid) << QByteArray("BEGIN:VCARD");
+        QTest::newRow("iphone") << "optExpCGVCFIphone" << int(transfer::ExportKind::VCardIPhone) << QByteArray("BEGIN:VCARD");
+        QTest::newRow("v30") << "optExpCGVCFOther" << int(transfer::ExportKind::VCard30) << QByteArray("BEGIN:VCARD");
+    }
+    void exportEachKind()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, kind);
+        QFETCH(QByteArray, firstLine);
+        TransferFixture f;
+        f.open(FormId::Export, {person("Ann", "Lee"), person("Bo", "Ray")});
+        QCOMPARE(f.app.form(FormId::Export).windowTitle(), QStringLiteral("Export Contacts  [QVL_Contacts]"));
+        QVERIFY(!f.w("cmdExpCreate")->isEnabled());
+        QCOMPARE(f.app.form(FormId::Export).focusWidget(), f.w("cmdExpCancel"));
+        f.w<QRadioButton>(qPrintable(option))->click();
+        QVERIFY(f.w("cmdExpCreate")->isEnabled());
+        const auto k = transfer::ExportKind(kind);
+        f.app.messages.expect("Export file created", transfer::ContactExport::doneText(k, "QVL_Contacts"));
+        f.press("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown());
+        QVERIFY(!f.app.cursor.busy && f.app.cursor.changes >= 2);
+        const QByteArray written = testsupport::readBytes(f.app.dataPath(transfer::ContactExport::fileName(k, "QVL_Contacts")));
+        QVERIFY2(written.startsWith(firstLine), written.constData());
+        QCOMPARE(f.app.form(FormId::Export).focusWidget(), f.w("cmdExpCancel"));
+        f.app.form(FormId::Export).close();  // the close box, like Close
+        QVERIFY(f.backAtMain());
+    }
+
+    void exportNothingThenFailure()
+    {
+        TransferFixture f;
+        f.open(FormId::Export, {});
+        f.w<QRadioButton>("optExpCGCSV")->click();
+        f.app.messages.expect("Export file not created",
+                              "Export file could not be created.  There were no contacts on file.", Buttons::Ok,
+                              Icon::Information);
+        f.press("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown() && !QFile::exists(f.app.dataPath("QVLC_QVL_Contacts.csv")));
+
+        testsupport::writeBytes(f.app.dataPath("QVL_Contacts.DAT"), person("Ann", "Lee").toBytes());
+        QVERIFY(QDir(f.app.dataPath({})).mkdir("QVLC_QVL_Contacts.csv"));  // cannot be written as a file
+        testsupport::Fixture::expectCommonError(f.app.messages, 0, {}, Answer::Retry);
+        f.press("cmdExpCreate");
+        QVERIFY(f.app.forms->isLoaded(FormId::Export) && !f.mainWindow().isVisible());
+        testsupport::Fixture::expectCommonError(f.app.messages, 0, {}, Answer::Cancel);
+        f.press("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown() && !f.app.cursor.busy);
+        QVERIFY(f.backAtMain());
+    }
+
+    void exitEndsAtOnce_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::newRow("export") << int(FormId::Export);
+        QTest::newRow("import") << int(FormId::Import);
+    }
+    void exitEndsAtOnce()
+    {
+        QFETCH(int, form);
+        TransferFixture f;
+        f.open(FormId(form), {person("Ann", "Lee")});
+        QTimer::singleShot(0, [&f] { f.press(f.id == FormId::Export ? "mnuETFileExit" : "mnuITFileExit"); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!f.app.state.contactFile.isOpen() && !f.mainWindow().isVisible());
+        QVERIFY(f.app.settings.values.empty());  // the main window's shutdown did not run
+    }
+
+    void importOwnCsvTwiceAndVCard()
+    {
+        TransferFixture f;
+        f.open(FormId::Import, {person("Cy", "Orr")});
+        f.app.state.remindersOn = true;  // start-up took it from the first record
+        QCOMPARE(f.app.form(FormId::Import).windowTitle(), QStringLiteral("Import Contacts  [QVL_Contacts]"));
+        QVERIFY(f.w("txtImpFilename")->isHidden() && !f.w("cmdStartImport")->isEnabled());
+        const QString csv = f.importFile("people.csv", kOwnCsv);
+        for (int stored : {2, 0}) {  // the same file again stores nothing
+            f.app.fileDialogs.choose(csv);
+            f.press("cmdCsvOpen");
+            QCOMPARE(f.w<QLineEdit>("txtImpFilename")->text(), QStringLiteral("people.csv"));
+            QVERIFY(!f.w("txtImpFilename")->isHidden() && f.w("cmdStartImport")->isEnabled());
+            f.expectImported(stored);
+            f.press("cmdStartImport");
+            QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
+            QCOMPARE(f.app.form(FormId::Import).focusWidget(), f.w("cmdImpCancel"));
+            QCOMPARE(f.app.state.contactFile.recordCount(), 3);
+        }
+        QCOMPARE(f.app.fileDialogs.titles.first(), QStringLiteral("Open"));
+        f.app.fileDialogs.choose(f.importFile("phone.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Di;;;\r\nEND:VCARD\r\n"));
+        f.press("cmdCsvOpen");
+        f.expectImported(1);
+        f.press("cmdStartImport");
+        const contacts::ContactRecord stored = f.app.state.contactFile.read(4);
+        QCOMPARE(stored.FName + stored.LName + stored.BdayReminder, QStringLiteral("DiLin1"));
+        f.press("cmdImpCancel");
+        QVERIFY(f.backAtMain());
+    }
+
+    void importRefusalsAndMenus()
+    {
+        TransferFixture f;
+        f.open(FormId::Import, {});
+        const QStringList menus = [&] {
+            QStringList titles;
+            for (QAction* a : f.app.form(FormId::Import).menuBar()->actions())
+                titles << a->text();
+            return titles;
+        }();
+        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Help"}));
+        QCOMPARE(f.w<QMenu>("mnuITHelp")->actions().last()->text(), QStringLiteral("About Quorvel"));
+        f.app.shell.opens = false;
+        f.app.messages.expectBox({"Document not opened", {}, Buttons::Ok, Icon::Exclamation, Answer::Ok, false, {}, false});
+        f.press("mnuITHelpUM");
+        QVERIFY(f.app.messages.shown().back().text.contains("qvlUman.pdf"));
+
+        f.app.fileDialogs.choose(f.importFile("mail.csv", "Name,Notes\r\nAnn,x.com\r\n"));
+        f.press("cmdCsvOpen");
+        f.app.messages.expect("No contacts imported", "CSV file not compatible with import function.", Buttons::Ok,
+                              Icon::Information);
+        f.press("cmdStartImport");
+        QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
+        QCOMPARE(f.app.state.contactFile.recordCount(), 0);
+
+        f.app.fileDialogs.choose(f.app.dataPath("missing.csv"));
+        f.app.messages.expectBox({"Error", "An error has occurred. Error number 53 -- File not found.  Try again, or notify Quorvel.",
+                                  Buttons::RetryCancel, Icon::None, Answer::Cancel});
+        f.press("cmdCsvOpen");
+        QVERIFY(f.app.messages.allShown());
+        QVERIFY(f.backAtMain());
+    }
+};
+
+QTEST_MAIN(TestTransferWindows)
+#include "tst_transferwindows.moc"
