@@ -47,6 +47,7 @@ class SortedComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit SortedComboBox(const QString& objectName, QWidget* parent = nullptr);
+    explicit SortedComboBox(QWidget* parent = nullptr) : SortedComboBox(QString(), parent) {}
     int addSortedItem(const QString& text, qint32 itemData);
     qint32 itemNumber(int index) const;
 

@@ -1,4 +1,5 @@
 #include "contacts/ui/ContactInfoWindow.h"
+#include "ui_ContactInfoWindow.h"
 
 #include "contacts/AddressLines.h"
 #include "contacts/ContactReports.h"
@@ -17,14 +18,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace contacts {
@@ -36,15 +32,6 @@ using platform::Icon;
 using platform::PrintItem;
 
 namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
 
 // Control characters never get into a box: pasted or dropped text keeps its length, the
 // cursor its place.
@@ -64,129 +51,56 @@ void blankControlsOnEdit(QLineEdit* box)
 
 ContactInfoWindow::ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
                                      session::Session& state, QWidget* parent)
-    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state),
+      m_ui(std::make_unique<Ui::frmEdDelViewContact>())
 {
-    setObjectName(QStringLiteral("frmEdDelViewContact"));
-    setWindowTitle(QStringLiteral("Contact Information"));
     m_dlgCommonDialogEDV = m_services.printDialogs.create();
     buildControls();
     buildMenus();
-    setTabOrder();
 }
 
 ContactInfoWindow::~ContactInfoWindow() = default;
 
 void ContactInfoWindow::buildControls()
 {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* outer = new QVBoxLayout(central);
-
-    auto* top = new QHBoxLayout;
-    m_cboFindContact = new widgets::SortedComboBox(QStringLiteral("cboFindContact"), central);
-    m_cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
-    m_cboFindContact->setMinimumContentsLength(30);
-    m_cboFindContact->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    top->addWidget(m_cboFindContact, 1);
-    top->addWidget(widgets::plainLabel(QStringLiteral("lblRN"), QStringLiteral("Record #"), central));
-    m_txtRN = new QLineEdit(central);
-    m_txtRN->setObjectName(QStringLiteral("txtRN"));
-    m_txtRN->setMaximumWidth(80);
-    top->addWidget(m_txtRN);
-    outer->addLayout(top);
-
-    auto* grid = new QGridLayout;
-    outer->addLayout(grid);
-    struct BoxPlace {
-        QLineEdit** box;
-        const char* name;
-        const char* caption;
-        const char* tip;
-        int row;
-        int column;  // 0 or 1: left or right half of the grid
-    };
-    const BoxPlace places[] = {
-        {&m_txtACFName, "txtACFName", "First Name:", "", 0, 0},
-        {&m_txtACMiddleInit, "txtACMiddleInit", "Middle Initial:", "", 1, 0},
-        {&m_txtACLName, "txtACLName", "Last Name:", "", 2, 0},
-        {&m_txtACFStreet, "txtACFStreet", "Street Address:", "For help in finding address, click 'People Finder'", 3, 0},
-        {&m_txtACSStreet, "txtACSStreet", "Additional Street Info/Apt:", "", 4, 0},
-        {&m_txtACCity, "txtACCity", "City:", "", 5, 0},
-        {&m_txtACState, "txtACState", "State:", "", 6, 0},
-        {&m_txtACZip, "txtACZip", "Zip Code:", "For help in finding Zip Code, click 'Zip Code Finder'", 7, 0},
-        {&m_txtACCountry, "txtACCountry", "Country:", "", 8, 0},
-        {&m_txtACHPhone, "txtACHPhone", "Home Phone:", "", 0, 1},
-        {&m_txtACCPhone, "txtACCPhone", "Cell Phone:", "", 1, 1},
-        {&m_txtACWPhone, "txtACWPhone", "Work Phone:", "", 2, 1},
-        {&m_txtACEmail, "txtACEmail", "Email Address:", "", 3, 1},
-        {&m_txtACBirthdate, "txtACBirthdate", "Birthdate (MM/DD/YYYY):", "", 4, 1},
-        {&m_txtACCategory, "txtACCategory", "Category:",
-         "Enter one or more categories, separated by a semicolon, to include this contact in subset(s).  "
-         "Example: Christmas;Golf;Customers",
-         5, 1},
-        {&m_txtACNotes, "txtACNotes", "Notes:", "Notes may contain up to 160 characters", 6, 1},
-        {&m_txtACCompany, "txtACCompany", "Company Name:", "", 7, 1},
-    };
-    for (const BoxPlace& place : places) {
-        const QString name = QString::fromLatin1(place.name);
-        auto* box = new QLineEdit(central);
-        box->setObjectName(name);
-        if (*place.tip)
-            box->setToolTip(QString::fromLatin1(place.tip));
-        *place.box = box;
-        QLabel* caption = widgets::plainLabel(QStringLiteral("lbl") + name.mid(3), QString::fromLatin1(place.caption), central);
-        caption->setBuddy(box);
-        grid->addWidget(caption, place.row, place.column * 3);
-        grid->addWidget(box, place.row, place.column * 3 + 1);
-    }
-    m_cmdStateAbb = makeButton(QStringLiteral("cmdStateAbb"), QStringLiteral("?"),
-                               QStringLiteral("Look up State abbreviations"), central);
-    m_cmdStateAbb->setMaximumWidth(30);
-    grid->addWidget(m_cmdStateAbb, 6, 2);
-    grid->setColumnMinimumWidth(2, 34);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 2);
-    for (QLineEdit** box : {&m_txtACFStreet, &m_txtACEmail, &m_txtACCategory, &m_txtACNotes})
-        (*box)->setMinimumWidth(260);
+    m_ui->setupUi(this);
+    m_cboFindContact = m_ui->cboFindContact;
+    m_txtRN = m_ui->txtRN;
+    m_txtACFName = m_ui->txtACFName;
+    m_txtACMiddleInit = m_ui->txtACMiddleInit;
+    m_txtACLName = m_ui->txtACLName;
+    m_txtACFStreet = m_ui->txtACFStreet;
+    m_txtACSStreet = m_ui->txtACSStreet;
+    m_txtACCity = m_ui->txtACCity;
+    m_txtACState = m_ui->txtACState;
+    m_txtACZip = m_ui->txtACZip;
+    m_txtACCountry = m_ui->txtACCountry;
+    m_txtACHPhone = m_ui->txtACHPhone;
+    m_txtACCPhone = m_ui->txtACCPhone;
+    m_txtACWPhone = m_ui->txtACWPhone;
+    m_txtACEmail = m_ui->txtACEmail;
+    m_txtACBirthdate = m_ui->txtACBirthdate;
+    m_txtACCategory = m_ui->txtACCategory;
+    m_txtACNotes = m_ui->txtACNotes;
+    m_txtACCompany = m_ui->txtACCompany;
+    m_chkCompanyInclude = m_ui->chkCompanyInclude;
+    m_lblACCompOnLabel = m_ui->lblACCompOnLabel;
+    m_cmdFirst = m_ui->cmdFirst;
+    m_cmdPrevious = m_ui->cmdPrevious;
+    m_cmdNext = m_ui->cmdNext;
+    m_cmdLast = m_ui->cmdLast;
+    m_cmdSave = m_ui->cmdSave;
+    m_cmdDelete = m_ui->cmdDelete;
+    m_cmdPrintLabel = m_ui->cmdPrintLabel;
+    m_cmdCancel = m_ui->cmdCancel;
+    m_cmdPeopleFind = m_ui->cmdPeopleFind;
+    m_cmdZipFinder = m_ui->cmdZipFinder;
+    m_cmdStateAbb = m_ui->cmdStateAbb;
 
     m_contactBoxes = {m_txtACFName,   m_txtACMiddleInit, m_txtACLName,     m_txtACFStreet, m_txtACSStreet,
                       m_txtACCity,    m_txtACState,      m_txtACZip,       m_txtACCountry, m_txtACHPhone,
                       m_txtACCPhone,  m_txtACWPhone,     m_txtACEmail,     m_txtACBirthdate,
                       m_txtACCategory, m_txtACNotes,     m_txtACCompany};
-
-    auto* include = new QHBoxLayout;
-    m_chkCompanyInclude = new QCheckBox(central);
-    m_chkCompanyInclude->setObjectName(QStringLiteral("chkCompanyInclude"));
-    m_chkCompanyInclude->setToolTip(QStringLiteral("If checked, Company Name will be included when printing address"));
-    m_lblACCompOnLabel = widgets::plainLabel(QStringLiteral("lblACCompOnLabel"),
-                                              QStringLiteral("Include Company Name in Address"), central);
-    include->addWidget(m_chkCompanyInclude);
-    include->addWidget(m_lblACCompOnLabel);
-    include->addStretch(1);
-    grid->addLayout(include, 8, 3, 1, 2);
-
-    auto* browse = new QHBoxLayout;
-    m_cmdFirst = makeButton(QStringLiteral("cmdFirst"), QStringLiteral("|<"), QStringLiteral("Jump to first contact in file"), central);
-    m_cmdPrevious = makeButton(QStringLiteral("cmdPrevious"), QStringLiteral("<"), QStringLiteral("Previous contact"), central);
-    m_cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral(">"), QStringLiteral("Next contact"), central);
-    m_cmdLast = makeButton(QStringLiteral("cmdLast"), QStringLiteral(">|"), QStringLiteral("Jump to last contact in file"), central);
-    for (QPushButton* button : {m_cmdFirst, m_cmdPrevious, m_cmdNext, m_cmdLast})
-        browse->addWidget(button);
-    browse->addStretch(1);
-    m_cmdPeopleFind = makeButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), QString(), central);
-    m_cmdZipFinder = makeButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"), QStringLiteral("Look up Zip Code"), central);
-    browse->addWidget(m_cmdPeopleFind);
-    browse->addWidget(m_cmdZipFinder);
-    outer->addLayout(browse);
-
-    auto* commands = new QHBoxLayout;
-    m_cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("Save changes"), QString(), central);
-    m_cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete contact"), QString(), central);
-    m_cmdPrintLabel = makeButton(QStringLiteral("cmdPrintLabel"), QStringLiteral("Print Label"), QString(), central);
-    m_cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Close"), QStringLiteral("Return to main screen"), central);
-    for (QPushButton* button : {m_cmdSave, m_cmdDelete, m_cmdPrintLabel, m_cmdCancel})
-        commands->addWidget(button);
-    outer->addLayout(commands);
 
     // Nothing can be saved, deleted or printed before a contact is shown, also when the
     // loading step is cut short by a failure.
@@ -214,40 +128,15 @@ void ContactInfoWindow::buildControls()
 
 void ContactInfoWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuEDVFile"));
-    QAction* print = file->addAction(QStringLiteral("Print"));
-    print->setObjectName(QStringLiteral("mnuEDVPrint"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(print, &QAction::triggered, this, &ContactInfoWindow::mnuEDVPrint_Click);
+    connect(m_ui->mnuEDVPrint, &QAction::triggered, this, &ContactInfoWindow::mnuEDVPrint_Click);
+    connect(m_ui->mnuEDVManual, &QAction::triggered, this, &ContactInfoWindow::mnuEDVManual_Click);
+    connect(m_ui->mnuEDVAbout, &QAction::triggered, this, &ContactInfoWindow::mnuEDVAbout_Click);
 
     m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                         {QStringLiteral("mnuEDVEdit"), QStringLiteral("mnuEDVEditCut"),
                                          QStringLiteral("mnuEDVEditCopy"), QStringLiteral("mnuEDVEditPaste")});
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuEDVHelp"));
-    QAction* manual = help->addAction(QStringLiteral("User Manual"));
-    manual->setObjectName(QStringLiteral("mnuEDVManual"));
-    manual->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(manual, &QAction::triggered, this, &ContactInfoWindow::mnuEDVManual_Click);
-    QAction* about = help->addAction(QStringLiteral("About Quorvel"));
-    about->setObjectName(QStringLiteral("mnuEDVAbout"));
-    connect(about, &QAction::triggered, this, &ContactInfoWindow::mnuEDVAbout_Click);
-}
-
-void ContactInfoWindow::setTabOrder()
-{
-    const std::vector<QWidget*> order = {
-        m_cboFindContact, m_txtACFName,    m_txtACMiddleInit, m_txtACLName,    m_txtACFStreet, m_txtACSStreet,
-        m_txtACCity,      m_txtACState,    m_txtACZip,        m_txtACCountry,  m_txtACCompany, m_txtACBirthdate,
-        m_txtACHPhone,    m_txtACCPhone,   m_txtACWPhone,     m_txtACEmail,    m_txtACCategory, m_txtACNotes,
-        m_cmdSave,        m_cmdCancel,     m_cmdDelete,       m_cmdPrintLabel, m_cmdZipFinder, m_cmdPeopleFind,
-        m_cmdNext,        m_cmdLast,       m_cmdFirst,        m_cmdPrevious,   m_cmdStateAbb,  m_chkCompanyInclude,
-        m_txtRN,
-    };
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The shared Edit menu goes between File and Help.
+    menuBar()->insertMenu(m_ui->mnuEDVHelp->menuAction(), m_editMenu->menu());
 }
 
 widgets::Form& ContactInfoWindow::mainWindow()

@@ -31,6 +31,10 @@ namespace rt {
 class RuntimeError;
 }
 
+namespace Ui {
+class frmEdDelViewContact;
+}
+
 namespace contacts {
 
 // The Contact Information window (frmEdDelViewContact): shows one contact of the open
@@ -58,7 +62,6 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void setTabOrder();
 
     void cboFindContact_Click(int index);
     void cmdFirst_Click();
@@ -102,6 +105,7 @@ private:
 
     const platform::Services& m_services;
     session::Session& m_state;
+    std::unique_ptr<Ui::frmEdDelViewContact> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
 
     widgets::SortedComboBox* m_cboFindContact = nullptr;
