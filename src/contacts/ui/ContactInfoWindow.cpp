@@ -2,6 +2,7 @@
 #include "ui_ContactInfoWindow.h"
 
 #include "contacts/AddressLines.h"
+#include "contacts/FindList.h"
 #include "contacts/ContactReports.h"
 #include "platform/ErrorTraps.h"
 #include "platform/ShellOpen.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
+#include <new>
 
 namespace contacts {
 
@@ -161,32 +163,65 @@ QString ContactInfoWindow::findListText(const ContactRecord& record)
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
-    // Added in their sorted order, every item lands at the end of what is there already
-    // (equal texts keep file order), which keeps filling a large file linear. The outcome
-    // is that of adding them one by one in file order.
-    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return widgets::compareListText(a.first, b.first) < 0;
-    });
-    m_cboFindContact->setUpdatesEnabled(false);
-    for (const auto& [text, record] : items)
-        m_cboFindContact->addSortedItem(text, record);
-    m_cboFindContact->setUpdatesEnabled(true);
+    FindList::sort(items);
+    if (m_cboFindContact->count() == 0) {
+        m_cboFindContact->setSortedItems(std::move(items));
+    } else {
+        for (const auto& [text, record] : items)
+            m_cboFindContact->addSortedItem(text, record);
+    }
     items.clear();
 }
 
 void ContactInfoWindow::fillFindList(qint32 count)
 {
+    const bool whole = m_cboFindContact->count() == 0;
+    m_listCurrent = false;
     std::vector<std::pair<QString, qint32>> items;
-    items.reserve(static_cast<std::size_t>(std::max<qint32>(count, 0)));
     try {
-        for (qint32 r = 1; r <= count; ++r)
-            items.emplace_back(findListText(m_state.contactFile.read(r)), r);
+        FindList::read(m_state.contactFile, count, items);
     } catch (const rt::RuntimeError&) {
         // The records read before the failure stay listed.
         addFindItems(items);
         throw;
     }
     addFindItems(items);
+    if (whole) {
+        m_listCurrent = true;
+        m_listedRevision = m_state.contactFile.revision();
+        m_listedCount = count;
+    }
+}
+
+void ContactInfoWindow::refillFindList(qint32 count)
+{
+    // Browsing an unchanged book shows the list it would rebuild, as it was after a rebuild.
+    if (m_listCurrent && m_listedRevision == m_state.contactFile.revision() && m_listedCount == count) {
+        m_cboFindContact->setCurrentIndex(-1);
+        return;
+    }
+    m_cboFindContact->clear();
+    fillFindList(count);
+}
+
+void ContactInfoWindow::trapped(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const rt::RuntimeError& error) {
+        commandFailed(error);
+    } catch (const std::bad_alloc&) {
+        commandFailed(rt::RuntimeError(rt::err::OutOfMemory));
+    }
+}
+
+bool ContactInfoWindow::endOfFile(qint32 count)
+{
+    if (count >= 1)
+        return false;
+    m_services.messages.messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."), Buttons::Ok,
+                                    Icon::None);
+    return true;
 }
 
 bool ContactInfoWindow::commonErrorCancelled(const rt::RuntimeError& error)
@@ -204,6 +239,10 @@ void ContactInfoWindow::commandFailed(const rt::RuntimeError& error)
 
 void ContactInfoWindow::formLoad()
 {
+    const auto failed = [this](const rt::RuntimeError& error) {
+        if (commonErrorCancelled(error))
+            mainWindow().showForm();
+    };
     try {
         mainWindow().hideForm();
         show();
@@ -217,8 +256,9 @@ void ContactInfoWindow::formLoad()
         if (m_txtACFName->text().isEmpty() && m_txtACLName->text().isEmpty() && m_txtACEmail->text().isEmpty())
             setContactControlsEnabled(false);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            mainWindow().showForm();
+        failed(error);
+    } catch (const std::bad_alloc&) {
+        failed(rt::RuntimeError(rt::err::OutOfMemory));
     }
 }
 
@@ -275,37 +315,36 @@ void ContactInfoWindow::txtACCompany_Change()
 
 void ContactInfoWindow::cboFindContact_Click(int index)
 {
-    try {
+    trapped([&] {
         const qint32 n = m_cboFindContact->itemNumber(index);
         m_state.lngCurrentRecord = n;
         showRecord(m_state.contactFile.read(n), n);
         setContactControlsEnabled(true);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::browseTo(qint32 n, qint32 count)
 {
     showRecord(m_state.contactFile.read(n), n);
-    m_cboFindContact->clear();
-    fillFindList(count);
+    refillFindList(count);
     m_state.lngCurrentRecord = n;
 }
 
 void ContactInfoWindow::cmdFirst_Click()
 {
-    try {
-        browseTo(1, m_state.contactFile.recordCount());
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    trapped([&] {
+        const qint32 count = m_state.contactFile.recordCount();
+        if (!endOfFile(count))
+            browseTo(1, count);
+    });
 }
 
 void ContactInfoWindow::cmdPrevious_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
+        if (endOfFile(count))
+            return;
         const qint32 p = m_state.lngCurrentRecord - 1;
         if (p < 1) {
             m_services.messages.messageBox(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."),
@@ -313,14 +352,12 @@ void ContactInfoWindow::cmdPrevious_Click()
             return;
         }
         browseTo(p, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdNext_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
         if (m_state.lngCurrentRecord >= count) {
             m_services.messages.messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."),
@@ -328,19 +365,16 @@ void ContactInfoWindow::cmdNext_Click()
             return;
         }
         browseTo(m_state.lngCurrentRecord + 1, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdLast_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
-        browseTo(count, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+        if (!endOfFile(count))
+            browseTo(count, count);
+    });
 }
 
 qint32 ContactInfoWindow::currentRecordInFile() const
@@ -365,13 +399,13 @@ void ContactInfoWindow::cmdDelete_Click()
                                         Buttons::YesNo, Icon::None)
         != Answer::Yes)
         return;
-    try {
+    bool deleted = false;
+    trapped([&] {
         m_state.contactFile.remove(currentRecordInFile());
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-        return;
-    }
-    forms().unload(FormId::ContactInfo);
+        deleted = true;
+    });
+    if (deleted)
+        forms().unload(FormId::ContactInfo);
 }
 
 ContactValues ContactInfoWindow::boxValues() const
@@ -390,7 +424,7 @@ void ContactInfoWindow::refuse(const Refusal& refusal)
 
 void ContactInfoWindow::cmdSave_Click()
 {
-    try {
+    trapped([&] {
         const ContactValues typed = boxValues();
         if (const auto refusal = ContactRules::checkBirthdate(typed[ContactField::Birthdate])) {
             refuse(*refusal);
@@ -416,9 +450,7 @@ void ContactInfoWindow::cmdSave_Click()
                                                             m_state.remindersOn));
         m_services.messages.messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdPrintLabel_Click()
