@@ -1,4 +1,5 @@
 #include "app/WindowSet.h"
+#include "session/BookLock.h"
 #include "session/Session.h"
 #include "platform/Services.h"
 #include "platform/qt/QtAppInfo.h"
@@ -36,6 +37,17 @@ int main(int argc, char** argv)
 
     const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
                                       shell, settings, cursor, appInfo};
+
+    // One copy of the program at a time works on the contact book.
+    QDir().mkpath(appInfo.dataFolder());
+    const QString book = QDir(appInfo.dataFolder()).filePath(QStringLiteral("QVL_Contacts.DAT"));
+    session::BookLock bookLock(book);
+    if (!bookLock.take()) {
+        messages.messageBox(QStringLiteral("Contact book in use"),
+                            QStringLiteral("The contact book %1 is in use by another copy of Quorvel.").arg(book),
+                            platform::Buttons::Ok, platform::Icon::Exclamation);
+        return 0;
+    }
 
     session::Session state;
     app::WindowSet forms(services, state);

@@ -25,11 +25,13 @@ ContactFile::ContactFile()
 
 void ContactFile::open(const QString& path)
 {
+    ++m_revision;
     m_file.open(path);
 }
 
 void ContactFile::close()
 {
+    ++m_revision;
     m_file.close();
 }
 
@@ -61,13 +63,27 @@ ContactRecord ContactFile::read(qint32 n) const
     return ContactRecord::fromBytes(m_file.read(n));
 }
 
+QByteArray ContactFile::readRecords(qint32 first, qint32 count) const
+{
+    return m_file.readRecords(first, count);
+}
+
+void ContactFile::requireSameFile() const
+{
+    if (m_file.isOpen() && !m_file.pathNamesOpenFile())
+        rt::raise(rt::err::PathFileAccess);
+}
+
 void ContactFile::write(qint32 n, const ContactRecord& record)
 {
+    requireSameFile();
+    ++m_revision;
     m_file.write(n, record.toBytes());
 }
 
 void ContactFile::append(const ContactRecord& record)
 {
+    ++m_revision;
     m_file.append(record.toBytes());
 }
 
@@ -76,6 +92,9 @@ void ContactFile::remove(qint32 n)
     const qint32 count = recordCount();
     if (n < 1 || n > count)
         rt::raise(rt::err::BadRecordNumber);
+    // Rewriting a replaced book from the old one's records would lose the new one.
+    requireSameFile();
+    ++m_revision;
 
     // Every other record read and written afresh: a short last record comes back padded,
     // bytes past the last counted record are dropped. QSaveFile refuses to replace a file

@@ -23,14 +23,25 @@ public:
     qint32 recordCount() const;  // length / 518, rounded half to even
 
     ContactRecord read(qint32 n) const;  // a short last record reads as padded
+    // The bytes of records first .. first+count-1 in one read (see rt::RecordFile).
+    QByteArray readRecords(qint32 first, qint32 count) const;
     void write(qint32 n, const ContactRecord& record);  // n = count + 1 appends
     void append(const ContactRecord& record);
     // Rewrites the file without record n through a temporary file and a rename, then
     // reopens it.
+    // Write and remove refuse with error 75 when the path no longer names the file that is
+    // open (the book was replaced or removed behind the program's back).
     void remove(qint32 n);
 
+    // Goes up with every open, close and change of the book through this object: what was
+    // read at one revision still holds while the revision stays.
+    quint64 revision() const { return m_revision; }
+
 private:
+    void requireSameFile() const;
+
     rt::RecordFile m_file;
+    quint64 m_revision = 0;
 };
 
 }  // namespace contacts

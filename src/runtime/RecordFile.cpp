@@ -112,6 +112,17 @@ QString RecordFile::path() const
     return m_path;
 }
 
+bool RecordFile::pathNamesOpenFile() const
+{
+    if (m_fd < 0)
+        return false;
+    struct stat open;
+    struct stat named;
+    if (::fstat(m_fd, &open) != 0 || ::stat(QFile::encodeName(m_path).constData(), &named) != 0)
+        return false;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 qint64 RecordFile::length() const
 {
     if (m_fd < 0)
@@ -165,14 +176,30 @@ void RecordFile::write(qint64 n, const QByteArray& bytes)
     const QByteArray record = bytes.leftJustified(m_recordLength, ' ', true);
     const qint64 offset = (n - 1) * m_recordLength;
     const qint64 size = length();
-    // Writing past the end would leave a hole of zero bytes; blanks keep every record
-    // before it reading as padded.
-    if (offset > size) {
-        const QByteArray blanks(qMin<qint64>(offset - size, 65536), ' ');
-        for (qint64 at = size; at < offset; at += blanks.size())
-            writeAt(m_fd, blanks.constData(), qMin<qint64>(blanks.size(), offset - at), at);
+    QByteArray old;
+    if (offset < size) {
+        old.resize(qMin<qint64>(record.size(), size - offset));
+        readAt(m_fd, old.data(), old.size(), offset);
     }
-    writeAt(m_fd, record.constData(), record.size(), offset);
+    try {
+        // Writing past the end would leave a hole of zero bytes; blanks keep every record
+        // before it reading as padded.
+        if (offset > size) {
+            const QByteArray blanks(qMin<qint64>(offset - size, 65536), ' ');
+            for (qint64 at = size; at < offset; at += blanks.size())
+                writeAt(m_fd, blanks.constData(), qMin<qint64>(blanks.size(), offset - at), at);
+        }
+        writeAt(m_fd, record.constData(), record.size(), offset);
+    } catch (...) {
+        // Best effort: the failure being reported is the write's own.
+        if (!old.isEmpty()) {
+            [[maybe_unused]] const auto put = ::pwrite(m_fd, old.constData(), size_t(old.size()), off_t(offset));
+        }
+        if (offset + record.size() > size) {
+            [[maybe_unused]] const int cut = ::ftruncate(m_fd, off_t(size));
+        }
+        throw;
+    }
 }
 
 void RecordFile::append(const QByteArray& bytes)

@@ -19,6 +19,8 @@ public:
     void close();  // no error when not open
     bool isOpen() const;
     QString path() const;
+    // Whether the path still names the open file (same device and inode).
+    bool pathNamesOpenFile() const;
     int recordLength() const { return m_recordLength; }
 
     qint64 length() const;
@@ -30,7 +32,8 @@ public:
     // record padded with blanks, records beyond the end all blanks.
     QByteArray readRecords(qint64 first, qint64 count) const;
     // Writes record n in place (touching nothing else); n = count + 1 appends. The bytes
-    // are padded with blanks or cut to the record length.
+    // are padded with blanks or cut to the record length. A failed write puts back the old
+    // bytes and length, so that no record is left half written.
     void write(qint64 n, const QByteArray& bytes);
     void append(const QByteArray& bytes);
 

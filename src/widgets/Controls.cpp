@@ -175,6 +175,19 @@ public:
         endInsertRows();
     }
 
+    void assign(std::vector<std::pair<QString, qint32>> items)
+    {
+        beginResetModel();
+        m_items.clear();
+        m_items.reserve(items.size());
+        for (auto& [text, number] : items)
+            m_items.push_back(Item{std::move(text), number});
+        m_order.resize(m_items.size());
+        for (std::size_t i = 0; i < m_order.size(); ++i)
+            m_order[i] = static_cast<quint32>(i);
+        endResetModel();
+    }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
         return parent.isValid() ? 0 : static_cast<int>(m_order.size());
@@ -282,6 +295,19 @@ int SortedComboBox::addSortedItem(const QString& text, qint32 itemData)
             setEditText(editText);
     }
     return place;
+}
+
+void SortedComboBox::setSortedItems(std::vector<std::pair<QString, qint32>> items)
+{
+    const QString editText = isEditable() ? currentText() : QString();
+    const QSignalBlocker blockCombo(this);
+    m_items->assign(std::move(items));
+    if (currentIndex() >= 0) {
+        const QSignalBlocker blockEdit(lineEdit());
+        setCurrentIndex(-1);
+        if (isEditable())
+            setEditText(editText);
+    }
 }
 
 qint32 SortedComboBox::itemNumber(int index) const

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -47,8 +48,12 @@ class SortedComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit SortedComboBox(const QString& objectName, QWidget* parent = nullptr);
+    explicit SortedComboBox(QWidget* parent = nullptr) : SortedComboBox(QString(), parent) {}
     int addSortedItem(const QString& text, qint32 itemData);
     qint32 itemNumber(int index) const;
+    // Replaces every item with these, given in the order addSortedItem would have placed
+    // them one by one; nothing is chosen afterwards.
+    void setSortedItems(std::vector<std::pair<QString, qint32>> items);
 
 private:
     class ItemModel;

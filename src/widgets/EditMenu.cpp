@@ -116,6 +116,8 @@ bool EditMenu::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
+    // The key works on the selection as it is now, not as it was when the menu last opened.
+    updateEnabled();
     if (action->isEnabled())
         action->trigger();
     return true;

@@ -30,8 +30,8 @@ bool pasteSelection(const QWidget* window, Clipboard& clipboard);
 
 // A window's Edit menu: "Cut", "Copy", "Paste" with Ctrl+X, Ctrl+C, Ctrl+V, working on the
 // focused text box's selected text. Opening the menu enables Cut and Copy only while text
-// is selected; between two openings the shortcuts act on the state last set (before the
-// first opening both are enabled). Paste is never disabled.
+// is selected; a shortcut key pressed in a text box sets them afresh from its selection
+// then. Paste is never disabled.
 //
 // The window's text boxes would otherwise take these keys (and offer a right-click menu)
 // themselves and go to the system clipboard behind the service's back: create the menu

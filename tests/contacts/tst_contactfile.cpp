@@ -1,4 +1,5 @@
 #include "contacts/ContactFile.h"
+#include "session/BookLock.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -135,6 +136,22 @@ private slots:
         QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QCOMPARE(readBytes(m_path), records({"Ann", "Bob"}));
         QCOMPARE(m_file.read(1).FName, QString("Ann"));
+    }
+
+    // A book replaced on disk is never written through the old file.
+    void replacedBookRefused()
+    {
+        openWith(records({"Ann", "Bob"}));
+        QVERIFY(QFile::rename(m_path, m_path + ".old"));
+        testsupport::writeBytes(m_path, records({"Cy"}));
+        QCOMPARE(errorOf([&] { m_file.write(1, ContactRecord{.FName = "Zed"}); }), 75);
+        QCOMPARE(errorOf([&] { m_file.remove(1); }), 75);
+        QCOMPARE(readBytes(m_path), records({"Cy"}));
+        QCOMPARE(readBytes(m_path + ".old"), records({"Ann", "Bob"}));
+
+        session::BookLock first(m_path);
+        session::BookLock second(m_path);
+        QVERIFY(first.take() && !second.take());
     }
 
     void bytesOutsideTheCodePageReadByteForByte()

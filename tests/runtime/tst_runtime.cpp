@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using testsupport::errorOf;
@@ -169,6 +171,27 @@ private slots:
         openWith("aaaabbbbcc");  // 2.5 records: 2, so the half record is written over
         file.append("zzzz");
         QCOMPARE(readBytes(path), QByteArray("aaaabbbbzzzz"));
+    }
+
+    // A full disk in the middle of a record: the file keeps its old bytes and length.
+    void failedWriteLeavesTheFileAsItWas()
+    {
+        const QString path = m_dir.filePath("full.dat");
+        writeBytes(path, "aaaabbbb");
+        rt::RecordFile file(4);
+        file.open(path);
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 10;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const int appended = errorOf([&] { file.append("cccc"); });
+        const int grown = errorOf([&] { file.write(4, "dddd"); });
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+        QVERIFY(appended != 0 && grown != 0);
+        QCOMPARE(readBytes(path), QByteArray("aaaabbbb"));
     }
 
     void recordFileOpenFailures()

@@ -1,6 +1,8 @@
 #include "contacts/ui/ContactInfoWindow.h"
+#include "ui_ContactInfoWindow.h"
 
 #include "contacts/AddressLines.h"
+#include "contacts/FindList.h"
 #include "contacts/ContactReports.h"
 #include "platform/ErrorTraps.h"
 #include "platform/ShellOpen.h"
@@ -17,15 +19,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
+#include <new>
 
 namespace contacts {
 
@@ -36,15 +34,6 @@ using platform::Icon;
 using platform::PrintItem;
 
 namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
 
 // Control characters never get into a box: pasted or dropped text keeps its length, the
 // cursor its place.
@@ -64,129 +53,56 @@ void blankControlsOnEdit(QLineEdit* box)
 
 ContactInfoWindow::ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
                                      session::Session& state, QWidget* parent)
-    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state),
+      m_ui(std::make_unique<Ui::frmEdDelViewContact>())
 {
-    setObjectName(QStringLiteral("frmEdDelViewContact"));
-    setWindowTitle(QStringLiteral("Contact Information"));
     m_dlgCommonDialogEDV = m_services.printDialogs.create();
     buildControls();
     buildMenus();
-    setTabOrder();
 }
 
 ContactInfoWindow::~ContactInfoWindow() = default;
 
 void ContactInfoWindow::buildControls()
 {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* outer = new QVBoxLayout(central);
-
-    auto* top = new QHBoxLayout;
-    m_cboFindContact = new widgets::SortedComboBox(QStringLiteral("cboFindContact"), central);
-    m_cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
-    m_cboFindContact->setMinimumContentsLength(30);
-    m_cboFindContact->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    top->addWidget(m_cboFindContact, 1);
-    top->addWidget(widgets::plainLabel(QStringLiteral("lblRN"), QStringLiteral("Record #"), central));
-    m_txtRN = new QLineEdit(central);
-    m_txtRN->setObjectName(QStringLiteral("txtRN"));
-    m_txtRN->setMaximumWidth(80);
-    top->addWidget(m_txtRN);
-    outer->addLayout(top);
-
-    auto* grid = new QGridLayout;
-    outer->addLayout(grid);
-    struct BoxPlace {
-        QLineEdit** box;
-        const char* name;
-        const char* caption;
-        const char* tip;
-        int row;
-        int column;  // 0 or 1: left or right half of the grid
-    };
-    const BoxPlace places[] = {
-        {&m_txtACFName, "txtACFName", "First Name:", "", 0, 0},
-        {&m_txtACMiddleInit, "txtACMiddleInit", "Middle Initial:", "", 1, 0},
-        {&m_txtACLName, "txtACLName", "Last Name:", "", 2, 0},
-        {&m_txtACFStreet, "txtACFStreet", "Street Address:", "For help in finding address, click 'People Finder'", 3, 0},
-        {&m_txtACSStreet, "txtACSStreet", "Additional Street Info/Apt:", "", 4, 0},
-        {&m_txtACCity, "txtACCity", "City:", "", 5, 0},
-        {&m_txtACState, "txtACState", "State:", "", 6, 0},
-        {&m_txtACZip, "txtACZip", "Zip Code:", "For help in finding Zip Code, click 'Zip Code Finder'", 7, 0},
-        {&m_txtACCountry, "txtACCountry", "Country:", "", 8, 0},
-        {&m_txtACHPhone, "txtACHPhone", "Home Phone:", "", 0, 1},
-        {&m_txtACCPhone, "txtACCPhone", "Cell Phone:", "", 1, 1},
-        {&m_txtACWPhone, "txtACWPhone", "Work Phone:", "", 2, 1},
-        {&m_txtACEmail, "txtACEmail", "Email Address:", "", 3, 1},
-        {&m_txtACBirthdate, "txtACBirthdate", "Birthdate (MM/DD/YYYY):", "", 4, 1},
-        {&m_txtACCategory, "txtACCategory", "Category:",
-         "Enter one or more categories, separated by a semicolon, to include this contact in subset(s).  "
-         "Example: Christmas;Golf;Customers",
-         5, 1},
-        {&m_txtACNotes, "txtACNotes", "Notes:", "Notes may contain up to 160 characters", 6, 1},
-        {&m_txtACCompany, "txtACCompany", "Company Name:", "", 7, 1},
-    };
-    for (const BoxPlace& place : places) {
-        const QString name = QString::fromLatin1(place.name);
-        auto* box = new QLineEdit(central);
-        box->setObjectName(name);
-        if (*place.tip)
-            box->setToolTip(QString::fromLatin1(place.tip));
-        *place.box = box;
-        QLabel* caption = widgets::plainLabel(QStringLiteral("lbl") + name.mid(3), QString::fromLatin1(place.caption), central);
-        caption->setBuddy(box);
-        grid->addWidget(caption, place.row, place.column * 3);
-        grid->addWidget(box, place.row, place.column * 3 + 1);
-    }
-    m_cmdStateAbb = makeButton(QStringLiteral("cmdStateAbb"), QStringLiteral("?"),
-                               QStringLiteral("Look up State abbreviations"), central);
-    m_cmdStateAbb->setMaximumWidth(30);
-    grid->addWidget(m_cmdStateAbb, 6, 2);
-    grid->setColumnMinimumWidth(2, 34);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 2);
-    for (QLineEdit** box : {&m_txtACFStreet, &m_txtACEmail, &m_txtACCategory, &m_txtACNotes})
-        (*box)->setMinimumWidth(260);
+    m_ui->setupUi(this);
+    m_cboFindContact = m_ui->cboFindContact;
+    m_txtRN = m_ui->txtRN;
+    m_txtACFName = m_ui->txtACFName;
+    m_txtACMiddleInit = m_ui->txtACMiddleInit;
+    m_txtACLName = m_ui->txtACLName;
+    m_txtACFStreet = m_ui->txtACFStreet;
+    m_txtACSStreet = m_ui->txtACSStreet;
+    m_txtACCity = m_ui->txtACCity;
+    m_txtACState = m_ui->txtACState;
+    m_txtACZip = m_ui->txtACZip;
+    m_txtACCountry = m_ui->txtACCountry;
+    m_txtACHPhone = m_ui->txtACHPhone;
+    m_txtACCPhone = m_ui->txtACCPhone;
+    m_txtACWPhone = m_ui->txtACWPhone;
+    m_txtACEmail = m_ui->txtACEmail;
+    m_txtACBirthdate = m_ui->txtACBirthdate;
+    m_txtACCategory = m_ui->txtACCategory;
+    m_txtACNotes = m_ui->txtACNotes;
+    m_txtACCompany = m_ui->txtACCompany;
+    m_chkCompanyInclude = m_ui->chkCompanyInclude;
+    m_lblACCompOnLabel = m_ui->lblACCompOnLabel;
+    m_cmdFirst = m_ui->cmdFirst;
+    m_cmdPrevious = m_ui->cmdPrevious;
+    m_cmdNext = m_ui->cmdNext;
+    m_cmdLast = m_ui->cmdLast;
+    m_cmdSave = m_ui->cmdSave;
+    m_cmdDelete = m_ui->cmdDelete;
+    m_cmdPrintLabel = m_ui->cmdPrintLabel;
+    m_cmdCancel = m_ui->cmdCancel;
+    m_cmdPeopleFind = m_ui->cmdPeopleFind;
+    m_cmdZipFinder = m_ui->cmdZipFinder;
+    m_cmdStateAbb = m_ui->cmdStateAbb;
 
     m_contactBoxes = {m_txtACFName,   m_txtACMiddleInit, m_txtACLName,     m_txtACFStreet, m_txtACSStreet,
                       m_txtACCity,    m_txtACState,      m_txtACZip,       m_txtACCountry, m_txtACHPhone,
                       m_txtACCPhone,  m_txtACWPhone,     m_txtACEmail,     m_txtACBirthdate,
                       m_txtACCategory, m_txtACNotes,     m_txtACCompany};
-
-    auto* include = new QHBoxLayout;
-    m_chkCompanyInclude = new QCheckBox(central);
-    m_chkCompanyInclude->setObjectName(QStringLiteral("chkCompanyInclude"));
-    m_chkCompanyInclude->setToolTip(QStringLiteral("If checked, Company Name will be included when printing address"));
-    m_lblACCompOnLabel = widgets::plainLabel(QStringLiteral("lblACCompOnLabel"),
-                                              QStringLiteral("Include Company Name in Address"), central);
-    include->addWidget(m_chkCompanyInclude);
-    include->addWidget(m_lblACCompOnLabel);
-    include->addStretch(1);
-    grid->addLayout(include, 8, 3, 1, 2);
-
-    auto* browse = new QHBoxLayout;
-    m_cmdFirst = makeButton(QStringLiteral("cmdFirst"), QStringLiteral("|<"), QStringLiteral("Jump to first contact in file"), central);
-    m_cmdPrevious = makeButton(QStringLiteral("cmdPrevious"), QStringLiteral("<"), QStringLiteral("Previous contact"), central);
-    m_cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral(">"), QStringLiteral("Next contact"), central);
-    m_cmdLast = makeButton(QStringLiteral("cmdLast"), QStringLiteral(">|"), QStringLiteral("Jump to last contact in file"), central);
-    for (QPushButton* button : {m_cmdFirst, m_cmdPrevious, m_cmdNext, m_cmdLast})
-        browse->addWidget(button);
-    browse->addStretch(1);
-    m_cmdPeopleFind = makeButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), QString(), central);
-    m_cmdZipFinder = makeButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"), QStringLiteral("Look up Zip Code"), central);
-    browse->addWidget(m_cmdPeopleFind);
-    browse->addWidget(m_cmdZipFinder);
-    outer->addLayout(browse);
-
-    auto* commands = new QHBoxLayout;
-    m_cmdSave = makeButton(QStringLiteral("cmdSave"), QStringLiteral("Save changes"), QString(), central);
-    m_cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete contact"), QString(), central);
-    m_cmdPrintLabel = makeButton(QStringLiteral("cmdPrintLabel"), QStringLiteral("Print Label"), QString(), central);
-    m_cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Close"), QStringLiteral("Return to main screen"), central);
-    for (QPushButton* button : {m_cmdSave, m_cmdDelete, m_cmdPrintLabel, m_cmdCancel})
-        commands->addWidget(button);
-    outer->addLayout(commands);
 
     // Nothing can be saved, deleted or printed before a contact is shown, also when the
     // loading step is cut short by a failure.
@@ -214,40 +130,15 @@ void ContactInfoWindow::buildControls()
 
 void ContactInfoWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuEDVFile"));
-    QAction* print = file->addAction(QStringLiteral("Print"));
-    print->setObjectName(QStringLiteral("mnuEDVPrint"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(print, &QAction::triggered, this, &ContactInfoWindow::mnuEDVPrint_Click);
+    connect(m_ui->mnuEDVPrint, &QAction::triggered, this, &ContactInfoWindow::mnuEDVPrint_Click);
+    connect(m_ui->mnuEDVManual, &QAction::triggered, this, &ContactInfoWindow::mnuEDVManual_Click);
+    connect(m_ui->mnuEDVAbout, &QAction::triggered, this, &ContactInfoWindow::mnuEDVAbout_Click);
 
     m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                         {QStringLiteral("mnuEDVEdit"), QStringLiteral("mnuEDVEditCut"),
                                          QStringLiteral("mnuEDVEditCopy"), QStringLiteral("mnuEDVEditPaste")});
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuEDVHelp"));
-    QAction* manual = help->addAction(QStringLiteral("User Manual"));
-    manual->setObjectName(QStringLiteral("mnuEDVManual"));
-    manual->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(manual, &QAction::triggered, this, &ContactInfoWindow::mnuEDVManual_Click);
-    QAction* about = help->addAction(QStringLiteral("About Quorvel"));
-    about->setObjectName(QStringLiteral("mnuEDVAbout"));
-    connect(about, &QAction::triggered, this, &ContactInfoWindow::mnuEDVAbout_Click);
-}
-
-void ContactInfoWindow::setTabOrder()
-{
-    const std::vector<QWidget*> order = {
-        m_cboFindContact, m_txtACFName,    m_txtACMiddleInit, m_txtACLName,    m_txtACFStreet, m_txtACSStreet,
-        m_txtACCity,      m_txtACState,    m_txtACZip,        m_txtACCountry,  m_txtACCompany, m_txtACBirthdate,
-        m_txtACHPhone,    m_txtACCPhone,   m_txtACWPhone,     m_txtACEmail,    m_txtACCategory, m_txtACNotes,
-        m_cmdSave,        m_cmdCancel,     m_cmdDelete,       m_cmdPrintLabel, m_cmdZipFinder, m_cmdPeopleFind,
-        m_cmdNext,        m_cmdLast,       m_cmdFirst,        m_cmdPrevious,   m_cmdStateAbb,  m_chkCompanyInclude,
-        m_txtRN,
-    };
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The shared Edit menu goes between File and Help.
+    menuBar()->insertMenu(m_ui->mnuEDVHelp->menuAction(), m_editMenu->menu());
 }
 
 widgets::Form& ContactInfoWindow::mainWindow()
@@ -272,32 +163,65 @@ QString ContactInfoWindow::findListText(const ContactRecord& record)
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
-    // Added in their sorted order, every item lands at the end of what is there already
-    // (equal texts keep file order), which keeps filling a large file linear. The outcome
-    // is that of adding them one by one in file order.
-    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return widgets::compareListText(a.first, b.first) < 0;
-    });
-    m_cboFindContact->setUpdatesEnabled(false);
-    for (const auto& [text, record] : items)
-        m_cboFindContact->addSortedItem(text, record);
-    m_cboFindContact->setUpdatesEnabled(true);
+    FindList::sort(items);
+    if (m_cboFindContact->count() == 0) {
+        m_cboFindContact->setSortedItems(std::move(items));
+    } else {
+        for (const auto& [text, record] : items)
+            m_cboFindContact->addSortedItem(text, record);
+    }
     items.clear();
 }
 
 void ContactInfoWindow::fillFindList(qint32 count)
 {
+    const bool whole = m_cboFindContact->count() == 0;
+    m_listCurrent = false;
     std::vector<std::pair<QString, qint32>> items;
-    items.reserve(static_cast<std::size_t>(std::max<qint32>(count, 0)));
     try {
-        for (qint32 r = 1; r <= count; ++r)
-            items.emplace_back(findListText(m_state.contactFile.read(r)), r);
+        FindList::read(m_state.contactFile, count, items);
     } catch (const rt::RuntimeError&) {
         // The records read before the failure stay listed.
         addFindItems(items);
         throw;
     }
     addFindItems(items);
+    if (whole) {
+        m_listCurrent = true;
+        m_listedRevision = m_state.contactFile.revision();
+        m_listedCount = count;
+    }
+}
+
+void ContactInfoWindow::refillFindList(qint32 count)
+{
+    // Browsing an unchanged book shows the list it would rebuild, as it was after a rebuild.
+    if (m_listCurrent && m_listedRevision == m_state.contactFile.revision() && m_listedCount == count) {
+        m_cboFindContact->setCurrentIndex(-1);
+        return;
+    }
+    m_cboFindContact->clear();
+    fillFindList(count);
+}
+
+void ContactInfoWindow::trapped(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const rt::RuntimeError& error) {
+        commandFailed(error);
+    } catch (const std::bad_alloc&) {
+        commandFailed(rt::RuntimeError(rt::err::OutOfMemory));
+    }
+}
+
+bool ContactInfoWindow::endOfFile(qint32 count)
+{
+    if (count >= 1)
+        return false;
+    m_services.messages.messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."), Buttons::Ok,
+                                    Icon::None);
+    return true;
 }
 
 bool ContactInfoWindow::commonErrorCancelled(const rt::RuntimeError& error)
@@ -315,6 +239,10 @@ void ContactInfoWindow::commandFailed(const rt::RuntimeError& error)
 
 void ContactInfoWindow::formLoad()
 {
+    const auto failed = [this](const rt::RuntimeError& error) {
+        if (commonErrorCancelled(error))
+            mainWindow().showForm();
+    };
     try {
         mainWindow().hideForm();
         show();
@@ -328,8 +256,9 @@ void ContactInfoWindow::formLoad()
         if (m_txtACFName->text().isEmpty() && m_txtACLName->text().isEmpty() && m_txtACEmail->text().isEmpty())
             setContactControlsEnabled(false);
     } catch (const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            mainWindow().showForm();
+        failed(error);
+    } catch (const std::bad_alloc&) {
+        failed(rt::RuntimeError(rt::err::OutOfMemory));
     }
 }
 
@@ -386,37 +315,36 @@ void ContactInfoWindow::txtACCompany_Change()
 
 void ContactInfoWindow::cboFindContact_Click(int index)
 {
-    try {
+    trapped([&] {
         const qint32 n = m_cboFindContact->itemNumber(index);
         m_state.lngCurrentRecord = n;
         showRecord(m_state.contactFile.read(n), n);
         setContactControlsEnabled(true);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::browseTo(qint32 n, qint32 count)
 {
     showRecord(m_state.contactFile.read(n), n);
-    m_cboFindContact->clear();
-    fillFindList(count);
+    refillFindList(count);
     m_state.lngCurrentRecord = n;
 }
 
 void ContactInfoWindow::cmdFirst_Click()
 {
-    try {
-        browseTo(1, m_state.contactFile.recordCount());
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    trapped([&] {
+        const qint32 count = m_state.contactFile.recordCount();
+        if (!endOfFile(count))
+            browseTo(1, count);
+    });
 }
 
 void ContactInfoWindow::cmdPrevious_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
+        if (endOfFile(count))
+            return;
         const qint32 p = m_state.lngCurrentRecord - 1;
         if (p < 1) {
             m_services.messages.messageBox(QStringLiteral("Start of file reached"), QStringLiteral("Beginning of file."),
@@ -424,14 +352,12 @@ void ContactInfoWindow::cmdPrevious_Click()
             return;
         }
         browseTo(p, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdNext_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
         if (m_state.lngCurrentRecord >= count) {
             m_services.messages.messageBox(QStringLiteral("No more contacts"), QStringLiteral("End of file."),
@@ -439,19 +365,16 @@ void ContactInfoWindow::cmdNext_Click()
             return;
         }
         browseTo(m_state.lngCurrentRecord + 1, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdLast_Click()
 {
-    try {
+    trapped([&] {
         const qint32 count = m_state.contactFile.recordCount();
-        browseTo(count, count);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+        if (!endOfFile(count))
+            browseTo(count, count);
+    });
 }
 
 qint32 ContactInfoWindow::currentRecordInFile() const
@@ -476,13 +399,13 @@ void ContactInfoWindow::cmdDelete_Click()
                                         Buttons::YesNo, Icon::None)
         != Answer::Yes)
         return;
-    try {
+    bool deleted = false;
+    trapped([&] {
         m_state.contactFile.remove(currentRecordInFile());
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-        return;
-    }
-    forms().unload(FormId::ContactInfo);
+        deleted = true;
+    });
+    if (deleted)
+        forms().unload(FormId::ContactInfo);
 }
 
 ContactValues ContactInfoWindow::boxValues() const
@@ -501,7 +424,7 @@ void ContactInfoWindow::refuse(const Refusal& refusal)
 
 void ContactInfoWindow::cmdSave_Click()
 {
-    try {
+    trapped([&] {
         const ContactValues typed = boxValues();
         if (const auto refusal = ContactRules::checkBirthdate(typed[ContactField::Birthdate])) {
             refuse(*refusal);
@@ -527,9 +450,7 @@ void ContactInfoWindow::cmdSave_Click()
                                                             m_state.remindersOn));
         m_services.messages.messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    }
+    });
 }
 
 void ContactInfoWindow::cmdPrintLabel_Click()

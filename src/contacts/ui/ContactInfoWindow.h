@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -29,6 +30,10 @@ class SortedComboBox;
 
 namespace rt {
 class RuntimeError;
+}
+
+namespace Ui {
+class frmEdDelViewContact;
 }
 
 namespace contacts {
@@ -58,7 +63,6 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void setTabOrder();
 
     void cboFindContact_Click(int index);
     void cmdFirst_Click();
@@ -84,6 +88,12 @@ private:
     // lngCurrentRecord when it names a record of the open file, else error 63.
     qint32 currentRecordInFile() const;
     void addFindItems(std::vector<std::pair<QString, qint32>>& items);
+    // The browsing buttons' refill: skipped while the list still shows this book as it is.
+    void refillFindList(qint32 count);
+    // On an empty book the browsing buttons say "End of file." and show nothing.
+    bool endOfFile(qint32 count);
+    // The window's error trap around a command; running out of memory is error 7.
+    void trapped(const std::function<void()>& command);
 
     ContactValues boxValues() const;
     void refuse(const Refusal& refusal);
@@ -102,6 +112,7 @@ private:
 
     const platform::Services& m_services;
     session::Session& m_state;
+    std::unique_ptr<Ui::frmEdDelViewContact> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
 
     widgets::SortedComboBox* m_cboFindContact = nullptr;
@@ -138,6 +149,11 @@ private:
     QPushButton* m_cmdZipFinder = nullptr;
     QPushButton* m_cmdStateAbb = nullptr;
     widgets::EditMenu* m_editMenu = nullptr;
+
+    // The find list holds every record of the book at this revision and count.
+    bool m_listCurrent = false;
+    quint64 m_listedRevision = 0;
+    qint32 m_listedCount = 0;
 };
 
 }  // namespace contacts

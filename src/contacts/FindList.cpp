@@ -1,0 +1,110 @@
+#include "contacts/FindList.h"
+
+#include "contacts/ContactFile.h"
+#include "contacts/ContactRecord.h"
+#include "runtime/Codepage.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
+
+#include <algorithm>
+#include <limits>
+#include <unistd.h>
+
+namespace contacts {
+
+namespace {
+
+// Name fields of the record layout: FName 14, "|", MiddleInit 1, "|", LName 18.
+constexpr int kFNameAt = 0, kFNameWidth = 14;
+constexpr int kMiddleAt = 15, kMiddleWidth = 1;
+constexpr int kLNameAt = 17, kLNameWidth = 18;
+
+constexpr qint32 kBlockRecords = 4096;
+
+// Text, line, key and list entry of one listed record, with room to spare for the
+// allocator: a generous guess, so that a book refused here could never have been listed.
+constexpr qint64 kBytesPerItem = 512;
+
+void appendTrimmed(QString& out, const char* at, int width)
+{
+    int begin = 0;
+    int end = width;
+    while (begin < end && at[begin] == ' ')
+        ++begin;
+    while (end > begin && at[end - 1] == ' ')
+        --end;
+    out += rt::fromCp1252(at + begin, end - begin);
+}
+
+QString sortKey(const QString& text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    QChar* out = key.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80)
+            out[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
+        else
+            out[i] = rt::ucaseChar(text[i]);
+    }
+    return key;
+}
+
+}  // namespace
+
+qint64 FindList::maxItems()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return std::numeric_limits<qint32>::max();
+    return std::min<qint64>(qint64(pages) / kBytesPerItem * pageSize, std::numeric_limits<qint32>::max());
+}
+
+void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& items)
+{
+    if (count <= 0)
+        return;
+    if (count > maxItems())
+        rt::raise(rt::err::OutOfMemory);
+    items.reserve(items.size() + std::size_t(count));
+    for (qint32 first = 1; first <= count;) {
+        const qint32 n = std::min(kBlockRecords, count - first + 1);
+        const QByteArray block = file.readRecords(first, n);
+        for (qint32 i = 0; i < n; ++i) {
+            const char* record = block.constData() + qsizetype(i) * ContactRecord::Length;
+            QString text;
+            text.reserve(kFNameWidth + kMiddleWidth + kLNameWidth + 2);
+            appendTrimmed(text, record + kFNameAt, kFNameWidth);
+            text += QLatin1Char(' ');
+            appendTrimmed(text, record + kMiddleAt, kMiddleWidth);
+            text += QLatin1Char(' ');
+            appendTrimmed(text, record + kLNameAt, kLNameWidth);
+            items.emplace_back(std::move(text), first + i);
+        }
+        first += n;
+    }
+}
+
+void FindList::sort(std::vector<Item>& items)
+{
+    struct Keyed {
+        QString key;
+        std::size_t at;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        keyed.push_back(Keyed{sortKey(items[i].first), i});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        const int order = QStringView(a.key).compare(QStringView(b.key));
+        return order != 0 ? order < 0 : a.at < b.at;
+    });
+    std::vector<Item> sorted;
+    sorted.reserve(items.size());
+    for (const Keyed& k : keyed)
+        sorted.push_back(std::move(items[k.at]));
+    items = std::move(sorted);
+}
+
+}  // namespace contacts

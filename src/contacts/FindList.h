@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace contacts {
+
+class ContactFile;
+
+// The lines of the Contact Information window's find list, one per record: the text of
+// ContactRules::findListText and the record number.
+class FindList {
+public:
+    using Item = std::pair<QString, qint32>;
+
+    // Appends the lines of records 1 to count in file order, read in large blocks and
+    // decoding only the three name fields. What was read before a failure stays in items.
+    // A count beyond maxItems() raises error 7 before anything is allocated.
+    static void read(const ContactFile& file, qint32 count, std::vector<Item>& items);
+
+    // Into the order of the sorted lists (widgets::compareListText), equal texts in the
+    // order they came; each text's key is computed once.
+    static void sort(std::vector<Item>& items);
+
+    // The most lines this machine can list: a book beyond it would exhaust memory (or take
+    // ages) before a single line showed.
+    static qint64 maxItems();
+};
+
+}  // namespace contacts
