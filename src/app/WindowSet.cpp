@@ -3,7 +3,10 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "contacts/ui/ContactInfoWindow.h"
+#include "contacts/ui/ViewAllWindow.h"
+#include "widgets/Controls.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <stdexcept>
 #include <vector>
@@ -32,8 +35,9 @@ std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
         return std::make_unique<AboutWindow>(*this, m_services, m_state);
     case FormId::ContactInfo:
         return std::make_unique<contacts::ContactInfoWindow>(*this, m_services, m_state);
-    case FormId::NewContact:
     case FormId::ViewAll:
+        return std::make_unique<contacts::ViewAllWindow>(*this, m_services, m_state, *this);
+    case FormId::NewContact:
     case FormId::Export:
     case FormId::Import:
         break;
@@ -93,6 +97,26 @@ void WindowSet::unload(widgets::FormId id)
         markEnded();
         QCoreApplication::quit();
     }
+}
+
+bool WindowSet::labelBold() const
+{
+    auto it = m_forms.find(widgets::FormId::Main);
+    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelBold;
+}
+
+bool WindowSet::labelItalic() const
+{
+    auto it = m_forms.find(widgets::FormId::Main);
+    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelItalic;
+}
+
+void WindowSet::untickLabelFont()
+{
+    // Through the boxes themselves, so that their click steps run as a user's change does.
+    widgets::Form& main = get(widgets::FormId::Main);
+    for (const char* name : {"chkLblBold", "chkLblItalic"})
+        widgets::control<QCheckBox>(&main, QString::fromLatin1(name))->setChecked(false);
 }
 
 void WindowSet::start()
