@@ -3,9 +3,12 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "contacts/ui/ContactInfoWindow.h"
+#include "contacts/ui/ViewAllWindow.h"
 #include "transfer/ui/ExportWindow.h"
 #include "transfer/ui/ImportWindow.h"
+#include "widgets/Controls.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <stdexcept>
 #include <vector>
@@ -38,8 +41,9 @@ std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
         return std::make_unique<transfer::ExportWindow>(*this, m_services, m_state);
     case FormId::Import:
         return std::make_unique<transfer::ImportWindow>(*this, m_services, m_state);
-    case FormId::NewContact:
     case FormId::ViewAll:
+        return std::make_unique<contacts::ViewAllWindow>(*this, m_services, m_state, *this);
+    case FormId::NewContact:
         break;
     }
     throw std::logic_error("WindowSet: this window is not part of the program");
@@ -97,6 +101,26 @@ void WindowSet::unload(widgets::FormId id)
         markEnded();
         QCoreApplication::quit();
     }
+}
+
+bool WindowSet::labelBold() const
+{
+    auto it = m_forms.find(widgets::FormId::Main);
+    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelBold;
+}
+
+bool WindowSet::labelItalic() const
+{
+    auto it = m_forms.find(widgets::FormId::Main);
+    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelItalic;
+}
+
+void WindowSet::untickLabelFont()
+{
+    // Through the boxes themselves, so that their click steps run as a user's change does.
+    widgets::Form& main = get(widgets::FormId::Main);
+    for (const char* name : {"chkLblBold", "chkLblItalic"})
+        widgets::control<QCheckBox>(&main, QString::fromLatin1(name))->setChecked(false);
 }
 
 void WindowSet::start()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/LabelFontBoxes.h"
 #include "session/Session.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
@@ -11,7 +12,7 @@ namespace app {
 
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
-class WindowSet : public widgets::Forms {
+class WindowSet : public widgets::Forms, public session::LabelFontBoxes {
 public:
     WindowSet(const platform::Services& services, session::Session& state);
     ~WindowSet() override;
@@ -20,6 +21,11 @@ public:
     bool isLoaded(widgets::FormId id) const override;
     void unload(widgets::FormId id) override;
     bool ending() const override { return m_ending; }
+
+    // The main window's label Bold and Italic boxes, for the contact list.
+    bool labelBold() const override;
+    bool labelItalic() const override;
+    void untickLabelFont() override;
 
     // Start-up: loads and shows the main window (unless its load step ended the program).
     void start();

@@ -16,6 +16,9 @@ public:
     // Opens path (creating it empty when missing); a failed open leaves no file open.
     void open(const QString& path);
     void close();  // closing when none is open is no error
+    // Exchanges the open files: a file opened afresh replaces the one in use only once it
+    // is open.
+    void swap(ContactFile& other) noexcept { m_file.swap(other.m_file); }
     bool isOpen() const;
     QString path() const;
 

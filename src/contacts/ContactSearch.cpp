@@ -165,21 +165,13 @@ SearchResult ContactSearch::run(const QByteArray& records, qint64 count) const
     return out;
 }
 
-// The records are read straight from the file in large blocks; a short last record reads
-// as if filled with blanks, as a record read does.
 SearchResult ContactSearch::run(const ContactFile& file) const
 {
     const qint64 count = file.recordCount();
-    QFile in(file.path());
-    if (count > 0 && !in.open(QIODevice::ReadOnly))
-        throw rt::RuntimeError(rt::err::PathFileAccess);
     SearchResult out;
-    QByteArray block;
     for (qint64 first = 1; first <= count; first += kBlockRecords) {
         const qint64 n = std::min(kBlockRecords, count - first + 1);
-        block = in.read(n * ContactRecord::Length);
-        if (block.size() < n * ContactRecord::Length)
-            block.append(QByteArray(n * ContactRecord::Length - block.size(), ' '));
+        const QByteArray block = file.readRecords(static_cast<qint32>(first), static_cast<qint32>(n));
         scan(*this, block.constData(), n, first, out);
     }
     finish(out);

@@ -9,6 +9,7 @@
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace rt {
 
@@ -63,6 +64,13 @@ RecordFile::RecordFile(int recordLength)
 RecordFile::~RecordFile()
 {
     close();
+}
+
+void RecordFile::swap(RecordFile& other) noexcept
+{
+    std::swap(m_recordLength, other.m_recordLength);
+    std::swap(m_fd, other.m_fd);
+    m_path.swap(other.m_path);
 }
 
 void RecordFile::open(const QString& path)

@@ -17,6 +17,8 @@ public:
 
     void open(const QString& path);
     void close();  // no error when not open
+    // Exchanges the open files (and record lengths) of the two.
+    void swap(RecordFile& other) noexcept;
     bool isOpen() const;
     QString path() const;
     // Whether the path still names the open file (same device and inode).

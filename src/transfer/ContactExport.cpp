@@ -97,12 +97,7 @@ private:
     QByteArray m_bytes;
 };
 
-constexpr qint64 kBlockRecords = 2048;
-
-[[noreturn]] void raiseFileError(int fallback)
-{
-    rt::raise(errno != 0 ? rt::errorFromErrno(errno) : fallback);
-}
+constexpr qint32 kBlockRecords = 2048;
 
 }  // namespace
 
@@ -134,26 +129,13 @@ ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QStrin
     if (count == 0)
         return {false, QString(), NoContactsTitle, NoContactsText};
 
-    // The book is read in large blocks through a reader of its own; the record file
-    // itself offers one record per call.
-    QFile in(book.path());
-    errno = 0;
-    if (!in.open(QIODevice::ReadOnly))
-        raiseFileError(rt::err::PathFileAccess);
     Builder builder(kind);
     const qint64 length = contacts::ContactRecord::Length;
-    for (qint64 first = 0; first < count; first += kBlockRecords) {
-        const qint64 records = qMin<qint64>(kBlockRecords, count - first);
-        errno = 0;
-        const QByteArray block = in.read(records * length);
-        if (in.error() != QFileDevice::NoError)
-            raiseFileError(rt::err::DeviceIo);
-        // A short last record reads as padded with blanks.
-        for (qint64 k = 0; k < records; ++k) {
-            const qint64 at = k * length;
-            builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(
-                block.constData() + qMin(at, block.size()), qBound<qint64>(0, block.size() - at, length))));
-        }
+    for (qint32 first = 0; first < count; first += kBlockRecords) {
+        const qint32 records = qMin<qint32>(kBlockRecords, count - first);
+        const QByteArray block = book.readRecords(first + 1, records);
+        for (qint64 k = 0; k < records; ++k)
+            builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(block.constData() + k * length, length)));
         builder.flush(records, count - first - records);
     }
 

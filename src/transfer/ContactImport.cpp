@@ -109,7 +109,7 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
             out.kind = ImportOutcome::Kind::NoLayout;
             return out;
         }
-        const DuplicateIndex index(rt::readWholeFile(book.path()).left(qint64(recordCount) * contacts::ContactRecord::Length),
+        const DuplicateIndex index(book.readRecords(1, recordCount),
                                    recordCount);
         BookSink sink(book, index, recordCount, remindersOn);
         storing = true;

@@ -235,9 +235,14 @@ int compareListText(const QString& a, const QString& b)
 }
 
 OptionButton::OptionButton(const QString& objectName, const QString& caption, QWidget* parent)
-    : QRadioButton(caption, parent)
+    : OptionButton(parent)
 {
     setObjectName(objectName);
+    setText(caption);
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent)
+{
     setAutoExclusive(false);
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
         if (!on)
@@ -317,9 +322,13 @@ qint32 SortedComboBox::itemNumber(int index) const
     return itemData(index, Qt::UserRole).toInt();
 }
 
-SortedListBox::SortedListBox(const QString& objectName, QWidget* parent) : QListWidget(parent)
+SortedListBox::SortedListBox(const QString& objectName, QWidget* parent) : SortedListBox(parent)
 {
     setObjectName(objectName);
+}
+
+SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
+{
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setItemDelegate(new TabStopDelegate(this));

@@ -23,6 +23,8 @@ class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
     explicit OptionButton(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
+    // For forms laid out in Designer, which set the name and caption themselves.
+    explicit OptionButton(QWidget* parent = nullptr);
     bool value() const { return isChecked(); }
     void setValue(bool chosen);
     // Puts the buttons in one group (each knows its partners).
@@ -65,6 +67,7 @@ class SortedListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit SortedListBox(const QString& objectName, QWidget* parent = nullptr);
+    explicit SortedListBox(QWidget* parent = nullptr);
     int addSortedItem(const QString& text, qint32 itemData);
     qint32 itemNumber(int index) const;
     // Tab stops in quarters of the list font's average character width ("dialog units").

@@ -306,6 +306,25 @@ void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)
     m_txtRN->setText(QString::number(n));
 }
 
+void ContactInfoWindow::showListedContact(const ContactRecord& record)
+{
+    showForm();
+    const ContactValues values = ContactRules::fromRecord(record);
+    // The company before the flag, so that the stored flag wins over the company-change rule.
+    for (ContactField field : {ContactField::FName, ContactField::MiddleInit, ContactField::LName,
+                               ContactField::FStreet, ContactField::SStreet, ContactField::City, ContactField::State,
+                               ContactField::Zip, ContactField::Country, ContactField::Company})
+        m_contactBoxes[static_cast<std::size_t>(field)]->setText(values[field]);
+    m_chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
+    for (ContactField field : {ContactField::HPhone, ContactField::CPhone, ContactField::WPhone, ContactField::Email,
+                               ContactField::Birthdate, ContactField::Category, ContactField::Notes})
+        m_contactBoxes[static_cast<std::size_t>(field)]->setText(values[field]);
+    setContactControlsEnabled(true);
+    m_cboFindContact->clear();
+    fillFindList(m_state.contactFile.recordCount());
+    m_cboFindContact->setFocus();
+}
+
 void ContactInfoWindow::txtACCompany_Change()
 {
     m_lblACCompOnLabel->show();

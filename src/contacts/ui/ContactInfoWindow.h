@@ -56,6 +56,11 @@ public:
     // sorted place with its record number attached. Does not clear the list first.
     void fillFindList(qint32 count);
 
+    // A contact opened from the contact list (lngCurrentRecord already names it): shows
+    // the window, fills and enables every box and button from the record, refills the find
+    // list and puts the focus there. The record number box keeps what it held.
+    void showListedContact(const ContactRecord& record);
+
 protected:
     void formLoad() override;
     void formUnload() override;

@@ -1,0 +1,351 @@
+#include "contacts/ui/ViewAllWindow.h"
+
+#include "ui_ViewAllWindow.h"
+
+#include "contacts/AddressLines.h"
+#include "contacts/ContactSearch.h"
+#include "contacts/ui/ContactInfoWindow.h"
+#include "platform/ErrorTraps.h"
+#include "platform/Messages.h"
+#include "platform/PrintDialog.h"
+#include "platform/ShellOpen.h"
+#include "printing/ListReport.h"
+#include "printing/SearchLabelsJob.h"
+#include "runtime/RuntimeError.h"
+#include "session/MainScreen.h"
+#include "widgets/Controls.h"
+#include "widgets/EditMenu.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <new>
+
+namespace contacts {
+
+using platform::Answer;
+using widgets::FormId;
+
+ViewAllWindow::ViewAllWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+                             session::LabelFontBoxes& labelFont, QWidget* parent)
+    : widgets::Form(FormId::ViewAll, forms, parent),
+      m_services(services),
+      m_state(state),
+      m_labelFont(labelFont),
+      m_ui(std::make_unique<Ui::ViewAllWindow>())
+{
+    m_ui->setupUi(this);
+    m_dlgCommonDialog = m_services.printDialogs.create();
+    widgets::OptionButton::group({m_ui->optSearchFName, m_ui->optSearchLName, m_ui->optSearchCity,
+                                  m_ui->optSearchState, m_ui->optSearchZip, m_ui->optSearchEmail, m_ui->optSearchCat,
+                                  m_ui->optSearchAll, m_ui->optSearchCompany});
+    widgets::OptionButton::group({m_ui->optFnameSort, m_ui->optLnameSort});
+    widgets::OptionButton::group({m_ui->optEmailAdd, m_ui->optStreetAdd});
+    buildEditMenu();
+    connectControls();
+}
+
+ViewAllWindow::~ViewAllWindow() = default;
+
+void ViewAllWindow::buildEditMenu()
+{
+    m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
+                                       {QStringLiteral("mnuVAEdit"), QStringLiteral("mnuVAEditCut"),
+                                        QStringLiteral("mnuVAEditCopy"), QStringLiteral("mnuVAEditPaste")});
+    m_editMenu->setOtherTarget({[this] { cutLines(); }, [this] { copyLines(); }, [this] { pasteLines(); }});
+    QAction* selectAll = m_editMenu->menu()->addAction(QStringLiteral("Select All"));
+    selectAll->setObjectName(QStringLiteral("mnuVAEditSelAll"));
+    selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(selectAll, &QAction::triggered, this, &ViewAllWindow::mnuVAEditSelAll_Click);
+    // File, Edit, Help.
+    menuBar()->insertMenu(m_ui->mnuVAHelp->menuAction(), m_editMenu->menu());
+}
+
+void ViewAllWindow::connectControls()
+{
+    const struct {
+        widgets::OptionButton* option;
+        std::int16_t code;
+        const char* title;
+    } searches[] = {
+        {m_ui->optSearchFName, 0, "First name Search"}, {m_ui->optSearchLName, 1, "Last name Search"},
+        {m_ui->optSearchCity, 2, "City Search"},         {m_ui->optSearchState, 3, "State Search"},
+        {m_ui->optSearchZip, 4, "Zip code Search"},      {m_ui->optSearchEmail, 5, "Email address Search"},
+        {m_ui->optSearchCat, 6, "Category Search"},      {m_ui->optSearchCompany, 8, "Company Search"},
+    };
+    for (const auto& search : searches) {
+        const std::int16_t code = search.code;
+        const QString title = QString::fromLatin1(search.title);
+        connect(search.option, &widgets::OptionButton::chosen, this,
+                [this, code, title] { searchOption_Click(code, title); });
+    }
+    connect(m_ui->optSearchAll, &widgets::OptionButton::chosen, this, &ViewAllWindow::optSearchAll_Click);
+    connect(m_ui->optFnameSort, &widgets::OptionButton::chosen, this, [this] { sortOption_Click(0); });
+    connect(m_ui->optLnameSort, &widgets::OptionButton::chosen, this, [this] { sortOption_Click(1); });
+    connect(m_ui->cmdACGetReport, &QPushButton::clicked, this, &ViewAllWindow::cmdACGetReport_Click);
+    connect(m_ui->cmdPrintLabels, &QPushButton::clicked, this, &ViewAllWindow::cmdPrintLabels_Click);
+    connect(m_ui->cmdViewAllClose, &QPushButton::clicked, this, &ViewAllWindow::cmdViewAllClose_Click);
+    connect(m_ui->mnuPrint, &QAction::triggered, this, &ViewAllWindow::mnuPrint_Click);
+    connect(m_ui->mnuVAManual, &QAction::triggered, this, &ViewAllWindow::mnuVAManual_Click);
+    connect(m_ui->mnuVAAbout, &QAction::triggered, this, &ViewAllWindow::mnuVAAbout_Click);
+    connect(m_ui->lstAllContacts, &QListWidget::itemDoubleClicked, this, &ViewAllWindow::lstAllContacts_DblClick);
+}
+
+void ViewAllWindow::openForSearch()
+{
+    showForm();
+    m_ui->frSearch->setVisible(true);
+    // Chosen already in the design, so choosing it again runs nothing by itself.
+    m_ui->optSearchAll->setValue(true);
+    optSearchAll_Click();
+    m_ui->optFnameSort->setValue(true);
+}
+
+void ViewAllWindow::formLoad()
+{
+    show();
+    m_ui->lstAllContacts->clear();
+    m_ui->mnuPrint->setEnabled(false);
+    setWindowTitle(QStringLiteral("All Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    m_ui->txtViewAllHeader->setVisible(true);
+    m_ui->lstAllContacts->setVisible(true);
+    m_ui->cmdACGetReport->setEnabled(true);
+    m_ui->lblTotContacts->clear();
+    m_strSearchText.clear();
+    m_intSearchType = 7;
+    m_intSortOrder = 0;
+    m_ui->cmdACGetReport->setFocus();
+}
+
+void ViewAllWindow::formUnload()
+{
+    m_ui->lstAllContacts->clear();
+    // At shutdown no window comes back.
+    if (forms().ending() || !forms().isLoaded(FormId::Main))
+        return;
+    if (m_state.lngCurrentRecord != 0) {
+        widgets::Form& info = forms().get(FormId::ContactInfo);
+        info.showForm();
+        if (auto* find = info.findChild<QComboBox*>(QStringLiteral("cboFindContact")))
+            find->setFocus();
+    } else {
+        dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
+    }
+}
+
+void ViewAllWindow::showMainWindow()
+{
+    if (!forms().ending())
+        forms().get(FormId::Main).showForm();
+}
+
+void ViewAllWindow::trapped(const std::function<void()>& command)
+{
+    try {
+        try {
+            command();
+        } catch (const std::bad_alloc&) {
+            throw rt::RuntimeError(rt::err::OutOfMemory);
+        }
+    } catch (const rt::RuntimeError& error) {
+        if (platform::commonErrorBox(m_services.messages, error) != Answer::Cancel)
+            return;
+        m_ui->lstAllContacts->clear();
+        widgets::Forms& all = forms();
+        all.unload(FormId::ViewAll);  // this window is gone once the handler returns
+        if (!all.ending())
+            all.get(FormId::Main).showForm();
+    }
+}
+
+void ViewAllWindow::searchOption_Click(std::int16_t code, const QString& title)
+{
+    m_intSearchType = code;
+    m_strSearchText = m_services.messages.inputBox(QStringLiteral("Search For: "), title);
+    m_ui->lblSearchDisplay->setVisible(true);
+    m_ui->lblSearchDisplay->setText(m_strSearchText);
+    m_ui->cmdACGetReport->setFocus();
+}
+
+void ViewAllWindow::optSearchAll_Click()
+{
+    m_intSearchType = 7;
+    m_ui->lblSearchDisplay->setVisible(false);
+}
+
+void ViewAllWindow::sortOption_Click(std::int16_t order)
+{
+    m_intSortOrder = order;
+    m_ui->cmdACGetReport->setFocus();
+}
+
+void ViewAllWindow::cmdACGetReport_Click()
+{
+    trapped([this] {
+        const ColumnSet columns = m_ui->optEmailAdd->value() ? ColumnSet::Email : ColumnSet::Street;
+        const std::array<int, 7> stops = ContactSearch::tabStops(columns);
+        widgets::SortedListBox* list = m_ui->lstAllContacts;
+        list->setTabStops(std::vector<int>(stops.begin(), stops.end()));
+        m_ui->frSearch->hide();
+        m_ui->frSortOrder->hide();
+        m_ui->frShowStreet->hide();
+        // A second run (after an error and Retry, or after no match) must not list a
+        // contact twice.
+        list->clear();
+        m_ui->txtViewAllHeader->setVisible(true);
+        QFont font = m_ui->txtViewAllHeader->font();
+        font.setPointSize(12);
+        m_ui->txtViewAllHeader->setFont(font);
+        m_ui->txtViewAllHeader->setText(ContactSearch::heading(columns));
+        m_lngFound = 0;
+
+        SearchQuery query;
+        query.field = static_cast<SearchField>(m_intSearchType);
+        query.text = m_strSearchText;
+        query.order = static_cast<NameOrder>(m_intSortOrder);
+        query.columns = columns;
+        SearchResult result = ContactSearch(query).run(m_state.contactFile);
+        // In list order every line lands at the end, so filling stays linear.
+        ContactSearch::sortAsList(result.entries);
+        list->setUpdatesEnabled(false);
+        for (const ListEntry& entry : result.entries)
+            list->addSortedItem(entry.text, entry.record);
+        list->setUpdatesEnabled(true);
+        m_lngFound = result.found;
+
+        m_ui->lblSearchDisplay->setVisible(result.showSearch);
+        if (result.showSearch)
+            m_ui->lblSearchDisplay->setText(result.searchCaption);
+        m_ui->cmdPrintLabels->setEnabled(true);
+        m_ui->lblTotContacts->setVisible(true);
+        m_ui->lblTotContacts->setText(result.foundCaption);
+        m_ui->mnuPrint->setEnabled(true);
+        m_ui->cmdViewAllClose->setFocus();
+        if (m_lngFound == 0) {
+            m_services.messages.messageBox(QStringLiteral("Contact file empty."), QStringLiteral("No contacts found."));
+            m_ui->cmdViewAllClose->setFocus();
+        } else {
+            m_ui->cmdACGetReport->setEnabled(false);
+        }
+    });
+}
+
+void ViewAllWindow::cmdPrintLabels_Click()
+{
+    widgets::SortedListBox* list = m_ui->lstAllContacts;
+    printing::SearchLabelsJob job(m_services.printer, *m_dlgCommonDialog, m_services.messages,
+                                  m_services.appInfo.dataFolder());
+    // A pasted line carries record number 0, whose reading fails and ends the job as a
+    // printer problem.
+    const auto lines = [this, list](qint32 i) {
+        const ContactRecord record = m_state.contactFile.read(list->itemNumber(i));
+        return AddressLines(AddressLines::Parts::of(record), AddressLines::Style::SearchResult).lines();
+    };
+    const auto outcome = job.run(list->count(), lines, m_labelFont.labelBold(), m_labelFont.labelItalic());
+    if (outcome == printing::SearchLabelsJob::Outcome::Printed
+        || outcome == printing::SearchLabelsJob::Outcome::EmptyList)
+        m_ui->cmdViewAllClose->setFocus();
+}
+
+void ViewAllWindow::mnuPrint_Click()
+{
+    widgets::SortedListBox* list = m_ui->lstAllContacts;
+    printing::ListReportInput input;
+    input.lines.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        input.lines << list->item(i)->text();
+    input.emailColumns = m_ui->optEmailAdd->value();
+    input.fileTitle = m_state.fileTitle;
+    input.searchText = m_strSearchText;
+    input.found = m_lngFound;
+    input.focusInHeading = widgets::focusedTextBox(this) == m_ui->txtViewAllHeader;
+    input.headingSelection = m_ui->txtViewAllHeader->selectedText();
+    input.selectedLines = list->selectedRows();
+    printing::ListReport(m_services.printer, *m_dlgCommonDialog, m_services.messages).print(input);
+}
+
+void ViewAllWindow::cmdViewAllClose_Click()
+{
+    m_ui->lstAllContacts->clear();
+    widgets::Forms& all = forms();
+    session::LabelFontBoxes& labelFont = m_labelFont;
+    all.unload(FormId::ViewAll);
+    all.get(FormId::Main).showForm();
+    labelFont.untickLabelFont();
+}
+
+void ViewAllWindow::lstAllContacts_DblClick(QListWidgetItem* item)
+{
+    trapped([this, item] {
+        widgets::SortedListBox* list = m_ui->lstAllContacts;
+        // The file is opened afresh before the one in use is let go, so a failed open
+        // leaves the book open as it was.
+        ContactFile fresh;
+        fresh.open(m_state.filePath);
+        m_state.contactFile.swap(fresh);
+        fresh.close();
+
+        const qint32 n = list->itemNumber(list->row(item));
+        const ContactRecord record = m_state.contactFile.read(n);
+        m_state.lngCurrentRecord = n;
+        list->clear();
+        forms().as<ContactInfoWindow>(FormId::ContactInfo).showListedContact(record);
+        forms().unload(FormId::ViewAll);
+    });
+}
+
+void ViewAllWindow::mnuVAManual_Click()
+{
+    platform::openDocumentOrSay(m_services.shell, m_services.messages,
+                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+}
+
+void ViewAllWindow::mnuVAAbout_Click()
+{
+    forms().get(FormId::About).showForm();
+}
+
+QString ViewAllWindow::selectedLinesText() const
+{
+    QString text;
+    for (int row : m_ui->lstAllContacts->selectedRows())
+        text += QStringLiteral("\r\n") + m_ui->lstAllContacts->item(row)->text();
+    return text;
+}
+
+void ViewAllWindow::copyLines()
+{
+    m_services.clipboard.clear();
+    m_services.clipboard.setText(selectedLinesText());
+}
+
+void ViewAllWindow::cutLines()
+{
+    m_services.clipboard.clear();
+    const QString text = selectedLinesText();
+    const std::vector<int> rows = m_ui->lstAllContacts->selectedRows();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        delete m_ui->lstAllContacts->takeItem(*row);
+    m_services.clipboard.setText(text);
+}
+
+void ViewAllWindow::pasteLines()
+{
+    // Every piece is a line, empty ones included; a pasted line carries no record number.
+    for (const QString& piece : m_services.clipboard.text().split(QStringLiteral("\r\n")))
+        m_ui->lstAllContacts->addSortedItem(piece, 0);
+}
+
+void ViewAllWindow::mnuVAEditSelAll_Click()
+{
+    if (QLineEdit* box = widgets::focusedTextBox(this)) {
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    m_ui->lstAllContacts->selectAll();
+}
+
+}  // namespace contacts

@@ -1,0 +1,159 @@
+#include "ContactWindowFixture.h"
+#include "contacts/ui/ViewAllWindow.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QLabel>
+
+using namespace testsupport;
+using platform::Answer;
+using widgets::FormId;
+using R = contacts::ContactRecord;
+
+namespace {
+
+struct ViewAllFixture : ContactWindowFixture {
+    ViewAllFixture()
+    {
+        start({person("Ann", "Lee", {{&R::MiddleInit, "Q"}, {&R::City, "Boston"}, {&R::Zip, "02118"}}),
+               person("Bob", "Goldsmith", {{&R::Company, "Acme"}, {&R::IncComp, "1"}}),
+               person("Cy", "Smith", {{&R::MiddleInit, "b"}, {&R::FStreet, "12 Oak St"}, {&R::SStreet, "Apt 2"}})});
+    }
+    // As View > All Contacts opens the window.
+    void open()
+    {
+        mainWindow().hideForm();
+        app.forms->as<contacts::ViewAllWindow>(FormId::ViewAll).openForSearch();
+    }
+    template <class T = QWidget>
+    T* v(const char* name) { return app.find<T>(FormId::ViewAll, QString::fromLatin1(name)); }
+    widgets::SortedListBox* list() { return v<widgets::SortedListBox>("lstAllContacts"); }
+    void click(const char* name) { app.click(FormId::ViewAll, QString::fromLatin1(name)); }
+    QString lines()
+    {
+        QStringList out;
+        for (int i = 0; i < list()->count(); ++i)
+            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->item(i)->text().section(u'\t', 0, 0));
+        return out.join(u'|');
+    }
+    void doubleClick(int row) { emit list()->itemDoubleClicked(list()->item(row)); }
+};
+
+}  // namespace
+
+class TestViewAllWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void viewAllPrintAndEdit()
+    {
+        ViewAllFixture f;
+        f.open();
+        QCOMPARE(f.app.form(FormId::ViewAll).windowTitle(), QStringLiteral("All Contacts  [QVL_Contacts]"));
+        QVERIFY(!f.v("cmdPrintLabels")->isEnabled() && !f.v<QAction>("mnuPrint")->isEnabled());
+        f.v<widgets::OptionButton>("optEmailAdd")->setValue(true);
+        f.click("cmdACGetReport");
+        QCOMPARE(f.lines(), QStringLiteral("1 Ann Q. Lee|2 Bob Goldsmith|3 Cy Smith"));
+        QCOMPARE(f.list()->item(0)->text().count(u'\t'), 6);
+        QCOMPARE(f.list()->tabStops(), (std::vector<int>{100, 110, 120, 154, 176, 212, 242}));
+        QCOMPARE(f.v<QLabel>("lblTotContacts")->text(), QStringLiteral("Contacts Found = 3"));
+        QVERIFY(f.v("lblSearchDisplay")->isHidden() && f.v("frSearch")->isHidden());
+        QVERIFY(!f.v("cmdACGetReport")->isEnabled() && f.v("cmdPrintLabels")->isEnabled());
+
+        f.app.printScript.print(1);
+        f.click("cmdPrintLabels");
+        QCOMPARE(textLayout(f.app.device.documents().at(0)).join(u'|'),
+                 QStringLiteral("5:2:Ann Q Lee|5:46:Bob Goldsmith|5:89:Cy b Smith|6:2: |6:46:Acme|6:89:12 Oak St Apt 2|"
+                                "7:2:Boston,   02118|7:46: |7:89:,   |8:46:,   "));
+        f.app.printScript.print(1);
+        f.click("mnuPrint");
+        QVERIFY(textLayout(f.app.device.documents().at(1)).contains(QStringLiteral("4:60:File: QVL_Contacts")));
+
+        // A line copied and pasted back carries no record number: its label and its
+        // double-click end in the error paths, the list stays.
+        f.list()->item(1)->setSelected(true);
+        f.click("mnuVAEditCopy");
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->item(1)->text());
+        f.click("mnuVAEditPaste");
+        QCOMPARE(f.lines(), QStringLiteral("0 |1 Ann Q. Lee|2 Bob Goldsmith|0 Bob Goldsmith|3 Cy Smith"));
+        f.app.printScript.print(1);
+        f.app.messages.expect(QStringLiteral("Printer error"), QStringLiteral("A printer problem exists.  Check printer."),
+                              platform::Buttons::Ok, platform::Icon::Exclamation);
+        f.click("cmdPrintLabels");
+        f.expectError(QStringLiteral("63 -- Bad record number"), Answer::Retry);
+        f.doubleClick(3);
+        QVERIFY(f.app.messages.allShown() && f.list()->count() == 5 && f.app.state.lngCurrentRecord == 0);
+        f.click("mnuVAEditSelAll");
+        f.click("mnuVAEditCut");
+        QCOMPARE(f.list()->count(), 0);
+    }
+
+    void lastNameSearchOpensContact()
+    {
+        ViewAllFixture f;
+        f.open();
+        f.app.messages.expectInput(QStringLiteral("Last name Search"), QStringLiteral("Search For: "), QStringLiteral("smith"));
+        f.v<widgets::OptionButton>("optSearchLName")->setValue(true);
+        QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("smith"));
+        f.click("cmdACGetReport");
+        QCOMPARE(f.lines(), QStringLiteral("2 Bob Goldsmith|3 Cy Smith"));
+        QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("Last name = smith"));
+
+        f.doubleClick(1);
+        ContactWindowFixture::settle();
+        QVERIFY(!f.app.forms->isLoaded(FormId::ViewAll) && f.window().isVisible() && !f.mainWindow().isVisible());
+        QCOMPARE(f.app.state.lngCurrentRecord, 3);
+        QCOMPARE(f.text("txtACFStreet"), QStringLiteral("12 Oak St"));
+        QVERIFY(f.c("txtACFName")->isEnabled() && f.c<QWidget>("cmdSave")->isEnabled());
+        QCOMPARE(f.findList()->count(), 3);
+        QVERIFY(f.app.messages.allShown());
+    }
+
+    void faultsMended()
+    {
+        ViewAllFixture f;
+        f.open();
+        const QString path = f.app.state.filePath;
+        f.app.state.contactFile.close();
+        f.expectError(QStringLiteral("52 -- Bad file name or number"), Answer::Retry);
+        f.click("cmdACGetReport");
+        f.app.clipboard.contents = QStringLiteral("pasted");
+        f.click("mnuVAEditPaste");
+        f.app.state.contactFile.open(path);
+        f.click("cmdACGetReport");
+        QCOMPARE(f.list()->count(), 3);  // cleared first: the pasted line is gone, nothing twice
+
+        // A reopen that fails leaves the book open as it was.
+        f.app.state.filePath = f.app.dataPath(QStringLiteral("gone/QVL_Contacts.DAT"));
+        f.app.messages.expectBox({QStringLiteral("Error"), {}, platform::Buttons::RetryCancel, platform::Icon::None,
+                                  Answer::Retry, false, {}, false});
+        f.doubleClick(0);
+        QVERIFY(f.app.state.contactFile.isOpen() && f.app.state.contactFile.recordCount() == 3);
+
+        f.app.shell.opens = false;
+        f.app.messages.expectBox({QStringLiteral("Document not opened"), {}, platform::Buttons::Ok,
+                                  platform::Icon::Exclamation, Answer::Ok, false, {}, false});
+        f.click("mnuVAManual");
+        QVERIFY(f.app.messages.shown().back().text.contains(QStringLiteral("qvlUman.pdf")));
+
+        // Shutdown brings no window back, even with a contact current.
+        f.app.state.lngCurrentRecord = 1;
+        f.app.forms->unload(FormId::Main);
+        QVERIFY(!f.app.forms->isLoaded(FormId::ContactInfo) && !f.app.forms->isLoaded(FormId::ViewAll));
+        QVERIFY(f.app.messages.allShown());
+    }
+
+    void closeUnticksLabelFont()
+    {
+        ViewAllFixture f;
+        f.m<QCheckBox>("chkLblBold")->setChecked(true);
+        f.open();
+        f.click("cmdViewAllClose");
+        ContactWindowFixture::settle();
+        QVERIFY(!f.app.forms->isLoaded(FormId::ViewAll) && f.mainWindow().isVisible());
+        QVERIFY(!f.m<QCheckBox>("chkLblBold")->isChecked());
+    }
+};
+
+QTEST_MAIN(TestViewAllWindow)
+#include "tst_viewallwindow.moc"
