@@ -234,9 +234,14 @@ int compareListText(const QString& a, const QString& b)
 }
 
 OptionButton::OptionButton(const QString& objectName, const QString& caption, QWidget* parent)
-    : QRadioButton(caption, parent)
+    : OptionButton(parent)
 {
     setObjectName(objectName);
+    setText(caption);
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent)
+{
     setAutoExclusive(false);
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
         if (!on)
@@ -250,6 +255,14 @@ OptionButton::OptionButton(const QString& objectName, const QString& caption, QW
 void OptionButton::setValue(bool chosen)
 {
     setChecked(chosen);
+}
+
+void OptionButton::select()
+{
+    if (isChecked())
+        emit chosen();
+    else
+        setChecked(true);
 }
 
 void OptionButton::group(std::initializer_list<OptionButton*> buttons)
