@@ -1,20 +1,17 @@
 #include "app/AboutWindow.h"
 
-#include "widgets/Controls.h"
+#include "ui_AboutWindow.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace app {
 
 AboutWindow::AboutWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                          QWidget* parent)
-    : widgets::Form(widgets::FormId::About, forms, parent)
+    : widgets::Form(widgets::FormId::About, forms, parent), m_ui(std::make_unique<Ui::AboutWindowForm>())
 {
     Q_UNUSED(state);
-    setObjectName(QStringLiteral("frmQzAbout"));
+    m_ui->setupUi(this);
     // A small window of its own over the calling window, not a second main window.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -22,48 +19,11 @@ AboutWindow::AboutWindow(widgets::Forms& forms, const platform::Services& servic
     const platform::Version version = services.appInfo.version();
     setWindowTitle(QStringLiteral("About ") + title);
 
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(24, 20, 24, 16);
-    layout->setSpacing(10);
-
-    QLabel* name = widgets::plainLabel(QStringLiteral("lblTitle"), title, central);
-    QFont nameFont = name->font();
-    nameFont.setPointSize(nameFont.pointSize() + 8);
-    nameFont.setBold(true);
-    name->setFont(nameFont);
-    layout->addWidget(name, 0, Qt::AlignHCenter);
-
-    layout->addWidget(widgets::plainLabel(QStringLiteral("lblVersion"),
-                                           QStringLiteral("Version %1.%2.%3")
-                                               .arg(version.major)
-                                               .arg(version.minor)
-                                               .arg(version.revision),
-                                           central),
-                      0, Qt::AlignHCenter);
-
-    QLabel* purpose = widgets::plainLabel(
-        QStringLiteral("lblDescription"),
-        QStringLiteral("Prints mailing, return-address and file-folder labels and envelopes, "
-                       "and keeps a contact book."),
-        central);
-    purpose->setWordWrap(true);
-    purpose->setAlignment(Qt::AlignHCenter);
-    purpose->setMinimumWidth(320);
-    layout->addWidget(purpose);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), central);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(90);
-    connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    buttons->addWidget(ok);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    ok->setFocus();
+    m_ui->lblTitle->setText(title);
+    m_ui->lblVersion->setText(
+        QStringLiteral("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    m_ui->cmdOK->setFocus();
 }
 
 AboutWindow::~AboutWindow() = default;

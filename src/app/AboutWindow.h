@@ -4,6 +4,12 @@
 #include "widgets/Form.h"
 #include "platform/Services.h"
 
+#include <memory>
+
+namespace Ui {
+class AboutWindowForm;
+}
+
 namespace app {
 
 // The About window frmQzAbout: the program's name, version and purpose; OK closes it.
@@ -16,6 +22,8 @@ public:
 
 private:
     void cmdOK_Click();
+
+    std::unique_ptr<Ui::AboutWindowForm> m_ui;
 };
 
 }  // namespace app

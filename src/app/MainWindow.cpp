@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "contacts/ui/ViewAllWindow.h"
+
 #include "contacts/ContactRecord.h"
 #include "widgets/Controls.h"
 #include "platform/ErrorTraps.h"
@@ -13,21 +15,18 @@
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 
+#include "ui_MainWindow.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <filesystem>
 #include <stdexcept>
@@ -39,327 +38,162 @@ namespace {
 
 using widgets::FormId;
 
-const char* const kLineNames[5] = {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-
 const QString kContactFileName = QStringLiteral("QVL_Contacts.DAT");
 const QString kPositionTitle = QStringLiteral("Label position reading L to R");
 
 struct EnvelopeSize {
-    const char* caption;
     const char* leftPad;
     const char* topPad;
 };
 
-// In list order: strEnvSize is the place in this list, from 1.
+// The pads of the sizes in the order of the form's list: strEnvSize is the place in it, from 1.
 const EnvelopeSize kEnvelopeSizes[6] = {
-    {"#10 Business 4 1/8 x 9 1/2", "50", "31"}, {"#6 3/4 Personal 3 5/8 x 6 1/2", "33", "32"},
-    {"A2 4 3/8 x 5 3/4", "28", "30"},           {"#9 3 7/8 x 8 7/8", "38", "30"},
-    {"A7 5 1/4 x 7 1/4", "40", "28"},           {"#A10 Greeting card 6 x 9 1/2", "45", "27"},
+    {"50", "31"}, {"33", "32"}, {"28", "30"}, {"38", "30"}, {"40", "28"}, {"45", "27"},
 };
 
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QCheckBox* makeCheckBox(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLineEdit* makeLineEdit(const QString& name, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
 template <class Handler>
-QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, QObject* owner, Handler handler)
+void onTrigger(QAction* action, QObject* owner, Handler handler)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, owner, handler);
-    return action;
-}
-
-// A frame holding two option buttons of which at most one is chosen.
-QGroupBox* optionPair(const QString& frameName, const QString& title, widgets::OptionButton*& first,
-                      const QString& firstName, const QString& firstCaption, widgets::OptionButton*& second,
-                      const QString& secondName, const QString& secondCaption, QWidget* parent)
-{
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(frameName);
-    auto* layout = new QVBoxLayout(frame);
-    first = new widgets::OptionButton(firstName, firstCaption, frame);
-    second = new widgets::OptionButton(secondName, secondCaption, frame);
-    widgets::OptionButton::group({first, second});
-    layout->addWidget(first);
-    layout->addWidget(second);
-    return frame;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                        QWidget* parent)
-    : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state),
+      m_ui(std::make_unique<Ui::MainWindowForm>())
 {
-    setObjectName(QStringLiteral("frmQuorvel"));
+    m_ui->setupUi(this);
     setWindowTitle(m_services.appInfo.title());
     m_dlgCommonDialog = m_services.printDialogs.create();
-    buildMenus();
-    buildControls();
-    setTabOrder();
+    wireControls();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildMenus()
+void MainWindow::wireControls()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    const std::pair<int, void (MainWindow::*)()> stockCommands[] = {
-        {1, &MainWindow::mnuStdLabel_Click},   {2, &MainWindow::mnuWideLabel_Click},
-        {3, &MainWindow::mnuLargeLabel_Click}, {6, &MainWindow::mnuFileFolder_Click},
-        {5, &MainWindow::mnuRetAddress_Click}, {4, &MainWindow::mnuLrgRetAddress_Click},
+    Ui::MainWindowForm& ui = *m_ui;
+    const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
+        {ui.mnuStdLabel, &MainWindow::mnuStdLabel_Click},
+        {ui.mnuWideLabel, &MainWindow::mnuWideLabel_Click},
+        {ui.mnuLargeLabel, &MainWindow::mnuLargeLabel_Click},
+        {ui.mnuFileFolder, &MainWindow::mnuFileFolder_Click},
+        {ui.mnuRetAddress, &MainWindow::mnuRetAddress_Click},
+        {ui.mnuLrgRetAddress, &MainWindow::mnuLrgRetAddress_Click},
+        {ui.mnuFileBdayOn, &MainWindow::mnuFileBdayOn_Click},
+        {ui.mnuFileBdayOff, &MainWindow::mnuFileBdayOff_Click},
+        {ui.mnuFileExit, &MainWindow::mnuFileExit_Click},
+        {ui.mnuEdit, &MainWindow::mnuEdit_Click},
+        {ui.mnuFind, &MainWindow::mnuFind_Click},
+        {ui.mnuDelete, &MainWindow::mnuDelete_Click},
+        {ui.mnuSrchContacts, &MainWindow::mnuSrchContacts_Click},
+        {ui.mnuExport, &MainWindow::mnuExport_Click},
+        {ui.mnuImport, &MainWindow::mnuImport_Click},
+        {ui.mnuViewOne, &MainWindow::mnuViewOne_Click},
+        {ui.mnuViewAll, &MainWindow::mnuViewAll_Click},
+        {ui.mnuHelpAbout, &MainWindow::mnuHelpAbout_Click},
     };
-    for (const auto& [mode, handler] : stockCommands) {
-        const printing::LabelMode& row = *printing::labelMode(mode);
-        addCommand(file, QString::fromLatin1(row.menuName), QString::fromUtf8(row.menuCaption), this,
-                   [this, handler] { (this->*handler)(); });
-    }
-    file->addSeparator();
-    m_mnuFileBdayOn = addCommand(file, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"),
-                                 this, [this] { mnuFileBdayOn_Click(); });
-    m_mnuFileBdayOff = addCommand(file, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"),
-                                  this, [this] { mnuFileBdayOff_Click(); });
-    file->addSeparator();
-    addCommand(file, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"), this, [this] { mnuFileExit_Click(); });
+    for (const auto& [action, handler] : commands)
+        onTrigger(action, this, [this, handler = handler] { (this->*handler)(); });
+    m_mnuFileBdayOn = ui.mnuFileBdayOn;
+    m_mnuFileBdayOff = ui.mnuFileBdayOff;
+    m_contactCommands[0] = ui.mnuEdit;
+    m_contactCommands[1] = ui.mnuFind;
+    m_contactCommands[2] = ui.mnuDelete;
+    m_contactCommands[3] = ui.mnuViewOne;
 
-    QMenu* contactsMenu = menuBar()->addMenu(QStringLiteral("&Contacts"));
-    contactsMenu->setObjectName(QStringLiteral("mnuContacts"));
-    m_contactCommands[0] = addCommand(contactsMenu, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"), this,
-                                      [this] { mnuEdit_Click(); });
-    m_contactCommands[1] = addCommand(contactsMenu, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"), this,
-                                      [this] { mnuFind_Click(); });
-    m_contactCommands[2] = addCommand(contactsMenu, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"),
-                                      this, [this] { mnuDelete_Click(); });
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    m_contactCommands[3] = addCommand(view, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"), this,
-                                      [this] { mnuViewOne_Click(); });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("About Quorvel"), this,
-               [this] { mnuHelpAbout_Click(); });
-}
-
-void MainWindow::buildControls()
-{
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("centralWidget"));
-    setCentralWidget(central);
-    auto* outer = new QVBoxLayout(central);
-
-    m_lblLabelSize = widgets::plainLabel(QStringLiteral("lblLabelSize"), QString(), central);
-    QFont sizeFont = m_lblLabelSize->font();
-    sizeFont.setPointSize(sizeFont.pointSize() + 4);
-    sizeFont.setBold(true);
-    m_lblLabelSize->setFont(sizeFont);
-    outer->addWidget(m_lblLabelSize);
-
-    auto* body = new QHBoxLayout;
-    outer->addLayout(body);
-
-    // Left: the label lines, the pads and the chosen position.
-    auto* left = new QVBoxLayout;
-    body->addLayout(left, 3);
-    auto* linesBox = new QGroupBox(QStringLiteral("Label lines"), central);
-    linesBox->setObjectName(QStringLiteral("frLines"));
-    auto* linesGrid = new QGridLayout(linesBox);
-    for (int i = 0; i < 5; ++i) {
-        QLineEdit* line = makeLineEdit(QString::fromLatin1(kLineNames[i]), linesBox);
-        line->setMinimumWidth(440);
-        m_lines[i] = line;
-        if (i < 4)
-            widgets::enterMovesOn(line);
-        QLabel* caption =
-            widgets::plainLabel(QStringLiteral("lblLine%1").arg(i + 1), QStringLiteral("Line %1:").arg(i + 1), linesBox);
-        caption->setBuddy(line);
-        linesGrid->addWidget(caption, i, 0);
-        linesGrid->addWidget(line, i, 1);
-    }
-    left->addWidget(linesBox);
+    m_lblLabelSize = ui.lblLabelSize;
+    m_lines[0] = ui.txtQzLine1;
+    m_lines[1] = ui.txtQzLine2;
+    m_lines[2] = ui.txtQzline3;
+    m_lines[3] = ui.txtQzLine4;
+    m_lines[4] = ui.txtQzLine5;
+    for (int i = 0; i < 4; ++i)
+        widgets::enterMovesOn(m_lines[i]);
     setLineFonts();
-
-    auto* padRow = new QHBoxLayout;
-    m_txtQzLeftPad = makeLineEdit(QStringLiteral("txtQzLeftPad"), central);
-    m_txtQzToppad = makeLineEdit(QStringLiteral("txtQzToppad"), central);
-    for (QLineEdit* pad : {m_txtQzLeftPad, m_txtQzToppad}) {
-        pad->setMaximumWidth(60);
-        pad->setAlignment(Qt::AlignRight);
-    }
-    QLabel* leftPadCaption = widgets::plainLabel(QStringLiteral("lblLeftPad"), QStringLiteral("Left pad:"), central);
-    leftPadCaption->setBuddy(m_txtQzLeftPad);
-    QLabel* topPadCaption = widgets::plainLabel(QStringLiteral("lblTopPad"), QStringLiteral("Top pad:"), central);
-    topPadCaption->setBuddy(m_txtQzToppad);
-    padRow->addWidget(leftPadCaption);
-    padRow->addWidget(m_txtQzLeftPad);
-    padRow->addSpacing(16);
-    padRow->addWidget(topPadCaption);
-    padRow->addWidget(m_txtQzToppad);
-    padRow->addSpacing(24);
-    m_lblQzPosition = widgets::plainLabel(QStringLiteral("lblQzPosition"), QString(), central);
-    QFont positionFont = m_lblQzPosition->font();
-    positionFont.setBold(true);
-    m_lblQzPosition->setFont(positionFont);
-    padRow->addWidget(m_lblQzPosition, 1);
-    left->addLayout(padRow);
+    m_txtQzLeftPad = ui.txtQzLeftPad;
+    m_txtQzToppad = ui.txtQzToppad;
+    m_lblQzPosition = ui.lblQzPosition;
+    m_txtFileNam = ui.txtFileNam;
+    m_txtFileTitle = ui.txtFileTitle;
 
     // The six Print buttons share one place; only the current mode's one is shown.
-    auto* printRow = new QHBoxLayout;
-    auto* printPlace = new QGridLayout;
     using PrintCommand = void (*)(const platform::Services&, printing::LabelScreen&);
     // The standard-label and envelope print routine of the home screen is not part of
     // this program yet: its button stays disabled.
-    const PrintCommand commands[6] = {nullptr,
-                                      printing::cmdWideLabel_Click,
-                                      printing::cmdLargeLabel_Click,
-                                      printing::cmdLrgRetAddress_Click,
-                                      printing::cmdRetAddress_Click,
-                                      printing::cmdFileFolderStart_Click};
+    const std::pair<QPushButton*, PrintCommand> prints[6] = {
+        {ui.cmdQzStart, nullptr},
+        {ui.cmdWideLabel, printing::cmdWideLabel_Click},
+        {ui.cmdLargeLabel, printing::cmdLargeLabel_Click},
+        {ui.cmdLrgRetAddress, printing::cmdLrgRetAddress_Click},
+        {ui.cmdRetAddress, printing::cmdRetAddress_Click},
+        {ui.cmdFileFolderStart, printing::cmdFileFolderStart_Click},
+    };
     for (int mode = 1; mode <= 6; ++mode) {
-        QPushButton* button = makeButton(printing::labelMode(mode)->printButtonName(), QStringLiteral("Print"), central);
-        button->setMinimumSize(120, 36);
+        const auto& [button, command] = prints[mode - 1];
         m_printButtons[mode - 1] = button;
-        printPlace->addWidget(button, 0, 0);
-        if (const PrintCommand command = commands[mode - 1])
-            connect(button, &QPushButton::clicked, this, [this, command] { command(m_services, *this); });
+        if (command)
+            connect(button, &QPushButton::clicked, this, [this, command = command] { command(m_services, *this); });
         else
             button->setEnabled(false);
     }
-    printRow->addLayout(printPlace);
-    printRow->addStretch(1);
-    m_cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"), central);
-    m_cmdFindContact->setMinimumHeight(36);
+    m_cmdFindContact = ui.cmdFindContact;
     connect(m_cmdFindContact, &QPushButton::clicked, this, [this] { cmdFindContact_Click(); });
-    printRow->addWidget(m_cmdFindContact);
-    left->addStretch(1);
-    left->addLayout(printRow);
 
-    // Right: the options.
-    auto* right = new QVBoxLayout;
-    body->addLayout(right, 2);
-
-    m_frQzMediaType = optionPair(QStringLiteral("frQzMediaType"), QStringLiteral("Media"), m_optQzLabel,
-                                 QStringLiteral("optQzLabel"), QStringLiteral("Label stock"), m_optQzEnvelope,
-                                 QStringLiteral("optQzEnvelope"), QStringLiteral("Envelope"), central);
+    m_frQzMediaType = ui.frQzMediaType;
+    m_optQzLabel = ui.optQzLabel;
+    m_optQzEnvelope = ui.optQzEnvelope;
+    m_optQzLeftjust = ui.optQzLeftjust;
+    m_optQzCenter = ui.optQzCenter;
+    m_optPortrait = ui.optPortrait;
+    m_optLandscape = ui.optLandscape;
+    widgets::OptionButton::group({m_optQzLabel, m_optQzEnvelope});
+    widgets::OptionButton::group({m_optQzLeftjust, m_optQzCenter});
+    widgets::OptionButton::group({m_optPortrait, m_optLandscape});
     connect(m_optQzLabel, &widgets::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
     connect(m_optQzEnvelope, &widgets::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
-
-    QGroupBox* alignBox = optionPair(QStringLiteral("frAlignment"), QStringLiteral("Alignment"), m_optQzLeftjust,
-                                     QStringLiteral("optQzLeftjust"), QStringLiteral("Left-Justified"), m_optQzCenter,
-                                     QStringLiteral("optQzCenter"), QStringLiteral("Centered"), central);
     connect(m_optQzLeftjust, &widgets::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
     connect(m_optQzCenter, &widgets::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
 
-    QGroupBox* orientBox = optionPair(QStringLiteral("frOrientation"), QStringLiteral("Orientation"), m_optPortrait,
-                                      QStringLiteral("optPortrait"), QStringLiteral("Portrait"), m_optLandscape,
-                                      QStringLiteral("optLandscape"), QStringLiteral("Landscape"), central);
-
-    auto* firstRow = new QHBoxLayout;
-    firstRow->addWidget(m_frQzMediaType);
-    firstRow->addWidget(alignBox);
-    right->addLayout(firstRow);
-
-    auto* labelTextBox = new QGroupBox(QStringLiteral("Label text"), central);
-    labelTextBox->setObjectName(QStringLiteral("frLabelText"));
-    auto* labelTextLayout = new QVBoxLayout(labelTextBox);
-    m_chkLblBold = makeCheckBox(QStringLiteral("chkLblBold"), QStringLiteral("Bold"), labelTextBox);
-    m_chkLblItalic = makeCheckBox(QStringLiteral("chkLblItalic"), QStringLiteral("Italic"), labelTextBox);
-    labelTextLayout->addWidget(m_chkLblBold);
-    labelTextLayout->addWidget(m_chkLblItalic);
+    m_chkLblBold = ui.chkLblBold;
+    m_chkLblItalic = ui.chkLblItalic;
+    m_chkBold = ui.chkBold;
+    m_chkLargeFont = ui.chkLargeFont;
     connect(m_chkLblBold, &QCheckBox::toggled, this, [this] { chkLblBold_Click(); });
     connect(m_chkLblItalic, &QCheckBox::toggled, this, [this] { chkLblItalic_Click(); });
+    connect(m_chkBold, &QCheckBox::toggled, this, [this] { chkBold_Click(); });
 
-    auto* secondRow = new QHBoxLayout;
-    secondRow->addWidget(orientBox);
-    secondRow->addWidget(labelTextBox);
-    right->addLayout(secondRow);
-
-    auto* envelopeBox = new QGroupBox(QStringLiteral("Envelope"), central);
-    envelopeBox->setObjectName(QStringLiteral("frEnvelope"));
-    auto* envelopeLayout = new QVBoxLayout(envelopeBox);
-    m_lstEnvSize = new QListWidget(envelopeBox);
-    m_lstEnvSize->setObjectName(QStringLiteral("lstEnvSize"));
-    for (const EnvelopeSize& size : kEnvelopeSizes)
-        m_lstEnvSize->addItem(QString::fromLatin1(size.caption));
+    m_lstEnvSize = ui.lstEnvSize;
     m_lstEnvSize->setCurrentRow(-1);
     const int rowHeight = m_lstEnvSize->sizeHintForRow(0);
     m_lstEnvSize->setFixedHeight(rowHeight * 6 + 2 * m_lstEnvSize->frameWidth() + 4);
-    // A pick is a change of selection: the current row alone also moves when the list
-    // merely gets the focus.
+    // A pick is a change of selection (the current row alone also moves when the list
+    // merely gets the focus) or a click on the size already picked, which changes nothing
+    // but must write its pads again.
     connect(m_lstEnvSize, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> picked = m_lstEnvSize->selectedItems();
         if (!picked.isEmpty())
             lstEnvSize_Click(m_lstEnvSize->row(picked.first()));
     });
-    envelopeLayout->addWidget(m_lstEnvSize);
-    auto* envelopeChecks = new QHBoxLayout;
-    m_chkBold = makeCheckBox(QStringLiteral("chkBold"), QStringLiteral("Bold"), envelopeBox);
-    m_chkBold->setToolTip(QStringLiteral("If checked, will print envelope in bold"));
-    m_chkLargeFont = makeCheckBox(QStringLiteral("chkLargeFont"), QStringLiteral("Large Font"), envelopeBox);
-    envelopeChecks->addWidget(m_chkBold);
-    envelopeChecks->addWidget(m_chkLargeFont);
-    envelopeChecks->addStretch(1);
-    envelopeLayout->addLayout(envelopeChecks);
-    connect(m_chkBold, &QCheckBox::toggled, this, [this] { chkBold_Click(); });
-    right->addWidget(envelopeBox);
-    right->addStretch(1);
-
-    // Bottom: the open contact file.
-    auto* fileBox = new QGroupBox(QStringLiteral("Contact file"), central);
-    fileBox->setObjectName(QStringLiteral("frContactFile"));
-    auto* fileGrid = new QGridLayout(fileBox);
-    m_txtFileNam = makeLineEdit(QStringLiteral("txtFileNam"), fileBox);
-    m_txtFileTitle = makeLineEdit(QStringLiteral("txtFileTitle"), fileBox);
-    m_txtFileNam->setReadOnly(true);
-    m_txtFileTitle->setReadOnly(true);
-    QLabel* pathCaption = widgets::plainLabel(QStringLiteral("lblFileNam"), QStringLiteral("Path:"), fileBox);
-    pathCaption->setBuddy(m_txtFileNam);
-    QLabel* titleCaption = widgets::plainLabel(QStringLiteral("lblFileTitle"), QStringLiteral("Name:"), fileBox);
-    titleCaption->setBuddy(m_txtFileTitle);
-    fileGrid->addWidget(pathCaption, 0, 0);
-    fileGrid->addWidget(m_txtFileNam, 0, 1);
-    fileGrid->addWidget(titleCaption, 0, 2);
-    fileGrid->addWidget(m_txtFileTitle, 0, 3);
-    fileGrid->setColumnStretch(1, 3);
-    fileGrid->setColumnStretch(3, 1);
-    outer->addWidget(fileBox);
+    m_lstEnvSize->viewport()->installEventFilter(this);
+    connect(m_lstEnvSize, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_lstEnvSize->row(item);
+        if (row == m_envSizeBeforePress)
+            lstEnvSize_Click(row);
+    });
 }
 
-void MainWindow::setTabOrder()
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    std::vector<QWidget*> order;
-    for (QLineEdit* line : m_lines)
-        order.push_back(line);
-    order.insert(order.end(), {m_optQzLabel, m_optQzEnvelope, m_optQzLeftjust, m_optQzCenter, m_optPortrait,
-                               m_optLandscape, m_chkLblBold, m_chkLblItalic, m_lstEnvSize, m_chkBold, m_chkLargeFont,
-                               m_txtQzLeftPad, m_txtQzToppad});
-    for (QPushButton* button : m_printButtons)
-        order.push_back(button);
-    order.insert(order.end(), {m_cmdFindContact, m_txtFileNam, m_txtFileTitle});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    if (m_lstEnvSize && watched == m_lstEnvSize->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QList<QListWidgetItem*> picked = m_lstEnvSize->selectedItems();
+        m_envSizeBeforePress = picked.isEmpty() ? -1 : m_lstEnvSize->row(picked.first());
+    }
+    return widgets::Form::eventFilter(watched, event);
 }
+
 
 void MainWindow::formLoad()
 {
@@ -376,7 +210,7 @@ void MainWindow::formLoad()
         command->setEnabled(false);
     m_cmdFindContact->setEnabled(false);
 
-    try {
+    const std::optional<platform::Answer> answer = platform::underCommonTrap(m_services.messages, [&] {
         const QString folder = m_services.appInfo.dataFolder();
         // A file standing where the folder belongs is the classic "Path/File access error"
         // of making a folder, not a path that cannot be found.
@@ -400,16 +234,17 @@ void MainWindow::formLoad()
         if (m_state.contactFile.recordCount() >= 1)
             on = m_state.contactFile.read(1).BdayReminder == QStringLiteral("1");
         setReminders(on);
-    } catch (const rt::RuntimeError& error) {
-        m_state.closeContactFile();
-        m_txtFileNam->clear();
-        m_txtFileTitle->clear();
-        for (QAction* command : m_contactCommands)
-            command->setEnabled(false);
-        m_cmdFindContact->setEnabled(false);
-        if (platform::commonErrorBox(m_services.messages, error) == platform::Answer::Cancel)
-            forms().unload(FormId::Main);
-    }
+    });
+    if (!answer)
+        return;
+    m_state.closeContactFile();
+    m_txtFileNam->clear();
+    m_txtFileTitle->clear();
+    for (QAction* command : m_contactCommands)
+        command->setEnabled(false);
+    m_cmdFindContact->setEnabled(false);
+    if (*answer == platform::Answer::Cancel)
+        forms().unload(FormId::Main);
 }
 
 void MainWindow::formUnload()
@@ -696,6 +531,34 @@ void MainWindow::mnuViewOne_Click()
     showContactInfo();
 }
 
+void MainWindow::mnuViewAll_Click()
+{
+    openSearchWindow();
+}
+
+void MainWindow::mnuSrchContacts_Click()
+{
+    openSearchWindow();
+}
+
+void MainWindow::openSearchWindow()
+{
+    hideForm();
+    forms().as<contacts::ViewAllWindow>(FormId::ViewAll).openForSearch();
+}
+
+void MainWindow::mnuExport_Click()
+{
+    hideForm();
+    forms().get(FormId::Export).showForm();
+}
+
+void MainWindow::mnuImport_Click()
+{
+    hideForm();
+    forms().get(FormId::Import).showForm();
+}
+
 void MainWindow::mnuHelpAbout_Click()
 {
     widgets::Form& about = forms().get(FormId::About);
@@ -822,6 +685,17 @@ void MainWindow::showLabelMode(int mode)
         return;
     showOnlyPrintButton(mode);
     m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+}
+
+}  // namespace app
+
+namespace app {
+
+void MainWindow::untickLabelFont()
+{
+    // Through the boxes themselves, so that their click steps run as a user's change does.
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setChecked(false);
 }
 
 }  // namespace app

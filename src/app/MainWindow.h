@@ -27,6 +27,10 @@ namespace rt {
 class RuntimeError;
 }
 
+namespace Ui {
+class MainWindowForm;
+}
+
 namespace app {
 
 // The main window frmQuorvel: the five label lines, the label modes and their options,
@@ -41,6 +45,8 @@ public:
     ~MainWindow() override;
 
     printing::LabelInput labelInput() const override;
+    // The label Bold box, then Italic, unticked; a box's click step runs when its value changes.
+    void untickLabelFont();
     printing::LabelVars& vars() override { return m_vars; }
     platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
     void setPads(const QString& left, const QString& top) override;
@@ -60,10 +66,10 @@ protected:
     void formLoad() override;
     void formUnload() override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void buildMenus();
-    void buildControls();
-    void setTabOrder();
+    void wireControls();
 
     // Commands and control handlers.
     void mnuStdLabel_Click();
@@ -81,6 +87,10 @@ private:
     void mnuFind_Click();
     void mnuDelete_Click();
     void mnuViewOne_Click();
+    void mnuViewAll_Click();
+    void mnuSrchContacts_Click();
+    void mnuExport_Click();
+    void mnuImport_Click();
     void optQzLabel_Click();
     void optQzEnvelope_Click();
     void optQzLeftjust_Click();
@@ -102,10 +112,13 @@ private:
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
     void showContactInfo();
+    // The contact list opened for a search over every contact in first-name order.
+    void openSearchWindow();
 
     const platform::Services& m_services;
     session::Session& m_state;
     printing::LabelVars m_vars;
+    std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
 
     QLineEdit* m_lines[5] = {};
@@ -129,6 +142,7 @@ private:
     QCheckBox* m_chkBold = nullptr;
     QCheckBox* m_chkLargeFont = nullptr;
     QListWidget* m_lstEnvSize = nullptr;
+    int m_envSizeBeforePress = -1;  // the size picked when the mouse went down on the list
 
     QAction* m_mnuFileBdayOn = nullptr;
     QAction* m_mnuFileBdayOff = nullptr;

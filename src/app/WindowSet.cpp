@@ -117,10 +117,7 @@ bool WindowSet::labelItalic() const
 
 void WindowSet::untickLabelFont()
 {
-    // Through the boxes themselves, so that their click steps run as a user's change does.
-    widgets::Form& main = get(widgets::FormId::Main);
-    for (const char* name : {"chkLblBold", "chkLblItalic"})
-        widgets::control<QCheckBox>(&main, QString::fromLatin1(name))->setChecked(false);
+    static_cast<MainWindow&>(get(widgets::FormId::Main)).untickLabelFont();
 }
 
 void WindowSet::start()

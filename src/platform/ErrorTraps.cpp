@@ -4,6 +4,7 @@
 #include "runtime/RuntimeError.h"
 
 #include <exception>
+#include <new>
 
 namespace platform {
 
@@ -13,6 +14,18 @@ Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error)
                              .arg(error.number())
                              .arg(error.description());
     return messages.messageBox(QStringLiteral("Error"), text, Buttons::RetryCancel, Icon::None);
+}
+
+std::optional<Answer> underCommonTrap(Messages& messages, const std::function<void()>& command)
+{
+    try {
+        command();
+        return std::nullopt;
+    } catch (const rt::RuntimeError& error) {
+        return commonErrorBox(messages, error);
+    } catch (const std::bad_alloc&) {
+        return commonErrorBox(messages, rt::RuntimeError(rt::err::OutOfMemory));
+    }
 }
 
 bool printerProblem(Messages& messages, Printer& printer, const rt::RuntimeError& error, const QString& title)

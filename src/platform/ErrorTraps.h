@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace rt {
 class RuntimeError;
@@ -15,6 +16,11 @@ class Printer;
 
 // The common error box of the commands that touch files: "Error", Retry and Cancel, no icon.
 Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error);
+
+// Runs a command under the common error trap: a run-time error, or memory running out (error
+// 7, "Out of memory"), shows the common error box. Nothing when the command completed, else
+// the answer of the box.
+std::optional<Answer> underCommonTrap(Messages& messages, const std::function<void()>& command);
 
 inline constexpr char kPrinterProblem[] = "A printer problem exists.  Check printer.";
 

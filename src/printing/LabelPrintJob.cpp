@@ -3,6 +3,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "printing/LabelRange.h"
+#include "printing/LineFit.h"
 #include "printing/PrinterFamily.h"
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
@@ -18,24 +19,26 @@ constexpr double kLargeFontSize = 14;
 // A centred envelope line: its tab column from the pad, and the centring half-width.
 constexpr std::int16_t kEnvelopeCentreShift = -6;
 constexpr int kEnvelopeHalfWidth = 18;
+// The longest envelope of the size list (#10 and #A10, 9 1/2 inches), in points.
+constexpr double kEnvelopeLength = 9.5 * 72;
 
 }  // namespace
 
 const LabelStock& LabelStock::wide()
 {
-    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, 24, -3, 0};
+    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, 24, -3, 0, 4 * 72};
     return stock;
 }
 
 const LabelStock& LabelStock::large()
 {
-    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, 18, -3, -1};
+    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, 18, -3, -1, 4 * 72};
     return stock;
 }
 
 const LabelStock& LabelStock::fileFolder()
 {
-    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, 10, -2, 1};
+    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, 10, -2, 1, 3.4375 * 72};
     return stock;
 }
 
@@ -58,7 +61,7 @@ void LabelPrintJob::body()
     m_labelAdjust = adjust[0];
     m_envelopeAdjust = adjust[1];
 
-    if (refuseLines() || refuseOptions())
+    if (refuseLines() || refuseOptions() || refuseLongLine())
         return;
 
     if (input().label && input().positionChosen) {
@@ -108,6 +111,34 @@ bool LabelPrintJob::refuseOptions()
     if (!input().leftJustified && !input().centred) {
         refuse(QStringLiteral("Text Alignment"), QStringLiteral("Select Left-Justified or Centered"),
                platform::Icon::Exclamation);
+        return true;
+    }
+    return false;
+}
+
+// Checked before anything is printed: a line too long runs onto the next label or off the
+// page.
+bool LabelPrintJob::refuseLongLine()
+{
+    const LabelInput in = input();
+    int most = 0;
+    if (in.envelope) {
+        // The envelope goes through the printer lengthwise, in the font its lines print with.
+        const PrintFont font = in.largeFont
+            ? PrintFont{kTrebuchet, kLargeFontSize, in.envelopeBold, true}
+            : PrintFont{kVerdana, in.portrait ? m_stock.fontSize : m_stock.landscapeFontSize, in.envelopeBold, false};
+        most = LineFit::envelopeLine(kEnvelopeLength, static_cast<int>(rt::val(in.leftPad)), font);
+    } else {
+        most = LineFit::labelLine(m_stock, in.labelBold, in.centred);
+    }
+    const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() <= most)
+            continue;
+        refuse(QStringLiteral("Line too long"),
+               QStringLiteral("Line %1 is too long for this label: at most %2 characters fit.").arg(i + 1).arg(most),
+               platform::Icon::Exclamation);
+        screen().focusLine(i + 1);
         return true;
     }
     return false;

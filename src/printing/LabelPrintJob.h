@@ -18,6 +18,7 @@ struct LabelStock {
     int centreHalfWidth;       // half-width of a centred label line, in columns
     int centreBoldShift;       // tab column of a centred line, Bold ticked, from the pad
     int centrePlainShift;      // the same, Bold not ticked
+    double labelWidth;         // one label, in points
 
     static const LabelStock& wide();
     static const LabelStock& large();
@@ -47,6 +48,7 @@ protected:
 
 private:
     bool refuseOptions();
+    bool refuseLongLine();
     bool splitRange();
     void lookUpPosition();
     void printOne();

@@ -258,6 +258,14 @@ void OptionButton::setValue(bool chosen)
     setChecked(chosen);
 }
 
+void OptionButton::select()
+{
+    if (isChecked())
+        emit chosen();
+    else
+        setChecked(true);
+}
+
 void OptionButton::group(std::initializer_list<OptionButton*> buttons)
 {
     for (OptionButton* button : buttons) {

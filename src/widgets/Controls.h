@@ -27,6 +27,9 @@ public:
     explicit OptionButton(QWidget* parent = nullptr);
     bool value() const { return isChecked(); }
     void setValue(bool chosen);
+    // Chooses the option as a command that selects it does: its click step runs also when
+    // it is chosen already.
+    void select();
     // Puts the buttons in one group (each knows its partners).
     static void group(std::initializer_list<OptionButton*> buttons);
 

@@ -17,6 +17,10 @@ void Form::load()
 void Form::showForm()
 {
     load();
+    // Shown again after a hide, a window would go where the window system puts new ones.
+    if (m_hiddenAt)
+        move(*m_hiddenAt);
+    m_hiddenAt.reset();
     show();
     raise();
     activateWindow();
@@ -24,6 +28,8 @@ void Form::showForm()
 
 void Form::hideForm()
 {
+    if (isVisible())
+        m_hiddenAt = pos();
     hide();
 }
 

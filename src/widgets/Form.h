@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <optional>
 
 class QCloseEvent;
 
@@ -43,6 +45,7 @@ private:
     FormId m_id;
     Forms& m_forms;
     bool m_loaded = false;
+    std::optional<QPoint> m_hiddenAt;  // where the window stood when it was hidden
 };
 
 // The program's set of windows.

@@ -117,6 +117,9 @@ private slots:
     void contactCommands_data();
     void contactCommands();
     void aboutWindow();
+    void comesBackInPlace();
+    void listAndTransferCommands_data();
+    void listAndTransferCommands();
     void closingUnloadsTheOthers_data();
     void closingUnloadsTheOthers();
 };
@@ -319,6 +322,8 @@ void TstMainWindow::positionPrompt_data()
     // The range rules are the parser's; here only the way the window shows each outcome.
     QTest::newRow("above maximum") << large << "2-12" << "Maximum is 10" << no << "8" << 0 << "2/3" << false << no;
     QTest::newRow("refused") << wide << "12-5" << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
+    for (const char* zero : {"0", "0-2", "1.5"})
+        QTest::addRow("%s refused", zero) << wide << zero << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
 }
 
 void TstMainWindow::positionPrompt()
@@ -409,6 +414,10 @@ void TstMainWindow::envelopeSizes()
     list->setCurrentRow(row);
     QCOMPARE(w.vars().strEnvSize, QString::number(row + 1));
     QCOMPARE(::pads(w), pads);
+    // A click on the size already picked writes its pads again.
+    w.setText("txtQzLeftPad", "9");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(::pads(w), pads);
     QVERIFY(app.messages.shown().empty());
 }
 
@@ -477,6 +486,49 @@ void TstMainWindow::aboutWindow()
     QVERIFY(!app.find<QLabel>(FormId::About, "lblDescription")->text().isEmpty());
     app.click(FormId::About, "cmdOK");
     QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app)->isVisible());
+}
+
+void TstMainWindow::comesBackInPlace()
+{
+    TestApp app;
+    app.start();
+    mainWindow(app)->move(230, 170);
+    const QPoint place = mainWindow(app)->pos();
+    app.click(FormId::Main, "mnuFind");
+    app.form(FormId::ContactInfo).move(0, 0);
+    app.form(FormId::ContactInfo).close();
+    QVERIFY(mainWindow(app)->isVisible());
+    QCOMPARE(mainWindow(app)->pos(), place);
+}
+
+void TstMainWindow::listAndTransferCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<FormId>("window");
+    QTest::newRow("mnuViewAll") << "mnuViewAll" << FormId::ViewAll;
+    QTest::newRow("mnuSrchContacts") << "mnuSrchContacts" << FormId::ViewAll;
+    QTest::newRow("mnuExport") << "mnuExport" << FormId::Export;
+    QTest::newRow("mnuImport") << "mnuImport" << FormId::Import;
+}
+
+void TstMainWindow::listAndTransferCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(FormId, window);
+    TestApp app;
+    app.start();
+    try {
+        app.form(window).hideForm();
+    } catch (const std::logic_error&) {
+        QSKIP("that window is not part of this build");
+    }
+    app.click(FormId::Main, command);
+    QVERIFY(app.form(window).isVisible() && mainWindow(app)->isHidden());
+    if (window == FormId::ViewAll) {
+        QVERIFY(app.find<QWidget>(window, "frSearch")->isVisible());
+        for (const char* option : {"optSearchAll", "optFnameSort"})
+            QVERIFY(app.find<widgets::OptionButton>(window, option)->value());
+    }
 }
 
 void TstMainWindow::closingUnloadsTheOthers_data()

@@ -50,6 +50,19 @@ private slots:
                            .arg(QMessageBox::Yes));
     }
 
+    void titleShownWhole()
+    {
+        platform::QtMessages messages;
+        const QString title = QStringLiteral("Changes saved to the contact book");
+        int room = 0;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            room = box->width() - QFontMetrics(box->font()).horizontalAdvance(title);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        messages.messageBox(title, "Saved.", Buttons::Ok, Icon::None);
+        QVERIFY2(room >= 160, qPrintable(QString::number(room)));
+    }
+
     void inputBox()
     {
         platform::QtMessages messages;

@@ -22,7 +22,7 @@ private slots:
         QTest::newRow("nothing") << " . " << 20 << "refused";
         for (const auto& [entry, maximum] : {std::pair{"25", 20}, {"5-21", 20}, {"11", 10}, {"1-31", 30}, {"45", 30}})
             QTest::addRow("%s beyond %d", entry, maximum) << entry << maximum << "beyond";
-        for (const char* odd : {"abc", "-", "103", "4-", "-4", "12-5", "4--9", "1-2-3", "+5", "99999-1", "4,9"})
+        for (const char* odd : {"abc", "-", "103", "4-", "-4", "12-5", "4--9", "1-2-3", "+5", "99999-1", "4,9", "0", "00", "0-2", "3-00", "1.5", "1.5-9"})
             QTest::addRow("%s", odd) << odd << 30 << "refused";
     }
     void parse()

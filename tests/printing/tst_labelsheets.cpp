@@ -191,19 +191,16 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");  // the first label line as printed
-        const QString w60(60, 'w'), w38(38, 'w');
         QTest::newRow("wide 5") << kWide << "1" << false << "Hello" << "9:tab(3) spaces(22) 'Hello'";
         QTest::newRow("wide 7") << kWide << "1" << false << "Goodbye" << "9:tab(3) spaces(20) 'Goodbye'";
         QTest::newRow("wide bold") << kWide << "2" << true << "Jane Doe" << "9:tab(57) spaces(20) 'Jane Doe'";
         QTest::newRow("wide empty") << kWide << "1" << false << "" << "9:tab(3) spaces(24) ''";
-        QTest::newRow("wide too long") << kWide << "1" << false << w60 << "9:tab(3) spaces(0) '" + w60 + "'";
         QTest::newRow("TAB, CR, LF") << kWide << "1" << false << "Jane\tDoe\r\n" << "9:tab(3) spaces(19) 'Jane Doe  '";
         QTest::newRow("large") << kLarge << "1" << false << "Hello" << "14:tab(2) spaces(16) 'Hello'";
         QTest::newRow("large bold") << kLarge << "1" << true << "Hello" << "14:tab(0) spaces(16) 'Hello'";
         QTest::newRow("large 2 bold") << kLarge << "2" << true << "Hello" << "14:tab(38) spaces(16) 'Hello'";
         QTest::newRow("folder bold") << kFolder << "1" << true << "Hello" << "20:tab(3) spaces(8) 'Hello'";
         QTest::newRow("folder") << kFolder << "2" << false << "Goodbye" << "20:tab(35) spaces(6) 'Goodbye'";
-        QTest::newRow("folder too long") << kFolder << "1" << false << w38 << "20:tab(6) spaces(0) '" + w38 + "'";
     }
     void centring()
     {
@@ -319,6 +316,13 @@ private slots:
         QTest::newRow("folder line 2 a blank") << kFolder << QStringList{"Taxes", " "} << "optQzLabel" << onlyLine1;
         QTest::newRow("folder line 5") << kFolder << QStringList{"Taxes", "", "", "", "x"} << "" << onlyLine1;
         QTest::newRow("folder, then options") << kFolder << QStringList{"Taxes"} << "" << media;
+        const QString tooLong = "Line too long: Line %1 is too long for this label: at most %2 characters fit.";
+        QTest::newRow("large line 2") << kLarge << QStringList{"X", QString(38, 'w')} << "optQzLabel optQzCenter"
+                                      << tooLong.arg(2).arg(37);
+        QTest::newRow("wide") << kWide << QStringList{QString(60, 'w')} << "optQzLabel optQzLeftjust"
+                              << tooLong.arg(1).arg(59);
+        QTest::newRow("folder") << kFolder << QStringList{QString(23, 'w')} << "optQzLabel optQzLeftjust"
+                                << tooLong.arg(1).arg(22);
     }
     void refusals()
     {

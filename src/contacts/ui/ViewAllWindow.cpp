@@ -97,10 +97,9 @@ void ViewAllWindow::openForSearch()
 {
     showForm();
     m_ui->frSearch->setVisible(true);
-    // Chosen already in the design, so choosing it again runs nothing by itself.
-    m_ui->optSearchAll->setValue(true);
-    optSearchAll_Click();
-    m_ui->optFnameSort->setValue(true);
+    // Their click steps run also when the design has them chosen already.
+    m_ui->optSearchAll->select();
+    m_ui->optFnameSort->select();
 }
 
 void ViewAllWindow::formLoad()

@@ -1,9 +1,14 @@
 #include "platform/qt/QtMessages.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -52,6 +57,17 @@ Answer closedAnswer(Buttons buttons)
     }
 }
 
+// The title bar shows the title after the window icon and before the title-bar buttons, in
+// the title font, which is often larger and bolder than the box's own.
+int titleBarWidth(const QString& title, const QFont& font)
+{
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int advance = std::max(QFontMetrics(titleFont).horizontalAdvance(title),
+                                 QFontMetrics(font).horizontalAdvance(title));
+    return advance + advance / 5 + 160;
+}
+
 }  // namespace
 
 Answer QtMessages::messageBox(const QString& title, const QString& text, Buttons buttons, Icon icon)
@@ -59,6 +75,10 @@ Answer QtMessages::messageBox(const QString& title, const QString& text, Buttons
     QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(firstButton(buttons));
+    // The box sizes itself by its text alone and would cut a longer title short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(title, box.font()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok: return Answer::Ok;
