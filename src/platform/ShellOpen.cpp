@@ -3,6 +3,8 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 
+#include <QDir>
+
 namespace platform {
 
 void openDocumentOrSay(Shell& shell, Messages& messages, const QString& path)
@@ -21,6 +23,11 @@ void openUrlOrSay(Shell& shell, Messages& messages, const QString& url)
     messages.messageBox(QStringLiteral("Web page not opened"),
                         QStringLiteral("The web page could not be opened:\n%1\nOpen it in your web browser.").arg(url),
                         Buttons::Ok, Icon::Exclamation);
+}
+
+void openProgramDocument(const Services& services, const QString& fileName)
+{
+    openDocumentOrSay(services.shell, services.messages, QDir(services.appInfo.documentsFolder()).filePath(fileName));
 }
 
 }  // namespace platform

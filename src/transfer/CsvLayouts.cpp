@@ -6,6 +6,7 @@
 #include "transfer/ImportText.h"
 
 #include <array>
+#include <functional>
 #include <span>
 
 namespace transfer {
@@ -213,6 +214,30 @@ void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
     }
 }
 
+// The rows of the two e-mail layouts: a row the layout skips, one without an address at a
+// known domain or without its first two columns is passed over; the rest keep their names
+// and address only.
+void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout layout, ContactSink& sink,
+                    const std::function<bool(const QString&)>& skipRow)
+{
+    ImportValues v;
+    QStringList fields;
+    while (records.next(fields)) {
+        const QString joined = fields.join(QLatin1Char(','));
+        if (skipRow(joined))
+            continue;
+        const qsizetype at = domainCut(joined);
+        if (at == 0)
+            continue;
+        const QStringList cols = cutJoined(fields, at);
+        if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
+            continue;
+        mapColumns(columnsOf(layout), header, cols, v);
+        clearAllBut(v);
+        sink.offer(v, false);
+    }
+}
+
 bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
 {
     const QString joinedHeader = headerFields.join(QLatin1Char(','));
@@ -225,22 +250,8 @@ bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSi
     if (cut == 0)
         return false;
     const QStringList header = cutJoined(headerFields, cut - 1);
-    ImportValues v;
-    QStringList fields;
-    while (records.next(fields)) {
-        const QString joined = fields.join(QLatin1Char(','));
-        if (has(joined, "Name,") || has(joined, "First,"))
-            continue;
-        const qsizetype at = domainCut(joined);
-        if (at == 0)
-            continue;
-        const QStringList cols = cutJoined(fields, at);
-        if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
-            continue;
-        mapColumns(columnsOf(ImportLayout::EmailColumn), header, cols, v);
-        clearAllBut(v);
-        sink.offer(v, false);
-    }
+    offerEmailRows(records, header, ImportLayout::EmailColumn, sink,
+                   [](const QString& joined) { return has(joined, "Name,") || has(joined, "First,"); });
     return true;
 }
 
@@ -254,22 +265,8 @@ void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink
     if (from < 0 || to < 0 || to + last.size() < from)
         rt::raise(rt::err::InvalidCall);
     const QStringList header = rt::split(joinedHeader.mid(from, to + last.size() - from), QStringLiteral(","));
-    ImportValues v;
-    QStringList fields;
-    while (records.next(fields)) {
-        const QString joined = fields.join(QLatin1Char(','));
-        if (joined.contains(last))
-            continue;
-        const qsizetype at = domainCut(joined);
-        if (at == 0)
-            continue;
-        const QStringList cols = cutJoined(fields, at);
-        if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
-            continue;
-        mapColumns(columnsOf(ImportLayout::NameEmail), header, cols, v);
-        clearAllBut(v);
-        sink.offer(v, false);
-    }
+    offerEmailRows(records, header, ImportLayout::NameEmail, sink,
+                   [&last](const QString& joined) { return joined.contains(last); });
 }
 
 void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)

@@ -151,11 +151,6 @@ session::MainScreen& ContactInfoWindow::mainScreen()
     return dynamic_cast<session::MainScreen&>(mainWindow());
 }
 
-QString ContactInfoWindow::documentPath(const QString& fileName) const
-{
-    return QDir(m_services.appInfo.documentsFolder()).filePath(fileName);
-}
-
 QString ContactInfoWindow::findListText(const ContactRecord& record)
 {
     return ContactRules::findListText(record);
@@ -546,14 +541,13 @@ void ContactInfoWindow::cmdZipFinder_Click()
 
 void ContactInfoWindow::cmdStateAbb_Click()
 {
-    platform::openDocumentOrSay(m_services.shell, m_services.messages,
-                                documentPath(QStringLiteral("qvl_state_abbreviations.pdf")));
+    platform::openProgramDocument(m_services, QStringLiteral("qvl_state_abbreviations.pdf"));
     m_txtACState->setFocus();
 }
 
 void ContactInfoWindow::mnuEDVManual_Click()
 {
-    platform::openDocumentOrSay(m_services.shell, m_services.messages, documentPath(QStringLiteral("qvlUman.pdf")));
+    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
 }
 
 void ContactInfoWindow::mnuEDVAbout_Click()

@@ -113,7 +113,6 @@ private:
 
     widgets::Form& mainWindow();
     session::MainScreen& mainScreen();
-    QString documentPath(const QString& fileName) const;
 
     const platform::Services& m_services;
     session::Session& m_state;

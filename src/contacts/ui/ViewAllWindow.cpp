@@ -297,8 +297,7 @@ void ViewAllWindow::lstAllContacts_DblClick(QListWidgetItem* item)
 
 void ViewAllWindow::mnuVAManual_Click()
 {
-    platform::openDocumentOrSay(m_services.shell, m_services.messages,
-                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
 }
 
 void ViewAllWindow::mnuVAAbout_Click()

@@ -134,8 +134,7 @@ void ExportWindow::mnuETFileExit_Click()
 
 void ExportWindow::mnuETHelpUM_Click()
 {
-    platform::openDocumentOrSay(m_services.shell, m_services.messages,
-                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
 }
 
 void ExportWindow::mnuETHelpAbout_Click()

@@ -156,8 +156,7 @@ void ImportWindow::mnuITFileExit_Click()
 
 void ImportWindow::mnuITHelpUM_Click()
 {
-    platform::openDocumentOrSay(m_services.shell, m_services.messages,
-                                QDir(m_services.appInfo.documentsFolder()).filePath(QStringLiteral("qvlUman.pdf")));
+    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
 }
 
 void ImportWindow::mnuITHelpAbout_Click()
