@@ -9,19 +9,14 @@ namespace {
 using Sheet = StockTables::Sheet;
 
 const std::array<LabelMode, 7> kModes{{
-    {1, "Standard Label 1\" x 2 5/8\"", "mnuStdLabel", "Standard Labels 1\" x 2 5/8\"", "cmdQzStart", 30, 3, 30, 5,
-     std::nullopt},
-    {2, "Wide Label 1\" x 4\"", "mnuWideLabel", "Wide Labels 1\" x 4\"", "cmdWideLabel", 20, 2, 20, 4, Sheet::Wide},
-    {3, "Large Label 2\" x 4\"", "mnuLargeLabel", "Large Labels 2\" x 4\"", "cmdLargeLabel", 10, 2, 10, 4,
-     Sheet::Large},
+    {1, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt},
+    {2, "Wide Label 1\" x 4\"", 20, 2, 20, 4, Sheet::Wide},
+    {3, "Large Label 2\" x 4\"", 10, 2, 10, 4, Sheet::Large},
     // The return-address screens restore the standard one, whose prompt they keep.
-    {4, "Return Address Label 2/3\" x 1 3/4\"", "mnuLrgRetAddress", "Return Address Labels 2/3\" x 1 3/4\"",
-     "cmdLrgRetAddress", 60, 4, 30, 5, std::nullopt},
-    {5, "Return Address Label 1/2\" x 1 3/4\"", "mnuRetAddress", "Return Address Labels 1/2\" x 1 3/4\"",
-     "cmdRetAddress", 80, 4, 30, 5, std::nullopt},
-    {6, "File Folder Label 2/3\" x 3 7/16\"", "mnuFileFolder", "File Folder Labels 2/3\" x 3 7/16\"",
-     "cmdFileFolderStart", 30, 2, 30, 4, Sheet::FileFolder},
-    {kSearchResultMode, "Standard Label 1\" x 2 5/8\"", "", "", "", 30, 3, 30, 5, std::nullopt},
+    {4, "Return Address Label 2/3\" x 1 3/4\"", 60, 4, 30, 5, std::nullopt},
+    {5, "Return Address Label 1/2\" x 1 3/4\"", 80, 4, 30, 5, std::nullopt},
+    {6, "File Folder Label 2/3\" x 3 7/16\"", 30, 2, 30, 4, Sheet::FileFolder},
+    {kSearchResultMode, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt},
 }};
 
 }  // namespace

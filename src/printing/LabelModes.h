@@ -12,9 +12,6 @@ namespace printing {
 struct LabelMode {
     int mode;
     const char* sizeCaption;  // of the main window's lblLabelSize
-    const char* menuName;     // the File menu command choosing it ("" for none)
-    const char* menuCaption;
-    const char* printButton;  // the main window's Print button of the mode ("" for none)
     int perSheet;
     int columns;
     int maximumPosition;      // the highest position the position prompt accepts
@@ -22,7 +19,6 @@ struct LabelMode {
     std::optional<StockTables::Sheet> positionSheet;  // whose pads the prompt writes
 
     QString caption() const { return QString::fromUtf8(sizeCaption); }
-    QString printButtonName() const { return QString::fromLatin1(printButton); }
     // The label position prompt of the mode.
     QString positionPrompt() const;
 };

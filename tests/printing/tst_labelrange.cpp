@@ -38,20 +38,6 @@ private slots:
         }
         QTEST(split, "split");
     }
-
-    void modes()
-    {
-        QString table;
-        for (const printing::LabelMode& m : printing::mainWindowModes())
-            table += QStringLiteral("%1 %2 %3 %4/%5\n").arg(m.mode).arg(m.printButtonName()).arg(m.maximumPosition)
-                         .arg(m.perSheet).arg(m.columns);
-        QCOMPARE(table, QStringLiteral("1 cmdQzStart 30 30/3\n2 cmdWideLabel 20 20/2\n3 cmdLargeLabel 10 10/2\n"
-                                       "4 cmdLrgRetAddress 30 60/4\n5 cmdRetAddress 30 80/4\n"
-                                       "6 cmdFileFolderStart 30 30/2\n"));
-        const printing::LabelMode& search = *printing::labelMode(printing::kSearchResultMode);
-        QCOMPARE(search.perSheet * 10 + search.columns, 303);
-        QVERIFY(!printing::labelMode(0) && printing::labelSizeCaption(7).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLabelRange)
