@@ -1,6 +1,7 @@
 #include "printing/SearchLabelsJob.h"
 
 #include "margins/MarginFile.h"
+#include "printing/LabelModes.h"
 #include "printing/PrintJob.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -15,7 +16,7 @@ namespace {
 
 const QString kFace = QStringLiteral("Verdana");
 constexpr double kLabelSize = 9;
-constexpr int kLabelsOnSheet = 30;
+const int kLabelsOnSheet = labelMode(kSearchResultMode)->perSheet;
 
 }  // namespace
 
