@@ -198,6 +198,7 @@ void ViewAllWindow::cmdACGetReport_Click()
         font.setPointSize(12);
         m_ui->txtViewAllHeader->setFont(font);
         m_ui->txtViewAllHeader->setText(ContactSearch::heading(columns));
+        m_ui->txtViewAllHeader->setCursorPosition(0);  // shows the headings from "Name" on
         m_lngFound = 0;
 
         SearchQuery query;
