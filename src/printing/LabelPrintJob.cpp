@@ -61,10 +61,10 @@ void LabelPrintJob::body()
     m_labelAdjust = adjust[0];
     m_envelopeAdjust = adjust[1];
 
-    if (refuseLines() || refuseOptions() || refuseLongLine())
+    if (refuseLines() || refuseOptions() || refuseNoPosition() || refuseLongLine())
         return;
 
-    if (input().label && input().positionChosen) {
+    if (input().label) {
         if (!splitRange())
             return;
         lookUpPosition();
@@ -116,6 +116,18 @@ bool LabelPrintJob::refuseOptions()
     return false;
 }
 
+// Without an accepted position the pads, start and count are whatever an earlier job or the
+// pad boxes left: labels would land at positions nobody asked for.
+bool LabelPrintJob::refuseNoPosition()
+{
+    if (!input().label || input().positionChosen)
+        return false;
+    refuse(QStringLiteral("Label position"),
+           QStringLiteral("Choose the label position first: click Label stock and enter a position."),
+           platform::Icon::Exclamation);
+    return true;
+}
+
 // Checked before anything is printed: a line too long runs onto the next label or off the
 // page.
 bool LabelPrintJob::refuseLongLine()
@@ -131,17 +143,7 @@ bool LabelPrintJob::refuseLongLine()
     } else {
         most = LineFit::labelLine(m_stock, in.labelBold, in.centred);
     }
-    const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() <= most)
-            continue;
-        refuse(QStringLiteral("Line too long"),
-               QStringLiteral("Line %1 is too long for this label: at most %2 characters fit.").arg(i + 1).arg(most),
-               platform::Icon::Exclamation);
-        screen().focusLine(i + 1);
-        return true;
-    }
-    return false;
+    return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), most);
 }
 
 // The range is split afresh from what the position prompt accepted, so a press of Print

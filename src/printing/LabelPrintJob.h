@@ -48,6 +48,7 @@ protected:
 
 private:
     bool refuseOptions();
+    bool refuseNoPosition();
     bool refuseLongLine();
     bool splitRange();
     void lookUpPosition();

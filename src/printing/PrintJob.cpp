@@ -36,6 +36,20 @@ int PrintJob::centringSpaces(int halfWidth, qsizetype length)
     return spaces > 0 ? static_cast<int>(spaces) : 0;
 }
 
+bool PrintJob::refuseLongLine(const QStringList& lines, int most)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() <= most)
+            continue;
+        refuse(QStringLiteral("Line too long"),
+               QStringLiteral("Line %1 is too long for this label: at most %2 characters fit.").arg(i + 1).arg(most),
+               platform::Icon::Exclamation);
+        screen().focusLine(i + 1);
+        return true;
+    }
+    return false;
+}
+
 QString PrintJob::dataFolder() const
 {
     return m_services.appInfo.dataFolder();

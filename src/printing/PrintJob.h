@@ -5,6 +5,7 @@
 #include "printing/LabelScreen.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace platform {
@@ -51,6 +52,9 @@ protected:
 
     // Beep, then the refusal's box with an OK button.
     void refuse(const QString& title, const QString& text, platform::Icon icon);
+    // Refuses the first line longer than `most` characters and puts the cursor in it; true
+    // when it refused.
+    bool refuseLongLine(const QStringList& lines, int most);
 
     // dlgCommonDialog as the print commands open it: flags cleared, Cancel raising 32755,
     // printing to a file shown disabled.

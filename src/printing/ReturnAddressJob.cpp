@@ -2,6 +2,7 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
+#include "printing/LineFit.h"
 #include "runtime/Numeric.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ const QString kLabelFace = QStringLiteral("Microsoft Sans Serif");
 const QString kSpacerFace = QStringLiteral("Courier New");
 constexpr std::int16_t kBaseColumn = 3;
 constexpr int kCentreHalfWidth = 12;
+// Both sheets' labels are 1 3/4 inches wide.
+constexpr double kLabelWidth = 1.75 * 72;
 
 }  // namespace
 
@@ -80,6 +83,11 @@ void ReturnAddressJob::body()
             screen().focusLine(4);
             return;
         }
+        // A line wider than its label runs into the next label across and shifts the sheet.
+        const int most = LineFit::mostCharacters(kLabelWidth - 2 * LineFit::kInset,
+                                                 {kLabelFace, m_sheet.fontSize, false, in.labelItalic});
+        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, most))
+            return;
 
         platform::PrintDialog& dialog = preparePrintDialog();
         printer().setFontName(kLabelFace);

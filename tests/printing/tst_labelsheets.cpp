@@ -19,14 +19,15 @@ class TestLabelSheets : public QObject {
     std::unique_ptr<testsupport::Fixture> rig;
 
     testsupport::Screen w() { return rig->window(); }
-    // Label stock with no position chosen: the boxes' pads, start and count print.
-    void labelStockAt(const QString& left, const QString& top, const QString& start, int count)
+    // Label stock at a position as the prompt accepts it, then the pads under test typed; a
+    // position off the sheet keeps them for every label.
+    void labelStockAt(const QString& left, const QString& top, const QString& position)
     {
         rig->choose("optQzLabel");
+        w().vars().strLabelRange = position;
+        w().setText("lblQzPosition", "Label Position " + position);
         w().setText("txtQzLeftPad", left);
         w().setText("txtQzToppad", top);
-        w().vars().strStartPos = start;
-        w().vars().intLabelCount = std::int16_t(count);
     }
     QString pads() { return w().text("txtQzLeftPad") + ' ' + w().text("txtQzToppad"); }
     // Nothing looked up or set up for printing: the home screen as it was.
@@ -381,18 +382,21 @@ private slots:
         QCOMPARE(rig->app.messages.beeps(), box == "Try again" ? 1 : 0);
     }
 
-    void noPositionChosenPrintsWhatTheWindowHolds()
+    void noPositionChosenPrintsNothing()
     {
+        // After a job the prompt is cancelled: that job's next positions are not printed.
         rig->typeLines({"X"});
-        labelStockAt("12", "4", "5", 1);
-        print(kWide, "");
-        QCOMPARE(rig->layout(0), QStringList{"6:12:X"});
-        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("6 68 16"));
-        // A start off the sheet changes no pad: every label goes where the first did.
-        labelStockAt("7", "1", "25", 2);
-        print(kWide, "");
-        QCOMPARE(rig->layout(1), (QStringList{"3:7:X", "3:7:X"}));
-        QCOMPARE(w().vars().strStartPos, QString("27"));
+        print(kWide, "3");
+        rig->choose("optQzLabel");
+        for (const QString& button : {kWide, kLarge, kFolder}) {
+            rig->app.messages.expect("Label position",
+                                     "Choose the label position first: click Label stock and enter a position.",
+                                     Buttons::Ok, Icon::Exclamation);
+            rig->click(button);
+        }
+        QCOMPARE(rig->app.messages.beeps(), 3);
+        QCOMPARE(rig->docs().size(), size_t(1));
+        QCOMPARE(rig->app.printScript.shownCount(), 1);
     }
 
     void marginAdjustments()
@@ -409,7 +413,7 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("margin");   // a record of the margin file
         QTest::addColumn<QString>("leftPad");  // none: nothing typed, chosen or scripted
-        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("options");
         QTest::addColumn<int>("failure");  // of the printer; -1 of the dialog, -2 no data folder, -3 of the cancel
         const QString zero = "ONTHEFLY|  0|  0";
@@ -417,9 +421,9 @@ private slots:
         QTest::newRow("ENVELOPE blank") << kLarge << "ENVELOPE|  1|   " << "" << "" << "" << 0;
         QTest::newRow("RETURNAD blank") << "cmdRetAddress" << "RETURNAD|   |  0" << "" << "" << "" << 0;
         QTest::newRow("the cancel fails too") << kFolder << "ONTHEFLY| 1x|  0" << "" << "" << "" << -3;
-        QTest::newRow("pad plus adjustment") << kWide << "ONTHEFLY|  1|  0" << "32767" << "1" << "" << 0;
-        QTest::newRow("centring column") << kLarge << zero << "-32767" << "1" << "optQzCenter chkLblBold" << 0;
-        QTest::newRow("advance") << kFolder << zero << "2" << "32767" << "" << 0;
+        QTest::newRow("pad plus adjustment") << kWide << "ONTHEFLY|  1|  0" << "32767" << "25" << "" << 0;
+        QTest::newRow("centring column") << kLarge << zero << "-32767" << "25" << "optQzCenter chkLblBold" << 0;
+        QTest::newRow("folder pad") << kFolder << "ONTHEFLY|  1|  0" << "32767" << "99" << "" << 0;
         QTest::newRow("printer fails") << kWide << zero << "2" << "1" << "" << 482;
         QTest::newRow("dialog fails") << kWide << zero << "2" << "1" << "" << -1;
         QTest::newRow("data folder missing") << kWide << zero << "2" << "1" << "" << -2;
@@ -429,14 +433,14 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, margin);
         QFETCH(QString, leftPad);
-        QFETCH(QString, start);
+        QFETCH(QString, position);
         QFETCH(QString, options);
         QFETCH(int, failure);
         rig->printer.failCancel = failure == -3;
         rig->writeMargins({margin});
         if (!leftPad.isEmpty()) {
             rig->typeLines({"X"});
-            labelStockAt(leftPad, "3", start, 1);
+            labelStockAt(leftPad, "3", position);
             rig->choose(options);
             rig->app.device.failWith(std::max(failure, 0));
             if (failure == -2)

@@ -72,10 +72,9 @@ private slots:
         const QList<int> left{1, 39, 81, 123};
         QTest::newRow("left -10") << 80 << "" << "-10|  0" << QStringList{"A", "B", "C"} << 5
                                   << Columns{left, left, left} << Answer::No;
-        // A text wider than its label: the next label follows it on the same printed line.
-        // Control characters print as blanks.
-        QTest::newRow("too wide") << 80 << "" << "" << QStringList{QString(50, 'W'), "B", "\tC\r\n"} << 5
-                                  << Columns{{7, 57, 107, 157}, eighty, eighty} << Answer::No;
+        // The longest line that fits its label. Control characters print as blanks.
+        QTest::newRow("longest") << 80 << "" << "" << QStringList{QString(30, 'W'), "B", "\tC\r\n"} << 5
+                                 << Columns{eighty, eighty, eighty} << Answer::No;
     }
     void sheet()
     {
@@ -172,6 +171,9 @@ private slots:
         QTest::newRow("line 5 a blank") << QStringList{"Ann", "", "", "", " "} << 0
                                         << "Small label can fit only 3 lines" << "Leave Lines 4 and 5 blank"
                                         << untouched;
+        QTest::newRow("line 3 too long") << QStringList{"Ann", "", QString(28, 'W')} << 0 << "Line too long"
+                                         << "Line 3 is too long for this label: at most 27 characters fit."
+                                         << untouched;
         QTest::newRow("printer fails") << QStringList{"Ann"} << 57 << "Printer error"
                                        << "A printer problem exists.  Check printer." << untouched;
     }
