@@ -218,9 +218,7 @@ QString ContactSearch::fieldCaption(SearchField field)
 
 void ContactSearch::sortAsList(std::vector<ListEntry>& entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
-        return compareListText(a.text, b.text) < 0;
-    });
+    contacts::sortAsList(entries, [](const ListEntry& entry) -> const QString& { return entry.text; });
 }
 
 }  // namespace contacts

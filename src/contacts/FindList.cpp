@@ -2,6 +2,7 @@
 
 #include "contacts/ContactFile.h"
 #include "contacts/ContactRecord.h"
+#include "contacts/ListOrder.h"
 #include "runtime/Codepage.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
@@ -34,20 +35,6 @@ void appendTrimmed(QString& out, const char* at, int width)
     while (end > begin && at[end - 1] == ' ')
         --end;
     out += rt::fromCp1252(at + begin, end - begin);
-}
-
-QString sortKey(const QString& text)
-{
-    QString key(text.size(), Qt::Uninitialized);
-    QChar* out = key.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80)
-            out[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
-        else
-            out[i] = rt::ucaseChar(text[i]);
-    }
-    return key;
 }
 
 }  // namespace
@@ -88,23 +75,7 @@ void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& it
 
 void FindList::sort(std::vector<Item>& items)
 {
-    struct Keyed {
-        QString key;
-        std::size_t at;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-        keyed.push_back(Keyed{sortKey(items[i].first), i});
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        const int order = QStringView(a.key).compare(QStringView(b.key));
-        return order != 0 ? order < 0 : a.at < b.at;
-    });
-    std::vector<Item> sorted;
-    sorted.reserve(items.size());
-    for (const Keyed& k : keyed)
-        sorted.push_back(std::move(items[k.at]));
-    items = std::move(sorted);
+    sortAsList(items, [](const Item& item) -> const QString& { return item.first; });
 }
 
 }  // namespace contacts

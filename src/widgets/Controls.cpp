@@ -349,6 +349,22 @@ int SortedListBox::addSortedItem(const QString& text, qint32 itemData)
     return place;
 }
 
+void SortedListBox::addSortedItems(const std::vector<std::pair<QString, qint32>>& items)
+{
+    if (count() != 0) {
+        for (const auto& [text, number] : items)
+            addSortedItem(text, number);
+        return;
+    }
+    {
+        // One row at a time would have the view lay itself out for every line.
+        const QSignalBlocker quiet(model());
+        for (const auto& [text, number] : items)
+            addItem(new SortedListItem(text, number));
+    }
+    reset();
+}
+
 qint32 SortedListBox::itemNumber(int index) const
 {
     if (index < 0 || index >= count())

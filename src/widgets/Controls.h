@@ -72,6 +72,9 @@ public:
     explicit SortedListBox(const QString& objectName, QWidget* parent = nullptr);
     explicit SortedListBox(QWidget* parent = nullptr);
     int addSortedItem(const QString& text, qint32 itemData);
+    // Fills an empty list with these, given in the order addSortedItem would have placed
+    // them, in one pass; a list that holds lines already takes them one by one.
+    void addSortedItems(const std::vector<std::pair<QString, qint32>>& items);
     qint32 itemNumber(int index) const;
     // Tab stops in quarters of the list font's average character width ("dialog units").
     // No stops: a stop every 32 units.

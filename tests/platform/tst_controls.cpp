@@ -127,6 +127,18 @@ private slots:
         }
         combo.clear();
         QCOMPARE(combo.count(), 0);
+
+        // Filled in one pass, the list is the same and takes further lines in their places.
+        SortedListBox bulk("lstAllContacts");
+        std::vector<std::pair<QString, qint32>> lines;
+        for (int i = 0; i < list.count(); ++i)
+            lines.emplace_back(list.item(i)->text(), list.itemNumber(i));
+        bulk.addSortedItems(lines);
+        QCOMPARE(bulk.count(), list.count());
+        QCOMPARE(bulk.itemNumber(bulk.count() - 1), list.itemNumber(list.count() - 1));
+        QCOMPARE(bulk.addSortedItem(list.item(0)->text(), 9999), list.addSortedItem(list.item(0)->text(), 9999));
+        bulk.item(2)->setSelected(true);
+        QCOMPARE(bulk.selectedRows(), std::vector<int>{2});
     }
 
     void listSelectionAndTabStops()

@@ -207,12 +207,12 @@ void ViewAllWindow::cmdACGetReport_Click()
         query.order = static_cast<NameOrder>(m_intSortOrder);
         query.columns = columns;
         SearchResult result = ContactSearch(query).run(m_state.contactFile);
-        // In list order every line lands at the end, so filling stays linear.
         ContactSearch::sortAsList(result.entries);
-        list->setUpdatesEnabled(false);
-        for (const ListEntry& entry : result.entries)
-            list->addSortedItem(entry.text, entry.record);
-        list->setUpdatesEnabled(true);
+        std::vector<std::pair<QString, qint32>> lines;
+        lines.reserve(result.entries.size());
+        for (ListEntry& entry : result.entries)
+            lines.emplace_back(std::move(entry.text), entry.record);
+        list->addSortedItems(lines);
         m_lngFound = result.found;
 
         m_ui->lblSearchDisplay->setVisible(result.showSearch);
