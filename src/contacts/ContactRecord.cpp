@@ -45,7 +45,48 @@ constexpr int layoutLength()
 }
 static_assert(layoutLength() == ContactRecord::Length);
 
+constexpr int offsetOf(QString ContactRecord::*member)
+{
+    int offset = 0;
+    for (const Field& f : kFields) {
+        if (f.member == member)
+            return offset;
+        offset += f.width + 1;
+    }
+    return -1;
+}
+
+constexpr bool sameAs(FieldSlice slice, QString ContactRecord::*member, int width)
+{
+    return slice.offset == offsetOf(member) && slice.width == width;
+}
+
+static_assert(sameAs(fields::FName, &ContactRecord::FName, 14) && sameAs(fields::MiddleInit, &ContactRecord::MiddleInit, 1)
+              && sameAs(fields::LName, &ContactRecord::LName, 18) && sameAs(fields::FStreet, &ContactRecord::FStreet, 30)
+              && sameAs(fields::SStreet, &ContactRecord::SStreet, 15) && sameAs(fields::City, &ContactRecord::City, 16)
+              && sameAs(fields::State, &ContactRecord::State, 2) && sameAs(fields::Zip, &ContactRecord::Zip, 10)
+              && sameAs(fields::HPhone, &ContactRecord::HPhone, 15) && sameAs(fields::CPhone, &ContactRecord::CPhone, 15)
+              && sameAs(fields::Email, &ContactRecord::Email, 50) && sameAs(fields::Category, &ContactRecord::Category, 80)
+              && sameAs(fields::Company, &ContactRecord::Company, 30));
+
 }  // namespace
+
+QString storedField(const char* record, FieldSlice field)
+{
+    return rt::fromCp1252(record + field.offset, field.width);
+}
+
+QString trimmedField(const char* record, FieldSlice field)
+{
+    int begin = 0;
+    int end = field.width;
+    const char* at = record + field.offset;
+    while (begin < end && at[begin] == ' ')
+        ++begin;
+    while (end > begin && at[end - 1] == ' ')
+        --end;
+    return rt::fromCp1252(at + begin, end - begin);
+}
 
 QByteArray ContactRecord::toBytes() const
 {

@@ -40,4 +40,32 @@ struct ContactRecord {
     bool operator==(const ContactRecord&) const = default;
 };
 
+// Where a field lies in a record's bytes, for the passes over the whole book that decode
+// only the fields they show or search.
+struct FieldSlice {
+    int offset;
+    int width;
+};
+
+namespace fields {
+inline constexpr FieldSlice FName{0, 14};
+inline constexpr FieldSlice MiddleInit{15, 1};
+inline constexpr FieldSlice LName{17, 18};
+inline constexpr FieldSlice FStreet{36, 30};
+inline constexpr FieldSlice SStreet{67, 15};
+inline constexpr FieldSlice City{83, 16};
+inline constexpr FieldSlice State{100, 2};
+inline constexpr FieldSlice Zip{103, 10};
+inline constexpr FieldSlice HPhone{134, 15};
+inline constexpr FieldSlice CPhone{150, 15};
+inline constexpr FieldSlice Email{180, 50};
+inline constexpr FieldSlice Category{240, 80};
+inline constexpr FieldSlice Company{482, 30};
+}  // namespace fields
+
+// A field of the record at `record` as stored, all its width.
+QString storedField(const char* record, FieldSlice field);
+// The same trimmed at both ends, as the reader gives it.
+QString trimmedField(const char* record, FieldSlice field);
+
 }  // namespace contacts

@@ -15,66 +15,40 @@ namespace contacts {
 
 namespace {
 
-struct Slice {
-    int offset;
-    int width;
-};
-
-// Field positions in a 518-byte record: each field is followed by one separator byte.
-constexpr Slice kFName{0, 14};
-constexpr Slice kMiddleInit{15, 1};
-constexpr Slice kLName{17, 18};
-constexpr Slice kFStreet{36, 30};
-constexpr Slice kSStreet{67, 15};
-constexpr Slice kCity{83, 16};
-constexpr Slice kState{100, 2};
-constexpr Slice kZip{103, 10};
-constexpr Slice kHPhone{134, 15};
-constexpr Slice kCPhone{150, 15};
-constexpr Slice kEmail{180, 50};
-constexpr Slice kCategory{240, 80};
-constexpr Slice kCompany{482, 30};
-static_assert(kCompany.offset + kCompany.width + 6 == ContactRecord::Length);
-
 constexpr qint64 kBlockRecords = 4096;
 
 const QString kUnknownCity = QStringLiteral("Unknown").leftJustified(16);
 const QString kUnknownZip = QStringLiteral("Unknown   ");
 const QString kNoPhone(22, QLatin1Char(' '));
 
-QString field(const char* record, Slice s)
-{
-    return rt::fromCp1252(record + s.offset, s.width);
-}
-
 // A city or zip too short to mean anything shows as "Unknown", and is searched as such.
 QString preparedCity(const char* record)
 {
-    const QString city = field(record, kCity);
+    const QString city = storedField(record, fields::City);
     return rt::trim(city).size() < 2 ? kUnknownCity : city;
 }
 
 QString preparedZip(const char* record)
 {
-    const QString zip = field(record, kZip);
+    const QString zip = storedField(record, fields::Zip);
     return rt::trim(zip).size() < 2 ? kUnknownZip : zip;
 }
 
-QString phone(const char* record, Slice s)
+QString phone(const char* record, FieldSlice s)
 {
-    const QString stored = field(record, s);
+    const QString stored = storedField(record, s);
     return rt::val(stored) < 1 ? kNoPhone : stored;
 }
 
 QString initial(const char* record)
 {
-    const char c = record[kMiddleInit.offset];
+    const char c = record[fields::MiddleInit.offset];
     return c >= 'A' && c <= 'Z' ? QString(QLatin1Char(c)) + QLatin1String(". ") : QString();
 }
 
 QString street(const char* record)
 {
-    const QString s = rt::trim(field(record, kFStreet));
+    const QString s = rt::trim(storedField(record, fields::FStreet));
     if (s.size() < 2)
         return QString(40, QLatin1Char(' '));
     if (s.size() <= 19 && s.size() >= 3)
@@ -116,14 +90,14 @@ bool ContactSearch::matches(const char* record) const
     QString value;
     switch (m_query.field) {
     case SearchField::All: return true;
-    case SearchField::FirstName: value = field(record, kFName); break;
-    case SearchField::LastName: value = field(record, kLName); break;
+    case SearchField::FirstName: value = storedField(record, fields::FName); break;
+    case SearchField::LastName: value = storedField(record, fields::LName); break;
     case SearchField::City: value = preparedCity(record); break;
-    case SearchField::State: value = field(record, kState); break;
+    case SearchField::State: value = storedField(record, fields::State); break;
     case SearchField::Zip: value = preparedZip(record); break;
-    case SearchField::Email: value = field(record, kEmail); break;
-    case SearchField::Category: value = field(record, kCategory); break;
-    case SearchField::Company: value = field(record, kCompany); break;
+    case SearchField::Email: value = storedField(record, fields::Email); break;
+    case SearchField::Category: value = storedField(record, fields::Category); break;
+    case SearchField::Company: value = storedField(record, fields::Company); break;
     default: return false;
     }
     value = rt::trim(value);
@@ -136,20 +110,20 @@ bool ContactSearch::matches(const char* record) const
 
 QString ContactSearch::listLine(const char* record) const
 {
-    const QString first = rt::trim(field(record, kFName));
-    const QString last = rt::trim(field(record, kLName));
+    const QString first = rt::trim(storedField(record, fields::FName));
+    const QString last = rt::trim(storedField(record, fields::LName));
     const QString name = m_query.order == NameOrder::LastName
                              ? last + QLatin1String(", ") + first + QLatin1Char(' ') + initial(record)
                              : first + QLatin1Char(' ') + initial(record) + last;
     const QChar tab(u'\t');
     QString line = name + tab;
     if (m_query.columns == ColumnSet::Email) {
-        line += preparedCity(record) + tab + field(record, kState) + tab + preparedZip(record) + tab +
-                phone(record, kHPhone) + tab + phone(record, kCPhone) + tab + field(record, kEmail);
+        line += preparedCity(record) + tab + storedField(record, fields::State) + tab + preparedZip(record) + tab +
+                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone) + tab + storedField(record, fields::Email);
     } else {
-        line += street(record) + QLatin1Char(' ') + rt::trim(field(record, kSStreet)) + tab + preparedCity(record) +
-                tab + field(record, kState) + tab + preparedZip(record) + QLatin1String("      ") + tab +
-                phone(record, kHPhone) + tab + phone(record, kCPhone);
+        line += street(record) + QLatin1Char(' ') + rt::trim(storedField(record, fields::SStreet)) + tab + preparedCity(record) +
+                tab + storedField(record, fields::State) + tab + preparedZip(record) + QLatin1String("      ") + tab +
+                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone);
     }
     return line;
 }

@@ -15,27 +15,11 @@ namespace contacts {
 
 namespace {
 
-// Name fields of the record layout: FName 14, "|", MiddleInit 1, "|", LName 18.
-constexpr int kFNameAt = 0, kFNameWidth = 14;
-constexpr int kMiddleAt = 15, kMiddleWidth = 1;
-constexpr int kLNameAt = 17, kLNameWidth = 18;
-
 constexpr qint32 kBlockRecords = 4096;
 
 // Text, line, key and list entry of one listed record, with room to spare for the
 // allocator: a generous guess, so that a book refused here could never have been listed.
 constexpr qint64 kBytesPerItem = 512;
-
-void appendTrimmed(QString& out, const char* at, int width)
-{
-    int begin = 0;
-    int end = width;
-    while (begin < end && at[begin] == ' ')
-        ++begin;
-    while (end > begin && at[end - 1] == ' ')
-        --end;
-    out += rt::fromCp1252(at + begin, end - begin);
-}
 
 }  // namespace
 
@@ -60,14 +44,10 @@ void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& it
         const QByteArray block = file.readRecords(first, n);
         for (qint32 i = 0; i < n; ++i) {
             const char* record = block.constData() + qsizetype(i) * ContactRecord::Length;
-            QString text;
-            text.reserve(kFNameWidth + kMiddleWidth + kLNameWidth + 2);
-            appendTrimmed(text, record + kFNameAt, kFNameWidth);
-            text += QLatin1Char(' ');
-            appendTrimmed(text, record + kMiddleAt, kMiddleWidth);
-            text += QLatin1Char(' ');
-            appendTrimmed(text, record + kLNameAt, kLNameWidth);
-            items.emplace_back(std::move(text), first + i);
+            items.emplace_back(trimmedField(record, fields::FName) + QLatin1Char(' ')
+                                   + trimmedField(record, fields::MiddleInit) + QLatin1Char(' ')
+                                   + trimmedField(record, fields::LName),
+                               first + i);
         }
         first += n;
     }
