@@ -128,18 +128,17 @@ struct Fixture {
                             QStringLiteral("A printer problem exists.  Check printer."), platform::Buttons::Ok,
                             platform::Icon::Exclamation);
     }
-    void expectInstructions(int labelsOnSheet)  // 80 or 60
+    void expectInstructions(int labelsOnSheet) { expectInstructions(app.messages, labelsOnSheet); }
+    // The notice of the return-address sheet with 80 or 60 labels.
+    static void expectInstructions(FakeMessages& messages, int labelsOnSheet)
     {
-        if (labelsOnSheet == 80)
-            app.messages.expect(
-                QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
-                QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
-                platform::Buttons::Ok, platform::Icon::Information);
-        else
-            app.messages.expect(
-                QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
-                QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
-                platform::Buttons::Ok, platform::Icon::Information);
+        const bool small = labelsOnSheet == 80;
+        messages.expect(QStringLiteral("Load printer with Avery %1 label stock").arg(small ? "5167, 8167, or 18167"
+                                                                                           : "5195, 8195, or 18195"),
+                        QStringLiteral("Prints %1 return address labels on Avery %2 labels")
+                            .arg(labelsOnSheet)
+                            .arg(small ? "5167 [1/2 inch x 1 3/4 inch]" : "5195 or 8195 [2/3 inch x 1 3/4 inch]"),
+                        platform::Buttons::Ok, platform::Icon::Information);
     }
     void expectAnotherPage(platform::Answer answer)
     {
