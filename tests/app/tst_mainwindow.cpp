@@ -8,7 +8,6 @@
 #include <QtWidgets>
 
 #include <algorithm>
-#include <stdexcept>
 
 using platform::Answer;
 using platform::Buttons;
@@ -97,7 +96,6 @@ private slots:
     void contactCommands_data();
     void contactCommands();
     void aboutWindow();
-    void comesBackInPlace();
     void listAndTransferCommands_data();
     void listAndTransferCommands();
     void closingUnloadsTheOthers_data();
@@ -202,15 +200,12 @@ void TstMainWindow::modeCommands_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("caption");  // of lblLabelSize; the command's own says "Labels"
-    QTest::newRow("wide") << "" << "mnuWideLabel" << 2 << "Wide Label 1\" x 4\"";
-    QTest::newRow("large after return address") << "mnuRetAddress" << "mnuLargeLabel" << 3 << "Large Label 2\" x 4\"";
-    QTest::newRow("standard after wide") << "mnuWideLabel" << "mnuStdLabel" << 1 << "Standard Label 1\" x 2 5/8\"";
-    QTest::newRow("file folder after return address")
-        << "mnuLrgRetAddress" << "mnuFileFolder" << 6 << "File Folder Label 2/3\" x 3 7/16\"";
-    QTest::newRow("return address 80") << "" << "mnuRetAddress" << 5 << "Return Address Label 1/2\" x 1 3/4\"";
-    QTest::newRow("return address 60")
-        << "mnuFileFolder" << "mnuLrgRetAddress" << 4 << "Return Address Label 2/3\" x 1 3/4\"";
+    QTest::newRow("wide") << "" << "mnuWideLabel" << 2;
+    QTest::newRow("large after return address") << "mnuRetAddress" << "mnuLargeLabel" << 3;
+    QTest::newRow("standard after wide") << "mnuWideLabel" << "mnuStdLabel" << 1;
+    QTest::newRow("file folder after return address") << "mnuLrgRetAddress" << "mnuFileFolder" << 6;
+    QTest::newRow("return address 80") << "" << "mnuRetAddress" << 5;
+    QTest::newRow("return address 60") << "mnuFileFolder" << "mnuLrgRetAddress" << 4;
 }
 
 void TstMainWindow::modeCommands()
@@ -218,7 +213,6 @@ void TstMainWindow::modeCommands()
     QFETCH(QString, before);
     QFETCH(QString, command);
     QFETCH(int, mode);
-    QFETCH(QString, caption);
     TestApp app;
     app.start();
     runCommand(app, before);
@@ -229,11 +223,9 @@ void TstMainWindow::modeCommands()
     w.setValue("chkLblItalic", 1);
 
     runCommand(app, command);  // a return-address command runs its print command at once
-    QCOMPARE(w.text(command), QString(caption).replace("Label ", "Labels "));
     QCOMPARE(app.state.lngLabelMode, mode);
     const QString button = kPrintButtons[mode - 1];
     QCOMPARE(visiblePrintButtons(w), QStringList{button});
-    QCOMPARE(w.text("lblLabelSize"), caption);
     // The return-address screen disables the media options and the label boxes and hides
     // the position; a stock printed by position offers them again, no medium chosen.
     const bool returnAddress = mode == 4 || mode == 5;
@@ -437,15 +429,20 @@ void TstMainWindow::contactCommands()
     QFETCH(QString, command);
     TestApp app;
     app.start();
+    mainWindow(app)->move(230, 170);
+    const QPoint place = mainWindow(app)->pos();
     app.click(FormId::Main, command);
     widgets::Form* info = &app.form(FormId::ContactInfo);
     QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
+    info->move(0, 0);
     // Hidden but loaded (as Print Label leaves it): shown again as it was left.
     info->hideForm();
     mainWindow(app)->showForm();
     app.click(FormId::Main, command);
     QCOMPARE(&app.form(FormId::ContactInfo), info);
     QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
+    info->close();
+    QCOMPARE(mainWindow(app)->pos(), place);
     QVERIFY(app.messages.shown().empty());
 }
 
@@ -457,19 +454,6 @@ void TstMainWindow::aboutWindow()
     QVERIFY(app.form(FormId::About).isVisible() && mainWindow(app)->isVisible());
     app.click(FormId::About, "cmdOK");
     QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app)->isVisible());
-}
-
-void TstMainWindow::comesBackInPlace()
-{
-    TestApp app;
-    app.start();
-    mainWindow(app)->move(230, 170);
-    const QPoint place = mainWindow(app)->pos();
-    app.click(FormId::Main, "mnuFind");
-    app.form(FormId::ContactInfo).move(0, 0);
-    app.form(FormId::ContactInfo).close();
-    QVERIFY(mainWindow(app)->isVisible());
-    QCOMPARE(mainWindow(app)->pos(), place);
 }
 
 void TstMainWindow::listAndTransferCommands_data()
@@ -488,11 +472,6 @@ void TstMainWindow::listAndTransferCommands()
     QFETCH(FormId, window);
     TestApp app;
     app.start();
-    try {
-        app.form(window).hideForm();
-    } catch (const std::logic_error&) {
-        QSKIP("that window is not part of this build");
-    }
     app.click(FormId::Main, command);
     QVERIFY(app.form(window).isVisible() && mainWindow(app)->isHidden());
     if (window == FormId::ViewAll) {

@@ -198,27 +198,6 @@ private slots:
         QCOMPARE(testsupport::errorOf([&] { dialog.showPrinter(); }), 32755);
     }
 
-    // The "another page" loop shows the dialog again; printing to the same file adds to it.
-    void secondPassToTheSameFileAddsToIt()
-    {
-        const QString path = m_dir.filePath("passes.pdf");
-        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
-        device.setPdfOutput(path);
-        printing::PagePrinter printer(device);
-        printing::QtPrintDialog dialog(device);
-        printer.beginJob();
-        for (const char* pass : {"first", "second"}) {
-            whenDialogShows([](QPrintDialog*) {});
-            dialog.showPrinter();
-            printer.printLine({PrintItem::str(pass)});
-            printer.endDoc();
-        }
-        printer.endJob();
-        const QList<PdfPage> pages = pdfPages(path);
-        QCOMPARE(pages.size(), 2);
-        QVERIFY(!pages[0].box("first").isNull() && !pages[1].box("second").isNull());
-    }
-
     // A write that falls short (here past a file size limit) fails the command, and the file
     // printed before under that name stays whole.
     void shortWriteKeepsTheEarlierFile()
