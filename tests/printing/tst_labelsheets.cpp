@@ -197,7 +197,6 @@ private slots:
         QTest::newRow("TAB, CR, LF") << kWide << "1" << false << "Jane\tDoe\r\n" << "9:tab(3) spaces(19) 'Jane Doe  '";
         QTest::newRow("large") << kLarge << "1" << false << "Hello" << "14:tab(2) spaces(16) 'Hello'";
         QTest::newRow("large bold") << kLarge << "1" << true << "Hello" << "14:tab(0) spaces(16) 'Hello'";
-        QTest::newRow("large 2 bold") << kLarge << "2" << true << "Hello" << "14:tab(38) spaces(16) 'Hello'";
         QTest::newRow("folder bold") << kFolder << "1" << true << "Hello" << "20:tab(3) spaces(8) 'Hello'";
         QTest::newRow("folder") << kFolder << "2" << false << "Goodbye" << "20:tab(35) spaces(6) 'Goodbye'";
     }
