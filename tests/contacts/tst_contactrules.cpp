@@ -19,19 +19,6 @@ ContactValues values(std::initializer_list<std::pair<F, QString>> given)
     return v;
 }
 
-// The pages as text: one line per printed piece, "row column font size[ b][ i] |text|".
-QString dump(const std::vector<printing::PrintedPage>& pages)
-{
-    QString out;
-    for (const printing::PrintedPage& page : pages) {
-        out += QStringLiteral("page\n");
-        for (const printing::PlacedText& t : page.items)
-            out += QStringLiteral("%1 %2 %3 %4%5%6 |%7|\n").arg(t.row).arg(t.column).arg(t.font.name).arg(t.font.size)
-                       .arg(t.font.bold ? " b" : "").arg(t.font.italic ? " i" : "").arg(t.text);
-    }
-    return out;
-}
-
 }  // namespace
 
 class TestContactRules : public QObject {
@@ -194,7 +181,7 @@ private slots:
         ContactReports::printDetailsPage(printer, v, QDate(2026, 12, 6));
         printer.endDoc();
         const QByteArray golden = testsupport::readBytes(QStringLiteral(QUORVEL_TEST_DATA "/contact_details_page.txt"));
-        QCOMPARE(dump(device.documents().at(0).pages), QString::fromUtf8(golden));
+        QCOMPARE(testsupport::dumpPages(device.documents().at(0).pages), QString::fromUtf8(golden));
     }
 };
 

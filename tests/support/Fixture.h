@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,18 @@ struct PdfPage {
                 return rect;
         }
         return {};
+    }
+    // The words inside each of `labels` labels, then those in none.
+    QList<int> wordsPerLabel(int labels, const std::function<QRectF(int)>& label) const
+    {
+        QList<int> found(labels + 1, 0);
+        for (const auto& [text, rect] : words) {
+            int k = 0;
+            while (k < labels && !label(k).contains(rect))
+                ++k;
+            ++found[k];
+        }
+        return found;
     }
 };
 
