@@ -352,8 +352,8 @@ void TstMainWindow::envelopeSizes_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("pads");
-    QTest::newRow("first") << 0 << "50/31";
-    QTest::newRow("last") << 5 << "45/27";
+    for (const auto& [row, pads] : {std::pair{0, "50/31"}, {1, "33/32"}, {2, "28/30"}, {3, "38/30"}, {4, "40/28"}, {5, "45/27"}})
+        QTest::addRow("%d", row + 1) << row << QString(pads);
 }
 
 void TstMainWindow::envelopeSizes()

@@ -81,6 +81,21 @@ private slots:
         QCOMPARE(check.values[F::City], v[F::City]);
     }
 
+    // Each box takes its limit and refuses one character more.
+    void lengthLimits()
+    {
+        for (const auto& [field, limit] : {std::pair{F::FName, 14}, {F::LName, 18}, {F::FStreet, 30}, {F::SStreet, 15},
+                                           {F::City, 16}, {F::Zip, 10}, {F::Country, 19}, {F::Company, 30}, {F::HPhone, 15},
+                                           {F::CPhone, 15}, {F::WPhone, 13}, {F::Category, 80}, {F::Notes, 160}}) {
+            ContactValues v = values({{F::LName, "Lee"}});
+            v[field] = QString(limit, u'5');
+            QCOMPARE(ContactRules::checkAndClean(v).refusal, std::nullopt);
+            v[field] += u'5';
+            const std::optional<Refusal> refusal = ContactRules::checkAndClean(v).refusal;
+            QVERIFY(refusal && refusal->field == field && refusal->message.contains(QString::number(limit)));
+        }
+    }
+
     void normalisation_data()
     {
         QTest::addColumn<int>("field");

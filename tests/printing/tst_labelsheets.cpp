@@ -119,9 +119,11 @@ private slots:
         QTest::newRow("wide DeskJet bold") << kWide << "HP DeskJet 640C/642C/648C" << true << 5 << 66 << wide;
         QTest::newRow("large") << kLarge << plain << false << 3 << 46 << large;
         QTest::newRow("large bold") << kLarge << plain << true << 3 << 41 << large;
+        QTest::newRow("large Photosmart") << kLarge << "HP Photosmart C4180" << false << 5 << 48 << large;
         QTest::newRow("large Officejet bold") << kLarge << officejet << true << 5 << 44 << large;
         QTest::newRow("folder") << kFolder << plain << false << 5 << 34 << folder;
         QTest::newRow("folder bold") << kFolder << plain << true << 5 << 30 << folder;
+        QTest::newRow("folder Officejet") << kFolder << officejet << false << 6 << 35 << folder;
         QTest::newRow("folder Officejet bold") << kFolder << officejet << true << 6 << 33 << folder;
     }
     void wholeSheet()

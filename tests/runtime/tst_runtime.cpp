@@ -97,8 +97,11 @@ private slots:
         QCOMPARE(rt::split("a,,b", ","), QStringList({"a", "", "b"}));
     }
 
-    void errnoMapping()
+    void errors()
     {
+        const QString golden = QString::fromUtf8(readBytes(QStringLiteral(QUORVEL_TEST_DATA "/error_descriptions.txt")));
+        for (const QString& line : golden.split('\n', Qt::SkipEmptyParts))
+            QCOMPARE(rt::RuntimeError(line.section(' ', 0, 0).toInt()).description(), line.section(' ', 1));
         QCOMPARE(rt::errorFromErrno(ENOENT), 53);
         QCOMPARE(rt::errorFromErrno(EROFS), 75);
         QCOMPARE(rt::errorFromErrno(ENOSPC), 61);
