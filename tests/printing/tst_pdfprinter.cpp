@@ -25,14 +25,6 @@ using testsupport::pdfPages;
 
 namespace {
 
-QString run(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // Acts on the print dialog once it is up, then accepts or rejects it.
 void whenDialogShows(const std::function<void(QPrintDialog*)>& act, const char* close = "accept")
 {
@@ -116,7 +108,10 @@ private slots:
         QVERIFY2(hello.top() > 2.25 + 4 * kRow - 1 && hello.bottom() < 2.25 + 5 * kRow + 1,
                  qPrintable(QString::number(hello.top())));
         QVERIFY(!pages[1].box("Envelope").isNull());
-        const QString fonts = run("pdffonts", {path});
+        QProcess pdffonts;
+        pdffonts.start("pdffonts", {path});
+        pdffonts.waitForFinished(60000);
+        const QString fonts = QString::fromUtf8(pdffonts.readAllStandardOutput());
         QVERIFY2(fonts.contains("DejaVuSans ") && fonts.contains("DejaVuSansCondensed-Oblique"), qPrintable(fonts));
 
         // The next print command starts the file afresh; a document outside any command is
