@@ -8,7 +8,6 @@
 #include <QtWidgets>
 
 #include <algorithm>
-#include <stdexcept>
 
 using platform::Answer;
 using platform::Buttons;
@@ -23,24 +22,10 @@ const QStringList kPrintButtons{"cmdQzStart",       "cmdWideLabel",  "cmdLargeLa
                                 "cmdLrgRetAddress", "cmdRetAddress", "cmdFileFolderStart"};
 const QStringList kLines{"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
 
-// The position prompt after a File command ("": the home screen's standard labels).
-QString promptOf(const QString& command)
+// The highest position of the sheet a File command leaves ("": the home screen's standard labels).
+QString lastPosition(const QString& command)
 {
-    if (command == QLatin1String("mnuWideLabel"))
-        return "Enter label position [a number between 1 and 20] on which to print.  Example: label position 4 is the "
-               "second label on 2nd row of label sheet.  To print multiple labels, enter a range such as 4-9, 15-18, "
-               "etc.  To print an entire sheet, enter 1-20.";
-    if (command == QLatin1String("mnuLargeLabel"))
-        return "Enter label position [a number between 1 and 10] on which to print.  Example: label position 4 is the "
-               "second label on 2nd row of label sheet.  To print multiple labels, enter a range such as 2-3, 6-9, "
-               "etc.  To print an entire sheet, enter 1-10.";
-    if (command == QLatin1String("mnuFileFolder"))
-        return "Enter label position [a number between 1 and 30] on which to print.  Example: label position 4 is the "
-               "second label on 2nd row of label sheet.  To print multiple labels, enter a range such as 4-9, 15-18, "
-               "etc.  To print an entire sheet, enter 1-30.";
-    return "Enter label position [a number between 1 and 30] on which to print.  Example: label position 5 is the "
-           "second label on 2nd row of label sheet.  To print multiple labels, enter a range such as 4-9, 15-18, "
-           "etc.  To print an entire sheet, enter 1-30.";
+    return command == QLatin1String("mnuWideLabel") ? "20" : command == QLatin1String("mnuLargeLabel") ? "10" : "30";
 }
 
 testsupport::Screen mainWindow(TestApp& app)
@@ -81,17 +66,11 @@ void runCommand(TestApp& app, const QString& command, const QString& click = QSt
     if (command == QLatin1String("mnuFileFolder"))
         app.messages.expect("Use only Line 1",
                             "For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank.");
-    if (command == QLatin1String("mnuRetAddress"))
-        app.messages.expect("Load printer with Avery 5167, 8167, or 18167 label stock",
-                            "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels",
-                            Buttons::Ok, Icon::Information);
-    if (command == QLatin1String("mnuLrgRetAddress"))
-        app.messages.expect("Load printer with Avery 5195, 8195, or 18195 label stock",
-                            "Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels",
-                            Buttons::Ok, Icon::Information);
-    if (command.contains(QLatin1String("RetAddress")))
+    if (command.contains(QLatin1String("RetAddress"))) {
+        testsupport::Fixture::expectInstructions(app.messages, command == QLatin1String("mnuRetAddress") ? 80 : 60);
         app.messages.expect("Instructions", "Fill in Lines 1, 2, and 3, then press Print.", Buttons::Ok,
                             Icon::Exclamation);
+    }
     if (!command.isEmpty())
         app.click(FormId::Main, click.isEmpty() ? command : click);
     QVERIFY(app.messages.allShown());
@@ -117,7 +96,6 @@ private slots:
     void contactCommands_data();
     void contactCommands();
     void aboutWindow();
-    void comesBackInPlace();
     void listAndTransferCommands_data();
     void listAndTransferCommands();
     void closingUnloadsTheOthers_data();
@@ -222,15 +200,12 @@ void TstMainWindow::modeCommands_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("caption");  // of lblLabelSize; the command's own says "Labels"
-    QTest::newRow("wide") << "" << "mnuWideLabel" << 2 << "Wide Label 1\" x 4\"";
-    QTest::newRow("large after return address") << "mnuRetAddress" << "mnuLargeLabel" << 3 << "Large Label 2\" x 4\"";
-    QTest::newRow("standard after wide") << "mnuWideLabel" << "mnuStdLabel" << 1 << "Standard Label 1\" x 2 5/8\"";
-    QTest::newRow("file folder after return address")
-        << "mnuLrgRetAddress" << "mnuFileFolder" << 6 << "File Folder Label 2/3\" x 3 7/16\"";
-    QTest::newRow("return address 80") << "" << "mnuRetAddress" << 5 << "Return Address Label 1/2\" x 1 3/4\"";
-    QTest::newRow("return address 60")
-        << "mnuFileFolder" << "mnuLrgRetAddress" << 4 << "Return Address Label 2/3\" x 1 3/4\"";
+    QTest::newRow("wide") << "" << "mnuWideLabel" << 2;
+    QTest::newRow("large after return address") << "mnuRetAddress" << "mnuLargeLabel" << 3;
+    QTest::newRow("standard after wide") << "mnuWideLabel" << "mnuStdLabel" << 1;
+    QTest::newRow("file folder after return address") << "mnuLrgRetAddress" << "mnuFileFolder" << 6;
+    QTest::newRow("return address 80") << "" << "mnuRetAddress" << 5;
+    QTest::newRow("return address 60") << "mnuFileFolder" << "mnuLrgRetAddress" << 4;
 }
 
 void TstMainWindow::modeCommands()
@@ -238,7 +213,6 @@ void TstMainWindow::modeCommands()
     QFETCH(QString, before);
     QFETCH(QString, command);
     QFETCH(int, mode);
-    QFETCH(QString, caption);
     TestApp app;
     app.start();
     runCommand(app, before);
@@ -249,11 +223,9 @@ void TstMainWindow::modeCommands()
     w.setValue("chkLblItalic", 1);
 
     runCommand(app, command);  // a return-address command runs its print command at once
-    QCOMPARE(w.text(command), QString(caption).replace("Label ", "Labels "));
     QCOMPARE(app.state.lngLabelMode, mode);
     const QString button = kPrintButtons[mode - 1];
     QCOMPARE(visiblePrintButtons(w), QStringList{button});
-    QCOMPARE(w.text("lblLabelSize"), caption);
     // The return-address screen disables the media options and the label boxes and hides
     // the position; a stock printed by position offers them again, no medium chosen.
     const bool returnAddress = mode == 4 || mode == 5;
@@ -310,19 +282,16 @@ void TstMainWindow::positionPrompt_data()
     QTest::newRow("wide 4 - 9.") << wide << "4 - 9." << no << "4" << "9" << 6 << "68/9" << false << no;
     QTest::newRow("wide 07 keeps end") << wide << "07" << no << "07" << "8" << 1 << "3/23" << false << no;
     QTest::newRow("wide 9-4 left to Print") << wide << "9-4" << no << "9" << "4" << -4 << "3/29" << false << no;
-    QTest::newRow("large 2-3") << large << "2-3" << no << "2" << "3" << 2 << "46/2" << false << no;
     QTest::newRow("folder 30") << folder << "30" << no << "30" << "8" << 1 << "34/28" << false << no;
     QTest::newRow("folder 4-12") << folder << "4-12" << no << "4" << "12" << 9 << "34/2" << false << no;
     QTest::newRow("standard keeps pads") << no << "10-15" << no << "10" << "15" << 6 << "2/3" << true << no;
-    QTest::newRow("wide bold") << wide << "4" << no << "4" << "8" << 1 << "60/9" << true << no;
     QTest::newRow("wide family") << wide << "4" << no << "4" << "8" << 1 << "70/9" << false << "HP Officejet Pro";
-    QTest::newRow("large family bold") << large << "10" << no << "10" << "8" << 1 << "44/36" << true << "HP ENVY";
     QTest::newRow("folder family bold") << folder << "2" << no << "2" << "8" << 1 << "33/0" << true << "Photosmart";
     QTest::newRow("cancel") << wide << "" << no << no << "8" << 0 << "2/3" << false << no;
     // The range rules are the parser's; here only the way the window shows each outcome.
     QTest::newRow("above maximum") << large << "2-12" << "Maximum is 10" << no << "8" << 0 << "2/3" << false << no;
     QTest::newRow("refused") << wide << "12-5" << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
-    for (const char* zero : {"0", "0-2", "1.5"})
+    for (const char* zero : {"0", "1.5"})
         QTest::addRow("%s refused", zero) << wide << zero << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
 }
 
@@ -346,20 +315,24 @@ void TstMainWindow::positionPrompt()
     w.vars().strEndPos = QStringLiteral("8");
     w.setValue("optLandscape", 1);
     w.setValue("chkLblBold", bold ? 1 : 0);
-    app.messages.expectInput(kPositionTitle, promptOf(command), entry);
+    const auto expectPrompt = [&](const QString& answer) {
+        app.messages.expectBox({kPositionTitle, {}, Buttons::Ok, Icon::None, Answer::Ok, true, answer, false});
+    };
+    expectPrompt(entry);
     if (refusal.startsWith("Maximum is "))
         app.messages.expect(refusal, "Label position cannot exceed " + refusal.mid(11));
     else if (!refusal.isEmpty())
         app.messages.expect(refusal, "Enter a label position such as 7, or a range such as 4-9.", Buttons::Ok,
                             Icon::Exclamation);
     if (!refusal.isEmpty())
-        app.messages.expectInput(kPositionTitle, promptOf(command), QString());
+        expectPrompt(QString());
 
     const std::size_t shownBefore = app.messages.shown().size();
     const qsizetype eventsBefore = app.messages.events().size();
     app.click(FormId::Main, "optQzLabel");
     QVERIFY(app.messages.allShown());
     QCOMPARE(app.messages.shown().at(shownBefore).defaultText, QStringLiteral("1"));
+    QVERIFY(app.messages.shown().at(shownBefore).text.endsWith("enter 1-" + lastPosition(command) + "."));
     if (!refusal.isEmpty())
         QCOMPARE(app.messages.events().mid(eventsBefore + 1, 2), (QStringList{"beep", "box:" + refusal}));
     QCOMPARE(app.messages.beeps(), refusal.isEmpty() ? 0 : 1);
@@ -378,20 +351,14 @@ void TstMainWindow::positionPrompt()
 void TstMainWindow::envelopeSizes_data()
 {
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("pads");
-    QTest::newRow("1") << 0 << "#10 Business 4 1/8 x 9 1/2" << "50/31";
-    QTest::newRow("2") << 1 << "#6 3/4 Personal 3 5/8 x 6 1/2" << "33/32";
-    QTest::newRow("3") << 2 << "A2 4 3/8 x 5 3/4" << "28/30";
-    QTest::newRow("4") << 3 << "#9 3 7/8 x 8 7/8" << "38/30";
-    QTest::newRow("5") << 4 << "A7 5 1/4 x 7 1/4" << "40/28";
-    QTest::newRow("6") << 5 << "#A10 Greeting card 6 x 9 1/2" << "45/27";
+    for (const auto& [row, pads] : {std::pair{0, "50/31"}, {1, "33/32"}, {2, "28/30"}, {3, "38/30"}, {4, "40/28"}, {5, "45/27"}})
+        QTest::addRow("%d", row + 1) << row << QString(pads);
 }
 
 void TstMainWindow::envelopeSizes()
 {
     QFETCH(int, row);
-    QFETCH(QString, caption);
     QFETCH(QString, pads);
     TestApp app;
     app.start();
@@ -405,7 +372,6 @@ void TstMainWindow::envelopeSizes()
 
     auto* list = app.find<QListWidget>(FormId::Main, "lstEnvSize");
     QCOMPARE(list->count(), 6);
-    QCOMPARE(list->item(row)->text(), caption);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&*w.operator->()));
     list->setFocus(Qt::TabFocusReason);  // the focus alone picks no size
@@ -463,15 +429,20 @@ void TstMainWindow::contactCommands()
     QFETCH(QString, command);
     TestApp app;
     app.start();
+    mainWindow(app)->move(230, 170);
+    const QPoint place = mainWindow(app)->pos();
     app.click(FormId::Main, command);
     widgets::Form* info = &app.form(FormId::ContactInfo);
     QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
+    info->move(0, 0);
     // Hidden but loaded (as Print Label leaves it): shown again as it was left.
     info->hideForm();
     mainWindow(app)->showForm();
     app.click(FormId::Main, command);
     QCOMPARE(&app.form(FormId::ContactInfo), info);
     QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
+    info->close();
+    QCOMPARE(mainWindow(app)->pos(), place);
     QVERIFY(app.messages.shown().empty());
 }
 
@@ -481,24 +452,8 @@ void TstMainWindow::aboutWindow()
     app.start();
     app.click(FormId::Main, "mnuHelpAbout");
     QVERIFY(app.form(FormId::About).isVisible() && mainWindow(app)->isVisible());
-    QCOMPARE(app.find<QLabel>(FormId::About, "lblTitle")->text(), QStringLiteral("Quorvel"));
-    QCOMPARE(app.find<QLabel>(FormId::About, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
-    QVERIFY(!app.find<QLabel>(FormId::About, "lblDescription")->text().isEmpty());
     app.click(FormId::About, "cmdOK");
     QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app)->isVisible());
-}
-
-void TstMainWindow::comesBackInPlace()
-{
-    TestApp app;
-    app.start();
-    mainWindow(app)->move(230, 170);
-    const QPoint place = mainWindow(app)->pos();
-    app.click(FormId::Main, "mnuFind");
-    app.form(FormId::ContactInfo).move(0, 0);
-    app.form(FormId::ContactInfo).close();
-    QVERIFY(mainWindow(app)->isVisible());
-    QCOMPARE(mainWindow(app)->pos(), place);
 }
 
 void TstMainWindow::listAndTransferCommands_data()
@@ -517,11 +472,6 @@ void TstMainWindow::listAndTransferCommands()
     QFETCH(FormId, window);
     TestApp app;
     app.start();
-    try {
-        app.form(window).hideForm();
-    } catch (const std::logic_error&) {
-        QSKIP("that window is not part of this build");
-    }
     app.click(FormId::Main, command);
     QVERIFY(app.form(window).isVisible() && mainWindow(app)->isHidden());
     if (window == FormId::ViewAll) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/TestApp.h"
+#include "support/Fixture.h"
 #include "contacts/ContactRecord.h"
 #include "widgets/Controls.h"
 
@@ -37,11 +37,7 @@ public:
     // Writes these contacts as the contact file and starts the program.
     void start(std::initializer_list<contacts::ContactRecord> records)
     {
-        QFile file(app.dataPath(QStringLiteral("QVL_Contacts.DAT")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const contacts::ContactRecord& r : records)
-            file.write(r.toBytes());
-        file.close();
+        writeContacts(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records);
         app.start();
     }
     void findContact() { app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact")); }
@@ -50,11 +46,7 @@ public:
         start(records);
         findContact();
     }
-    QByteArray fileBytes() const
-    {
-        QFile file(app.dataPath(QStringLiteral("QVL_Contacts.DAT")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return readBytes(app.dataPath(QStringLiteral("QVL_Contacts.DAT"))); }
     // The user picks the contact listed with this record number.
     void pickRecord(qint32 record)
     {
@@ -78,11 +70,9 @@ public:
     QString text(const char* box) { return c(box)->text(); }
     widgets::SortedComboBox* findList() { return c<widgets::SortedComboBox>("cboFindContact"); }
 
-    void expectError(const QString& numberAndDescription, platform::Answer answer)
+    void expectError(int number, const QString& description, platform::Answer answer)
     {
-        app.messages.expect(QStringLiteral("Error"), QStringLiteral("An error has occurred. Error number ")
-                                + numberAndDescription + QStringLiteral(".  Try again, or notify author."),
-                            platform::Buttons::RetryCancel, platform::Icon::None, answer);
+        Fixture::expectCommonError(app.messages, number, description, answer);
     }
     // Lets windows unloaded by the last command go.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -67,7 +67,7 @@ private slots:
         f.click("cmdCancel");
         ContactWindowFixture::settle();
         QVERIFY(QFile::resize(f.app.dataPath(QStringLiteral("QVL_Contacts.DAT")), Q_INT64_C(1000000000000)));
-        f.expectError(QStringLiteral("7 -- Out of memory"), Answer::Retry);
+        f.expectError(7, QStringLiteral("Out of memory"), Answer::Retry);
         f.findContact();
         QVERIFY(f.app.messages.allShown() && f.findList()->count() == 0);
     }
@@ -121,7 +121,7 @@ private slots:
         ContactWindowFixture f;
         f.start({person("Ann", "Lee")});
         f.app.state.contactFile.close();
-        f.expectError(QStringLiteral("52 -- Bad file name or number"), answer);
+        f.expectError(52, QStringLiteral("Bad file name or number"), answer);
         f.findContact();
         QVERIFY(f.app.messages.allShown() && f.window().isVisible());
         QCOMPARE(f.mainWindow().isVisible(), answer == Answer::Cancel);
@@ -151,7 +151,7 @@ private slots:
         f.c("txtACEmail")->setText(QStringLiteral("bob@example.com"));
         f.c("txtACCity")->setText(QStringLiteral("Rome,"));
         f.app.state.lngCurrentRecord = 4;  // stale: the file changed meanwhile
-        f.expectError(QStringLiteral("63 -- Bad record number"), Answer::Retry);
+        f.expectError(63, QStringLiteral("Bad record number"), Answer::Retry);
         f.click("cmdSave");
         QCOMPARE(f.text("txtACCity"), QStringLiteral("Rome,"));  // reported before any box is cleaned
         QCOMPARE(f.fileBytes(), before);
@@ -238,7 +238,7 @@ private slots:
         f.app.messages.expect(QStringLiteral("Delete contact"), QStringLiteral("Delete this contact?"),
                               platform::Buttons::YesNo, platform::Icon::None, answer);
         if (staleNumber)
-            f.expectError(QStringLiteral("63 -- Bad record number"), Answer::Retry);
+            f.expectError(63, QStringLiteral("Bad record number"), Answer::Retry);
         f.click("cmdDelete");
         ContactWindowFixture::settle();
         QVERIFY(f.app.messages.allShown());

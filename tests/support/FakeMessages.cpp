@@ -60,7 +60,7 @@ std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
     if (!failure.isEmpty()) {
         m_failures << failure;
         // Outside a test function there is no test to fail: the failure is logged.
-        if (m_failsRunningTest && QTest::currentTestFunction())
+        if (QTest::currentTestFunction())
             QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
         else
             qWarning("FakeMessages: %s", qPrintable(failure));
@@ -93,15 +93,6 @@ QStringList FakeMessages::pending() const
     for (const ExpectedBox& box : m_expected)
         out << describe(box.isInput, box.title, box.text, box.buttons, box.icon);
     return out;
-}
-
-void FakeMessages::reset()
-{
-    m_expected.clear();
-    m_shown.clear();
-    m_failures.clear();
-    m_events.clear();
-    m_beeps = 0;
 }
 
 }  // namespace testsupport

@@ -52,9 +52,6 @@ public:
     // "beep", "box:<title>" or "input:<title>" in the order they happened.
     const QStringList& events() const { return m_events; }
     QStringList pending() const;  // the expected boxes not shown yet
-    void reset();
-    // The fake's own tests turn this off to look at failures() instead.
-    void setFailsRunningTest(bool on) { m_failsRunningTest = on; }
 
 private:
     std::optional<ExpectedBox> take(const ShownBox& box);
@@ -64,7 +61,6 @@ private:
     QStringList m_failures;
     QStringList m_events;
     int m_beeps = 0;
-    bool m_failsRunningTest = true;
 };
 
 }  // namespace testsupport

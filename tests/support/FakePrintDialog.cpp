@@ -26,8 +26,6 @@ void FakePrintDialog::showPrinter()
         m_copies = action.copies;
         if (action.flagsOut >= 0)
             m_flags = action.flagsOut;
-        m_fromPage = action.fromPage;
-        m_toPage = action.toPage;
         if (!action.deviceName.isEmpty() && m_script.device)
             m_script.device->setDeviceName(action.deviceName);
         return;
@@ -36,7 +34,7 @@ void FakePrintDialog::showPrinter()
             throw rt::RuntimeError(rt::err::CancelSelected);
         return;
     case PrintDialogAction::Fail:
-        throw rt::RuntimeError(action.failError);
+        throw rt::RuntimeError(rt::err::PrinterError);
     }
 }
 

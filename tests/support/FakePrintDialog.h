@@ -16,10 +16,7 @@ struct PrintDialogAction {
     enum Kind { Print, Cancel, Fail } kind = Print;
     int copies = 1;
     int flagsOut = -1;  // -1: the flags stay as the program set them
-    int fromPage = 0;
-    int toPage = 0;
     QString deviceName;  // non-empty: the printer chosen (its device name)
-    int failError = 482;  // Fail: the error raised
 };
 
 // One script shared by every print dialog the factory makes. A dialog shown with no

@@ -14,28 +14,16 @@ class FakeFileDialogs : public platform::FileDialogs {
 public:
     std::deque<std::optional<platform::FileChoice>> answers;  // nullopt, or none left: Cancel
     QStringList titles;  // of every dialog shown, in order
-    QStringList filters;
-    QStringList initialFolders;
     // Queues the choice of `path` (its file title is the name after the last "/").
     void choose(const QString& path) { answers.push_back(platform::FileChoice{path, path.section('/', -1)}); }
-    void cancel() { answers.push_back(std::nullopt); }
     std::optional<platform::FileChoice> openFile(const QString& title, const QString& filter,
                                                  const QString& initialFolder) override
     {
-        return next(title, filter, initialFolder);
+        return saveFile(title, filter, initialFolder);
     }
-    std::optional<platform::FileChoice> saveFile(const QString& title, const QString& filter,
-                                                 const QString& initialFolder) override
-    {
-        return next(title, filter, initialFolder);
-    }
-
-private:
-    std::optional<platform::FileChoice> next(const QString& title, const QString& filter, const QString& folder)
+    std::optional<platform::FileChoice> saveFile(const QString& title, const QString&, const QString&) override
     {
         titles << title;
-        filters << filter;
-        initialFolders << folder;
         if (answers.empty())
             return std::nullopt;
         const std::optional<platform::FileChoice> answer = answers.front();
@@ -56,10 +44,9 @@ public:
 class FakeShell : public platform::Shell {
 public:
     QStringList documents;
-    QStringList urls;
     bool opens = true;  // false: no viewer or browser, nothing opens
     bool openDocument(const QString& path) override { documents << path; return opens; }
-    bool openUrl(const QString& url) override { urls << url; return opens; }
+    bool openUrl(const QString&) override { return opens; }
 };
 
 class FakeSettings : public platform::Settings {
@@ -87,12 +74,11 @@ class FakeAppInfo : public platform::AppInfo {
 public:
     QString data;
     QString documents;
-    QDate date{2026, 12, 6};
     QString dataFolder() const override { return data; }
     QString documentsFolder() const override { return documents; }
     QString title() const override { return QStringLiteral("Quorvel"); }
     platform::Version version() const override { return {1, 0, 0}; }
-    QDate today() const override { return date; }
+    QDate today() const override { return {2026, 12, 6}; }
 };
 
 }  // namespace testsupport

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,18 @@ struct PdfPage {
                 return rect;
         }
         return {};
+    }
+    // The words inside each of `labels` labels, then those in none.
+    QList<int> wordsPerLabel(int labels, const std::function<QRectF(int)>& label) const
+    {
+        QList<int> found(labels + 1, 0);
+        for (const auto& [text, rect] : words) {
+            int k = 0;
+            while (k < labels && !label(k).contains(rect))
+                ++k;
+            ++found[k];
+        }
+        return found;
     }
 };
 
@@ -128,18 +141,17 @@ struct Fixture {
                             QStringLiteral("A printer problem exists.  Check printer."), platform::Buttons::Ok,
                             platform::Icon::Exclamation);
     }
-    void expectInstructions(int labelsOnSheet)  // 80 or 60
+    void expectInstructions(int labelsOnSheet) { expectInstructions(app.messages, labelsOnSheet); }
+    // The notice of the return-address sheet with 80 or 60 labels.
+    static void expectInstructions(FakeMessages& messages, int labelsOnSheet)
     {
-        if (labelsOnSheet == 80)
-            app.messages.expect(
-                QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
-                QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
-                platform::Buttons::Ok, platform::Icon::Information);
-        else
-            app.messages.expect(
-                QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
-                QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
-                platform::Buttons::Ok, platform::Icon::Information);
+        const bool small = labelsOnSheet == 80;
+        messages.expect(QStringLiteral("Load printer with Avery %1 label stock").arg(small ? "5167, 8167, or 18167"
+                                                                                           : "5195, 8195, or 18195"),
+                        QStringLiteral("Prints %1 return address labels on Avery %2 labels")
+                            .arg(labelsOnSheet)
+                            .arg(small ? "5167 [1/2 inch x 1 3/4 inch]" : "5195 or 8195 [2/3 inch x 1 3/4 inch]"),
+                        platform::Buttons::Ok, platform::Icon::Information);
     }
     void expectAnotherPage(platform::Answer answer)
     {

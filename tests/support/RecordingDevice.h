@@ -54,4 +54,17 @@ private:
     int m_opened = 0;
 };
 
+// Every page as text: "page N", then per piece "row column font size[ bold][ italic] |text|".
+inline QString dumpPages(const std::vector<printing::PrintedPage>& pages)
+{
+    QString out;
+    for (size_t p = 0; p < pages.size(); ++p) {
+        out += QStringLiteral("page %1\n").arg(p + 1);
+        for (const printing::PlacedText& t : pages[p].items)
+            out += QStringLiteral("%1 %2 %3 %4%5%6 |%7|\n").arg(t.row).arg(t.column).arg(t.font.name).arg(t.font.size)
+                       .arg(t.font.bold ? " bold" : "", t.font.italic ? " italic" : "", t.text);
+    }
+    return out;
+}
+
 }  // namespace testsupport

@@ -3,10 +3,8 @@
 #include "app/MainWindow.h"
 #include "widgets/Controls.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,16 +22,9 @@ public:
 
     QString text(const QString& name) const
     {
-        QObject* object = find(name);
-        if (auto* edit = qobject_cast<QLineEdit*>(object))
-            return edit->text();
-        if (auto* label = qobject_cast<QLabel*>(object))
+        if (auto* label = qobject_cast<QLabel*>(find(name)))
             return label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(object))
-            return button->text();
-        if (auto* box = qobject_cast<QGroupBox*>(object))
-            return box->title();
-        return widgets::control<QAction>(&m_window, name)->text();
+        return widgets::control<QLineEdit>(&m_window, name)->text();
     }
     void setText(const QString& name, const QString& text) const
     {

@@ -246,16 +246,6 @@ private slots:
         run(testsupport::readBytes(data + "gpcsolutions-outlook.csv"), &out);
         QCOMPARE(out.errorNumber, 5);  // no "First Name," column to cut the header at
     }
-
-    void twice()
-    {
-        contacts::ContactFile book;
-        book.open(m_dir.filePath("twice.dat"));
-        const QString path = QStringLiteral(QUORVEL_TEST_DATA "/import/ezvcard-gmail-list.vcf");
-        QCOMPARE(importContacts(book, path, false).imported, 3);
-        QCOMPARE(importContacts(book, path, false).text(), QStringLiteral("D O N E !  0 contacts successfully imported."));
-        QCOMPARE(book.recordCount(), 3);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestImport)

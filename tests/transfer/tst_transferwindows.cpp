@@ -69,7 +69,6 @@ private slots:
         QFETCH(QByteArray, firstLine);
         TransferFixture f;
         f.open(FormId::Export, {person("Ann", "Lee"), person("Bo", "Ray")});
-        QCOMPARE(f.app.form(FormId::Export).windowTitle(), QStringLiteral("Export Contacts  [QVL_Contacts]"));
         QVERIFY(!f.w("cmdExpCreate")->isEnabled());
         QCOMPARE(f.app.form(FormId::Export).focusWidget(), f.w("cmdExpCancel"));
         f.w<QRadioButton>(qPrintable(option))->click();
@@ -131,7 +130,6 @@ private slots:
         TransferFixture f;
         f.open(FormId::Import, {person("Cy", "Orr")});
         f.app.state.remindersOn = true;  // start-up took it from the first record
-        QCOMPARE(f.app.form(FormId::Import).windowTitle(), QStringLiteral("Import Contacts  [QVL_Contacts]"));
         QVERIFY(f.w("txtImpFilename")->isHidden() && !f.w("cmdStartImport")->isEnabled());
         const QString csv = f.importFile("people.csv", kOwnCsv);
         for (int stored : {2, 0}) {  // the same file again stores nothing
@@ -145,7 +143,6 @@ private slots:
             QCOMPARE(f.app.form(FormId::Import).focusWidget(), f.w("cmdImpCancel"));
             QCOMPARE(f.app.state.contactFile.recordCount(), 3);
         }
-        QCOMPARE(f.app.fileDialogs.titles.first(), QStringLiteral("Open"));
         f.app.fileDialogs.choose(f.importFile("phone.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Di;;;\r\nEND:VCARD\r\n"));
         f.press("cmdCsvOpen");
         f.expectImported(1);
@@ -156,18 +153,10 @@ private slots:
         QVERIFY(f.backAtMain());
     }
 
-    void importRefusalsAndMenus()
+    void importRefusals()
     {
         TransferFixture f;
         f.open(FormId::Import, {});
-        const QStringList menus = [&] {
-            QStringList titles;
-            for (QAction* a : f.app.form(FormId::Import).menuBar()->actions())
-                titles << a->text();
-            return titles;
-        }();
-        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Help"}));
-        QCOMPARE(f.w<QMenu>("mnuITHelp")->actions().last()->text(), QStringLiteral("About Quorvel"));
         f.app.shell.opens = false;
         f.app.messages.expectBox({"Document not opened", {}, Buttons::Ok, Icon::Exclamation, Answer::Ok, false, {}, false});
         f.press("mnuITHelpUM");
