@@ -1,6 +1,8 @@
 #include "widgets/Form.h"
 
 #include <QCloseEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace widgets {
 
@@ -18,12 +20,33 @@ void Form::showForm()
 {
     load();
     // Shown again after a hide, a window would go where the window system puts new ones.
-    if (m_hiddenAt)
-        move(*m_hiddenAt);
+    // Some window managers place a window anew when they map it, after show() has
+    // returned: for a moment, every move they make puts it back.
+    m_restoring = m_hiddenAt;
     m_hiddenAt.reset();
+    if (m_restoring) {
+        move(*m_restoring);
+        QTimer::singleShot(250, this, [this] {
+            putBack();
+            m_restoring.reset();
+        });
+    }
     show();
     raise();
     activateWindow();
+}
+
+void Form::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_restoring)
+        QTimer::singleShot(0, this, [this] { putBack(); });
+}
+
+void Form::putBack()
+{
+    if (m_restoring && isVisible() && windowHandle() && windowHandle()->framePosition() != *m_restoring)
+        windowHandle()->setFramePosition(*m_restoring);
 }
 
 void Form::hideForm()

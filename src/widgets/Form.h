@@ -38,14 +38,18 @@ protected:
     virtual void formUnload() {}
     // A click on the window's close box: by default the window is unloaded.
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     Forms& forms() { return m_forms; }
 
 private:
+    void putBack();
+
     FormId m_id;
     Forms& m_forms;
     bool m_loaded = false;
     std::optional<QPoint> m_hiddenAt;  // where the window stood when it was hidden
+    std::optional<QPoint> m_restoring;  // shown again there; the window manager may place it anew
 };
 
 // The program's set of windows.
