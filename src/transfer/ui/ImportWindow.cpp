@@ -45,6 +45,8 @@ ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& serv
     m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                        {QStringLiteral("mnuITEdit"), QStringLiteral("mnuITEditCut"),
                                         QStringLiteral("mnuITEditCopy"), QStringLiteral("mnuITEditPaste")});
+    // Cut and Copy stay offered while a button has the focus; there they have no text to work on.
+    m_editMenu->setOtherTarget({[] {}, [] {}, [] {}});
     // File, Edit, Help.
     QMenu* edit = m_editMenu->menu();
     edit->setTitle(QStringLiteral("&Edit"));
