@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 
 using namespace testsupport;
 using platform::Answer;
@@ -115,6 +116,7 @@ private slots:
         f.app.state.contactFile.close();
         f.expectError(52, QStringLiteral("Bad file name or number"), Answer::Retry);
         f.click("cmdACGetReport");
+        QVERIFY(f.v<QLineEdit>("txtViewAllHeader")->text().isEmpty());
         f.app.clipboard.contents = QStringLiteral("pasted");
         f.click("mnuVAEditPaste");
         f.app.state.contactFile.open(path);

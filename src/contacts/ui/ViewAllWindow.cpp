@@ -193,6 +193,9 @@ void ViewAllWindow::cmdACGetReport_Click()
         // A second run (after an error and Retry, or after no match) must not list a
         // contact twice.
         list->clear();
+        // The book's length is read before the heading strip changes: with no book open the
+        // run stops with the strip as it was.
+        m_state.contactFile.recordCount();
         m_ui->txtViewAllHeader->setVisible(true);
         QFont font = m_ui->txtViewAllHeader->font();
         font.setPointSize(12);
