@@ -28,13 +28,7 @@ std::optional<Answer> underCommonTrap(Messages& messages, const std::function<vo
     }
 }
 
-bool printerProblem(Messages& messages, Printer& printer, const rt::RuntimeError& error, const QString& title)
-{
-    if (error.number() == rt::err::CancelSelected)
-        return false;
-    printerProblem(messages, printer, title);
-    return true;
-}
+namespace {
 
 // The document is cancelled first; a failure may come before any document was opened, and a
 // cancel that fails itself must not keep the user from hearing about the problem.
@@ -44,8 +38,11 @@ void printerProblem(Messages& messages, Printer& printer, const QString& title)
         printer.killDoc();
     } catch (...) {
     }
-    messages.messageBox(title, QString::fromLatin1(kPrinterProblem), Buttons::Ok, Icon::Exclamation);
+    messages.messageBox(title, QStringLiteral("A printer problem exists.  Check printer."), Buttons::Ok,
+                        Icon::Exclamation);
 }
+
+}  // namespace
 
 PrintOutcome runPrintCommand(Messages& messages, Printer& printer, const QString& title,
                              const std::function<void()>& command)
