@@ -70,7 +70,7 @@ void LabelPrintJob::body()
         lookUpPosition();
     }
 
-    platform::PrintDialog& dialog = preparePrintDialog();
+    platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
     printer().setFontName(kVerdana);
     printer().setFontSize(m_stock.fontSize);
     dialog.showPrinter();

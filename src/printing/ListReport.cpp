@@ -31,7 +31,7 @@ ListReport::ListReport(platform::Printer& printer, platform::PrintDialog& dialog
 
 platform::PrintOutcome ListReport::print(const ListReportInput& input)
 {
-    return platform::runPrintCommand(m_messages, m_printer, QString::fromLatin1(PrintJob::kPrinterErrorTitle), [&] { body(input); });
+    return runPrintJob(m_messages, m_printer, [&] { body(input); });
 }
 
 int ListReport::pageCount(qsizetype lines)
@@ -42,12 +42,11 @@ int ListReport::pageCount(qsizetype lines)
 void ListReport::body(const ListReportInput& input)
 {
     const int pages = pageCount(input.lines.size());
-    m_dialog.setCancelError(true);
+    preparePrintDialog(m_dialog);
     m_dialog.setMin(1);
     m_dialog.setMax(pages);
     m_dialog.setFromPage(1);
     m_dialog.setToPage(pages);
-    m_dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
     if (input.headingSelection.isEmpty() && input.selectedLines.empty())
         m_dialog.setFlags(platform::PrintDialog::NoSelection);
     m_printer.setFontName(kFace);

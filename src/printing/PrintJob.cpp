@@ -15,9 +15,28 @@ PrintJob::PrintJob(const platform::Services& services, LabelScreen& screen)
 {
 }
 
+platform::PrintDialog& preparePrintDialog(platform::PrintDialog& dialog)
+{
+    dialog.setFlags(0);
+    dialog.setCancelError(true);
+    dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
+    return dialog;
+}
+
+std::int16_t dialogCopies(const platform::PrintDialog& dialog)
+{
+    return rt::toInt16(static_cast<double>(dialog.copies()));
+}
+
+platform::PrintOutcome runPrintJob(platform::Messages& messages, platform::Printer& printer,
+                                   const std::function<void()>& body)
+{
+    return platform::runPrintCommand(messages, printer, QStringLiteral("Printer error"), body);
+}
+
 void PrintJob::run()
 {
-    platform::runPrintCommand(messages(), printer(), QString::fromLatin1(kPrinterErrorTitle), [this] { body(); });
+    runPrintJob(messages(), printer(), [this] { body(); });
 }
 
 QString PrintJob::printable(const QString& line)
@@ -61,15 +80,6 @@ void PrintJob::refuse(const QString& title, const QString& text, platform::Icon 
     messages().messageBox(title, text, platform::Buttons::Ok, icon);
 }
 
-platform::PrintDialog& PrintJob::preparePrintDialog()
-{
-    platform::PrintDialog& dialog = m_screen.printDialog();
-    dialog.setFlags(0);
-    dialog.setCancelError(true);
-    dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
-    return dialog;
-}
-
 void PrintJob::leaveDialogFlags()
 {
     platform::PrintDialog& dialog = m_screen.printDialog();
@@ -80,7 +90,7 @@ void PrintJob::leaveDialogFlags()
 
 std::int16_t PrintJob::copies()
 {
-    return rt::toInt16(static_cast<double>(m_screen.printDialog().copies()));
+    return dialogCopies(m_screen.printDialog());
 }
 
 void PrintJob::emptyLines(int count)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "printing/LabelScreen.h"
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 class Printer;
@@ -14,6 +16,15 @@ class PrintDialog;
 }
 
 namespace printing {
+
+// A print dialog as the print commands open it: flags cleared, Cancel raising 32755,
+// printing to a file shown disabled.
+platform::PrintDialog& preparePrintDialog(platform::PrintDialog& dialog);
+// The dialog's copies as a 16-bit count (overflow raises 6).
+std::int16_t dialogCopies(const platform::PrintDialog& dialog);
+// A print command under the print-job trap, its printer problems shown under "Printer error".
+platform::PrintOutcome runPrintJob(platform::Messages& messages, platform::Printer& printer,
+                                   const std::function<void()>& body);
 
 // What every Print command of the main window shares: its error trap (a cancelled print
 // dialog ends the command silently; any other failure cancels the document and reports a
@@ -28,8 +39,6 @@ public:
 
     // The whole command, to its end, under its error trap.
     void run();
-
-    static constexpr const char* kPrinterErrorTitle = "Printer error";
 
     // A typed line as it goes to the printer: a tab, line end or other control character
     // pasted into a line box prints as a blank (the same length), so it can never move the
@@ -56,12 +65,9 @@ protected:
     // when it refused.
     bool refuseLongLine(const QStringList& lines, int most);
 
-    // dlgCommonDialog as the print commands open it: flags cleared, Cancel raising 32755,
-    // printing to a file shown disabled.
-    platform::PrintDialog& preparePrintDialog();
     // The flags the file-folder and return-address commands leave in the dialog afterwards.
     void leaveDialogFlags();
-    // The dialog's copies as a 16-bit count (overflow raises 6).
+    // The print dialog's copies (see dialogCopies).
     std::int16_t copies();
 
     void emptyLines(int count);

@@ -89,12 +89,10 @@ void ReturnAddressJob::body()
         if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, most))
             return;
 
-        platform::PrintDialog& dialog = preparePrintDialog();
+        platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
         printer().setFontName(kLabelFace);
         printer().setFontSize(m_sheet.fontSize);
-        printer().setFontItalic(false);
-        if (input().labelItalic)
-            printer().setFontItalic(true);
+        printer().setFontItalic(input().labelItalic);
         dialog.showPrinter();
         leaveDialogFlags();
         printer().setOrientation(platform::Printer::Portrait);

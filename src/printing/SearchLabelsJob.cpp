@@ -29,7 +29,7 @@ SearchLabelsJob::SearchLabelsJob(platform::Printer& printer, platform::PrintDial
 SearchLabelsJob::Outcome SearchLabelsJob::run(qint32 count, const SearchLabelLines& lines, bool bold, bool italic)
 {
     m_emptyList = false;
-    switch (platform::runPrintCommand(m_messages, m_printer, QString::fromLatin1(PrintJob::kPrinterErrorTitle), [&] { body(count, lines, bold, italic); })) {
+    switch (runPrintJob(m_messages, m_printer, [&] { body(count, lines, bold, italic); })) {
     case platform::PrintOutcome::Cancelled: return Outcome::Cancelled;
     case platform::PrintOutcome::Failed: return Outcome::Failed;
     case platform::PrintOutcome::Done: break;
@@ -56,13 +56,10 @@ void SearchLabelsJob::body(qint32 count, const SearchLabelLines& lines, bool bol
     m_printer.setFontName(kFace);
     m_printer.setFontSize(kLabelSize);
     m_printer.setFontItalic(false);
-    m_dialog.setFlags(0);
-    m_dialog.setCancelError(true);
-    m_dialog.setFlags(platform::PrintDialog::DisablePrintToFile);
-    m_dialog.showPrinter();
+    preparePrintDialog(m_dialog).showPrinter();
     m_printer.setOrientation(platform::Printer::Portrait);
 
-    const std::int16_t copies = rt::toInt16(static_cast<double>(m_dialog.copies()));
+    const std::int16_t copies = dialogCopies(m_dialog);
     for (int copy = 1; copy <= copies; ++copy) {
         printCopy(count, lines, bold, italic, adjust.left, adjust.top);
         m_printer.endDoc();
