@@ -19,7 +19,7 @@ public:
     // A count beyond maxItems() raises error 7 before anything is allocated.
     static void read(const ContactFile& file, qint32 count, std::vector<Item>& items);
 
-    // Into the order of the sorted lists (widgets::compareListText), equal texts in the
+    // Into the order of the sorted lists (rt::compareListText), equal texts in the
     // order they came; each text's key is computed once.
     static void sort(std::vector<Item>& items);
 

@@ -6,7 +6,6 @@
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -34,7 +33,7 @@ int sortedPlace(int count, const QString& text, TextAt textAt)
     int high = count;
     while (low < high) {
         const int mid = low + (high - low) / 2;
-        if (compareListText(textAt(mid), text) <= 0)
+        if (rt::compareListText(textAt(mid), text) <= 0)
             low = mid + 1;
         else
             high = mid;
@@ -229,11 +228,6 @@ private:
     std::vector<quint32> m_order;  // row -> place in m_items
 };
 
-int compareListText(const QString& a, const QString& b)
-{
-    return rt::compareListText(a, b);
-}
-
 OptionButton::OptionButton(const QString& objectName, const QString& caption, QWidget* parent)
     : OptionButton(parent)
 {
@@ -299,14 +293,8 @@ int SortedComboBox::addSortedItem(const QString& text, qint32 itemData)
     const QSignalBlocker blockCombo(this);
     const int place = sortedPlace(count(), text, [this](int i) -> const QString& { return m_items->text(i); });
     m_items->insert(place, text, itemData);
-    // Qt makes the first item of an empty combo the current one; a classic combo keeps
-    // showing what it showed.
-    if (before < 0 && currentIndex() >= 0) {
-        const QSignalBlocker blockEdit(lineEdit());
-        setCurrentIndex(-1);
-        if (isEditable())
-            setEditText(editText);
-    }
+    if (before < 0)
+        keepNothingChosen(editText);
     return place;
 }
 
@@ -315,12 +303,17 @@ void SortedComboBox::setSortedItems(std::vector<std::pair<QString, qint32>> item
     const QString editText = isEditable() ? currentText() : QString();
     const QSignalBlocker blockCombo(this);
     m_items->assign(std::move(items));
-    if (currentIndex() >= 0) {
-        const QSignalBlocker blockEdit(lineEdit());
-        setCurrentIndex(-1);
-        if (isEditable())
-            setEditText(editText);
-    }
+    keepNothingChosen(editText);
+}
+
+void SortedComboBox::keepNothingChosen(const QString& editText)
+{
+    if (currentIndex() < 0)
+        return;
+    const QSignalBlocker blockEdit(lineEdit());
+    setCurrentIndex(-1);
+    if (isEditable())
+        setEditText(editText);
 }
 
 qint32 SortedComboBox::itemNumber(int index) const
@@ -393,15 +386,6 @@ std::vector<int> SortedListBox::selectedRows() const
 void enterMovesOn(QWidget* field)
 {
     field->installEventFilter(new EnterMovesOnFilter(field));
-}
-
-QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(caption);
-    return label;
 }
 
 }  // namespace widgets

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
 
 namespace widgets {
 
@@ -61,6 +59,10 @@ public:
     void setSortedItems(std::vector<std::pair<QString, qint32>> items);
 
 private:
+    // Qt chooses the first item of a list that gets items; a classic combo keeps showing
+    // what it showed.
+    void keepNothingChosen(const QString& editText);
+
     class ItemModel;
     // Qt's standard item model takes quadratic time to clear or destroy long lists.
     ItemModel* m_items = nullptr;
@@ -87,16 +89,10 @@ private:
     std::vector<int> m_tabStops;
 };
 
-// The sort order of the sorted lists: negative, zero or positive.
-int compareListText(const QString& a, const QString& b);
-
 // Enter in the field is swallowed and a Tab is posted to the field's window: once the
 // events in hand are processed, the focus moves on as Tab does from the control that has it
 // then. Tests: process events (QTRY_COMPARE or QCoreApplication::processEvents) after the key.
 void enterMovesOn(QWidget* field);
-
-// A label that shows plain text only.
-QLabel* plainLabel(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
 
 // Finds a control of a window by its objectName; a missing control is a programming error,
 // in a release build as well.

@@ -16,6 +16,10 @@ QLineEdit* focusedTextBox(const QWidget* window)
     return window ? qobject_cast<QLineEdit*>(window->focusWidget()) : nullptr;
 }
 
+namespace {
+
+// The Edit commands on the focused text box's selected text, through the clipboard service.
+// Each returns false, touching nothing, when the focus is not on a text box.
 bool copySelection(const QWidget* window, Clipboard& clipboard)
 {
     QLineEdit* box = focusedTextBox(window);
@@ -28,11 +32,9 @@ bool copySelection(const QWidget* window, Clipboard& clipboard)
 
 bool cutSelection(const QWidget* window, Clipboard& clipboard)
 {
-    QLineEdit* box = focusedTextBox(window);
-    if (!box)
+    if (!copySelection(window, clipboard))
         return false;
-    clipboard.clear();
-    clipboard.setText(box->selectedText());
+    QLineEdit* box = focusedTextBox(window);
     if (box->hasSelectedText())
         box->insert(QString());
     return true;
@@ -47,6 +49,8 @@ bool pasteSelection(const QWidget* window, Clipboard& clipboard)
     box->insert(clipboard.text());
     return true;
 }
+
+}  // namespace
 
 EditMenu::EditMenu(QMainWindow* window, Clipboard& clipboard, const Names& names)
     : QObject(window), m_window(window), m_clipboard(clipboard)
@@ -83,17 +87,10 @@ void EditMenu::watch(QLineEdit* box)
 
 void EditMenu::updateEnabled()
 {
-    m_cut->setEnabled(true);
-    m_copy->setEnabled(true);
-    bool selected = false;
-    if (QLineEdit* box = focusedTextBox(m_window))
-        selected = !box->selectedText().isEmpty();
-    else if (m_other.cut || m_other.copy)
-        selected = true;
-    if (!selected) {
-        m_cut->setEnabled(false);
-        m_copy->setEnabled(false);
-    }
+    const QLineEdit* box = focusedTextBox(m_window);
+    const bool selected = box ? !box->selectedText().isEmpty() : (m_other.cut || m_other.copy);
+    m_cut->setEnabled(selected);
+    m_copy->setEnabled(selected);
 }
 
 bool EditMenu::eventFilter(QObject* watched, QEvent* event)

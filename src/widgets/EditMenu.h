@@ -22,12 +22,6 @@ using platform::Clipboard;
 // on), or nullptr when the focus is elsewhere or nowhere.
 QLineEdit* focusedTextBox(const QWidget* window);
 
-// The Edit commands on the focused text box's selected text, through the clipboard service.
-// Each returns false, touching nothing, when the focus is not on a text box.
-bool copySelection(const QWidget* window, Clipboard& clipboard);
-bool cutSelection(const QWidget* window, Clipboard& clipboard);
-bool pasteSelection(const QWidget* window, Clipboard& clipboard);
-
 // A window's Edit menu: "Cut", "Copy", "Paste" with Ctrl+X, Ctrl+C, Ctrl+V, working on the
 // focused text box's selected text. Opening the menu enables Cut and Copy only while text
 // is selected; a shortcut key pressed in a text box sets them afresh from its selection
@@ -57,9 +51,6 @@ public:
     EditMenu(QMainWindow* window, Clipboard& clipboard, const Names& names);
 
     QMenu* menu() const { return m_menu; }
-    QAction* cutAction() const { return m_cut; }
-    QAction* copyAction() const { return m_copy; }
-    QAction* pasteAction() const { return m_paste; }
 
     void setOtherTarget(OtherTarget target) { m_other = std::move(target); }
     void watch(QLineEdit* box);

@@ -1,4 +1,5 @@
 #include "widgets/Controls.h"
+#include "runtime/Text.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
@@ -121,7 +122,7 @@ private slots:
             combo.addSortedItem(text, i);
         }
         for (int i = 1; i < list.count(); ++i) {
-            const int order = widgets::compareListText(list.item(i - 1)->text(), list.item(i)->text());
+            const int order = rt::compareListText(list.item(i - 1)->text(), list.item(i)->text());
             QVERIFY(order < 0 || (order == 0 && list.itemNumber(i - 1) < list.itemNumber(i)));
             QCOMPARE(combo.itemNumber(i), list.itemNumber(i));
         }
