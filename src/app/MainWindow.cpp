@@ -206,9 +206,7 @@ void MainWindow::formLoad()
     m_txtQzLeftPad->setText(QStringLiteral("2"));
     m_txtQzToppad->setText(QStringLiteral("3"));
     setReminders(false);
-    for (QAction* command : m_contactCommands)
-        command->setEnabled(false);
-    m_cmdFindContact->setEnabled(false);
+    enableContactCommands(false);
 
     const std::optional<platform::Answer> answer = platform::underCommonTrap(m_services.messages, [&] {
         const QString folder = m_services.appInfo.dataFolder();
@@ -226,9 +224,7 @@ void MainWindow::formLoad()
         m_state.openContactFile(path);
         m_txtFileNam->setText(m_state.filePath);
         m_txtFileTitle->setText(m_state.fileTitle);
-        for (QAction* command : m_contactCommands)
-            command->setEnabled(true);
-        m_cmdFindContact->setEnabled(true);
+        enableContactCommands(true);
 
         bool on = false;
         if (m_state.contactFile.recordCount() >= 1)
@@ -240,11 +236,16 @@ void MainWindow::formLoad()
     m_state.closeContactFile();
     m_txtFileNam->clear();
     m_txtFileTitle->clear();
-    for (QAction* command : m_contactCommands)
-        command->setEnabled(false);
-    m_cmdFindContact->setEnabled(false);
+    enableContactCommands(false);
     if (*answer == platform::Answer::Cancel)
         forms().unload(FormId::Main);
+}
+
+void MainWindow::enableContactCommands(bool on)
+{
+    for (QAction* command : m_contactCommands)
+        command->setEnabled(on);
+    m_cmdFindContact->setEnabled(on);
 }
 
 void MainWindow::formUnload()
@@ -321,15 +322,10 @@ void MainWindow::showReturnAddressScreen(int mode)
 {
     m_state.lngLabelMode = mode;
     m_frQzMediaType->setVisible(true);
-    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
-        medium->setVisible(true);
-        medium->setEnabled(false);
-    }
+    m_optQzLabel->setVisible(true);
+    m_optQzEnvelope->setVisible(true);
     m_lblQzPosition->setVisible(false);
-    for (QCheckBox* box : {m_chkLblBold, m_chkLblItalic}) {
-        box->setChecked(false);
-        box->setEnabled(false);
-    }
+    waitForReturnAddressLines();
     for (int other = 1; other <= 6; ++other) {
         if (other != mode)
             m_printButtons[other - 1]->setVisible(false);
@@ -595,6 +591,13 @@ void MainWindow::setPads(const QString& left, const QString& top)
     m_txtQzToppad->setText(top);
 }
 
+void MainWindow::untickLabelFont()
+{
+    // Through the boxes themselves, so that their click steps run as a user's change does.
+    m_chkLblBold->setChecked(false);
+    m_chkLblItalic->setChecked(false);
+}
+
 void MainWindow::clearEnvelopeBold()
 {
     m_chkBold->setChecked(false);
@@ -653,7 +656,6 @@ void MainWindow::restoreStandardScreen(int returnAddressMode)
     m_chkLblItalic->setChecked(false);
     m_optQzCenter->setValue(false);
     m_optQzLeftjust->setValue(true);
-    m_chkLblItalic->setChecked(false);
 }
 
 void MainWindow::showForLabelLines()
@@ -685,17 +687,6 @@ void MainWindow::showLabelMode(int mode)
         return;
     showOnlyPrintButton(mode);
     m_lblLabelSize->setText(printing::labelSizeCaption(mode));
-}
-
-}  // namespace app
-
-namespace app {
-
-void MainWindow::untickLabelFont()
-{
-    // Through the boxes themselves, so that their click steps run as a user's change does.
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setChecked(false);
 }
 
 }  // namespace app

@@ -111,6 +111,8 @@ private:
     void setLineFonts();
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
+    // Edit, Find, Delete, One Contact and the Find Contact button, which need an open book.
+    void enableContactCommands(bool on);
     void showContactInfo();
     // The contact list opened for a search over every contact in first-name order.
     void openSearchWindow();

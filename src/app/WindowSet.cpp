@@ -6,9 +6,6 @@
 #include "contacts/ui/ViewAllWindow.h"
 #include "transfer/ui/ExportWindow.h"
 #include "transfer/ui/ImportWindow.h"
-#include "widgets/Controls.h"
-
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <stdexcept>
 #include <vector>
@@ -72,7 +69,7 @@ void WindowSet::unload(widgets::FormId id)
     if (it == m_forms.end())
         return;
     if (id == widgets::FormId::Main) {
-        beginEnding();
+        m_ending = true;
         // Every other window first; their unload steps see that the program is ending and
         // show no window.
         std::vector<widgets::FormId> others;
@@ -98,21 +95,27 @@ void WindowSet::unload(widgets::FormId id)
     gone.release()->deleteLater();
 
     if (id == widgets::FormId::Main) {
-        markEnded();
+        m_ended = true;
         QCoreApplication::quit();
     }
 }
 
-bool WindowSet::labelBold() const
+const MainWindow* WindowSet::mainWindow() const
 {
     auto it = m_forms.find(widgets::FormId::Main);
-    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelBold;
+    return it != m_forms.end() ? static_cast<const MainWindow*>(it->second.get()) : nullptr;
+}
+
+bool WindowSet::labelBold() const
+{
+    const MainWindow* main = mainWindow();
+    return main && main->labelInput().labelBold;
 }
 
 bool WindowSet::labelItalic() const
 {
-    auto it = m_forms.find(widgets::FormId::Main);
-    return it != m_forms.end() && static_cast<MainWindow&>(*it->second).labelInput().labelItalic;
+    const MainWindow* main = mainWindow();
+    return main && main->labelInput().labelItalic;
 }
 
 void WindowSet::untickLabelFont()

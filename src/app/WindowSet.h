@@ -10,6 +10,8 @@
 
 namespace app {
 
+class MainWindow;
+
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
 class WindowSet : public widgets::Forms, public session::LabelFontBoxes {
@@ -32,12 +34,11 @@ public:
     // Shutdown: unloading the main window marks the program as ending before its unload
     // step runs (that step closes the files and unloads every other window), then asks the
     // application to quit.
-    void beginEnding() { m_ending = true; }
     bool ended() const { return m_ended; }
-    void markEnded() { m_ended = true; }
 
 private:
     std::unique_ptr<widgets::Form> create(widgets::FormId id);
+    const MainWindow* mainWindow() const;
 
     const platform::Services& m_services;
     session::Session& m_state;
