@@ -1,7 +1,6 @@
 #include "transfer/ContactImport.h"
 
 #include "contacts/ContactFile.h"
-#include "runtime/LineReader.h"
 #include "runtime/RuntimeError.h"
 #include "transfer/CsvFields.h"
 #include "transfer/DuplicateIndex.h"
