@@ -1,15 +1,11 @@
 #include "transfer/ContactExport.h"
 
-#include "runtime/RuntimeError.h"
 #include "transfer/CsvWriter.h"
 #include "transfer/SaveText.h"
-#include "transfer/TextWriter.h"
 #include "transfer/VCardWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 
 namespace transfer {
 
@@ -52,23 +48,20 @@ KindInfo info(ExportKind kind)
 class Builder {
 public:
     explicit Builder(ExportKind kind)
-        : m_kind(kind)
+        : m_columnar(kind == ExportKind::Csv || kind == ExportKind::Text)
+        , m_columns(kind == ExportKind::Text ? CsvWriter::Style::Text : CsvWriter::Style::Csv)
         , m_vcard(kind == ExportKind::VCardAndroid  ? VCardWriter::Version::V21
                   : kind == ExportKind::VCardIPhone ? VCardWriter::Version::V40
                                                     : VCardWriter::Version::V30)
     {
-        if (kind == ExportKind::Csv)
-            m_text = CsvWriter::header();
-        else if (kind == ExportKind::Text)
-            m_text = TextWriter::header();
+        if (m_columnar)
+            m_text = m_columns.header();
     }
 
     void add(const contacts::ContactRecord& record)
     {
-        if (m_kind == ExportKind::Csv)
-            CsvWriter::appendRecord(m_text, record);
-        else if (m_kind == ExportKind::Text)
-            TextWriter::appendRecord(m_text, record);
+        if (m_columnar)
+            m_columns.appendRecord(m_text, record);
         else
             m_vcard.appendCard(m_text, record);
     }
@@ -91,7 +84,8 @@ public:
     }
 
 private:
-    ExportKind m_kind;
+    bool m_columnar;
+    CsvWriter m_columns;
     VCardWriter m_vcard;
     QString m_text;
     QByteArray m_bytes;
