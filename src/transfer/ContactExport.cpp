@@ -14,34 +14,24 @@ namespace {
 struct KindInfo {
     const char16_t* prefix;
     const char16_t* extension;
-    const char16_t* sentence;
+    const char16_t* made;  // what the completion message says was made
 };
 
 KindInfo info(ExportKind kind)
 {
     switch (kind) {
     case ExportKind::Csv:
-        return {u"QVLC_", u".csv",
-                u"D O N E !  A csv file of contacts has been created and stored in your Quorvel "
-                u"folder.  This file is named QVLC_"};
+        return {u"QVLC_", u".csv", u"A csv file of contacts has been created and"};
     case ExportKind::Text:
-        return {u"QVLT_", u".txt",
-                u"D O N E !  A text file of contacts has been created and stored in your Quorvel "
-                u"folder.  This file is named QVLT_"};
+        return {u"QVLT_", u".txt", u"A text file of contacts has been created and"};
     case ExportKind::VCardAndroid:
-        return {u"QVLVAndroid_", u".vcf",
-                u"D O N E !  A vCard (vcf) file of contacts has been created for Android and "
-                u"stored in your Quorvel folder.  This file is named QVLVAndroid_"};
+        return {u"QVLVAndroid_", u".vcf", u"A vCard (vcf) file of contacts has been created for Android and"};
     case ExportKind::VCardIPhone:
-        return {u"QVLViPhone_", u".vcf",
-                u"D O N E !  A vCard (vcf) file of contacts has been created for iPhone and "
-                u"stored in your Quorvel folder.  This file is named QVLViPhone_"};
+        return {u"QVLViPhone_", u".vcf", u"A vCard (vcf) file of contacts has been created for iPhone and"};
     case ExportKind::VCard30:
         break;
     }
-    return {u"QVLV30_", u".vcf",
-            u"D O N E !  A vCard (vcf) v3.0 file of contacts has been created and stored in "
-            u"your Quorvel folder.  This file is named QVLV30_"};
+    return {u"QVLV30_", u".vcf", u"A vCard (vcf) v3.0 file of contacts has been created and"};
 }
 
 // Turns records into text, one format per kind; the text goes to UTF-8 a block at a time.
@@ -111,8 +101,8 @@ QString ContactExport::fileName(ExportKind kind, const QString& baseName)
 
 QString ContactExport::doneText(ExportKind kind, const QString& baseName)
 {
-    const KindInfo k = info(kind);
-    return QString::fromUtf16(k.sentence) + baseName + QString::fromUtf16(k.extension);
+    return QStringLiteral("D O N E !  ") + QString::fromUtf16(info(kind).made)
+        + QStringLiteral(" stored in your Quorvel folder.  This file is named ") + fileName(kind, baseName);
 }
 
 ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder,
