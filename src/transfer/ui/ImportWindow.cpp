@@ -4,14 +4,10 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
-#include "platform/ShellOpen.h"
 #include "runtime/RuntimeError.h"
-#include "session/MainScreen.h"
 #include "transfer/ContactImport.h"
 #include "widgets/EditMenu.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <new>
 
 namespace transfer {
@@ -34,14 +30,11 @@ ImportOutcome failure(int number, const QString& description)
 
 ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                            QWidget* parent)
-    : widgets::Form(FormId::Import, forms, parent), m_services(services), m_state(state),
+    : TransferForm(FormId::Import, forms, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzImport>())
 {
     m_ui->setupUi(this);
-    for (QAction* action : m_ui->mnuITHelp->actions()) {
-        if (action->isSeparator())
-            action->setObjectName(QStringLiteral("mnuITHelpBar0"));
-    }
+    nameHelpSeparator(m_ui->mnuITHelp, QStringLiteral("mnuITHelpBar0"));
     m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                        {QStringLiteral("mnuITEdit"), QStringLiteral("mnuITEditCut"),
                                         QStringLiteral("mnuITEditCopy"), QStringLiteral("mnuITEditPaste")});
@@ -56,9 +49,9 @@ ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& serv
     connect(m_ui->cmdCsvOpen, &QPushButton::clicked, this, &ImportWindow::cmdCsvOpen_Click);
     connect(m_ui->cmdStartImport, &QPushButton::clicked, this, &ImportWindow::cmdStartImport_Click);
     connect(m_ui->cmdImpCancel, &QPushButton::clicked, this, &ImportWindow::cmdImpCancel_Click);
-    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::mnuITFileExit_Click);
-    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::mnuITHelpUM_Click);
-    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::mnuITHelpAbout_Click);
+    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::fileExit);
+    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::helpUserManual);
+    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::helpAbout);
 }
 
 ImportWindow::~ImportWindow() = default;
@@ -75,14 +68,6 @@ void ImportWindow::formLoad()
                        "importing."));
     m_ui->txtImportTip->setText(
         QStringLiteral("Consult User Manual (Help/User Manual) for helpful tips and information on importing files."));
-}
-
-void ImportWindow::formUnload()
-{
-    m_services.cursor.setBusy(false);
-    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
-        return;
-    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
 }
 
 bool ImportWindow::report(const ImportOutcome& outcome)
@@ -144,26 +129,6 @@ void ImportWindow::cmdStartImport_Click()
 void ImportWindow::cmdImpCancel_Click()
 {
     forms().unload(FormId::Import);
-}
-
-void ImportWindow::mnuITFileExit_Click()
-{
-    // The program ends at once: no other window's closing steps and no shutdown steps run.
-    m_state.contactFile.close();
-    m_exiting = true;
-    forms().unload(FormId::Import);
-    // exit, not quit: quit would first close every window, the hidden main window too.
-    QCoreApplication::exit(0);
-}
-
-void ImportWindow::mnuITHelpUM_Click()
-{
-    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
-}
-
-void ImportWindow::mnuITHelpAbout_Click()
-{
-    forms().get(FormId::About).showForm();
 }
 
 }  // namespace transfer
