@@ -73,4 +73,13 @@ QString fromCp1252(const char* data, qsizetype size)
     return out;
 }
 
+QString narrowToCp1252(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return fromCp1252(toCp1252(text));
+    }
+    return text;
+}
+
 }  // namespace rt

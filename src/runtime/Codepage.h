@@ -17,6 +17,8 @@ QString fromCp1252(const QByteArray& bytes);
 QString fromCp1252(const char* data, qsizetype size);
 // Writes the bytes of text into out[0..width), cut at width; returns how many were written.
 qsizetype toCp1252(QStringView text, char* out, qsizetype width);
+// The text as the code page keeps it: characters outside become "?" as with toCp1252.
+QString narrowToCp1252(const QString& text);
 // Whether toCp1252 keeps this character (instead of writing "?").
 bool inCp1252(char32_t codePoint);
 
