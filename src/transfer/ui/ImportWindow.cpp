@@ -15,19 +15,6 @@ namespace transfer {
 using platform::Answer;
 using widgets::FormId;
 
-namespace {
-
-ImportOutcome failure(int number, const QString& description)
-{
-    ImportOutcome outcome;
-    outcome.kind = ImportOutcome::Kind::Failed;
-    outcome.errorNumber = number;
-    outcome.errorDescription = description;
-    return outcome;
-}
-
-}  // namespace
-
 ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                            QWidget* parent)
     : TransferForm(FormId::Import, forms, services, state, parent),
@@ -99,10 +86,17 @@ void ImportWindow::cmdCsvOpen_Click()
         m_services.cursor.setBusy(false);
         m_ui->cmdStartImport->setEnabled(true);
     } catch (const rt::RuntimeError& error) {
-        report(failure(error.number(), error.description()));
+        openFailed(error);
     } catch (const std::bad_alloc&) {
-        report(failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory)));
+        openFailed(rt::RuntimeError(rt::err::OutOfMemory));
     }
+}
+
+void ImportWindow::openFailed(const rt::RuntimeError& error)
+{
+    ImportOutcome outcome;
+    outcome.fail(error);
+    report(outcome);
 }
 
 void ImportWindow::cmdStartImport_Click()
@@ -111,7 +105,7 @@ void ImportWindow::cmdStartImport_Click()
     try {
         outcome = importContacts(m_state.contactFile, m_strImportFile, m_state.remindersOn);
     } catch (const std::bad_alloc&) {
-        outcome = failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory));
+        outcome.fail(rt::RuntimeError(rt::err::OutOfMemory));
     }
     m_services.cursor.setBusy(false);
     if (outcome.beeps())

@@ -10,6 +10,10 @@ namespace Ui {
 class frmQzImport;
 }
 
+namespace rt {
+class RuntimeError;
+}
+
 namespace widgets {
 class EditMenu;
 }
@@ -38,6 +42,7 @@ private:
     // Shows the outcome's box; an error box's Cancel closes the window. True when the window
     // is still there.
     bool report(const ImportOutcome& outcome);
+    void openFailed(const rt::RuntimeError& error);
 
     std::unique_ptr<Ui::frmQzImport> m_ui;
     widgets::EditMenu* m_editMenu = nullptr;
