@@ -1,6 +1,5 @@
 #include "runtime/Codepage.h"
 
-#include <QStringDecoder>
 #include <array>
 
 namespace rt {
@@ -74,18 +73,13 @@ QString fromCp1252(const char* data, qsizetype size)
     return out;
 }
 
-QString decodeTextFile(const QByteArray& bytes)
+QString narrowToCp1252(const QString& text)
 {
-    QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF"))
-        body.remove(0, 3);
-    // Qt's decoder refuses overlong forms, surrogates and cut sequences. ASCII text comes
-    // through either way unchanged.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(body);
-    if (!utf8.hasError())
-        return fromCp1252(toCp1252(text));
-    return fromCp1252(body);
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return fromCp1252(toCp1252(text));
+    }
+    return text;
 }
 
 }  // namespace rt

@@ -17,13 +17,9 @@ QString fromCp1252(const QByteArray& bytes);
 QString fromCp1252(const char* data, qsizetype size);
 // Writes the bytes of text into out[0..width), cut at width; returns how many were written.
 qsizetype toCp1252(QStringView text, char* out, qsizetype width);
+// The text as the code page keeps it: characters outside become "?" as with toCp1252.
+QString narrowToCp1252(const QString& text);
 // Whether toCp1252 keeps this character (instead of writing "?").
 bool inCp1252(char32_t codePoint);
-
-// The text of a file the program reads: a UTF-8 byte-order mark is dropped; valid UTF-8
-// holding non-ASCII text is decoded and then narrowed to Windows-1252 (as the program
-// sees it, characters outside becoming "?"); anything else is read byte for byte as
-// Windows-1252.
-QString decodeTextFile(const QByteArray& bytes);
 
 }  // namespace rt

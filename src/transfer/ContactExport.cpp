@@ -1,15 +1,11 @@
 #include "transfer/ContactExport.h"
 
-#include "runtime/RuntimeError.h"
 #include "transfer/CsvWriter.h"
 #include "transfer/SaveText.h"
-#include "transfer/TextWriter.h"
 #include "transfer/VCardWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 
 namespace transfer {
 
@@ -18,57 +14,44 @@ namespace {
 struct KindInfo {
     const char16_t* prefix;
     const char16_t* extension;
-    const char16_t* sentence;
+    const char16_t* made;  // what the completion message says was made
 };
 
 KindInfo info(ExportKind kind)
 {
     switch (kind) {
     case ExportKind::Csv:
-        return {u"QVLC_", u".csv",
-                u"D O N E !  A csv file of contacts has been created and stored in your Quorvel "
-                u"folder.  This file is named QVLC_"};
+        return {u"QVLC_", u".csv", u"A csv file of contacts has been created and"};
     case ExportKind::Text:
-        return {u"QVLT_", u".txt",
-                u"D O N E !  A text file of contacts has been created and stored in your Quorvel "
-                u"folder.  This file is named QVLT_"};
+        return {u"QVLT_", u".txt", u"A text file of contacts has been created and"};
     case ExportKind::VCardAndroid:
-        return {u"QVLVAndroid_", u".vcf",
-                u"D O N E !  A vCard (vcf) file of contacts has been created for Android and "
-                u"stored in your Quorvel folder.  This file is named QVLVAndroid_"};
+        return {u"QVLVAndroid_", u".vcf", u"A vCard (vcf) file of contacts has been created for Android and"};
     case ExportKind::VCardIPhone:
-        return {u"QVLViPhone_", u".vcf",
-                u"D O N E !  A vCard (vcf) file of contacts has been created for iPhone and "
-                u"stored in your Quorvel folder.  This file is named QVLViPhone_"};
+        return {u"QVLViPhone_", u".vcf", u"A vCard (vcf) file of contacts has been created for iPhone and"};
     case ExportKind::VCard30:
         break;
     }
-    return {u"QVLV30_", u".vcf",
-            u"D O N E !  A vCard (vcf) v3.0 file of contacts has been created and stored in "
-            u"your Quorvel folder.  This file is named QVLV30_"};
+    return {u"QVLV30_", u".vcf", u"A vCard (vcf) v3.0 file of contacts has been created and"};
 }
 
 // Turns records into text, one format per kind; the text goes to UTF-8 a block at a time.
 class Builder {
 public:
     explicit Builder(ExportKind kind)
-        : m_kind(kind)
+        : m_columnar(kind == ExportKind::Csv || kind == ExportKind::Text)
+        , m_columns(kind == ExportKind::Text ? CsvWriter::Style::Text : CsvWriter::Style::Csv)
         , m_vcard(kind == ExportKind::VCardAndroid  ? VCardWriter::Version::V21
                   : kind == ExportKind::VCardIPhone ? VCardWriter::Version::V40
                                                     : VCardWriter::Version::V30)
     {
-        if (kind == ExportKind::Csv)
-            m_text = CsvWriter::header();
-        else if (kind == ExportKind::Text)
-            m_text = TextWriter::header();
+        if (m_columnar)
+            m_text = m_columns.header();
     }
 
     void add(const contacts::ContactRecord& record)
     {
-        if (m_kind == ExportKind::Csv)
-            CsvWriter::appendRecord(m_text, record);
-        else if (m_kind == ExportKind::Text)
-            TextWriter::appendRecord(m_text, record);
+        if (m_columnar)
+            m_columns.appendRecord(m_text, record);
         else
             m_vcard.appendCard(m_text, record);
     }
@@ -91,7 +74,8 @@ public:
     }
 
 private:
-    ExportKind m_kind;
+    bool m_columnar;
+    CsvWriter m_columns;
     VCardWriter m_vcard;
     QString m_text;
     QByteArray m_bytes;
@@ -117,8 +101,8 @@ QString ContactExport::fileName(ExportKind kind, const QString& baseName)
 
 QString ContactExport::doneText(ExportKind kind, const QString& baseName)
 {
-    const KindInfo k = info(kind);
-    return QString::fromUtf16(k.sentence) + baseName + QString::fromUtf16(k.extension);
+    return QStringLiteral("D O N E !  ") + QString::fromUtf16(info(kind).made)
+        + QStringLiteral(" stored in your Quorvel folder.  This file is named ") + fileName(kind, baseName);
 }
 
 ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder,

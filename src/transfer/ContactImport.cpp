@@ -1,7 +1,6 @@
 #include "transfer/ContactImport.h"
 
 #include "contacts/ContactFile.h"
-#include "runtime/LineReader.h"
 #include "runtime/RuntimeError.h"
 #include "transfer/CsvFields.h"
 #include "transfer/DuplicateIndex.h"
@@ -43,6 +42,13 @@ private:
 };
 
 }  // namespace
+
+void ImportOutcome::fail(const rt::RuntimeError& error)
+{
+    kind = Kind::Failed;
+    errorNumber = error.number();
+    errorDescription = error.description();
+}
 
 QString ImportOutcome::title() const
 {
@@ -132,13 +138,9 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
         out.kind = ImportOutcome::Kind::Completed;
         out.imported = sink.imported();
     } catch (const rt::RuntimeError& e) {
-        out.kind = ImportOutcome::Kind::Failed;
-        out.errorNumber = e.number();
-        out.errorDescription = e.description();
+        out.fail(e);
     } catch (const std::bad_alloc&) {
-        out.kind = ImportOutcome::Kind::Failed;
-        out.errorNumber = rt::err::OutOfMemory;
-        out.errorDescription = rt::errorDescription(rt::err::OutOfMemory);
+        out.fail(rt::RuntimeError(rt::err::OutOfMemory));
     }
     if (out.kind == ImportOutcome::Kind::Failed && storing && startLength % contacts::ContactRecord::Length == 0) {
         // A write cut short (a full disk) leaves part of a record: keep the whole ones.

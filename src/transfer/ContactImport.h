@@ -9,6 +9,10 @@ namespace contacts {
 class ContactFile;
 }
 
+namespace rt {
+class RuntimeError;
+}
+
 namespace transfer {
 
 // What one run of the import command ends with; the Import window shows the box it names
@@ -27,6 +31,9 @@ struct ImportOutcome {
     int imported = 0;
     int errorNumber = 0;
     QString errorDescription;
+
+    // Becomes the Failed outcome for error; what was imported before stays.
+    void fail(const rt::RuntimeError& error);
 
     bool showsBox() const { return kind != Kind::NoLayout; }
     bool beeps() const { return kind == Kind::NoFileChosen; }

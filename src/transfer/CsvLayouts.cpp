@@ -214,6 +214,22 @@ void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
     }
 }
 
+// Keeps the fields whose joined text (fields joined by ",") is the first keep characters.
+QStringList cutJoined(const QStringList& fields, qsizetype keep)
+{
+    QStringList out;
+    if (keep <= 0)
+        return out;
+    qsizetype start = 0;
+    for (const QString& field : fields) {
+        if (start > keep)
+            break;
+        out << field.left(keep - start);
+        start += field.size() + 1;
+    }
+    return out;
+}
+
 // The rows of the two e-mail layouts: a row the layout skips, one without an address at a
 // known domain or without its first two columns is passed over; the rest keep their names
 // and address only.
@@ -333,21 +349,6 @@ void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
 }
 
 }  // namespace
-
-QStringList cutJoined(const QStringList& fields, qsizetype keep)
-{
-    QStringList out;
-    if (keep <= 0)
-        return out;
-    qsizetype start = 0;
-    for (const QString& field : fields) {
-        if (start > keep)
-            break;
-        out << field.left(keep - start);
-        start += field.size() + 1;
-    }
-    return out;
-}
 
 ImportLayout recogniseLayout(const QString& firstLine)
 {

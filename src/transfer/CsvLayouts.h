@@ -20,7 +20,4 @@ ImportLayout recogniseLayout(const QString& firstLine);
 // is refused as not compatible (nothing read, nothing offered).
 bool importCsv(ImportLayout layout, const QStringList& header, CsvRecords& records, ContactSink& sink);
 
-// Keeps the fields whose joined text (fields joined by ",") is the first keep characters.
-QStringList cutJoined(const QStringList& fields, qsizetype keep);
-
 }  // namespace transfer

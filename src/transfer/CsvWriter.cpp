@@ -2,6 +2,8 @@
 
 #include "runtime/Text.h"
 
+#include <array>
+
 namespace transfer {
 
 namespace {
@@ -25,35 +27,43 @@ QString birthdateColumn(const QString& stored)
 
 }  // namespace
 
-ExportColumns exportColumns(const contacts::ContactRecord& r)
+QString CsvWriter::header() const
+{
+    static const QStringList names = {
+        QStringLiteral("First Name"), QStringLiteral("MI"), QStringLiteral("Last Name"),
+        QStringLiteral("Street1"), QStringLiteral("Street2"), QStringLiteral("City"),
+        QStringLiteral("State"), QStringLiteral("Zip"), QStringLiteral("Country"),
+        QStringLiteral("Company"), QStringLiteral("Include Company in Address"),
+        QStringLiteral("Home Phone"), QStringLiteral("Cell Phone"), QStringLiteral("Work Phone"),
+        QStringLiteral("Email"), QStringLiteral("Birthdate"), QStringLiteral("Category"),
+        QStringLiteral("Notes")};
+    return names.join(separator()) + QStringLiteral("\r\n");
+}
+
+void CsvWriter::appendColumn(QString& out, const QString& value) const
+{
+    if (m_style == Style::Text || !needsQuotes(value)) {
+        out += value;
+        return;
+    }
+    out += u'"';
+    out += QString(value).replace(u'"', QStringLiteral("\"\""));
+    out += u'"';
+}
+
+void CsvWriter::appendRecord(QString& out, const contacts::ContactRecord& r) const
 {
     // The record reader has trimmed every field already.
-    return {r.FName,  r.MiddleInit, r.LName,  r.FStreet, r.SStreet, r.City,
-            r.State,  r.Zip,        r.Country, r.Company, r.IncComp, r.HPhone,
-            r.CPhone, r.WPhone,     r.Email,  birthdateColumn(r.Birthdate), r.Category, r.Notes};
-}
-
-QString CsvWriter::header()
-{
-    return QStringLiteral("First Name,MI,Last Name,Street1,Street2,City,State,Zip,Country,Company,"
-                          "Include Company in Address,Home Phone,Cell Phone,Work Phone,Email,"
-                          "Birthdate,Category,Notes\r\n");
-}
-
-void CsvWriter::appendRecord(QString& out, const contacts::ContactRecord& record)
-{
+    const std::array<QString, 18> columns = {
+        r.FName,  r.MiddleInit, r.LName,  r.FStreet, r.SStreet, r.City,
+        r.State,  r.Zip,        r.Country, r.Company, r.IncComp, r.HPhone,
+        r.CPhone, r.WPhone,     r.Email,  birthdateColumn(r.Birthdate), r.Category, r.Notes};
     bool first = true;
-    for (const QString& value : exportColumns(record)) {
+    for (const QString& value : columns) {
         if (!first)
-            out += u',';
+            out += separator();
         first = false;
-        if (!needsQuotes(value)) {
-            out += value;
-            continue;
-        }
-        out += u'"';
-        out += QString(value).replace(u'"', QStringLiteral("\"\""));
-        out += u'"';
+        appendColumn(out, value);
     }
     out += u"\r\n";
 }

@@ -3,20 +3,27 @@
 #include "contacts/ContactRecord.h"
 
 #include <QString>
-#include <array>
 
 namespace transfer {
 
-// The 18 columns of the CSV and text exports: header names and the values of one record.
-using ExportColumns = std::array<QString, 18>;
-ExportColumns exportColumns(const contacts::ContactRecord& record);
-
-// The comma-separated export. A value holding a comma, a double quote or a line break is
-// quoted with its quotes doubled, so that other programs read 18 columns back.
+// The 18-column exports, a header line of the column names first. The CSV export separates
+// by "," and quotes a value holding a comma, a double quote or a line break, its quotes
+// doubled, so that other programs read 18 columns back. The text export separates by "|"
+// and writes values as they stand.
 class CsvWriter {
 public:
-    static QString header();
-    static void appendRecord(QString& out, const contacts::ContactRecord& record);
+    enum class Style { Csv, Text };
+
+    explicit CsvWriter(Style style) : m_style(style) {}
+
+    QString header() const;
+    void appendRecord(QString& out, const contacts::ContactRecord& record) const;
+
+private:
+    QChar separator() const { return m_style == Style::Csv ? u',' : u'|'; }
+    void appendColumn(QString& out, const QString& value) const;
+
+    Style m_style;
 };
 
 }  // namespace transfer

@@ -12,7 +12,7 @@ const QChar Sep(0x1F);
 
 QString asStored(const QString& value)
 {
-    return rt::trim(rt::fromCp1252(rt::toCp1252(value)));
+    return rt::trim(rt::narrowToCp1252(value));
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ DuplicateIndex::DuplicateIndex(const QByteArray& fileBytes, qint64 recordCount)
     m_names.reserve(recordCount);
     m_namesAndEmail.reserve(recordCount);
     for (qint64 n = 0; n < recordCount; ++n) {
-        const auto r = contacts::ContactRecord::fromBytes(fileBytes.mid(n * len, len));
+        const auto r = contacts::ContactRecord::fromBytes(QByteArray::fromRawData(fileBytes.constData() + n * len, len));
         const QString names = rt::trim(r.FName) + Sep + rt::trim(r.LName);
         m_names.insert(names);
         m_namesAndEmail.insert(names + Sep + rt::trim(r.Email));

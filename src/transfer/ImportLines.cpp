@@ -25,15 +25,6 @@ ssize_t readSome(int fd, char* buffer, size_t size)
     }
 }
 
-QString narrow(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return rt::fromCp1252(rt::toCp1252(text));
-    }
-    return text;
-}
-
 }  // namespace
 
 ImportLines::ImportLines(const QString& path, qsizetype maxLine)
@@ -224,7 +215,7 @@ QString ImportLines::readLine()
         i = m_pos + offset;
     }
     const qsizetype n = m_buffer.size();
-    QString line = narrow(m_buffer.mid(m_pos, i - m_pos));
+    QString line = rt::narrowToCp1252(m_buffer.mid(m_pos, i - m_pos));
     if (i >= n) {
         m_lastEnd.clear();
         m_pos = n;

@@ -1,5 +1,4 @@
 #include "runtime/Codepage.h"
-#include "runtime/LineReader.h"
 #include "runtime/Numeric.h"
 #include "runtime/RecordFile.h"
 #include "runtime/Text.h"
@@ -115,23 +114,6 @@ private slots:
         QCOMPARE(rt::toCp1252(rt::fromCp1252(all)), all);  // the five undefined bytes too
         QCOMPARE(rt::fromCp1252("\x80\x93\x9F"), QString::fromUtf8("€“Ÿ"));
         QCOMPARE(rt::toCp1252(QString::fromUtf8("Łódź a😀b")), QByteArray("?\xF3" "d? a?b"));
-        QCOMPARE(rt::decodeTextFile("\xEF\xBB\xBF" "Jos\xC3\xA9 \xC5\x81"), QString::fromUtf8("José ?"));
-        QCOMPARE(rt::decodeTextFile("M\xFCller\x81"), QString::fromUtf16(u"Müller\u0081"));  // byte for byte
-        QCOMPARE(rt::decodeTextFile("\xC0\xAF"), QString::fromUtf8("À¯"));  // overlong: no UTF-8
-        QCOMPARE(rt::decodeTextFile("ab\xC3"), QString::fromUtf8("abÃ"));   // cut sequence: no UTF-8
-    }
-
-    void lineReader()
-    {
-        using rt::LineReader;
-        QCOMPARE(LineReader::splitLines("a\r\nb\rc\nd\r\n"), QStringList({"a", "b", "c\nd"}));
-        QCOMPARE(LineReader::splitLines("a\n\r\r\nb", LineReader::LineEnds::AlsoLf), QStringList({"a", "", "", "b"}));
-        writeBytes(m_dir.filePath("in.csv"), "\xEF\xBB\xBF" "First\r\nJos\xC3\xA9");
-        LineReader reader = LineReader::fromFile(m_dir.filePath("in.csv"));
-        QCOMPARE(reader.readLine(), QString("First"));
-        QCOMPARE(reader.readLine(), QString::fromUtf8("José"));
-        QCOMPARE(errorOf([&] { reader.readLine(); }), 62);
-        QCOMPARE(errorOf([&] { LineReader::fromFile(m_dir.filePath("missing.csv")); }), 53);
     }
 
     // Records of 4 bytes keep the byte patterns readable.

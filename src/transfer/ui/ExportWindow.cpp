@@ -4,12 +4,8 @@
 
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
-#include "platform/ShellOpen.h"
 #include "runtime/RuntimeError.h"
-#include "session/MainScreen.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <new>
 
 namespace transfer {
@@ -21,7 +17,7 @@ using widgets::FormId;
 
 ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                            QWidget* parent)
-    : widgets::Form(FormId::Export, forms, parent), m_services(services), m_state(state),
+    : TransferForm(FormId::Export, forms, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzExport>())
 {
     m_ui->setupUi(this);
@@ -29,19 +25,16 @@ ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& serv
     instructions.setFamily(QStringLiteral("MS Sans Serif"));
     instructions.setPointSizeF(9.75);
     m_ui->lblExport->setFont(instructions);
-    for (QAction* action : m_ui->mnuETHelp->actions()) {
-        if (action->isSeparator())
-            action->setObjectName(QStringLiteral("mnuETHelpBar0"));
-    }
+    nameHelpSeparator(m_ui->mnuETHelp, QStringLiteral("mnuETHelpBar0"));
 
     for (QRadioButton* option : {m_ui->optExpCGCSV, m_ui->optExpCGTXT, m_ui->optExpCGVCF, m_ui->optExpCGVCFIphone,
                                  m_ui->optExpCGVCFOther})
         connect(option, &QRadioButton::clicked, this, &ExportWindow::optExpCG_Click);
     connect(m_ui->cmdExpCreate, &QPushButton::clicked, this, &ExportWindow::cmdExpCreate_Click);
     connect(m_ui->cmdExpCancel, &QPushButton::clicked, this, &ExportWindow::cmdExpCancel_Click);
-    connect(m_ui->mnuETFileExit, &QAction::triggered, this, &ExportWindow::mnuETFileExit_Click);
-    connect(m_ui->mnuETHelpUM, &QAction::triggered, this, &ExportWindow::mnuETHelpUM_Click);
-    connect(m_ui->mnuETHelpAbout, &QAction::triggered, this, &ExportWindow::mnuETHelpAbout_Click);
+    connect(m_ui->mnuETFileExit, &QAction::triggered, this, &ExportWindow::fileExit);
+    connect(m_ui->mnuETHelpUM, &QAction::triggered, this, &ExportWindow::helpUserManual);
+    connect(m_ui->mnuETHelpAbout, &QAction::triggered, this, &ExportWindow::helpAbout);
 }
 
 ExportWindow::~ExportWindow() = default;
@@ -59,14 +52,6 @@ void ExportWindow::formLoad()
     }.join(QLatin1Char('\n')));
     // Create starts disabled, so the first control that takes the focus is Close.
     m_ui->cmdExpCancel->setFocus();
-}
-
-void ExportWindow::formUnload()
-{
-    m_services.cursor.setBusy(false);
-    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
-        return;
-    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
 }
 
 void ExportWindow::optExpCG_Click()
@@ -120,26 +105,6 @@ void ExportWindow::createFailed(const rt::RuntimeError& error)
 void ExportWindow::cmdExpCancel_Click()
 {
     forms().unload(FormId::Export);
-}
-
-void ExportWindow::mnuETFileExit_Click()
-{
-    // The program ends at once: no other window's closing steps and no shutdown steps run.
-    m_state.contactFile.close();
-    m_exiting = true;
-    forms().unload(FormId::Export);
-    // exit, not quit: quit would first close every window, the hidden main window too.
-    QCoreApplication::exit(0);
-}
-
-void ExportWindow::mnuETHelpUM_Click()
-{
-    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
-}
-
-void ExportWindow::mnuETHelpAbout_Click()
-{
-    forms().get(FormId::About).showForm();
 }
 
 }  // namespace transfer

@@ -4,14 +4,10 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
-#include "platform/ShellOpen.h"
 #include "runtime/RuntimeError.h"
-#include "session/MainScreen.h"
 #include "transfer/ContactImport.h"
 #include "widgets/EditMenu.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <new>
 
 namespace transfer {
@@ -19,29 +15,13 @@ namespace transfer {
 using platform::Answer;
 using widgets::FormId;
 
-namespace {
-
-ImportOutcome failure(int number, const QString& description)
-{
-    ImportOutcome outcome;
-    outcome.kind = ImportOutcome::Kind::Failed;
-    outcome.errorNumber = number;
-    outcome.errorDescription = description;
-    return outcome;
-}
-
-}  // namespace
-
 ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
                            QWidget* parent)
-    : widgets::Form(FormId::Import, forms, parent), m_services(services), m_state(state),
+    : TransferForm(FormId::Import, forms, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzImport>())
 {
     m_ui->setupUi(this);
-    for (QAction* action : m_ui->mnuITHelp->actions()) {
-        if (action->isSeparator())
-            action->setObjectName(QStringLiteral("mnuITHelpBar0"));
-    }
+    nameHelpSeparator(m_ui->mnuITHelp, QStringLiteral("mnuITHelpBar0"));
     m_editMenu = new widgets::EditMenu(this, m_services.clipboard,
                                        {QStringLiteral("mnuITEdit"), QStringLiteral("mnuITEditCut"),
                                         QStringLiteral("mnuITEditCopy"), QStringLiteral("mnuITEditPaste")});
@@ -56,9 +36,9 @@ ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& serv
     connect(m_ui->cmdCsvOpen, &QPushButton::clicked, this, &ImportWindow::cmdCsvOpen_Click);
     connect(m_ui->cmdStartImport, &QPushButton::clicked, this, &ImportWindow::cmdStartImport_Click);
     connect(m_ui->cmdImpCancel, &QPushButton::clicked, this, &ImportWindow::cmdImpCancel_Click);
-    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::mnuITFileExit_Click);
-    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::mnuITHelpUM_Click);
-    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::mnuITHelpAbout_Click);
+    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::fileExit);
+    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::helpUserManual);
+    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::helpAbout);
 }
 
 ImportWindow::~ImportWindow() = default;
@@ -75,14 +55,6 @@ void ImportWindow::formLoad()
                        "importing."));
     m_ui->txtImportTip->setText(
         QStringLiteral("Consult User Manual (Help/User Manual) for helpful tips and information on importing files."));
-}
-
-void ImportWindow::formUnload()
-{
-    m_services.cursor.setBusy(false);
-    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
-        return;
-    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
 }
 
 bool ImportWindow::report(const ImportOutcome& outcome)
@@ -114,10 +86,17 @@ void ImportWindow::cmdCsvOpen_Click()
         m_services.cursor.setBusy(false);
         m_ui->cmdStartImport->setEnabled(true);
     } catch (const rt::RuntimeError& error) {
-        report(failure(error.number(), error.description()));
+        openFailed(error);
     } catch (const std::bad_alloc&) {
-        report(failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory)));
+        openFailed(rt::RuntimeError(rt::err::OutOfMemory));
     }
+}
+
+void ImportWindow::openFailed(const rt::RuntimeError& error)
+{
+    ImportOutcome outcome;
+    outcome.fail(error);
+    report(outcome);
 }
 
 void ImportWindow::cmdStartImport_Click()
@@ -126,7 +105,7 @@ void ImportWindow::cmdStartImport_Click()
     try {
         outcome = importContacts(m_state.contactFile, m_strImportFile, m_state.remindersOn);
     } catch (const std::bad_alloc&) {
-        outcome = failure(rt::err::OutOfMemory, rt::errorDescription(rt::err::OutOfMemory));
+        outcome.fail(rt::RuntimeError(rt::err::OutOfMemory));
     }
     m_services.cursor.setBusy(false);
     if (outcome.beeps())
@@ -144,26 +123,6 @@ void ImportWindow::cmdStartImport_Click()
 void ImportWindow::cmdImpCancel_Click()
 {
     forms().unload(FormId::Import);
-}
-
-void ImportWindow::mnuITFileExit_Click()
-{
-    // The program ends at once: no other window's closing steps and no shutdown steps run.
-    m_state.contactFile.close();
-    m_exiting = true;
-    forms().unload(FormId::Import);
-    // exit, not quit: quit would first close every window, the hidden main window too.
-    QCoreApplication::exit(0);
-}
-
-void ImportWindow::mnuITHelpUM_Click()
-{
-    platform::openProgramDocument(m_services, QStringLiteral("qvlUman.pdf"));
-}
-
-void ImportWindow::mnuITHelpAbout_Click()
-{
-    forms().get(FormId::About).showForm();
 }
 
 }  // namespace transfer

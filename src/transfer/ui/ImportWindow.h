@@ -1,14 +1,17 @@
 #pragma once
 
-#include "session/Session.h"
-#include "widgets/Form.h"
-#include "platform/Services.h"
+#include "transfer/ui/TransferForm.h"
+
 
 #include <QString>
 #include <memory>
 
 namespace Ui {
 class frmQzImport;
+}
+
+namespace rt {
+class RuntimeError;
 }
 
 namespace widgets {
@@ -21,7 +24,7 @@ struct ImportOutcome;
 
 // The Import Contacts window (frmQzImport): a CSV or vCard file chosen, Import appends its
 // contacts that are not on file yet to the open contact file.
-class ImportWindow : public widgets::Form {
+class ImportWindow : public TransferForm {
     Q_OBJECT
 public:
     ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
@@ -30,28 +33,21 @@ public:
 
 protected:
     void formLoad() override;
-    void formUnload() override;
 
 private:
     void cmdCsvOpen_Click();
     void cmdStartImport_Click();
     void cmdImpCancel_Click();
-    void mnuITFileExit_Click();
-    void mnuITHelpUM_Click();
-    void mnuITHelpAbout_Click();
 
     // Shows the outcome's box; an error box's Cancel closes the window. True when the window
     // is still there.
     bool report(const ImportOutcome& outcome);
+    void openFailed(const rt::RuntimeError& error);
 
-    const platform::Services& m_services;
-    session::Session& m_state;
     std::unique_ptr<Ui::frmQzImport> m_ui;
     widgets::EditMenu* m_editMenu = nullptr;
     QString m_strImportFile;
     QString m_strImportTitle;
-    // File > Exit: the program ends, so closing gives no window back.
-    bool m_exiting = false;
 };
 
 }  // namespace transfer

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "session/Session.h"
+#include "widgets/Form.h"
+
+class QMenu;
+
+namespace transfer {
+
+// What the Export and Import windows do alike: closing gives the screen back to the main
+// window, File > Exit ends the program at once, Help opens the user manual or About.
+class TransferForm : public widgets::Form {
+public:
+    TransferForm(widgets::FormId id, widgets::Forms& forms, const platform::Services& services,
+                 session::Session& state, QWidget* parent);
+
+protected:
+    void formUnload() override;
+
+    // Names the Help menu's separator as drawn (the form file cannot name one).
+    static void nameHelpSeparator(QMenu* help, const QString& name);
+    void fileExit();
+    void helpUserManual();
+    void helpAbout();
+
+    const platform::Services& m_services;
+    session::Session& m_state;
+
+private:
+    // File > Exit: the program ends, so closing gives no window back.
+    bool m_exiting = false;
+};
+
+}  // namespace transfer
