@@ -117,7 +117,7 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
     // page lacks: such a character would be stored as "?" and the contact quietly changed.
     for (int i = 0; i < kContactFieldCount; ++i) {
         const auto field = static_cast<F>(i);
-        v[field] = blankControls(v[field]);
+        v[field] = rt::blankControls(v[field]);
         const QString bad = unstorable(v[field]);
         if (!bad.isEmpty()) {
             out.refusal = Refusal{field, QStringLiteral("Contact not saved"),
@@ -268,16 +268,6 @@ QString ContactRules::mid(const QString& text, qsizetype start, qsizetype count)
         return QString();
     count = std::min(count, points.size() - start);
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()) + start, count);
-}
-
-QString ContactRules::blankControls(const QString& text)
-{
-    QString out = text;
-    for (QChar& c : out) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    }
-    return out;
 }
 
 }  // namespace contacts

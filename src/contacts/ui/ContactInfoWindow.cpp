@@ -40,7 +40,7 @@ namespace {
 void blankControlsOnEdit(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        const QString clean = ContactRules::blankControls(text);
+        const QString clean = rt::blankControls(text);
         if (clean == text)
             return;
         const int cursor = box->cursorPosition();
