@@ -4,6 +4,7 @@
 #include "runtime/RecordFile.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace contacts {
 
@@ -28,6 +29,10 @@ public:
     ContactRecord read(qint32 n) const;  // a short last record reads as padded
     // The bytes of records first .. first+count-1 in one read (see rt::RecordFile).
     QByteArray readRecords(qint32 first, qint32 count) const;
+    // Calls visit(record bytes, record number) for records 1 to count in file order, read in
+    // large blocks: the passes over the whole book decode only the fields they need.
+    template <class Visit>
+    void forEachRecord(qint32 count, Visit visit) const;
     void write(qint32 n, const ContactRecord& record);  // n = count + 1 appends
     void append(const ContactRecord& record);
     // Rewrites the file without record n through a temporary file and a rename, then
@@ -46,5 +51,17 @@ private:
     rt::RecordFile m_file;
     quint64 m_revision = 0;
 };
+
+template <class Visit>
+void ContactFile::forEachRecord(qint32 count, Visit visit) const
+{
+    constexpr qint64 kBlockRecords = 4096;
+    for (qint64 first = 1; first <= count; first += kBlockRecords) {
+        const qint64 n = std::min<qint64>(kBlockRecords, count - first + 1);
+        const QByteArray block = readRecords(qint32(first), qint32(n));
+        for (qint64 i = 0; i < n; ++i)
+            visit(block.constData() + i * ContactRecord::Length, qint32(first + i));
+    }
+}
 
 }  // namespace contacts

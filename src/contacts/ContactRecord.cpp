@@ -1,6 +1,7 @@
 #include "contacts/ContactRecord.h"
 
 #include "runtime/Codepage.h"
+#include "runtime/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -100,7 +101,7 @@ QByteArray ContactRecord::toBytes() const
         const qsizetype written = rt::toCp1252(value.mid(skip), at, f.width);
         // A record is also one text line of the book: no line break, tab or other control
         // character may reach it, whatever the source (a pasted note, an imported file).
-        std::replace_if(at, at + written, [](char c) { return uchar(c) < 0x20 || uchar(c) == 0x7f; }, ' ');
+        std::replace_if(at, at + written, [](char c) { return rt::isControl(uchar(c)); }, ' ');
         std::fill(at + written, at + f.width, ' ');
         at += f.width + 1;  // past the "|" already there
     }

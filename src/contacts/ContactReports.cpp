@@ -15,7 +15,7 @@ void ContactReports::printDetailsPage(platform::Printer& printer, const ContactV
     ContactValues v;
     for (int i = 0; i < kContactFieldCount; ++i) {
         const auto field = static_cast<F>(i);
-        v[field] = ContactRules::blankControls(rt::trim(values[field]));
+        v[field] = rt::blankControls(rt::trim(values[field]));
     }
     using Items = std::vector<PrintItem>;
     auto tab = PrintItem::tab;

@@ -117,7 +117,7 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
     // page lacks: such a character would be stored as "?" and the contact quietly changed.
     for (int i = 0; i < kContactFieldCount; ++i) {
         const auto field = static_cast<F>(i);
-        v[field] = blankControls(v[field]);
+        v[field] = rt::blankControls(v[field]);
         const QString bad = unstorable(v[field]);
         if (!bad.isEmpty()) {
             out.refusal = Refusal{field, QStringLiteral("Contact not saved"),
@@ -127,36 +127,36 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
         }
     }
 
-    if (tooLong(F::FName, 14))
-        return refuse(F::FName, QStringLiteral("First name must be 14 characters or less."));
-    drop(F::FName, comma);
+    // Most boxes: refused when too long, else their commas go.
+    const auto fits = [&](F field, int width, const char* message) {
+        if (tooLong(field, width)) {
+            refuse(field, QString::fromLatin1(message));
+            return false;
+        }
+        drop(field, comma);
+        return true;
+    };
+    if (!fits(F::FName, 14, "First name must be 14 characters or less."))
+        return out;
     drop(F::MiddleInit, QStringLiteral("."));
     drop(F::MiddleInit, comma);
     if (tooLong(F::MiddleInit, 1))
         return refuse(F::MiddleInit, QStringLiteral("Enter only 1 character for middle initial."));
-    if (tooLong(F::LName, 18) || v[F::LName].isEmpty())
+    if (v[F::LName].isEmpty())
         return refuse(F::LName, QStringLiteral("Enter last name, 18 characters or less."));
-    drop(F::LName, comma);
-    if (tooLong(F::FStreet, 30))
-        return refuse(F::FStreet, QStringLiteral("Street address must be 30 characters or less."));
-    drop(F::FStreet, comma);
-    if (tooLong(F::SStreet, 15))
-        return refuse(F::SStreet, QStringLiteral("Street address2 must be 15 characters or less."));
-    drop(F::SStreet, comma);
+    if (!fits(F::LName, 18, "Enter last name, 18 characters or less.")
+        || !fits(F::FStreet, 30, "Street address must be 30 characters or less.")
+        || !fits(F::SStreet, 15, "Street address2 must be 15 characters or less."))
+        return out;
     if (tooLong(F::City, 16))
         return refuse(F::City, QStringLiteral("City must be 16 characters or less."));
     if (!v[F::State].isEmpty() && length(v[F::State]) != 2)
         return refuse(F::State, QStringLiteral("State must be 2 character abbreviation."));
     drop(F::State, comma);
-    if (tooLong(F::Zip, 10))
-        return refuse(F::Zip, QStringLiteral("Zip Code must be 10 characters or less."));
-    drop(F::Zip, comma);
-    if (tooLong(F::Country, 19))
-        return refuse(F::Country, QStringLiteral("Country must be 19 characters or less. For example, USA."));
-    drop(F::Country, comma);
-    if (tooLong(F::Company, 30))
-        return refuse(F::Company, QStringLiteral("Company Name must be 30 characters or less."));
-    drop(F::Company, comma);
+    if (!fits(F::Zip, 10, "Zip Code must be 10 characters or less.")
+        || !fits(F::Country, 19, "Country must be 19 characters or less. For example, USA.")
+        || !fits(F::Company, 30, "Company Name must be 30 characters or less."))
+        return out;
     const struct {
         F field;
         int width;
@@ -166,9 +166,8 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
                   {F::WPhone, 13, "Work Phone must be 13 characters or less."}};
     for (const auto& phone : phones) {
         v[phone.field] = cleanPhone(v[phone.field]);
-        if (tooLong(phone.field, phone.width))
-            return refuse(phone.field, QString::fromLatin1(phone.message));
-        drop(phone.field, comma);
+        if (!fits(phone.field, phone.width, phone.message))
+            return out;
     }
 
     const QString& email = v[F::Email];
@@ -268,16 +267,6 @@ QString ContactRules::mid(const QString& text, qsizetype start, qsizetype count)
         return QString();
     count = std::min(count, points.size() - start);
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()) + start, count);
-}
-
-QString ContactRules::blankControls(const QString& text)
-{
-    QString out = text;
-    for (QChar& c : out) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    }
-    return out;
 }
 
 }  // namespace contacts

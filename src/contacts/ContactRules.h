@@ -61,8 +61,6 @@ public:
     // Characters, not UTF-16 units.
     static qsizetype length(const QString& text);
     static QString mid(const QString& text, qsizetype start, qsizetype count);
-    // Tabs, line ends and other control characters as blanks, the length kept.
-    static QString blankControls(const QString& text);
 };
 
 }  // namespace contacts

@@ -15,8 +15,6 @@ namespace contacts {
 
 namespace {
 
-constexpr qint64 kBlockRecords = 4096;
-
 const QString kUnknownCity = QStringLiteral("Unknown").leftJustified(16);
 const QString kUnknownZip = QStringLiteral("Unknown   ");
 const QString kNoPhone(22, QLatin1Char(' '));
@@ -48,7 +46,7 @@ QString initial(const char* record)
 
 QString street(const char* record)
 {
-    const QString s = rt::trim(storedField(record, fields::FStreet));
+    const QString s = trimmedField(record, fields::FStreet);
     if (s.size() < 2)
         return QString(40, QLatin1Char(' '));
     if (s.size() <= 19 && s.size() >= 3)
@@ -70,15 +68,6 @@ QString fieldCaptionOf(SearchField f)
     case SearchField::All: break;
     }
     return {};
-}
-
-void scan(const ContactSearch& search, const char* data, qint64 count, qint64 firstRecord, SearchResult& out)
-{
-    for (qint64 i = 0; i < count; ++i) {
-        const char* record = data + i * ContactRecord::Length;
-        if (search.matches(record))
-            out.entries.push_back({search.listLine(record), static_cast<qint32>(firstRecord + i)});
-    }
 }
 
 }  // namespace
@@ -110,8 +99,8 @@ bool ContactSearch::matches(const char* record) const
 
 QString ContactSearch::listLine(const char* record) const
 {
-    const QString first = rt::trim(storedField(record, fields::FName));
-    const QString last = rt::trim(storedField(record, fields::LName));
+    const QString first = trimmedField(record, fields::FName);
+    const QString last = trimmedField(record, fields::LName);
     const QString name = m_query.order == NameOrder::LastName
                              ? last + QLatin1String(", ") + first + QLatin1Char(' ') + initial(record)
                              : first + QLatin1Char(' ') + initial(record) + last;
@@ -121,7 +110,7 @@ QString ContactSearch::listLine(const char* record) const
         line += preparedCity(record) + tab + storedField(record, fields::State) + tab + preparedZip(record) + tab +
                 phone(record, fields::HPhone) + tab + phone(record, fields::CPhone) + tab + storedField(record, fields::Email);
     } else {
-        line += street(record) + QLatin1Char(' ') + rt::trim(storedField(record, fields::SStreet)) + tab + preparedCity(record) +
+        line += street(record) + QLatin1Char(' ') + trimmedField(record, fields::SStreet) + tab + preparedCity(record) +
                 tab + storedField(record, fields::State) + tab + preparedZip(record) + QLatin1String("      ") + tab +
                 phone(record, fields::HPhone) + tab + phone(record, fields::CPhone);
     }
@@ -134,22 +123,24 @@ SearchResult ContactSearch::run(const QByteArray& records, qint64 count) const
     if (padded.size() < count * ContactRecord::Length)
         padded.append(QByteArray(count * ContactRecord::Length - padded.size(), ' '));
     SearchResult out;
-    scan(*this, padded.constData(), count, 1, out);
+    for (qint64 i = 0; i < count; ++i)
+        keep(padded.constData() + i * ContactRecord::Length, static_cast<qint32>(i + 1), out);
     finish(out);
     return out;
 }
 
 SearchResult ContactSearch::run(const ContactFile& file) const
 {
-    const qint64 count = file.recordCount();
     SearchResult out;
-    for (qint64 first = 1; first <= count; first += kBlockRecords) {
-        const qint64 n = std::min(kBlockRecords, count - first + 1);
-        const QByteArray block = file.readRecords(static_cast<qint32>(first), static_cast<qint32>(n));
-        scan(*this, block.constData(), n, first, out);
-    }
+    file.forEachRecord(file.recordCount(), [&](const char* record, qint32 n) { keep(record, n, out); });
     finish(out);
     return out;
+}
+
+void ContactSearch::keep(const char* record, qint32 n, SearchResult& out) const
+{
+    if (matches(record))
+        out.entries.push_back({listLine(record), n});
 }
 
 void ContactSearch::finish(SearchResult& out) const
@@ -183,11 +174,6 @@ QString ContactSearch::heading(ColumnSet columns)
     for (const Heading& h : columns == ColumnSet::Email ? email : street)
         out = out.leftJustified(h.at) + QLatin1String(h.text);
     return out;
-}
-
-QString ContactSearch::fieldCaption(SearchField field)
-{
-    return fieldCaptionOf(field);
 }
 
 void ContactSearch::sortAsList(std::vector<ListEntry>& entries)

@@ -66,12 +66,12 @@ public:
     // The list's tab stops and the heading strip of a column set.
     static std::array<int, 7> tabStops(ColumnSet columns);
     static QString heading(ColumnSet columns);
-    static QString fieldCaption(SearchField field);  // "" for All and unknown codes
 
     // Sorts the entries as the sorted list control holds them.
     static void sortAsList(std::vector<ListEntry>& entries);
 
 private:
+    void keep(const char* record, qint32 n, SearchResult& out) const;
     void finish(SearchResult& out) const;
 
     SearchQuery m_query;

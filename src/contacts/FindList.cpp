@@ -15,8 +15,6 @@ namespace contacts {
 
 namespace {
 
-constexpr qint32 kBlockRecords = 4096;
-
 // Text, line, key and list entry of one listed record, with room to spare for the
 // allocator: a generous guess, so that a book refused here could never have been listed.
 constexpr qint64 kBytesPerItem = 512;
@@ -39,18 +37,12 @@ void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& it
     if (count > maxItems())
         rt::raise(rt::err::OutOfMemory);
     items.reserve(items.size() + std::size_t(count));
-    for (qint32 first = 1; first <= count;) {
-        const qint32 n = std::min(kBlockRecords, count - first + 1);
-        const QByteArray block = file.readRecords(first, n);
-        for (qint32 i = 0; i < n; ++i) {
-            const char* record = block.constData() + qsizetype(i) * ContactRecord::Length;
-            items.emplace_back(trimmedField(record, fields::FName) + QLatin1Char(' ')
-                                   + trimmedField(record, fields::MiddleInit) + QLatin1Char(' ')
-                                   + trimmedField(record, fields::LName),
-                               first + i);
-        }
-        first += n;
-    }
+    file.forEachRecord(count, [&items](const char* record, qint32 n) {
+        items.emplace_back(trimmedField(record, fields::FName) + QLatin1Char(' ')
+                               + trimmedField(record, fields::MiddleInit) + QLatin1Char(' ')
+                               + trimmedField(record, fields::LName),
+                           n);
+    });
 }
 
 void FindList::sort(std::vector<Item>& items)

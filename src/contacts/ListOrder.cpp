@@ -6,11 +6,6 @@
 
 namespace contacts {
 
-int compareListText(const QString& a, const QString& b)
-{
-    return rt::compareListText(a, b);
-}
-
 QString listSortKey(const QString& text)
 {
     QString key(text.size(), Qt::Uninitialized);

@@ -8,13 +8,8 @@
 
 namespace contacts {
 
-// The order of the sorted contact lists, without widgets: character by character in the
-// record files' upper case, a shorter text before a longer one that it begins
-// (rt::compareListText).
-int compareListText(const QString& a, const QString& b);
-
 // The text in the record files' upper case: two keys compare as their texts do in the list
-// order, so a long list is sorted with each item's key worked out once.
+// order (rt::compareListText), so a long list is sorted with each item's key worked out once.
 QString listSortKey(const QString& text);
 
 // Sorts items into the list order, equal texts keeping the order they came in (as the

@@ -5,6 +5,7 @@
 #include "platform/Printer.h"
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 
 #include <exception>
 
@@ -41,12 +42,7 @@ void PrintJob::run()
 
 QString PrintJob::printable(const QString& line)
 {
-    QString out = line;
-    for (QChar& c : out) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    }
-    return out;
+    return rt::blankControls(line);
 }
 
 int PrintJob::centringSpaces(int halfWidth, qsizetype length)

@@ -102,6 +102,16 @@ QString ucase(const QString& text)
     return out;
 }
 
+QString blankControls(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out) {
+        if (isControl(c.unicode()))
+            c = QLatin1Char(' ');
+    }
+    return out;
+}
+
 QStringList split(const QString& text, const QString& separator)
 {
     if (text.isEmpty())

@@ -30,6 +30,12 @@ QString rtrim(const QString& text);
 QString ucase(const QString& text);
 QChar ucaseChar(QChar c);
 
+// The control characters (below 32, and 127) that never reach a record, a box or a printed
+// line: a tab or line end there would break a record's line or move the print position.
+constexpr bool isControl(char32_t c) { return c < 0x20 || c == 0x7f; }
+// Each control character as a blank, the length kept.
+QString blankControls(const QString& text);
+
 // An empty text gives no parts; an empty separator gives the whole text as one part.
 QStringList split(const QString& text, const QString& separator);
 

@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
-#include <new>
 
 namespace contacts {
 
@@ -40,7 +39,7 @@ namespace {
 void blankControlsOnEdit(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        const QString clean = ContactRules::blankControls(text);
+        const QString clean = rt::blankControls(text);
         if (clean == text)
             return;
         const int cursor = box->cursorPosition();
@@ -151,11 +150,6 @@ session::MainScreen& ContactInfoWindow::mainScreen()
     return dynamic_cast<session::MainScreen&>(mainWindow());
 }
 
-QString ContactInfoWindow::findListText(const ContactRecord& record)
-{
-    return ContactRules::findListText(record);
-}
-
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
     FindList::sort(items);
@@ -201,13 +195,10 @@ void ContactInfoWindow::refillFindList(qint32 count)
 
 void ContactInfoWindow::trapped(const std::function<void()>& command)
 {
-    try {
-        command();
-    } catch (const rt::RuntimeError& error) {
-        commandFailed(error);
-    } catch (const std::bad_alloc&) {
-        commandFailed(rt::RuntimeError(rt::err::OutOfMemory));
-    }
+    // Cancel: the closing steps show the main window. The window is destroyed once the
+    // running handler has returned, so nothing of it may be touched after this.
+    if (platform::underCommonTrap(m_services.messages, command) == Answer::Cancel)
+        forms().unload(FormId::ContactInfo);
 }
 
 bool ContactInfoWindow::endOfFile(qint32 count)
@@ -219,26 +210,9 @@ bool ContactInfoWindow::endOfFile(qint32 count)
     return true;
 }
 
-bool ContactInfoWindow::commonErrorCancelled(const rt::RuntimeError& error)
-{
-    return platform::commonErrorBox(m_services.messages, error) == Answer::Cancel;
-}
-
-void ContactInfoWindow::commandFailed(const rt::RuntimeError& error)
-{
-    // Cancel: the closing steps show the main window. The window is destroyed once the
-    // running handler has returned, so nothing of it may be touched after this.
-    if (commonErrorCancelled(error))
-        forms().unload(FormId::ContactInfo);
-}
-
 void ContactInfoWindow::formLoad()
 {
-    const auto failed = [this](const rt::RuntimeError& error) {
-        if (commonErrorCancelled(error))
-            mainWindow().showForm();
-    };
-    try {
+    const auto answer = platform::underCommonTrap(m_services.messages, [this] {
         mainWindow().hideForm();
         show();
         setWindowTitle(QStringLiteral("Contact Information  [")
@@ -250,11 +224,9 @@ void ContactInfoWindow::formLoad()
         m_chkCompanyInclude->hide();
         if (m_txtACFName->text().isEmpty() && m_txtACLName->text().isEmpty() && m_txtACEmail->text().isEmpty())
             setContactControlsEnabled(false);
-    } catch (const rt::RuntimeError& error) {
-        failed(error);
-    } catch (const std::bad_alloc&) {
-        failed(rt::RuntimeError(rt::err::OutOfMemory));
-    }
+    });
+    if (answer == Answer::Cancel)
+        mainWindow().showForm();
 }
 
 void ContactInfoWindow::formUnload()
@@ -279,41 +251,32 @@ void ContactInfoWindow::setContactControlsEnabled(bool enabled)
     m_cmdPrintLabel->setEnabled(enabled);
 }
 
-void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)
+void ContactInfoWindow::showContact(const ContactRecord& record)
 {
     const ContactValues values = ContactRules::fromRecord(record);
-    for (int i = 0; i < kContactFieldCount; ++i) {
-        const auto field = static_cast<ContactField>(i);
-        // The company before the flag, so that the stored flag wins over the company-change
-        // rule; the rest after it, as they always came.
-        if (i <= static_cast<int>(ContactField::WPhone) || field == ContactField::Email
-            || field == ContactField::Company)
-            m_contactBoxes[static_cast<std::size_t>(i)]->setText(values[field]);
-    }
+    // The company before the flag, so that the stored flag wins over the company-change rule.
+    m_txtACCompany->setText(values[ContactField::Company]);
     m_chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
+    for (int i = 0; i < kContactFieldCount; ++i) {
+        if (static_cast<ContactField>(i) != ContactField::Company)
+            m_contactBoxes[static_cast<std::size_t>(i)]->setText(values[static_cast<ContactField>(i)]);
+    }
+}
+
+void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)
+{
+    showContact(record);
     if (m_txtACCompany->text().isEmpty()) {
         m_lblACCompOnLabel->hide();
         m_chkCompanyInclude->hide();
     }
-    m_txtACBirthdate->setText(values[ContactField::Birthdate]);
-    m_txtACCategory->setText(values[ContactField::Category]);
-    m_txtACNotes->setText(values[ContactField::Notes]);
     m_txtRN->setText(QString::number(n));
 }
 
 void ContactInfoWindow::showListedContact(const ContactRecord& record)
 {
     showForm();
-    const ContactValues values = ContactRules::fromRecord(record);
-    // The company before the flag, so that the stored flag wins over the company-change rule.
-    for (ContactField field : {ContactField::FName, ContactField::MiddleInit, ContactField::LName,
-                               ContactField::FStreet, ContactField::SStreet, ContactField::City, ContactField::State,
-                               ContactField::Zip, ContactField::Country, ContactField::Company})
-        m_contactBoxes[static_cast<std::size_t>(field)]->setText(values[field]);
-    m_chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
-    for (ContactField field : {ContactField::HPhone, ContactField::CPhone, ContactField::WPhone, ContactField::Email,
-                               ContactField::Birthdate, ContactField::Category, ContactField::Notes})
-        m_contactBoxes[static_cast<std::size_t>(field)]->setText(values[field]);
+    showContact(record);
     setContactControlsEnabled(true);
     m_cboFindContact->clear();
     fillFindList(m_state.contactFile.recordCount());
@@ -477,14 +440,9 @@ void ContactInfoWindow::cmdPrintLabel_Click()
                               m_txtACCompany->text(), m_txtACFStreet->text(), m_txtACSStreet->text(),
                               m_txtACCity->text(),    m_txtACState->text(),   m_txtACZip->text(),
                               m_chkCompanyInclude->isChecked()};
-    const AddressLines address(parts, AddressLines::Style::LabelLines);
-    main.setLabelLine(1, address.name());
-    QStringList below = address.below();
-    if (address.withCompany())
-        below.prepend(address.company());
-
-    for (int i = 0; i < 4; ++i)
-        main.setLabelLine(i + 2, i < below.size() ? below.at(i) : QString());
+    const QStringList lines = AddressLines(parts, AddressLines::Style::LabelLines).lines();
+    for (int i = 0; i < 5; ++i)
+        main.setLabelLine(i + 1, i < lines.size() ? lines.at(i) : QString());
 }
 
 void ContactInfoWindow::mnuEDVPrint_Click()

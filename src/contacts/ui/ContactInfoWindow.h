@@ -28,10 +28,6 @@ class EditMenu;
 class SortedComboBox;
 }
 
-namespace rt {
-class RuntimeError;
-}
-
 namespace Ui {
 class frmEdDelViewContact;
 }
@@ -47,10 +43,6 @@ public:
     ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
                       session::Session& state, QWidget* parent = nullptr);
     ~ContactInfoWindow() override;
-
-    // The find-list text of a record: first name, middle initial and last name, each
-    // trimmed, with one blank between them (two when the initial is blank).
-    static QString findListText(const ContactRecord& record);
 
     // Fills the find list with records 1 to count of the open contact file, each at its
     // sorted place with its record number attached. Does not clear the list first.
@@ -88,6 +80,8 @@ private:
 
     // The browsing buttons: show record n, refill the find list, make n current.
     void browseTo(qint32 n, qint32 count);
+    // Every box and the include-company flag from a record.
+    void showContact(const ContactRecord& record);
     void showRecord(const ContactRecord& record, qint32 n);
     void setContactControlsEnabled(bool enabled);
     // lngCurrentRecord when it names a record of the open file, else error 63.
@@ -97,19 +91,14 @@ private:
     void refillFindList(qint32 count);
     // On an empty book the browsing buttons say "End of file." and show nothing.
     bool endOfFile(qint32 count);
-    // The window's error trap around a command; running out of memory is error 7.
+    // The window's error trap around a command (running out of memory is error 7): Retry
+    // abandons the command, Cancel closes the window and the main window comes back.
     void trapped(const std::function<void()>& command);
 
     ContactValues boxValues() const;
     void refuse(const Refusal& refusal);
 
     void printSelection();
-
-    // The common error box; true when the user chose Cancel.
-    bool commonErrorCancelled(const rt::RuntimeError& error);
-    // The error path of the window's commands: Retry abandons the command, Cancel closes
-    // the window and the main window comes back.
-    void commandFailed(const rt::RuntimeError& error);
 
     widgets::Form& mainWindow();
     session::MainScreen& mainScreen();

@@ -11,7 +11,6 @@
 #include "platform/ShellOpen.h"
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
-#include "runtime/RuntimeError.h"
 #include "session/MainScreen.h"
 #include "widgets/Controls.h"
 #include "widgets/EditMenu.h"
@@ -21,7 +20,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <new>
 
 namespace contacts {
 
@@ -134,29 +132,15 @@ void ViewAllWindow::formUnload()
     }
 }
 
-void ViewAllWindow::showMainWindow()
-{
-    if (!forms().ending())
-        forms().get(FormId::Main).showForm();
-}
-
 void ViewAllWindow::trapped(const std::function<void()>& command)
 {
-    try {
-        try {
-            command();
-        } catch (const std::bad_alloc&) {
-            throw rt::RuntimeError(rt::err::OutOfMemory);
-        }
-    } catch (const rt::RuntimeError& error) {
-        if (platform::commonErrorBox(m_services.messages, error) != Answer::Cancel)
-            return;
-        m_ui->lstAllContacts->clear();
-        widgets::Forms& all = forms();
-        all.unload(FormId::ViewAll);  // this window is gone once the handler returns
-        if (!all.ending())
-            all.get(FormId::Main).showForm();
-    }
+    if (platform::underCommonTrap(m_services.messages, command) != Answer::Cancel)
+        return;
+    m_ui->lstAllContacts->clear();
+    widgets::Forms& all = forms();
+    all.unload(FormId::ViewAll);  // this window is gone once the handler returns
+    if (!all.ending())
+        all.get(FormId::Main).showForm();
 }
 
 void ViewAllWindow::searchOption_Click(std::int16_t code, const QString& title)

@@ -20,10 +20,6 @@ namespace platform {
 class PrintDialog;
 }
 
-namespace rt {
-class RuntimeError;
-}
-
 namespace widgets {
 class EditMenu;
 }
@@ -74,7 +70,6 @@ private:
     // Runs a command under the common error box; Cancel clears the list, unloads the
     // window and shows the main window.
     void trapped(const std::function<void()>& command);
-    void showMainWindow();
 
     const platform::Services& m_services;
     session::Session& m_state;
