@@ -55,13 +55,7 @@ private:
 template <class Visit>
 void ContactFile::forEachRecord(qint32 count, Visit visit) const
 {
-    constexpr qint64 kBlockRecords = 4096;
-    for (qint64 first = 1; first <= count; first += kBlockRecords) {
-        const qint64 n = std::min<qint64>(kBlockRecords, count - first + 1);
-        const QByteArray block = readRecords(qint32(first), qint32(n));
-        for (qint64 i = 0; i < n; ++i)
-            visit(block.constData() + i * ContactRecord::Length, qint32(first + i));
-    }
+    m_file.forEachRecord(count, [&visit](const char* record, qint64 n) { visit(record, qint32(n)); });
 }
 
 }  // namespace contacts

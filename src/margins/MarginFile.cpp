@@ -29,25 +29,20 @@ QList<MarginAdjust> readMargins(const QString& dataFolder, const QStringList& ke
     for (const QString& key : keys)
         keyBytes.append(key.toLatin1());
     const qint64 count = file.recordCount();
-    constexpr qint64 kBlock = 8192;
     const int length = MarginParamRecord::Length;
-    for (qint64 first = 1; first <= count; first += kBlock) {
-        const qint64 inBlock = qMin(kBlock, count - first + 1);
-        const QByteArray block = file.readRecords(first, inBlock);
-        for (qint64 i = 0; i < inBlock; ++i) {
-            const QByteArrayView bytes(block.constData() + i * length, length);
-            QByteArrayView name = bytes.first(8);
-            while (!name.isEmpty() && name.back() == ' ')
-                name.chop(1);
-            for (qsizetype k = 0; k < keys.size(); ++k) {
-                if (name == keyBytes[k] && QString::fromLatin1(keyBytes[k]) == keys[k]) {
-                    const MarginParamRecord record = MarginParamRecord::fromBytes(bytes.toByteArray());
-                    result[k].left = rt::toInt16(record.LeftAdj);
-                    result[k].top = rt::toInt16(record.TopAdj);
-                }
+    file.forEachRecord(count, [&](const char* at, qint64) {
+        const QByteArrayView bytes(at, length);
+        QByteArrayView name = bytes.first(8);
+        while (!name.isEmpty() && name.back() == ' ')
+            name.chop(1);
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            if (name == keyBytes[k] && QString::fromLatin1(keyBytes[k]) == keys[k]) {
+                const MarginParamRecord record = MarginParamRecord::fromBytes(bytes.toByteArray());
+                result[k].left = rt::toInt16(record.LeftAdj);
+                result[k].top = rt::toInt16(record.TopAdj);
             }
         }
-    }
+    });
     file.close();
     return result;
 }

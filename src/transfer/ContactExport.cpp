@@ -81,7 +81,8 @@ private:
     QByteArray m_bytes;
 };
 
-constexpr qint32 kBlockRecords = 2048;
+// Records turned into text between two conversions to UTF-8.
+constexpr qint32 kFlushRecords = 2048;
 
 }  // namespace
 
@@ -114,14 +115,11 @@ ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QStrin
         return {false, QString(), NoContactsTitle, NoContactsText};
 
     Builder builder(kind);
-    const qint64 length = contacts::ContactRecord::Length;
-    for (qint32 first = 0; first < count; first += kBlockRecords) {
-        const qint32 records = qMin<qint32>(kBlockRecords, count - first);
-        const QByteArray block = book.readRecords(first + 1, records);
-        for (qint64 k = 0; k < records; ++k)
-            builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(block.constData() + k * length, length)));
-        builder.flush(records, count - first - records);
-    }
+    book.forEachRecord(count, [&](const char* record, qint32 n) {
+        builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(record, contacts::ContactRecord::Length)));
+        if (n % kFlushRecords == 0)
+            builder.flush(kFlushRecords, count - n);
+    });
 
     const QString name = fileName(kind, base);
     const QString path = QDir(dataFolder).filePath(name);
