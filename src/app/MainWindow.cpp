@@ -591,6 +591,16 @@ void MainWindow::setPads(const QString& left, const QString& top)
     m_txtQzToppad->setText(top);
 }
 
+bool MainWindow::labelBold() const
+{
+    return m_chkLblBold->isChecked();
+}
+
+bool MainWindow::labelItalic() const
+{
+    return m_chkLblItalic->isChecked();
+}
+
 void MainWindow::untickLabelFont()
 {
     // Through the boxes themselves, so that their click steps run as a user's change does.

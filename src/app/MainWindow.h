@@ -45,8 +45,9 @@ public:
     ~MainWindow() override;
 
     printing::LabelInput labelInput() const override;
-    // The label Bold box, then Italic, unticked; a box's click step runs when its value changes.
-    void untickLabelFont();
+    bool labelBold() const override;
+    bool labelItalic() const override;
+    void untickLabelFont() override;
     printing::LabelVars& vars() override { return m_vars; }
     platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
     void setPads(const QString& left, const QString& top) override;

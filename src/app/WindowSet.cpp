@@ -39,7 +39,7 @@ std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
     case FormId::Import:
         return std::make_unique<transfer::ImportWindow>(*this, m_services, m_state);
     case FormId::ViewAll:
-        return std::make_unique<contacts::ViewAllWindow>(*this, m_services, m_state, *this);
+        return std::make_unique<contacts::ViewAllWindow>(*this, m_services, m_state);
     case FormId::NewContact:
         break;
     }
@@ -98,29 +98,6 @@ void WindowSet::unload(widgets::FormId id)
         m_ended = true;
         QCoreApplication::quit();
     }
-}
-
-const MainWindow* WindowSet::mainWindow() const
-{
-    auto it = m_forms.find(widgets::FormId::Main);
-    return it != m_forms.end() ? static_cast<const MainWindow*>(it->second.get()) : nullptr;
-}
-
-bool WindowSet::labelBold() const
-{
-    const MainWindow* main = mainWindow();
-    return main && main->labelInput().labelBold;
-}
-
-bool WindowSet::labelItalic() const
-{
-    const MainWindow* main = mainWindow();
-    return main && main->labelInput().labelItalic;
-}
-
-void WindowSet::untickLabelFont()
-{
-    static_cast<MainWindow&>(get(widgets::FormId::Main)).untickLabelFont();
 }
 
 void WindowSet::start()

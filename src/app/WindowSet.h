@@ -1,6 +1,5 @@
 #pragma once
 
-#include "session/LabelFontBoxes.h"
 #include "session/Session.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
@@ -10,11 +9,10 @@
 
 namespace app {
 
-class MainWindow;
 
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
-class WindowSet : public widgets::Forms, public session::LabelFontBoxes {
+class WindowSet : public widgets::Forms {
 public:
     WindowSet(const platform::Services& services, session::Session& state);
     ~WindowSet() override;
@@ -25,9 +23,6 @@ public:
     bool ending() const override { return m_ending; }
 
     // The main window's label Bold and Italic boxes, for the contact list.
-    bool labelBold() const override;
-    bool labelItalic() const override;
-    void untickLabelFont() override;
 
     // Start-up: loads and shows the main window (unless its load step ended the program).
     void start();
@@ -38,7 +33,6 @@ public:
 
 private:
     std::unique_ptr<widgets::Form> create(widgets::FormId id);
-    const MainWindow* mainWindow() const;
 
     const platform::Services& m_services;
     session::Session& m_state;

@@ -19,6 +19,12 @@ public:
     // A main-window label mode's size caption and its Print button alone; nothing for another
     // number.
     virtual void showLabelMode(int mode) = 0;
+    // The label Bold and Italic boxes (chkLblBold, chkLblItalic): the contact list's labels
+    // take their font from them, and its Close button unticks them, Bold first, each box's
+    // click step running when its value changes.
+    virtual bool labelBold() const = 0;
+    virtual bool labelItalic() const = 0;
+    virtual void untickLabelFont() = 0;
 };
 
 }  // namespace session

@@ -1,5 +1,7 @@
 #include "widgets/Form.h"
 
+#include "session/MainScreen.h"
+
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -54,6 +56,11 @@ void Form::hideForm()
     if (isVisible())
         m_hiddenAt = pos();
     hide();
+}
+
+session::MainScreen& Form::mainScreen()
+{
+    return dynamic_cast<session::MainScreen&>(m_forms.get(FormId::Main));
 }
 
 bool Form::runUnload()

@@ -6,6 +6,10 @@
 
 class QCloseEvent;
 
+namespace session {
+class MainScreen;
+}
+
 namespace widgets {
 
 class Forms;
@@ -41,6 +45,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
     Forms& forms() { return m_forms; }
+    // The main window as the other windows use it (loaded on first reference).
+    session::MainScreen& mainScreen();
 
 private:
     void putBack();

@@ -145,11 +145,6 @@ widgets::Form& ContactInfoWindow::mainWindow()
     return forms().get(FormId::Main);
 }
 
-session::MainScreen& ContactInfoWindow::mainScreen()
-{
-    return dynamic_cast<session::MainScreen&>(mainWindow());
-}
-
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
     FindList::sort(items);

@@ -101,7 +101,6 @@ private:
     void printSelection();
 
     widgets::Form& mainWindow();
-    session::MainScreen& mainScreen();
 
     const platform::Services& m_services;
     session::Session& m_state;

@@ -27,11 +27,10 @@ using platform::Answer;
 using widgets::FormId;
 
 ViewAllWindow::ViewAllWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
-                             session::LabelFontBoxes& labelFont, QWidget* parent)
+                             QWidget* parent)
     : widgets::Form(FormId::ViewAll, forms, parent),
       m_services(services),
       m_state(state),
-      m_labelFont(labelFont),
       m_ui(std::make_unique<Ui::ViewAllWindow>())
 {
     m_ui->setupUi(this);
@@ -128,7 +127,7 @@ void ViewAllWindow::formUnload()
         if (auto* find = info.findChild<QComboBox*>(QStringLiteral("cboFindContact")))
             find->setFocus();
     } else {
-        dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
+        mainScreen().showAtLabelLines();
     }
 }
 
@@ -230,7 +229,7 @@ void ViewAllWindow::cmdPrintLabels_Click()
         const ContactRecord record = m_state.contactFile.read(list->itemNumber(i));
         return AddressLines(AddressLines::Parts::of(record), AddressLines::Style::SearchResult).lines();
     };
-    const auto outcome = job.run(list->count(), lines, m_labelFont.labelBold(), m_labelFont.labelItalic());
+    const auto outcome = job.run(list->count(), lines, mainScreen().labelBold(), mainScreen().labelItalic());
     if (outcome == printing::SearchLabelsJob::Outcome::Printed
         || outcome == printing::SearchLabelsJob::Outcome::EmptyList)
         m_ui->cmdViewAllClose->setFocus();
@@ -256,11 +255,11 @@ void ViewAllWindow::mnuPrint_Click()
 void ViewAllWindow::cmdViewAllClose_Click()
 {
     m_ui->lstAllContacts->clear();
+    session::MainScreen& main = mainScreen();
     widgets::Forms& all = forms();
-    session::LabelFontBoxes& labelFont = m_labelFont;
     all.unload(FormId::ViewAll);
     all.get(FormId::Main).showForm();
-    labelFont.untickLabelFont();
+    main.untickLabelFont();
 }
 
 void ViewAllWindow::lstAllContacts_DblClick(QListWidgetItem* item)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "session/LabelFontBoxes.h"
 #include "session/Session.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
@@ -34,7 +33,7 @@ class ViewAllWindow : public widgets::Form {
     Q_OBJECT
 public:
     ViewAllWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
-                  session::LabelFontBoxes& labelFont, QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
     ~ViewAllWindow() override;
 
     // What View > All Contacts and Contacts > Search Contacts do once the main window is
@@ -73,7 +72,6 @@ private:
 
     const platform::Services& m_services;
     session::Session& m_state;
-    session::LabelFontBoxes& m_labelFont;
     std::unique_ptr<Ui::ViewAllWindow> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
     widgets::EditMenu* m_editMenu = nullptr;

@@ -30,7 +30,7 @@ void TransferForm::formUnload()
     m_services.cursor.setBusy(false);
     if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
         return;
-    dynamic_cast<session::MainScreen&>(forms().get(FormId::Main)).showAtLabelLines();
+    mainScreen().showAtLabelLines();
 }
 
 void TransferForm::fileExit()
