@@ -9,7 +9,6 @@
 
 namespace app {
 
-
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
 class WindowSet : public widgets::Forms {

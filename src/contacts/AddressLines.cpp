@@ -16,28 +16,22 @@ AddressLines::AddressLines(const Parts& p, Style style)
     const QString blank = QStringLiteral(" ");
     const QString middle = t(p.middleInit);
     const QString company = t(p.company);
-    if (p.includeCompany && !company.isEmpty())
-        m_company = company;
     const QString city = t(p.city) + QStringLiteral(", ") + t(p.state) + QStringLiteral("  ") + t(p.zip);
+    if (style == Style::LabelLines)
+        m_lines << rt::replace(t(p.fName) + blank + middle + blank + t(p.lName), QStringLiteral("  "), blank);
+    else
+        m_lines << t(p.fName) + blank + (middle.isEmpty() ? QString() : middle + blank) + t(p.lName);
+    if (p.includeCompany && !company.isEmpty())
+        m_lines << company;
     if (style == Style::LabelLines) {
-        m_name = rt::replace(t(p.fName) + blank + middle + blank + t(p.lName), QStringLiteral("  "), blank);
-        m_below << t(p.fStreet);
+        m_lines << t(p.fStreet);
         if (!t(p.sStreet).isEmpty())
-            m_below << t(p.sStreet);
+            m_lines << t(p.sStreet);
         if (!t(p.city).isEmpty())
-            m_below << city;
+            m_lines << city;
     } else {
-        m_name = t(p.fName) + blank + (middle.isEmpty() ? QString() : middle + blank) + t(p.lName);
-        m_below << t(p.fStreet) + blank + t(p.sStreet) << city;
+        m_lines << t(p.fStreet) + blank + t(p.sStreet) << city;
     }
-}
-
-QStringList AddressLines::lines() const
-{
-    QStringList out{m_name};
-    if (withCompany())
-        out << m_company;
-    return out + m_below;
 }
 
 }  // namespace contacts

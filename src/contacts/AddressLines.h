@@ -29,19 +29,12 @@ public:
 
     AddressLines(const Parts& parts, Style style);
 
-    const QString& name() const { return m_name; }
-    // Whether the company line is there: a company that is not blank and the flag set.
-    bool withCompany() const { return !m_company.isEmpty(); }
-    const QString& company() const { return m_company; }
-    // The lines below the name, the company line not included.
-    const QStringList& below() const { return m_below; }
-    // Every present line top down: name, company, street lines, city.
-    QStringList lines() const;
+    // Every present line top down: name, the company (not blank and its flag set), street
+    // lines, city.
+    const QStringList& lines() const { return m_lines; }
 
 private:
-    QString m_name;
-    QString m_company;
-    QStringList m_below;
+    QStringList m_lines;
 };
 
 }  // namespace contacts
