@@ -40,11 +40,6 @@ void PrintJob::run()
     runPrintJob(messages(), printer(), [this] { body(); });
 }
 
-QString PrintJob::printable(const QString& line)
-{
-    return rt::blankControls(line);
-}
-
 int PrintJob::centringSpaces(int halfWidth, qsizetype length)
 {
     const double spaces = rt::roundHalfEven(halfWidth - static_cast<double>(length) / 2);

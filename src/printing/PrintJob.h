@@ -40,10 +40,6 @@ public:
     // The whole command, to its end, under its error trap.
     void run();
 
-    // A typed line as it goes to the printer: a tab, line end or other control character
-    // pasted into a line box prints as a blank (the same length), so it can never move the
-    // print position.
-    static QString printable(const QString& line);
     // Blanks in front of a centred text: half-width minus half its length, to the nearest
     // whole number with halves to even. A text too long to centre gets none: it starts at its
     // tab column.

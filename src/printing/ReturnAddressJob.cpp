@@ -4,6 +4,7 @@
 #include "platform/Printer.h"
 #include "printing/LineFit.h"
 #include "runtime/Numeric.h"
+#include "runtime/Text.h"
 
 #include <algorithm>
 
@@ -165,7 +166,8 @@ void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
     const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
-    const QString shown = printable(line);
+    // A pasted tab or line end prints as a blank, so it can never move the print position.
+    const QString shown = rt::blankControls(line);
     std::vector<platform::PrintItem> items;
     qint64 at = 1;  // the column the next character goes to
     for (int offset : columns) {
