@@ -16,16 +16,24 @@ Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error)
     return messages.messageBox(QStringLiteral("Error"), text, Buttons::RetryCancel, Icon::None);
 }
 
-std::optional<Answer> underCommonTrap(Messages& messages, const std::function<void()>& command)
+bool trapErrors(const std::function<void()>& command, const std::function<void(const rt::RuntimeError&)>& failed)
 {
     try {
         command();
-        return std::nullopt;
+        return true;
     } catch (const rt::RuntimeError& error) {
-        return commonErrorBox(messages, error);
+        failed(error);
     } catch (const std::bad_alloc&) {
-        return commonErrorBox(messages, rt::RuntimeError(rt::err::OutOfMemory));
+        failed(rt::RuntimeError(rt::err::OutOfMemory));
     }
+    return false;
+}
+
+std::optional<Answer> underCommonTrap(Messages& messages, const std::function<void()>& command)
+{
+    std::optional<Answer> answer;
+    trapErrors(command, [&](const rt::RuntimeError& error) { answer = commonErrorBox(messages, error); });
+    return answer;
 }
 
 namespace {

@@ -22,6 +22,10 @@ Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error);
 // the answer of the box.
 std::optional<Answer> underCommonTrap(Messages& messages, const std::function<void()>& command);
 
+// Runs a command; a run-time error, or running out of memory as error 7, goes to `failed`.
+// Returns false when the command failed.
+bool trapErrors(const std::function<void()>& command, const std::function<void(const rt::RuntimeError&)>& failed);
+
 enum class PrintOutcome { Done, Cancelled, Failed };
 
 // A whole print command under its trap: one job on the printer (every document of the

@@ -79,18 +79,17 @@ void ExportWindow::cmdExpCreate_Click()
     const std::optional<ExportKind> kind = chosenKind();
     if (!kind)
         return;
-    try {
-        m_services.cursor.setBusy(true);
-        const ExportOutcome outcome = ContactExport::run(m_state.contactFile, m_services.appInfo.dataFolder(), *kind);
-        m_services.cursor.setBusy(false);
-        m_services.messages.messageBox(outcome.title, outcome.text, Buttons::Ok,
-                                       outcome.written ? Icon::None : Icon::Information);
-        m_ui->cmdExpCancel->setFocus();
-    } catch (const rt::RuntimeError& error) {
-        createFailed(error);
-    } catch (const std::bad_alloc&) {
-        createFailed(rt::RuntimeError(rt::err::OutOfMemory));
-    }
+    platform::trapErrors(
+        [&] {
+            m_services.cursor.setBusy(true);
+            const ExportOutcome outcome =
+                ContactExport::run(m_state.contactFile, m_services.appInfo.dataFolder(), *kind);
+            m_services.cursor.setBusy(false);
+            m_services.messages.messageBox(outcome.title, outcome.text, Buttons::Ok,
+                                           outcome.written ? Icon::None : Icon::Information);
+            m_ui->cmdExpCancel->setFocus();
+        },
+        [this](const rt::RuntimeError& error) { createFailed(error); });
 }
 
 void ExportWindow::createFailed(const rt::RuntimeError& error)

@@ -1,5 +1,7 @@
 #include "transfer/ui/ImportWindow.h"
 
+#include "platform/ErrorTraps.h"
+
 #include "ui_ImportWindow.h"
 
 #include "platform/FileDialogs.h"
@@ -71,7 +73,7 @@ bool ImportWindow::report(const ImportOutcome& outcome)
 
 void ImportWindow::cmdCsvOpen_Click()
 {
-    try {
+    platform::trapErrors([&] {
         const std::optional<platform::FileChoice> choice = m_services.fileDialogs.openFile(
             QStringLiteral("Open"),
             QStringLiteral("All Files (*.*)|*.*|CSV Files (*.CSV)|*.CSV|vCard Files (*.VCF)|*.VCF"), QString());
@@ -85,11 +87,7 @@ void ImportWindow::cmdCsvOpen_Click()
         m_ui->txtImpFilename->show();
         m_services.cursor.setBusy(false);
         m_ui->cmdStartImport->setEnabled(true);
-    } catch (const rt::RuntimeError& error) {
-        openFailed(error);
-    } catch (const std::bad_alloc&) {
-        openFailed(rt::RuntimeError(rt::err::OutOfMemory));
-    }
+    }, [this](const rt::RuntimeError& error) { openFailed(error); });
 }
 
 void ImportWindow::openFailed(const rt::RuntimeError& error)
@@ -101,12 +99,8 @@ void ImportWindow::openFailed(const rt::RuntimeError& error)
 
 void ImportWindow::cmdStartImport_Click()
 {
-    ImportOutcome outcome;
-    try {
-        outcome = importContacts(m_state.contactFile, m_strImportFile, m_state.remindersOn);
-    } catch (const std::bad_alloc&) {
-        outcome.fail(rt::RuntimeError(rt::err::OutOfMemory));
-    }
+    // The import reports its own failures, running out of memory included.
+    const ImportOutcome outcome = importContacts(m_state.contactFile, m_strImportFile, m_state.remindersOn);
     m_services.cursor.setBusy(false);
     if (outcome.beeps())
         m_services.messages.beep();
