@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "support/Golden.h"
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
@@ -104,60 +105,37 @@ private slots:
 
     void wholeSheet_data()
     {
+        // Each row's sheet is tests/data/labelsheets/<row>.txt.
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("bold");
-        QTest::addColumn<int>("column1");
-        QTest::addColumn<int>("column2");
-        QTest::addColumn<QList<int>>("tops");
-        const QList<int> wide{3, 9, 16, 23, 29, 36, 42, 49, 55, 62}, large{2, 11, 19, 28, 36};
-        const QList<int> folder{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28};
+        QTest::addColumn<QString>("after");  // the position and pads left: past the last, those of the last
         const QString plain = "Recording Printer", officejet = "HP Officejet 3830";
-        QTest::newRow("wide") << kWide << plain << false << 3 << 68 << wide;
-        QTest::newRow("wide bold") << kWide << plain << true << 3 << 60 << wide;
-        QTest::newRow("wide ENVY") << kWide << "HP ENVY 4500" << false << 5 << 70 << wide;
-        QTest::newRow("wide DeskJet bold") << kWide << "HP DeskJet 640C/642C/648C" << true << 5 << 66 << wide;
-        QTest::newRow("large") << kLarge << plain << false << 3 << 46 << large;
-        QTest::newRow("large bold") << kLarge << plain << true << 3 << 41 << large;
-        QTest::newRow("large Photosmart") << kLarge << "HP Photosmart C4180" << false << 5 << 48 << large;
-        QTest::newRow("large Officejet bold") << kLarge << officejet << true << 5 << 44 << large;
-        QTest::newRow("folder") << kFolder << plain << false << 5 << 34 << folder;
-        QTest::newRow("folder bold") << kFolder << plain << true << 5 << 30 << folder;
-        QTest::newRow("folder Officejet") << kFolder << officejet << false << 6 << 35 << folder;
-        QTest::newRow("folder Officejet bold") << kFolder << officejet << true << 6 << 33 << folder;
+        QTest::newRow("wide") << kWide << plain << false << "21 68 62";
+        QTest::newRow("wide bold") << kWide << plain << true << "21 60 62";
+        QTest::newRow("wide ENVY") << kWide << "HP ENVY 4500" << false << "21 70 62";
+        QTest::newRow("wide DeskJet bold") << kWide << "HP DeskJet 640C/642C/648C" << true << "21 66 62";
+        QTest::newRow("large") << kLarge << plain << false << "11 46 36";
+        QTest::newRow("large bold") << kLarge << plain << true << "11 41 36";
+        QTest::newRow("large Photosmart") << kLarge << "HP Photosmart C4180" << false << "11 48 36";
+        QTest::newRow("large Officejet bold") << kLarge << officejet << true << "11 44 36";
+        QTest::newRow("folder") << kFolder << plain << false << "31 34 28";
+        QTest::newRow("folder bold") << kFolder << plain << true << "31 30 28";
+        QTest::newRow("folder Officejet") << kFolder << officejet << false << "31 35 28";
+        QTest::newRow("folder Officejet bold") << kFolder << officejet << true << "31 33 28";
     }
     void wholeSheet()
     {
         QFETCH(QString, button);
         QFETCH(QString, device);
         QFETCH(bool, bold);
-        QFETCH(int, column1);
-        QFETCH(int, column2);
-        QFETCH(QList<int>, tops);
-        const bool folder = button == kFolder;
-        const int count = int(tops.size()) * 2;
         rig->app.device.setDeviceName(device);
         rig->typeLines({"A"});
         w().setValue("chkLblBold", bold);
-        print(button, QStringLiteral("1-%1").arg(count));
-
-        // Each label below the opening line (or the line after the return to the top), its
-        // top pad and the file folder's spacer; after it the next position's empty lines.
-        QStringList expected;
-        int lines = 1 + tops[0];
-        for (int p = 1; p <= count; ++p) {
-            const int row = tops[(p - 1) / 2] + (folder ? 3 : 2);
-            expected << QStringLiteral("%1:%2:A").arg(row).arg(p % 2 ? column1 : column2);
-            lines += (folder ? 2 : 5) + 1 + tops[(std::min(p + 1, count) - 1) / 2];
-        }
-        QCOMPARE(rig->docs().size(), size_t(1));
-        QCOMPARE(rig->layout(0), expected);
-        QCOMPARE(int(rig->printer.documents[0].size()), lines);
-        const double size = button == kWide ? 9 : button == kLarge ? 14 : 20;
-        QCOMPARE(rig->docs()[0].pages[0].items.back().font, (PrintFont{"Verdana", size, bold, false}));
-        // Past the last position no row matches: the pads stay those of the last.
-        QCOMPARE(w().vars().strStartPos + ' ' + pads(),
-                 QStringLiteral("%1 %2 %3").arg(count + 1).arg(column2).arg(tops.back()));
+        print(button, button == kWide ? "1-20" : button == kLarge ? "1-10" : "1-30");
+        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->docs()) + "lines\n" + rig->printer.dump(0),
+                                           "labelsheets/" + QString(QTest::currentDataTag()).replace(' ', '_')));
+        QTEST(w().vars().strStartPos + ' ' + pads(), "after");
     }
 
     void printerChosenInTheDialog_data()

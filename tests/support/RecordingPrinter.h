@@ -59,6 +59,16 @@ public:
         return out;
     }
 
+    // Each line of the document as asked for, with its whole font: "layout | name[ bold][ italic]".
+    QString dump(size_t document) const
+    {
+        QString out;
+        for (const Line& line : documents.at(document))
+            out += QStringLiteral("%1 | %2%3%4\n").arg(line.layout, line.font.name, line.font.bold ? " bold" : "",
+                                                       line.font.italic ? " italic" : "");
+        return out;
+    }
+
     std::vector<std::vector<Line>> documents;  // each ended document with a line in it
     int ends = 0;
     int kills = 0;
