@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "support/Golden.h"
 #include "support/TestApp.h"
 
 #include "app/MainWindow.h"
@@ -17,16 +18,9 @@ using testsupport::TestApp;
 
 namespace {
 
-const QString kPositionTitle = QStringLiteral("Label position reading L to R");
 const QStringList kPrintButtons{"cmdQzStart",       "cmdWideLabel",  "cmdLargeLabel",
                                 "cmdLrgRetAddress", "cmdRetAddress", "cmdFileFolderStart"};
 const QStringList kLines{"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-
-// The highest position of the sheet a File command leaves ("": the home screen's standard labels).
-QString lastPosition(const QString& command)
-{
-    return command == QLatin1String("mnuWideLabel") ? "20" : command == QLatin1String("mnuLargeLabel") ? "10" : "30";
-}
 
 testsupport::Screen mainWindow(TestApp& app)
 {
@@ -88,7 +82,6 @@ private slots:
     void startupError();
     void modeCommands_data();
     void modeCommands();
-    void positionPrompt_data();
     void positionPrompt();
     void envelopeSizes_data();
     void envelopeSizes();
@@ -263,89 +256,46 @@ void TstMainWindow::modeCommands()
     }
 }
 
-void TstMainWindow::positionPrompt_data()
-{
-    // strEndPos holds "8" before; a refused entry is asked again and answered with Cancel.
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("refusal");  // title of the refusal box; "" accepted
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("pads");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("printer");
-    const QString wide = QStringLiteral("mnuWideLabel");
-    const QString large = QStringLiteral("mnuLargeLabel");
-    const QString folder = QStringLiteral("mnuFileFolder");
-    const QString no;
-    QTest::newRow("wide 4 - 9.") << wide << "4 - 9." << no << "4" << "9" << 6 << "68/9" << false << no;
-    QTest::newRow("wide 07 keeps end") << wide << "07" << no << "07" << "8" << 1 << "3/23" << false << no;
-    QTest::newRow("wide 9-4 left to Print") << wide << "9-4" << no << "9" << "4" << -4 << "3/29" << false << no;
-    QTest::newRow("folder 30") << folder << "30" << no << "30" << "8" << 1 << "34/28" << false << no;
-    QTest::newRow("folder 4-12") << folder << "4-12" << no << "4" << "12" << 9 << "34/2" << false << no;
-    QTest::newRow("standard keeps pads") << no << "10-15" << no << "10" << "15" << 6 << "2/3" << true << no;
-    QTest::newRow("wide family") << wide << "4" << no << "4" << "8" << 1 << "70/9" << false << "HP Officejet Pro";
-    QTest::newRow("folder family bold") << folder << "2" << no << "2" << "8" << 1 << "33/0" << true << "Photosmart";
-    QTest::newRow("cancel") << wide << "" << no << no << "8" << 0 << "2/3" << false << no;
-    // The range rules are the parser's; here only the way the window shows each outcome.
-    QTest::newRow("above maximum") << large << "2-12" << "Maximum is 10" << no << "8" << 0 << "2/3" << false << no;
-    QTest::newRow("refused") << wide << "12-5" << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
-    for (const char* zero : {"0", "1.5"})
-        QTest::addRow("%s refused", zero) << wide << zero << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
-}
-
 void TstMainWindow::positionPrompt()
 {
-    QFETCH(QString, command);
-    QFETCH(QString, entry);
-    QFETCH(QString, refusal);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    QFETCH(int, count);
-    QFETCH(QString, pads);
-    QFETCH(bool, bold);
-    QFETCH(QString, printer);
-    TestApp app;
-    app.start();
-    runCommand(app, command);
-    if (!printer.isEmpty())
-        app.device.setDeviceName(printer);
-    testsupport::Screen w = mainWindow(app);
-    w.vars().strEndPos = QStringLiteral("8");
-    w.setValue("optLandscape", 1);
-    w.setValue("chkLblBold", bold ? 1 : 0);
-    const auto expectPrompt = [&](const QString& answer) {
-        app.messages.expectBox({kPositionTitle, {}, Buttons::Ok, Icon::None, Answer::Ok, true, answer, false});
+    // Per entry the boxes shown and what the window keeps: tests/data/mainwindow_position_prompt.txt.
+    // strEndPos holds "8" before; a refused entry is asked again and answered with Cancel.
+    // The range rules are the parser's; here only the way the window shows each outcome.
+    struct Row {
+        const char* command;
+        const char* entry;
+        bool bold;
+        const char* printer;
     };
-    expectPrompt(entry);
-    if (refusal.startsWith("Maximum is "))
-        app.messages.expect(refusal, "Label position cannot exceed " + refusal.mid(11));
-    else if (!refusal.isEmpty())
-        app.messages.expect(refusal, "Enter a label position such as 7, or a range such as 4-9.", Buttons::Ok,
-                            Icon::Exclamation);
-    if (!refusal.isEmpty())
-        expectPrompt(QString());
-
-    const std::size_t shownBefore = app.messages.shown().size();
-    const qsizetype eventsBefore = app.messages.events().size();
-    app.click(FormId::Main, "optQzLabel");
-    QVERIFY(app.messages.allShown());
-    QCOMPARE(app.messages.shown().at(shownBefore).defaultText, QStringLiteral("1"));
-    QVERIFY(app.messages.shown().at(shownBefore).text.endsWith("enter 1-" + lastPosition(command) + "."));
-    if (!refusal.isEmpty())
-        QCOMPARE(app.messages.events().mid(eventsBefore + 1, 2), (QStringList{"beep", "box:" + refusal}));
-    QCOMPARE(app.messages.beeps(), refusal.isEmpty() ? 0 : 1);
-    QCOMPARE(w.value("optQzLabel") + w.value("optPortrait"), 2);
-    const QString range = start.isEmpty() ? QString() : entry.remove(' ').remove('.');
-    QCOMPARE(w.vars().strLabelRange, range);
-    QCOMPARE(w.text("lblQzPosition"), range.isEmpty() ? QString() : "Label Position " + range);
-    QCOMPARE(w.vars().strEndPos, end);
-    if (!start.isEmpty()) {
-        QCOMPARE(w.vars().strStartPos, start);
-        QCOMPARE(int(w.vars().intLabelCount), count);
+    const Row rows[] = {{"mnuWideLabel", "4 - 9.", false, ""},   {"mnuWideLabel", "07", false, ""},
+                        {"mnuWideLabel", "9-4", false, ""},      {"mnuFileFolder", "30", false, ""},
+                        {"mnuFileFolder", "4-12", false, ""},    {"", "10-15", true, ""},
+                        {"mnuWideLabel", "4", false, "HP Officejet Pro"},
+                        {"mnuFileFolder", "2", true, "Photosmart"},
+                        {"mnuWideLabel", "", false, ""},         {"mnuLargeLabel", "2-12", false, ""},
+                        {"mnuWideLabel", "12-5", false, ""},     {"mnuWideLabel", "0", false, ""},
+                        {"mnuWideLabel", "1.5", false, ""}};
+    QString got;
+    for (const Row& row : rows) {
+        TestApp app;
+        app.start();
+        runCommand(app, row.command);
+        app.device.setDeviceName(*row.printer ? row.printer : "Recording Printer");
+        testsupport::Screen w = mainWindow(app);
+        w.vars().strEndPos = QStringLiteral("8");
+        w.setValue("optLandscape", 1);
+        w.setValue("chkLblBold", row.bold ? 1 : 0);
+        app.messages.answerFreely({row.entry});
+        app.click(FormId::Main, "optQzLabel");
+        const printing::LabelVars& v = w.vars();
+        got += QStringLiteral("== %1 \"%2\"%3 %4\n").arg(row.command, row.entry, row.bold ? " bold" : "", row.printer)
+               + app.messages.transcript()
+               + QStringLiteral("label stock %1 portrait %2, range \"%3\" shown \"%4\", start %5 end %6 count %7, pads %8\n")
+                     .arg(w.value("optQzLabel")).arg(w.value("optPortrait"))
+                     .arg(v.strLabelRange, w.text("lblQzPosition"), v.strStartPos, v.strEndPos)
+                     .arg(v.intLabelCount).arg(pads(w));
     }
-    QCOMPARE(::pads(w), pads);
+    QVERIFY(testsupport::matchesGolden(got, "mainwindow_position_prompt"));
 }
 
 void TstMainWindow::envelopeSizes_data()

@@ -44,6 +44,11 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     void beep() override;
 
+    // From now on every box is taken as it comes: message boxes answer OK, input boxes the
+    // next of `entries` ("" once they run out); transcript() tells what was shown from here.
+    void answerFreely(const QStringList& entries);
+    QString transcript() const { return m_transcript.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
+
     const std::vector<ShownBox>& shown() const { return m_shown; }
     int beeps() const { return m_beeps; }
     // Every expected box was shown and nothing unexpected happened.
@@ -60,6 +65,8 @@ private:
     std::vector<ShownBox> m_shown;
     QStringList m_failures;
     QStringList m_events;
+    QStringList m_transcript;
+    std::optional<QStringList> m_freeEntries;
     int m_beeps = 0;
 };
 
