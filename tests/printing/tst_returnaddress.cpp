@@ -13,23 +13,6 @@ namespace {
 
 QString printButton(int labels) { return labels == 80 ? "cmdRetAddress" : "cmdLrgRetAddress"; }
 
-// The size caption, the Print buttons shown, each label option as enabled ("on") and
-// ticked, and the alignment.
-QString screen(const testsupport::Screen& w)
-{
-    QStringList out{w.text("lblLabelSize")};
-    for (const char* button : {"cmdQzStart", "cmdWideLabel", "cmdLargeLabel", "cmdFileFolderStart", "cmdRetAddress",
-                               "cmdLrgRetAddress"}) {
-        if (w.isVisible(button))
-            out << button;
-    }
-    for (const char* option : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-        out << QStringLiteral("%1 %2%3").arg(option, w.isEnabled(option) ? "on" : "off",
-                                             w.value(option) ? " ticked" : "");
-    out << (w.value("optQzCenter") ? "centred" : w.value("optQzLeftjust") ? "left" : "no alignment");
-    return out.join(", ");
-}
-
 }  // namespace
 
 // The return-address Print commands: lines 1 to 3 on every label of a whole sheet.
@@ -90,7 +73,7 @@ private slots:
         QCOMPARE(w->printDialog().flags(), 8);
         QVERIFY(w.value("chkBold") == 0 && !w.isVisible("chkBold"));
         // No or Cancel restores the standard screen.
-        QCOMPARE(screen(w), QString("Standard Label 1\" x 2 5/8\", cmdQzStart, optQzLabel on, optQzEnvelope on, "
+        QCOMPARE(w.summary(), QString("Standard Label 1\" x 2 5/8\", cmdQzStart, optQzLabel on, optQzEnvelope on, "
                                      "chkLblBold on, chkLblItalic on, left"));
     }
 
@@ -107,7 +90,7 @@ private slots:
         QCOMPARE(rig->docs().size(), size_t(2));
         QCOMPARE(rig->layout(1), rig->layout(0));
         // Ended silently in the second pass: the return-address screen stays as it was.
-        QCOMPARE(screen(rig->window()), QString("Return Address Label 1/2\" x 1 3/4\", cmdRetAddress, optQzLabel on, "
+        QCOMPARE(rig->window().summary(), QString("Return Address Label 1/2\" x 1 3/4\", cmdRetAddress, optQzLabel on, "
                                                 "optQzEnvelope on, chkLblBold on ticked, chkLblItalic on, left"));
     }
 
@@ -151,7 +134,7 @@ private slots:
         QCOMPARE(rig->app.messages.beeps(), failure ? 0 : 1);
         QCOMPARE(w->focusWidget() == rig->app.find<QWidget>(widgets::FormId::Main, "txtQzLine4"),
                  title.startsWith("Small"));
-        QCOMPARE(screen(w), "Return Address Label 2/3\" x 1 3/4\", cmdLrgRetAddress, " + options + ", left");
+        QCOMPARE(w.summary(), "Return Address Label 2/3\" x 1 3/4\", cmdLrgRetAddress, " + options + ", left");
         QVERIFY(rig->docs().empty() && !rig->printer.hasOpenDocument());
         QCOMPARE(rig->printer.kills, failure ? 1 : 0);
     }

@@ -47,7 +47,13 @@ public:
     // From now on every box is taken as it comes: message boxes answer OK, input boxes the
     // next of `entries` ("" once they run out); transcript() tells what was shown from here.
     void answerFreely(const QStringList& entries);
-    QString transcript() const { return m_transcript.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
+    QString transcript() const
+    {
+        QString out;
+        for (const QString& line : m_transcript)
+            out += line + QLatin1Char('\n');
+        return out;
+    }
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
     int beeps() const { return m_beeps; }
