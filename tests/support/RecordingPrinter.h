@@ -51,13 +51,6 @@ public:
         m_open.clear();
         PagePrinter::killDoc();
     }
-    QStringList layouts(size_t document) const
-    {
-        QStringList out;
-        for (const Line& line : documents.at(document))
-            out << line.layout;
-        return out;
-    }
 
     // Each line of the document as asked for, with its whole font: "layout | name[ bold][ italic]".
     QString dump(size_t document) const
