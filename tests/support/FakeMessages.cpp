@@ -39,7 +39,6 @@ FakeMessages& FakeMessages::expectBox(const ExpectedBox& box)
 std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 {
     m_shown.push_back(box);
-    m_events << (box.isInput ? QStringLiteral("input:") : QStringLiteral("box:")) + box.title;
     const QString shown = describe(box.isInput, box.title, box.text, box.buttons, box.icon);
     m_transcript << shown + (box.isInput ? QStringLiteral(" default \"%1\"").arg(box.defaultText) : QString());
     QString failure;
@@ -98,7 +97,6 @@ void FakeMessages::beep()
 {
     ++m_beeps;
     m_transcript << QStringLiteral("beep");
-    m_events << QStringLiteral("beep");
 }
 
 QStringList FakeMessages::pending() const

@@ -60,8 +60,6 @@ public:
     // Every expected box was shown and nothing unexpected happened.
     bool allShown() const { return m_expected.empty() && m_failures.isEmpty(); }
     const QStringList& failures() const { return m_failures; }
-    // "beep", "box:<title>" or "input:<title>" in the order they happened.
-    const QStringList& events() const { return m_events; }
     QStringList pending() const;  // the expected boxes not shown yet
 
 private:
@@ -70,7 +68,6 @@ private:
     std::deque<ExpectedBox> m_expected;
     std::vector<ShownBox> m_shown;
     QStringList m_failures;
-    QStringList m_events;
     QStringList m_transcript;
     std::optional<QStringList> m_freeEntries;
     int m_beeps = 0;
