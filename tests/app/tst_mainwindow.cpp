@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "support/Golden.h"
 #include "support/TestApp.h"
 
 #include "app/MainWindow.h"
@@ -17,16 +18,7 @@ using testsupport::TestApp;
 
 namespace {
 
-const QString kPositionTitle = QStringLiteral("Label position reading L to R");
-const QStringList kPrintButtons{"cmdQzStart",       "cmdWideLabel",  "cmdLargeLabel",
-                                "cmdLrgRetAddress", "cmdRetAddress", "cmdFileFolderStart"};
 const QStringList kLines{"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"};
-
-// The highest position of the sheet a File command leaves ("": the home screen's standard labels).
-QString lastPosition(const QString& command)
-{
-    return command == QLatin1String("mnuWideLabel") ? "20" : command == QLatin1String("mnuLargeLabel") ? "10" : "30";
-}
 
 testsupport::Screen mainWindow(TestApp& app)
 {
@@ -43,37 +35,11 @@ QString pads(const testsupport::Screen& w)
     return w.text("txtQzLeftPad") + "/" + w.text("txtQzToppad");
 }
 
-QStringList visiblePrintButtons(const testsupport::Screen& w)
-{
-    QStringList shown;
-    std::copy_if(kPrintButtons.begin(), kPrintButtons.end(), std::back_inserter(shown),
-                 [&](const QString& name) { return w.isVisible(name); });
-    return shown;
-}
-
 bool anyWindowShown()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
-}
-
-// Runs a File command (or clicks `click`, its mode's Print button) with the boxes it shows:
-// the file-folder notice, or the return-address instructions (with no lines typed, the
-// sheet's print command stops there).
-void runCommand(TestApp& app, const QString& command, const QString& click = QString())
-{
-    if (command == QLatin1String("mnuFileFolder"))
-        app.messages.expect("Use only Line 1",
-                            "For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank.");
-    if (command.contains(QLatin1String("RetAddress"))) {
-        testsupport::Fixture::expectInstructions(app.messages, command == QLatin1String("mnuRetAddress") ? 80 : 60);
-        app.messages.expect("Instructions", "Fill in Lines 1, 2, and 3, then press Print.", Buttons::Ok,
-                            Icon::Exclamation);
-    }
-    if (!command.isEmpty())
-        app.click(FormId::Main, click.isEmpty() ? command : click);
-    QVERIFY(app.messages.allShown());
 }
 
 }  // namespace
@@ -86,9 +52,7 @@ private slots:
     void startup();
     void startupError_data();
     void startupError();
-    void modeCommands_data();
     void modeCommands();
-    void positionPrompt_data();
     void positionPrompt();
     void envelopeSizes_data();
     void envelopeSizes();
@@ -144,13 +108,11 @@ void TstMainWindow::startup()
 
     // The home screen.
     QCOMPARE(app.state.lngLabelMode, 1);
-    QCOMPARE(visiblePrintButtons(w), QStringList{"cmdQzStart"});
+    QCOMPARE(w.summary(), QStringLiteral("Standard Label 1\" x 2 5/8\", cmdQzStart, optQzLabel on, optQzEnvelope on, "
+                                         "chkLblBold on, chkLblItalic on, left"));
     QVERIFY(!w.isEnabled("cmdQzStart"));
-    QCOMPARE(w.value("optPortrait") + w.value("optQzLeftjust"), 2);
-    for (const char* notChosen : {"optLandscape", "optQzCenter", "optQzLabel", "optQzEnvelope", "chkLblBold"})
-        QCOMPARE(w.value(notChosen), 0);
+    QCOMPARE(w.value("optPortrait") - w.value("optLandscape"), 1);
     QCOMPARE(pads(w), QStringLiteral("2/3"));
-    QCOMPARE(w.text("lblLabelSize"), QStringLiteral("Standard Label 1\" x 2 5/8\""));
     // It fits a 1024 x 768 screen with room for the window frame and a panel.
     QVERIFY(w->sizeHint().width() <= 1000 && w->sizeHint().height() <= 700);
 }
@@ -195,157 +157,88 @@ void TstMainWindow::startupError()
     QVERIFY(!w.isEnabled("cmdFindContact") && !w.isEnabled("mnuFind"));
 }
 
-void TstMainWindow::modeCommands_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("wide") << "" << "mnuWideLabel" << 2;
-    QTest::newRow("large after return address") << "mnuRetAddress" << "mnuLargeLabel" << 3;
-    QTest::newRow("standard after wide") << "mnuWideLabel" << "mnuStdLabel" << 1;
-    QTest::newRow("file folder after return address") << "mnuLrgRetAddress" << "mnuFileFolder" << 6;
-    QTest::newRow("return address 80") << "" << "mnuRetAddress" << 5;
-    QTest::newRow("return address 60") << "mnuFileFolder" << "mnuLrgRetAddress" << 4;
-}
-
 void TstMainWindow::modeCommands()
 {
-    QFETCH(QString, before);
-    QFETCH(QString, command);
-    QFETCH(int, mode);
-    TestApp app;
-    app.start();
-    runCommand(app, before);
-    testsupport::Screen w = mainWindow(app);
-    w.setValue("optQzEnvelope", 1);
-    w.setText("lblQzPosition", "Label Position 7");
-    w.setValue("chkLblBold", 1);
-    w.setValue("chkLblItalic", 1);
-
-    runCommand(app, command);  // a return-address command runs its print command at once
-    QCOMPARE(app.state.lngLabelMode, mode);
-    const QString button = kPrintButtons[mode - 1];
-    QCOMPARE(visiblePrintButtons(w), QStringList{button});
-    // The return-address screen disables the media options and the label boxes and hides
-    // the position; a stock printed by position offers them again, no medium chosen.
-    const bool returnAddress = mode == 4 || mode == 5;
-    for (const char* control : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-        QCOMPARE(w.isEnabled(control), !returnAddress);
-    QVERIFY(w.isVisible("frQzMediaType"));
-    QCOMPARE(w.isVisible("lblQzPosition"), !returnAddress);
-    if (!returnAddress) {
-        QCOMPARE(w.value("optQzLabel") + w.value("optQzEnvelope"), 0);
-        QCOMPARE(w.text("lblQzPosition"), QString());
+    // Per command after another: the boxes, the screen it leaves, where the envelope Bold box
+    // then sends the focus, and what the visible Print button does with no lines typed:
+    // tests/data/mainwindow_mode_commands.txt.
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "mnuWideLabel"},  {"mnuRetAddress", "mnuLargeLabel"},    {"mnuWideLabel", "mnuStdLabel"},
+        {"", "mnuRetAddress"}, {"mnuLrgRetAddress", "mnuFileFolder"}, {"mnuFileFolder", "mnuLrgRetAddress"}};
+    QString got;
+    for (const auto& [before, command] : rows) {
+        TestApp app;
+        app.start();
+        app.messages.answerFreely({});
+        if (*before)
+            app.click(FormId::Main, before);
+        testsupport::Screen w = mainWindow(app);
+        w.setValue("optQzEnvelope", 1);
+        w.setText("lblQzPosition", "Label Position 7");
+        w.setValue("chkLblBold", 1);
+        w.setValue("chkLblItalic", 1);
+        app.messages.answerFreely({});
+        app.click(FormId::Main, command);  // a return-address command runs its print command at once
+        const QFont font = line(app, "txtQzLine5")->font();
+        got += QStringLiteral("== %1 then %2\n%3mode %4: %5\nmedia %6, position %7 \"%8\", lines %9 pt%10\n")
+                   .arg(before, command, app.messages.transcript()).arg(app.state.lngLabelMode)
+                   .arg(w.summary(), w.isVisible("frQzMediaType") ? "shown" : "hidden",
+                        w.isVisible("lblQzPosition") ? "shown" : "hidden", w.text("lblQzPosition"))
+                   .arg(font.pointSize()).arg(font.italic() ? " italic" : "");
+        line(app, "txtQzline3")->setFocus();
+        w.setValue("chkBold", 1 - w.value("chkBold"));
+        got += "Bold sends the focus to " + w->focusWidget()->objectName() + "\n";
+        const QString button = w.summary().section(", ", 1, 1);
+        app.messages.answerFreely({});
+        if (w.isEnabled(button))
+            app.click(FormId::Main, button);
+        got += button + (w.isEnabled(button) ? " pressed\n" : " disabled\n") + app.messages.transcript();
     }
-    // The file-folder command leaves the label boxes ticked; the others untick them, which
-    // puts the lines back in their plain font.
-    const bool ticked = mode == 6;
-    QCOMPARE(w.value("chkLblBold") + w.value("chkLblItalic"), ticked ? 2 : 0);
-    QCOMPARE(line(app, "txtQzLine5")->font().pointSize(), ticked ? 14 : 12);
-    QCOMPARE(line(app, "txtQzLine5")->font().italic(), ticked);
-
-    // The envelope Bold box sends the focus to the mode's Print button where it can take it.
-    line(app, "txtQzline3")->setFocus();
-    w.setValue("chkBold", 1 - w.value("chkBold"));
-    const bool focusesButton = mode == 2 || mode == 3 || mode == 6;
-    QCOMPARE(w->focusWidget(), focusesButton ? app.find<QWidget>(FormId::Main, button) : line(app, "txtQzline3"));
-
-    // The visible Print button runs its print command, which finds no lines.
-    if (mode == 1) {
-        QVERIFY(!w.isEnabled(button));
-    } else if (returnAddress) {
-        runCommand(app, command, button);
-    } else {
-        app.messages.expect("Missing Data", "No information entered", Buttons::Ok, Icon::Exclamation);
-        app.click(FormId::Main, button);
-        QVERIFY(app.messages.allShown());
-        QCOMPARE(app.messages.events().last(2), (QStringList{"beep", "box:Missing Data"}));
-    }
-}
-
-void TstMainWindow::positionPrompt_data()
-{
-    // strEndPos holds "8" before; a refused entry is asked again and answered with Cancel.
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("refusal");  // title of the refusal box; "" accepted
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("pads");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("printer");
-    const QString wide = QStringLiteral("mnuWideLabel");
-    const QString large = QStringLiteral("mnuLargeLabel");
-    const QString folder = QStringLiteral("mnuFileFolder");
-    const QString no;
-    QTest::newRow("wide 4 - 9.") << wide << "4 - 9." << no << "4" << "9" << 6 << "68/9" << false << no;
-    QTest::newRow("wide 07 keeps end") << wide << "07" << no << "07" << "8" << 1 << "3/23" << false << no;
-    QTest::newRow("wide 9-4 left to Print") << wide << "9-4" << no << "9" << "4" << -4 << "3/29" << false << no;
-    QTest::newRow("folder 30") << folder << "30" << no << "30" << "8" << 1 << "34/28" << false << no;
-    QTest::newRow("folder 4-12") << folder << "4-12" << no << "4" << "12" << 9 << "34/2" << false << no;
-    QTest::newRow("standard keeps pads") << no << "10-15" << no << "10" << "15" << 6 << "2/3" << true << no;
-    QTest::newRow("wide family") << wide << "4" << no << "4" << "8" << 1 << "70/9" << false << "HP Officejet Pro";
-    QTest::newRow("folder family bold") << folder << "2" << no << "2" << "8" << 1 << "33/0" << true << "Photosmart";
-    QTest::newRow("cancel") << wide << "" << no << no << "8" << 0 << "2/3" << false << no;
-    // The range rules are the parser's; here only the way the window shows each outcome.
-    QTest::newRow("above maximum") << large << "2-12" << "Maximum is 10" << no << "8" << 0 << "2/3" << false << no;
-    QTest::newRow("refused") << wide << "12-5" << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
-    for (const char* zero : {"0", "1.5"})
-        QTest::addRow("%s refused", zero) << wide << zero << "Incorrect entry" << no << "8" << 0 << "2/3" << false << no;
+    QVERIFY(testsupport::matchesGolden(got, "mainwindow_mode_commands"));
 }
 
 void TstMainWindow::positionPrompt()
 {
-    QFETCH(QString, command);
-    QFETCH(QString, entry);
-    QFETCH(QString, refusal);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    QFETCH(int, count);
-    QFETCH(QString, pads);
-    QFETCH(bool, bold);
-    QFETCH(QString, printer);
-    TestApp app;
-    app.start();
-    runCommand(app, command);
-    if (!printer.isEmpty())
-        app.device.setDeviceName(printer);
-    testsupport::Screen w = mainWindow(app);
-    w.vars().strEndPos = QStringLiteral("8");
-    w.setValue("optLandscape", 1);
-    w.setValue("chkLblBold", bold ? 1 : 0);
-    const auto expectPrompt = [&](const QString& answer) {
-        app.messages.expectBox({kPositionTitle, {}, Buttons::Ok, Icon::None, Answer::Ok, true, answer, false});
+    // Per entry the boxes shown and what the window keeps: tests/data/mainwindow_position_prompt.txt.
+    // strEndPos holds "8" before; a refused entry is asked again and answered with Cancel.
+    // The range rules are the parser's; here only the way the window shows each outcome.
+    struct Row {
+        const char* command;
+        const char* entry;
+        bool bold;
+        const char* printer;
     };
-    expectPrompt(entry);
-    if (refusal.startsWith("Maximum is "))
-        app.messages.expect(refusal, "Label position cannot exceed " + refusal.mid(11));
-    else if (!refusal.isEmpty())
-        app.messages.expect(refusal, "Enter a label position such as 7, or a range such as 4-9.", Buttons::Ok,
-                            Icon::Exclamation);
-    if (!refusal.isEmpty())
-        expectPrompt(QString());
-
-    const std::size_t shownBefore = app.messages.shown().size();
-    const qsizetype eventsBefore = app.messages.events().size();
-    app.click(FormId::Main, "optQzLabel");
-    QVERIFY(app.messages.allShown());
-    QCOMPARE(app.messages.shown().at(shownBefore).defaultText, QStringLiteral("1"));
-    QVERIFY(app.messages.shown().at(shownBefore).text.endsWith("enter 1-" + lastPosition(command) + "."));
-    if (!refusal.isEmpty())
-        QCOMPARE(app.messages.events().mid(eventsBefore + 1, 2), (QStringList{"beep", "box:" + refusal}));
-    QCOMPARE(app.messages.beeps(), refusal.isEmpty() ? 0 : 1);
-    QCOMPARE(w.value("optQzLabel") + w.value("optPortrait"), 2);
-    const QString range = start.isEmpty() ? QString() : entry.remove(' ').remove('.');
-    QCOMPARE(w.vars().strLabelRange, range);
-    QCOMPARE(w.text("lblQzPosition"), range.isEmpty() ? QString() : "Label Position " + range);
-    QCOMPARE(w.vars().strEndPos, end);
-    if (!start.isEmpty()) {
-        QCOMPARE(w.vars().strStartPos, start);
-        QCOMPARE(int(w.vars().intLabelCount), count);
+    const Row rows[] = {{"mnuWideLabel", "4 - 9.", false, ""},   {"mnuWideLabel", "07", false, ""},
+                        {"mnuWideLabel", "9-4", false, ""},      {"mnuFileFolder", "30", false, ""},
+                        {"mnuFileFolder", "4-12", false, ""},    {"", "10-15", true, ""},
+                        {"mnuWideLabel", "4", false, "HP Officejet Pro"},
+                        {"mnuFileFolder", "2", true, "Photosmart"},
+                        {"mnuWideLabel", "", false, ""},         {"mnuLargeLabel", "2-12", false, ""},
+                        {"mnuWideLabel", "12-5", false, ""},     {"mnuWideLabel", "0", false, ""},
+                        {"mnuWideLabel", "1.5", false, ""}};
+    QString got;
+    for (const Row& row : rows) {
+        TestApp app;
+        app.start();
+        app.messages.answerFreely({});
+        if (*row.command)
+            app.click(FormId::Main, row.command);
+        app.device.setDeviceName(*row.printer ? row.printer : "Recording Printer");
+        testsupport::Screen w = mainWindow(app);
+        w.vars().strEndPos = QStringLiteral("8");
+        w.setValue("optLandscape", 1);
+        w.setValue("chkLblBold", row.bold ? 1 : 0);
+        app.messages.answerFreely({row.entry});
+        app.click(FormId::Main, "optQzLabel");
+        const printing::LabelVars& v = w.vars();
+        got += QStringLiteral("== %1 \"%2\"%3 %4\n").arg(row.command, row.entry, row.bold ? " bold" : "", row.printer)
+               + app.messages.transcript()
+               + QStringLiteral("label stock %1 portrait %2, range \"%3\" shown \"%4\", start %5 end %6 count %7, pads %8\n")
+                     .arg(w.value("optQzLabel")).arg(w.value("optPortrait"))
+                     .arg(v.strLabelRange, w.text("lblQzPosition"), v.strStartPos, v.strEndPos)
+                     .arg(v.intLabelCount).arg(pads(w));
     }
-    QCOMPARE(::pads(w), pads);
+    QVERIFY(testsupport::matchesGolden(got, "mainwindow_position_prompt"));
 }
 
 void TstMainWindow::envelopeSizes_data()

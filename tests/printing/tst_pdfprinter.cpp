@@ -2,6 +2,7 @@
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
 #include "support/Fixture.h"
+#include "support/ModalDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -28,16 +28,10 @@ namespace {
 // Acts on the print dialog once it is up, then accepts or rejects it.
 void whenDialogShows(const std::function<void(QPrintDialog*)>& act, const char* close = "accept")
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act, close] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            timer->stop();
-            act(dialog);
-            QMetaObject::invokeMethod(dialog, close, Qt::QueuedConnection);
-        }
+    testsupport::whenShown<QPrintDialog>([act, close](QPrintDialog* d) {
+        act(d);
+        QMetaObject::invokeMethod(d, close, Qt::QueuedConnection);
     });
-    timer->start(10);
 }
 
 // Verdana 9: rows of 10.938 pt, columns of 4.575 pt.

@@ -2,28 +2,13 @@
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
 #include "support/Fixture.h"
+#include "support/Golden.h"
 
 #include <QtTest>
 
 using printing::SearchLabelsJob;
 
 namespace {
-
-// Every ended document page by page: row, column, font and text of each piece.
-QString dump(const std::vector<printing::PrintedDocument>& docs)
-{
-    QString out;
-    for (size_t d = 0; d < docs.size(); ++d)
-        out += QStringLiteral("document %1 orientation %2\n").arg(d + 1).arg(docs[d].orientation)
-               + testsupport::dumpPages(docs[d].pages);
-    return out;
-}
-
-void compareGolden(const QString& got, const QString& name)
-{
-    const QString path = QStringLiteral(QUORVEL_TEST_DATA "/%1.txt").arg(name);
-    QCOMPARE(got, QString::fromUtf8(testsupport::readBytes(path)));
-}
 
 QStringList label(int i, bool company)
 {
@@ -76,7 +61,7 @@ private slots:
         rig->app.printScript.print(2);
         QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
         QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
-        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
+        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->app.device.documents()), QTest::currentDataTag()));
     }
 
     void failures()
@@ -119,7 +104,7 @@ private slots:
         rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
         printing::ListReport report(rig->app.printer, *dialog, rig->app.messages);
         QCOMPARE(report.print(in), platform::PrintOutcome::Done);
-        compareGolden(dump(rig->app.device.documents()), QTest::currentDataTag());
+        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->app.device.documents()), QTest::currentDataTag()));
     }
 
     void reportEdges()

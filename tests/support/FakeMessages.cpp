@@ -39,10 +39,16 @@ FakeMessages& FakeMessages::expectBox(const ExpectedBox& box)
 std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 {
     m_shown.push_back(box);
-    m_events << (box.isInput ? QStringLiteral("input:") : QStringLiteral("box:")) + box.title;
     const QString shown = describe(box.isInput, box.title, box.text, box.buttons, box.icon);
+    m_transcript << shown + (box.isInput ? QStringLiteral(" default \"%1\"").arg(box.defaultText) : QString());
     QString failure;
     std::optional<ExpectedBox> want;
+    if (m_freeEntries) {
+        ExpectedBox free;
+        if (box.isInput && !m_freeEntries->isEmpty())
+            free.answerText = m_freeEntries->takeFirst();
+        return free;
+    }
     if (m_expected.empty()) {
         failure = QStringLiteral("unexpected ") + shown;
     } else {
@@ -81,10 +87,16 @@ QString FakeMessages::inputBox(const QString& prompt, const QString& title, cons
     return want ? want->answerText : QString();
 }
 
+void FakeMessages::answerFreely(const QStringList& entries)
+{
+    m_freeEntries = entries;
+    m_transcript.clear();
+}
+
 void FakeMessages::beep()
 {
     ++m_beeps;
-    m_events << QStringLiteral("beep");
+    m_transcript << QStringLiteral("beep");
 }
 
 QStringList FakeMessages::pending() const

@@ -44,13 +44,22 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     void beep() override;
 
+    // From now on every box is taken as it comes: message boxes answer OK, input boxes the
+    // next of `entries` ("" once they run out); transcript() tells what was shown from here.
+    void answerFreely(const QStringList& entries);
+    QString transcript() const
+    {
+        QString out;
+        for (const QString& line : m_transcript)
+            out += line + QLatin1Char('\n');
+        return out;
+    }
+
     const std::vector<ShownBox>& shown() const { return m_shown; }
     int beeps() const { return m_beeps; }
     // Every expected box was shown and nothing unexpected happened.
     bool allShown() const { return m_expected.empty() && m_failures.isEmpty(); }
     const QStringList& failures() const { return m_failures; }
-    // "beep", "box:<title>" or "input:<title>" in the order they happened.
-    const QStringList& events() const { return m_events; }
     QStringList pending() const;  // the expected boxes not shown yet
 
 private:
@@ -59,7 +68,8 @@ private:
     std::deque<ExpectedBox> m_expected;
     std::vector<ShownBox> m_shown;
     QStringList m_failures;
-    QStringList m_events;
+    QStringList m_transcript;
+    std::optional<QStringList> m_freeEntries;
     int m_beeps = 0;
 };
 

@@ -141,12 +141,11 @@ struct Fixture {
                             QStringLiteral("A printer problem exists.  Check printer."), platform::Buttons::Ok,
                             platform::Icon::Exclamation);
     }
-    void expectInstructions(int labelsOnSheet) { expectInstructions(app.messages, labelsOnSheet); }
     // The notice of the return-address sheet with 80 or 60 labels.
-    static void expectInstructions(FakeMessages& messages, int labelsOnSheet)
+    void expectInstructions(int labelsOnSheet)
     {
         const bool small = labelsOnSheet == 80;
-        messages.expect(QStringLiteral("Load printer with Avery %1 label stock").arg(small ? "5167, 8167, or 18167"
+        app.messages.expect(QStringLiteral("Load printer with Avery %1 label stock").arg(small ? "5167, 8167, or 18167"
                                                                                            : "5195, 8195, or 18195"),
                         QStringLiteral("Prints %1 return address labels on Avery %2 labels")
                             .arg(labelsOnSheet)

@@ -67,4 +67,13 @@ inline QString dumpPages(const std::vector<printing::PrintedPage>& pages)
     return out;
 }
 
+// Every ended document: its heading line, then its pages.
+inline QString dumpDocuments(const std::vector<printing::PrintedDocument>& docs)
+{
+    QString out;
+    for (size_t d = 0; d < docs.size(); ++d)
+        out += QStringLiteral("document %1 orientation %2\n").arg(d + 1).arg(docs[d].orientation) + dumpPages(docs[d].pages);
+    return out;
+}
+
 }  // namespace testsupport

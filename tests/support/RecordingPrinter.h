@@ -51,11 +51,14 @@ public:
         m_open.clear();
         PagePrinter::killDoc();
     }
-    QStringList layouts(size_t document) const
+
+    // Each line of the document as asked for, with its whole font: "layout | name[ bold][ italic]".
+    QString dump(size_t document) const
     {
-        QStringList out;
+        QString out;
         for (const Line& line : documents.at(document))
-            out << line.layout;
+            out += QStringLiteral("%1 | %2%3%4\n").arg(line.layout, line.font.name, line.font.bold ? " bold" : "",
+                                                       line.font.italic ? " italic" : "");
         return out;
     }
 
