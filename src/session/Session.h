@@ -21,6 +21,13 @@ public:
     // Opens the contact file and takes its names from the path.
     void openContactFile(const QString& path);
     void closeContactFile();
+
+    // A window's caption with the open file: the title, two blanks and the file title in
+    // brackets ("Contact Information  [QVL_Contacts]").
+    QString captionWithFile(const QString& title) const
+    {
+        return title + QStringLiteral("  [") + fileTitle + QLatin1Char(']');
+    }
 };
 
 }  // namespace session

@@ -210,9 +210,7 @@ void ContactInfoWindow::formLoad()
     const auto answer = platform::underCommonTrap(m_services.messages, [this] {
         mainWindow().hideForm();
         show();
-        setWindowTitle(QStringLiteral("Contact Information  [")
-                       + m_state.fileTitle
-                       + QStringLiteral("]"));
+        setWindowTitle(m_state.captionWithFile(QStringLiteral("Contact Information")));
         fillFindList(m_state.contactFile.recordCount());
         m_cboFindContact->setFocus();
         m_lblACCompOnLabel->hide();

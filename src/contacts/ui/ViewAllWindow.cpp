@@ -104,7 +104,7 @@ void ViewAllWindow::formLoad()
     show();
     m_ui->lstAllContacts->clear();
     m_ui->mnuPrint->setEnabled(false);
-    setWindowTitle(QStringLiteral("All Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    setWindowTitle(m_state.captionWithFile(QStringLiteral("All Contacts")));
     m_ui->txtViewAllHeader->setVisible(true);
     m_ui->lstAllContacts->setVisible(true);
     m_ui->cmdACGetReport->setEnabled(true);

@@ -42,7 +42,7 @@ ExportWindow::~ExportWindow() = default;
 void ExportWindow::formLoad()
 {
     show();
-    setWindowTitle(QStringLiteral("Export Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    setWindowTitle(m_state.captionWithFile(QStringLiteral("Export Contacts")));
     m_ui->lblExport->setText(QStringList{
         QStringLiteral("Select export file to create, Comma Separated Values (csv), Text (txt), or vCard (vcf)."),
         QStringLiteral("Export file will contain First Name, Middle Initial, Last Name, Street Address1,"),

@@ -48,7 +48,7 @@ ImportWindow::~ImportWindow() = default;
 void ImportWindow::formLoad()
 {
     show();
-    setWindowTitle(QStringLiteral("Import Contacts  [") + m_state.fileTitle + QStringLiteral("]"));
+    setWindowTitle(m_state.captionWithFile(QStringLiteral("Import Contacts")));
     m_ui->txtImpFilename->hide();
     m_ui->cmdStartImport->setEnabled(false);
     m_ui->lblImpHdr->setText(
