@@ -113,16 +113,21 @@ private slots:
     void manyItemsKeepTheirOrder()
     {
         SortedListBox list("lstAllContacts");
+        SortedComboBox combo("cboFindContact");
         quint32 seed = 12345;
         for (int i = 1; i <= 5000; ++i) {
             seed = seed * 1103515245u + 12345u;
             const QString text = QStringLiteral("Name%1\tCity").arg(seed >> 24);
             list.addSortedItem(text, i);
+            combo.addSortedItem(text, i);
         }
         for (int i = 1; i < list.count(); ++i) {
             const int order = rt::compareListText(list.item(i - 1)->text(), list.item(i)->text());
             QVERIFY(order < 0 || (order == 0 && list.itemNumber(i - 1) < list.itemNumber(i)));
+            QCOMPARE(combo.itemNumber(i), list.itemNumber(i));
         }
+        combo.clear();
+        QCOMPARE(combo.count(), 0);
 
         // Filled in one pass, the list is the same and takes further lines in their places.
         SortedListBox bulk("lstAllContacts");

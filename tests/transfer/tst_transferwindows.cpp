@@ -81,11 +81,18 @@ private slots:
         QVERIFY(f.backAtMain());
     }
 
-    void exportFailure()
+    void exportNothingThenFailure()
     {
         TransferFixture f;
-        f.open(FormId::Export, {person("Ann", "Lee")});
+        f.open(FormId::Export, {});
         f.w<QRadioButton>("optExpCGCSV")->click();
+        f.app.messages.expect("Export file not created",
+                              "Export file could not be created.  There were no contacts on file.", Buttons::Ok,
+                              Icon::Information);
+        f.press("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown() && !QFile::exists(f.app.dataPath("QVLC_QVL_Contacts.csv")));
+
+        testsupport::writeBytes(f.app.dataPath("QVL_Contacts.DAT"), person("Ann", "Lee").toBytes());
         QVERIFY(QDir(f.app.dataPath({})).mkdir("QVLC_QVL_Contacts.csv"));  // cannot be written as a file
         testsupport::Fixture::expectCommonError(f.app.messages, 0, {}, Answer::Retry);
         f.press("cmdExpCreate");
