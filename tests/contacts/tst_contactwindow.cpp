@@ -134,19 +134,14 @@ private slots:
         f.openWith({person("Ann", "Lee", {{&R::BdayReminder, "1"}}), person("Bob", "Ray"), person("Cy", "Sun")});
         f.pickRecord(2);
         const QByteArray before = f.fileBytes();
-        auto refused = [&f, &before](const char* box, const char* title, const QString& message) {
-            f.app.messages.expect(QString::fromLatin1(title), message);
-            f.click("cmdSave");
-            QVERIFY(f.app.messages.allShown());
-            QCOMPARE(f.window().focusWidget(), f.c<QWidget>(box));
-            QCOMPARE(f.fileBytes(), before);
-        };
         f.c("txtACFName")->setText(QStringLiteral("Bo,b"));
         f.c("txtACEmail")->setText(QStringLiteral("b r"));
-        refused("txtACEmail", "Incorrect entry", QStringLiteral("Email address cannot contain a space."));
+        f.app.messages.expect(QStringLiteral("Incorrect entry"), QStringLiteral("Email address cannot contain a space."));
+        f.click("cmdSave");
+        QVERIFY(f.app.messages.allShown());
+        QCOMPARE(f.window().focusWidget(), f.c<QWidget>("txtACEmail"));
+        QCOMPARE(f.fileBytes(), before);
         QCOMPARE(f.text("txtACFName"), QStringLiteral("Bob"));  // cleaned before the refusal
-        f.c("txtACEmail")->setText(QString::fromUtf8("Łukasz@example.com"));
-        refused("txtACEmail", "Contact not saved", QString::fromUtf8("Email Address holds characters that cannot be saved: Ł"));
 
         f.c("txtACEmail")->setText(QStringLiteral("bob@example.com"));
         f.c("txtACCity")->setText(QStringLiteral("Rome,"));

@@ -91,7 +91,8 @@ private slots:
     {
         ViewAllFixture f;
         f.open();
-        f.app.messages.expectInput(QStringLiteral("Last name Search"), QStringLiteral("Search For: "), QStringLiteral("smith"));
+        f.app.messages.expectBox({QStringLiteral("Last name Search"), QStringLiteral("Search For: "), platform::Buttons::Ok,
+                                  platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
         f.v<widgets::OptionButton>("optSearchLName")->setValue(true);
         QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("smith"));
         f.click("cmdACGetReport");

@@ -19,16 +19,6 @@ class TestLabelSheets : public QObject {
     std::unique_ptr<testsupport::Fixture> rig;
 
     testsupport::Screen w() { return rig->window(); }
-    // Label stock at a position as the prompt accepts it, then the pads under test typed; a
-    // position off the sheet keeps them for every label.
-    void labelStockAt(const QString& left, const QString& top, const QString& position)
-    {
-        rig->choose("optQzLabel");
-        w().vars().strLabelRange = position;
-        w().setText("lblQzPosition", "Label Position " + position);
-        w().setText("txtQzLeftPad", left);
-        w().setText("txtQzToppad", top);
-    }
     // The documents printed and the first one's lines, against tests/data/labelsheets/<name>.txt.
     bool matchesSheet(const QString& name)
     {
@@ -78,19 +68,6 @@ private slots:
         QCOMPARE(testsupport::dumpPages(rig->docs()[3].pages), testsupport::dumpPages(rig->docs()[0].pages));
     }
 
-    void fileFolderCentredTwoCopies()
-    {
-        rig->typeLines({"TAXES 2023"});
-        rig->choose("optQzCenter");
-        print(kFolder, "3-4", 2);
-
-        // Per label the opening line (or the one after the return to the top), two pad rows, the spacer.
-        QVERIFY(matchesSheet("folder_centred_two_copies"));
-        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QCOMPARE(w()->printDialog().flags(), 8);
-        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("5 5 4"));
-    }
-
     void wholeSheet_data()
     {
         // Each row's sheet is tests/data/labelsheets/<row>.txt.
@@ -123,6 +100,7 @@ private slots:
         print(button, button == kWide ? "1-20" : button == kLarge ? "1-10" : "1-30");
         QVERIFY(matchesSheet(QString(QTest::currentDataTag()).replace(' ', '_')));
         QTEST(w().vars().strStartPos + ' ' + pads(), "after");
+        QCOMPARE(w()->printDialog().flags(), button == kFolder ? 8 : 0x80000);
     }
 
     void printerChosenInTheDialog_data()
@@ -373,7 +351,13 @@ private slots:
         rig->writeMargins({margin});
         if (!leftPad.isEmpty()) {
             rig->typeLines({"X"});
-            labelStockAt(leftPad, "3", position);
+            // Label stock at a position as the prompt accepts it, then the pads under test
+            // typed; a position off the sheet keeps them for every label.
+            rig->choose("optQzLabel");
+            w().vars().strLabelRange = position;
+            w().setText("lblQzPosition", "Label Position " + position);
+            w().setText("txtQzLeftPad", leftPad);
+            w().setText("txtQzToppad", "3");
             rig->choose(options);
             rig->app.device.failWith(std::max(failure, 0));
             if (failure == -2)

@@ -143,14 +143,13 @@ private slots:
         QVERIFY(matches("foot_of_the_page"));
 
         // A landscape #10 envelope holds 26 rows.
-        m_device->clear();
         m_printer->setOrientation(2);
         m_printer->setPaperSize(20);
         for (int i = 1; i <= 27; ++i)
             print({PrintItem::str("e")});
         m_printer->setOrientation(1);  // the open document keeps its own
         m_printer->endDoc();
-        const printing::PrintedDocument& envelope = m_device->documents().at(0);
+        const printing::PrintedDocument& envelope = m_device->documents().back();
         QCOMPARE(envelope.pages.at(0).items.size(), size_t(26));
         QCOMPARE(envelope.pages.size(), size_t(2));
         QCOMPARE(envelope.orientation, 2);

@@ -25,11 +25,6 @@ FakeMessages& FakeMessages::expect(const QString& title, const QString& text, pl
     return expectBox({title, text, buttons, icon, answer});
 }
 
-FakeMessages& FakeMessages::expectInput(const QString& title, const QString& prompt, const QString& entry)
-{
-    return expectBox({title, prompt, platform::Buttons::Ok, platform::Icon::None, platform::Answer::Ok, true, entry});
-}
-
 FakeMessages& FakeMessages::expectBox(const ExpectedBox& box)
 {
     m_expected.push_back(box);

@@ -36,7 +36,6 @@ class FakeMessages : public platform::Messages {
 public:
     FakeMessages& expect(const QString& title, const QString& text, platform::Buttons buttons = platform::Buttons::Ok,
                          platform::Icon icon = platform::Icon::None, platform::Answer answer = platform::Answer::Ok);
-    FakeMessages& expectInput(const QString& title, const QString& prompt, const QString& entry);
     FakeMessages& expectBox(const ExpectedBox& box);
 
     platform::Answer messageBox(const QString& title, const QString& text, platform::Buttons buttons,

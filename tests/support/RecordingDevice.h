@@ -35,11 +35,6 @@ public:
     const std::vector<printing::PrintedDocument>& documents() const { return m_documents; }
     // Documents opened so far, those cancelled or failed included.
     int openedCount() const { return m_opened; }
-    void clear()
-    {
-        m_documents.clear();
-        m_opened = 0;
-    }
 
 private:
     void failIfAsked() const

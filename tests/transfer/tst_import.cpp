@@ -216,6 +216,7 @@ private slots:
         run("Name,Notes\r\nAnn,x.com\r\n", &out);
         QCOMPARE(out.text(), QStringLiteral("CSV file not compatible with import function."));
         QCOMPARE(out.title(), QStringLiteral("No contacts imported"));
+        QCOMPARE(out.icon(), platform::Icon::Information);
         // The second line is short: the error box, the first contact kept, whole records.
         const QStringList got = run(QByteArray(OwnHeader) + "Ann,,Lee,,,,,,,,,,,,a@x.com,,,\r\nBo\r\n", &out);
         QCOMPARE(got.size(), 1);

@@ -33,10 +33,6 @@ struct TransferFixture : ContactWindowFixture {
     T* w(const char* name) { return app.find<T>(id, QString::fromLatin1(name)); }
     void press(const char* name) { app.click(id, QString::fromLatin1(name)); }
     bool backAtMain() { return !app.forms->isLoaded(id) && mainWindow().isVisible() && mainWindow().focusWidget() == m("txtQzLine1"); }
-    void expectImported(int n)
-    {
-        app.messages.expect("Import completed", QStringLiteral("D O N E !  %1 contacts successfully imported.").arg(n));
-    }
     QString importFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = app.dataPath(name);
@@ -125,30 +121,22 @@ private slots:
         QVERIFY(f.app.settings.values.empty());  // the main window's shutdown did not run
     }
 
-    void importOwnCsvTwiceAndVCard()
+    void importOwnCsv()
     {
         TransferFixture f;
         f.open(FormId::Import, {person("Cy", "Orr")});
         f.app.state.remindersOn = true;  // start-up took it from the first record
         QVERIFY(f.w("txtImpFilename")->isHidden() && !f.w("cmdStartImport")->isEnabled());
-        const QString csv = f.importFile("people.csv", kOwnCsv);
-        for (int stored : {2, 0}) {  // the same file again stores nothing
-            f.app.fileDialogs.choose(csv);
-            f.press("cmdCsvOpen");
-            QCOMPARE(f.w<QLineEdit>("txtImpFilename")->text(), QStringLiteral("people.csv"));
-            QVERIFY(!f.w("txtImpFilename")->isHidden() && f.w("cmdStartImport")->isEnabled());
-            f.expectImported(stored);
-            f.press("cmdStartImport");
-            QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
-            QCOMPARE(f.app.form(FormId::Import).focusWidget(), f.w("cmdImpCancel"));
-            QCOMPARE(f.app.state.contactFile.recordCount(), 3);
-        }
-        f.app.fileDialogs.choose(f.importFile("phone.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Di;;;\r\nEND:VCARD\r\n"));
+        f.app.fileDialogs.choose(f.importFile("people.csv", kOwnCsv));
         f.press("cmdCsvOpen");
-        f.expectImported(1);
+        QCOMPARE(f.w<QLineEdit>("txtImpFilename")->text(), QStringLiteral("people.csv"));
+        QVERIFY(!f.w("txtImpFilename")->isHidden() && f.w("cmdStartImport")->isEnabled());
+        f.app.messages.expect("Import completed", "D O N E !  2 contacts successfully imported.");
         f.press("cmdStartImport");
-        const contacts::ContactRecord stored = f.app.state.contactFile.read(4);
-        QCOMPARE(stored.FName + stored.LName + stored.BdayReminder, QStringLiteral("DiLin1"));
+        QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
+        QCOMPARE(f.app.form(FormId::Import).focusWidget(), f.w("cmdImpCancel"));
+        QCOMPARE(f.app.state.contactFile.recordCount(), 3);
+        QCOMPARE(f.app.state.contactFile.read(3).BdayReminder, QStringLiteral("1"));
         f.press("cmdImpCancel");
         QVERIFY(f.backAtMain());
     }
@@ -161,14 +149,6 @@ private slots:
         f.app.messages.expectBox({"Document not opened", {}, Buttons::Ok, Icon::Exclamation, Answer::Ok, false, {}, false});
         f.press("mnuITHelpUM");
         QVERIFY(f.app.messages.shown().back().text.contains("qvlUman.pdf"));
-
-        f.app.fileDialogs.choose(f.importFile("mail.csv", "Name,Notes\r\nAnn,x.com\r\n"));
-        f.press("cmdCsvOpen");
-        f.app.messages.expect("No contacts imported", "CSV file not compatible with import function.", Buttons::Ok,
-                              Icon::Information);
-        f.press("cmdStartImport");
-        QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
-        QCOMPARE(f.app.state.contactFile.recordCount(), 0);
 
         f.app.fileDialogs.choose(f.app.dataPath("missing.csv"));
         f.app.messages.expectBox({"Error", "An error has occurred. Error number 53 -- File not found.  Try again, or notify Quorvel.",
