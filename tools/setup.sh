@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libqt6printsupport6 qt6-qpa-plugins
+          libqt6printsupport6 qt6-qpa-plugins qt6-wayland libxkbcommon-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
