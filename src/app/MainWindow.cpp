@@ -59,7 +59,7 @@ void onTrigger(QAction* action, QObject* owner, Handler handler)
 
 }  // namespace
 
-MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                        QWidget* parent)
     : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state),
       m_ui(std::make_unique<Ui::MainWindowForm>())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "widgets/Form.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -40,7 +40,7 @@ namespace app {
 class MainWindow : public widgets::Form, public printing::LabelScreen, public session::MainScreen {
     Q_OBJECT
 public:
-    MainWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+    MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -119,7 +119,7 @@ private:
     void openSearchWindow();
 
     const platform::Services& m_services;
-    session::Session& m_state;
+    contacts::BookSession& m_state;
     printing::LabelVars m_vars;
     std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;

@@ -12,7 +12,7 @@
 
 namespace app {
 
-WindowSet::WindowSet(const platform::Services& services, session::Session& state)
+WindowSet::WindowSet(const platform::Services& services, contacts::BookSession& state)
     : m_services(services), m_state(state)
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
 
@@ -13,7 +13,7 @@ namespace app {
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
 class WindowSet : public widgets::Forms {
 public:
-    WindowSet(const platform::Services& services, session::Session& state);
+    WindowSet(const platform::Services& services, contacts::BookSession& state);
     ~WindowSet() override;
 
     widgets::Form& get(widgets::FormId id) override;
@@ -34,7 +34,7 @@ private:
     std::unique_ptr<widgets::Form> create(widgets::FormId id);
 
     const platform::Services& m_services;
-    session::Session& m_state;
+    contacts::BookSession& m_state;
     std::map<widgets::FormId, std::unique_ptr<widgets::Form>> m_forms;
     bool m_ending = false;
     bool m_ended = false;

@@ -1,6 +1,5 @@
 #include "app/WindowSet.h"
-#include "session/BookLock.h"
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "platform/Services.h"
 #include "platform/qt/QtAppInfo.h"
 #include "platform/qt/QtClipboard.h"
@@ -12,6 +11,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
+#include "session/BookLock.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,14 +42,30 @@ int main(int argc, char** argv)
     QDir().mkpath(appInfo.dataFolder());
     const QString book = QDir(appInfo.dataFolder()).filePath(QStringLiteral("QVL_Contacts.DAT"));
     session::BookLock bookLock(book);
-    if (!bookLock.take()) {
-        messages.messageBox(QStringLiteral("Contact book in use"),
-                            QStringLiteral("The contact book %1 is in use by another copy of Quorvel.").arg(book),
-                            platform::Buttons::Ok, platform::Icon::Exclamation);
+    switch (bookLock.take()) {
+    case session::BookLock::Outcome::Taken:
+        break;
+    case session::BookLock::Outcome::Held:
+        messages.messageBox(
+            QStringLiteral("Contact book in use"),
+            QStringLiteral("The contact book %1 is in use by another copy of Quorvel.\n"
+                           "Its lock file %2 names %3.\n"
+                           "If that copy no longer runs, delete the lock file.")
+                .arg(book, bookLock.lockPath(),
+                     bookLock.holder().isEmpty() ? QStringLiteral("no process yet") : bookLock.holder()),
+            platform::Buttons::Ok, platform::Icon::Exclamation);
         return 0;
+    case session::BookLock::Outcome::NotMade:
+        // Said once: the book still opens, but nothing keeps a second copy off it.
+        messages.messageBox(QStringLiteral("Contact book not locked"),
+                            QStringLiteral("The contact book's lock file could not be made in the folder:\n%1\n%2\n"
+                                           "Quorvel runs on; do not start a second copy while this one runs.")
+                                .arg(appInfo.dataFolder(), bookLock.reason()),
+                            platform::Buttons::Ok, platform::Icon::Exclamation);
+        break;
     }
 
-    session::Session state;
+    contacts::BookSession state;
     app::WindowSet forms(services, state);
     forms.start();
     // Cancel in the start-up error box ends the program before the event loop runs.

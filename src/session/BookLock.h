@@ -10,13 +10,26 @@ namespace session {
 // book, whose records the first copy may rewrite or compact at any moment.
 class BookLock {
 public:
+    enum class Outcome {
+        Taken,
+        Held,     // another running copy holds it, or one on another host
+        NotMade,  // the folder takes no lock file: the book stays usable, unguarded
+    };
+
     explicit BookLock(const QString& bookPath);
-    // False only when another running copy holds the book; a lock that cannot be made
-    // (a read-only folder) leaves the book usable as before.
-    bool take();
+    Outcome take();
+
+    QString lockPath() const { return m_path; }
+    // After Held: the process and host the lock file names ("process 4711 on host desk").
+    QString holder() const { return m_holder; }
+    // After NotMade: why the file could not be made, as the system says it.
+    QString reason() const { return m_reason; }
 
 private:
+    QString m_path;
     QLockFile m_lock;
+    QString m_holder;
+    QString m_reason;
 };
 
 }  // namespace session

@@ -6,7 +6,7 @@ namespace session {
 
 void Session::openContactFile(const QString& path)
 {
-    contactFile.open(path);
+    m_book.open(path);
     filePath = path;
     fileTitle = QFileInfo(path).fileName();
     if (fileTitle.endsWith(QStringLiteral(".DAT"), Qt::CaseInsensitive))
@@ -15,7 +15,7 @@ void Session::openContactFile(const QString& path)
 
 void Session::closeContactFile()
 {
-    contactFile.close();
+    m_book.close();
     filePath.clear();
     fileTitle.clear();
 }

@@ -1,20 +1,28 @@
 #pragma once
 
-#include "contacts/ContactFile.h"
-
 #include <QString>
 #include <cstdint>
 
 namespace session {
 
-// What the windows share: the open contact file and its names, the label mode, the contact
-// the Contact Information window shows and whether birthday reminders are on.
+// The open contact book as the session sees it: a file opened and closed by its path. Its
+// records are the book's own business (contacts::BookSession holds the contact file).
+class Book {
+public:
+    virtual ~Book() = default;
+    virtual void open(const QString& path) = 0;
+    virtual void close() = 0;
+};
+
+// What the windows share: the open book's names, the label mode, the contact the Contact
+// Information window shows and whether birthday reminders are on.
 class Session {
 public:
-    contacts::ContactFile contactFile;  // file number 1
-    QString filePath;                   // shown in the main window's txtFileNam
-    QString fileTitle;                  // its txtFileTitle: the file name without ".DAT"
-    std::int32_t lngLabelMode = 1;      // 1 standard .. 6 file folder
+    explicit Session(Book& book) : m_book(book) {}
+
+    QString filePath;               // shown in the main window's txtFileNam
+    QString fileTitle;              // its txtFileTitle: the file name without ".DAT"
+    std::int32_t lngLabelMode = 1;  // 1 standard .. 6 file folder
     std::int32_t lngCurrentRecord = 0;
     bool remindersOn = false;
 
@@ -28,6 +36,9 @@ public:
     {
         return title + QStringLiteral("  [") + fileTitle + QLatin1Char(']');
     }
+
+private:
+    Book& m_book;
 };
 
 }  // namespace session

@@ -2,6 +2,8 @@
 #include "session/BookLock.h"
 #include "support/TestFiles.h"
 
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -9,6 +11,7 @@
 using contacts::ContactRecord;
 using testsupport::errorOf;
 using testsupport::readBytes;
+using Outcome = session::BookLock::Outcome;
 
 namespace {
 
@@ -132,10 +135,6 @@ private slots:
         QCOMPARE(errorOf([&] { m_file.remove(1); }), 75);
         QCOMPARE(readBytes(m_path), records({"Cy"}));
         QCOMPARE(readBytes(m_path + ".old"), records({"Ann", "Bob"}));
-
-        session::BookLock first(m_path);
-        session::BookLock second(m_path);
-        QVERIFY(first.take() && !second.take());
     }
 
     void bytesOutsideTheCodePageReadByteForByte()
@@ -145,6 +144,39 @@ private slots:
         openWith(bytes);
         m_file.write(1, m_file.read(1));
         QCOMPARE(readBytes(m_path), bytes);
+    }
+
+    // The lock beside the book; %pid, %app and %host stand for this test's own.
+    void bookLock_data()
+    {
+        QTest::addColumn<QByteArray>("lockFile");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("empty") << QByteArray("") << Outcome::Taken;
+        QTest::newRow("zeros") << QByteArray(40, '\0') << Outcome::Taken;
+        QTest::newRow("cut short") << QByteArray("%pid\n%app") << Outcome::Taken;
+        QTest::newRow("process gone") << QByteArray("2000000000\nquorvel\n%host\n") << Outcome::Taken;
+        QTest::newRow("running") << QByteArray("%pid\n%app\n%host\n") << Outcome::Held;
+        QTest::newRow("other host") << QByteArray("%pid\nquorvel\nfaraway\n") << Outcome::Held;
+        QTest::newRow("folder is a file") << QByteArray("/") << Outcome::NotMade;
+    }
+    void bookLock()
+    {
+        QFETCH(QByteArray, lockFile);
+        QFETCH(Outcome, outcome);
+        const QList<QByteArray> named =
+            lockFile.replace("%pid", QByteArray::number(QCoreApplication::applicationPid()))
+                .replace("%app", QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8())
+                .replace("%host", QSysInfo::machineHostName().toUtf8())
+                .split('\n');
+        // A folder whose parent is a plain file cannot be made, even by root.
+        const QString book = outcome == Outcome::NotMade ? m_dir.filePath("file/book.DAT") : m_path;
+        testsupport::writeBytes(outcome == Outcome::NotMade ? m_dir.filePath("file") : book + ".lock", lockFile);
+        session::BookLock lock(book);
+        QCOMPARE(lock.take(), outcome);
+        QCOMPARE(lock.holder(),
+                 outcome == Outcome::Held ? QString("process %1 on host %2").arg(named[0], named[2]) : "");
+        QCOMPARE(lock.reason(), outcome == Outcome::NotMade ? "Not a directory" : "");
+        QCOMPARE(session::BookLock(book).take(), outcome == Outcome::NotMade ? outcome : Outcome::Held);
     }
 };
 

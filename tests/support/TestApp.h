@@ -6,7 +6,7 @@
 #include "RecordingDevice.h"
 #include "RecordingPrinter.h"
 #include "app/WindowSet.h"
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "widgets/Controls.h"
 #include "printing/PagePrinter.h"
 
@@ -50,7 +50,7 @@ public:
     FakeAppInfo appInfo;
     const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
                                       shell,    settings,    cursor,       appInfo};
-    session::Session state;
+    contacts::BookSession state;
     std::unique_ptr<app::WindowSet> forms;
 
 private:

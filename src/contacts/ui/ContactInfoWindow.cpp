@@ -51,7 +51,7 @@ void blankControlsOnEdit(QLineEdit* box)
 }  // namespace
 
 ContactInfoWindow::ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
-                                     session::Session& state, QWidget* parent)
+                                     contacts::BookSession& state, QWidget* parent)
     : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state),
       m_ui(std::make_unique<Ui::frmEdDelViewContact>())
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/MainScreen.h"
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "contacts/ContactRecord.h"
 #include "contacts/ContactRules.h"
 #include "widgets/Form.h"
@@ -41,7 +41,7 @@ class ContactInfoWindow : public widgets::Form {
     Q_OBJECT
 public:
     ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
-                      session::Session& state, QWidget* parent = nullptr);
+                      contacts::BookSession& state, QWidget* parent = nullptr);
     ~ContactInfoWindow() override;
 
     // Fills the find list with records 1 to count of the open contact file, each at its
@@ -103,7 +103,7 @@ private:
     widgets::Form& mainWindow();
 
     const platform::Services& m_services;
-    session::Session& m_state;
+    contacts::BookSession& m_state;
     std::unique_ptr<Ui::frmEdDelViewContact> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
 

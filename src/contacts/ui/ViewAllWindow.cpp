@@ -26,7 +26,7 @@ namespace contacts {
 using platform::Answer;
 using widgets::FormId;
 
-ViewAllWindow::ViewAllWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+ViewAllWindow::ViewAllWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                              QWidget* parent)
     : widgets::Form(FormId::ViewAll, forms, parent),
       m_services(services),

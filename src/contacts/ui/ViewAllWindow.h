@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
 
@@ -32,7 +32,7 @@ namespace contacts {
 class ViewAllWindow : public widgets::Form {
     Q_OBJECT
 public:
-    ViewAllWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+    ViewAllWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                   QWidget* parent = nullptr);
     ~ViewAllWindow() override;
 
@@ -71,7 +71,7 @@ private:
     void trapped(const std::function<void()>& command);
 
     const platform::Services& m_services;
-    session::Session& m_state;
+    contacts::BookSession& m_state;
     std::unique_ptr<Ui::ViewAllWindow> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
     widgets::EditMenu* m_editMenu = nullptr;

@@ -15,7 +15,7 @@ using platform::Buttons;
 using platform::Icon;
 using widgets::FormId;
 
-ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                            QWidget* parent)
     : TransferForm(FormId::Export, forms, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzExport>())

@@ -17,7 +17,7 @@ namespace transfer {
 using platform::Answer;
 using widgets::FormId;
 
-ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                            QWidget* parent)
     : TransferForm(FormId::Import, forms, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzImport>())

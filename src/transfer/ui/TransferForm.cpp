@@ -12,7 +12,7 @@ namespace transfer {
 using widgets::FormId;
 
 TransferForm::TransferForm(FormId id, widgets::Forms& forms, const platform::Services& services,
-                           session::Session& state, QWidget* parent)
+                           contacts::BookSession& state, QWidget* parent)
     : widgets::Form(id, forms, parent), m_services(services), m_state(state)
 {
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "session/Session.h"
+#include "contacts/BookSession.h"
 #include "widgets/Form.h"
 
 class QMenu;
@@ -13,7 +13,7 @@ namespace transfer {
 class TransferForm : public widgets::Form {
 public:
     TransferForm(widgets::FormId id, widgets::Forms& forms, const platform::Services& services,
-                 session::Session& state, QWidget* parent);
+                 contacts::BookSession& state, QWidget* parent);
 
 protected:
     void formUnload() override;
@@ -25,7 +25,7 @@ protected:
     void helpAbout();
 
     const platform::Services& m_services;
-    session::Session& m_state;
+    contacts::BookSession& m_state;
 
 private:
     // File > Exit: the program ends, so closing gives no window back.
