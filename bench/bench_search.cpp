@@ -1,70 +1,120 @@
-// Books of 100,000 and 300,000 records: listing every contact (the search alone, and the
-// View All Contacts window's Get report with its list filled), a one-field search, and 3,000
-// search-result labels (100 sheets) drawn into a PDF through the real Qt printer.
+// A book of the size given (10000, 100000 or 1000000; 100000 when none): listing every contact
+// (the search and sort alone, and a one-field search), the View All Contacts window's Get
+// report with its list filled, File > Print of that list (the list report) to a PDF through
+// the real Qt printer, and 3,000 search-result labels (100 sheets) to PDF. Each job runs in a
+// process of its own, so that the peak memory it prints is its own:
+//   bench_search [contacts] [search|getreport|listreport|labels]
+#include "BenchBook.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
+#include "contacts/ui/ViewAllWindow.h"
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
-#include "contacts/ui/ViewAllWindow.h"
 #include "support/TestApp.h"
-#include "support/TestFiles.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
-#include <cstdio>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 using namespace contacts;
 
 namespace {
 
-QByteArray book(int records)
+double seconds(const QElapsedTimer& timer)
 {
-    QByteArray bytes;
-    bytes.reserve(qint64(records) * ContactRecord::Length);
-    for (int i = 0; i < records; ++i) {
-        ContactRecord r;
-        r.FName = QStringLiteral("First%1").arg(i * 7919 % records);
-        r.MiddleInit = QStringLiteral("Q");
-        r.LName = i % 10 ? QStringLiteral("Johnson%1").arg(i) : QStringLiteral("Smith%1").arg(i);
-        r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
-        r.City = QStringLiteral("Springfield");
-        r.State = QStringLiteral("IL");
-        r.Zip = QStringLiteral("62704");
-        r.HPhone = QStringLiteral("555-1234");
-        r.Email = QStringLiteral("someone%1@example.com").arg(i);
-        bytes += r.toBytes();
-    }
-    return bytes;
+    return double(timer.nsecsElapsed()) / 1e9;
 }
 
-void measureBook(int records)
+int search(int records)
 {
-    testsupport::TestApp app;
-    testsupport::writeBytes(app.dataPath("QVL_Contacts.DAT"), book(records));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("QVL_Contacts.DAT"));
+    if (!bench::writeBook(path, records, [records](int i) {
+            ContactRecord r;
+            r.FName = QStringLiteral("First%1").arg(qint64(i) * 7919 % records);
+            r.MiddleInit = QStringLiteral("Q");
+            r.LName = i % 10 ? QStringLiteral("Johnson%1").arg(i) : QStringLiteral("Smith%1").arg(i);
+            r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
+            r.City = QStringLiteral("Springfield");
+            r.State = QStringLiteral("IL");
+            r.Zip = QStringLiteral("62704");
+            r.HPhone = QStringLiteral("555-1234");
+            r.Email = QStringLiteral("someone%1@example.com").arg(i);
+            return r;
+        }))
+        return 1;
     ContactFile file;
-    file.open(app.dataPath("QVL_Contacts.DAT"));
-
+    file.open(path);
     QElapsedTimer timer;
     timer.start();
     SearchResult all = ContactSearch({SearchField::All, {}, NameOrder::LastName, ColumnSet::Email}).run(file);
     ContactSearch::sortAsList(all.entries);
-    const qint64 allMs = timer.restart();
-    const SearchResult some = ContactSearch({SearchField::LastName, QStringLiteral("smith")}).run(file);
-    const qint64 oneMs = timer.restart();
-
-    app.start();
-    auto& window = app.forms->as<ViewAllWindow>(widgets::FormId::ViewAll);
-    window.openForSearch();
+    bench::report("view all (search and sort)", records, seconds(timer), QStringLiteral("%1 found").arg(all.found));
     timer.restart();
-    app.click(widgets::FormId::ViewAll, QStringLiteral("cmdACGetReport"));
-    const qint64 windowMs = timer.elapsed();
-    const int listed = window.findChild<QListWidget*>(QStringLiteral("lstAllContacts"))->count();
+    const SearchResult some = ContactSearch({SearchField::LastName, QStringLiteral("smith")}).run(file);
+    bench::report("last-name search", records, seconds(timer), QStringLiteral("%1 found").arg(some.found));
+    return 0;
+}
 
-    std::printf("bench_search: %d records: view all %lld ms (search and sort); Get report with the list filled "
-                "%lld ms, %d listed; last-name search %lld ms, %d found\n",
-                records, static_cast<long long>(allMs), static_cast<long long>(windowMs), listed,
-                static_cast<long long>(oneMs), some.found);
+// Get report in View All Contacts, then (listReport) File > Print of the whole list to PDF.
+int listing(int records, bool listReport)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    printing::QtPrinterDevice device(dir.filePath(QStringLiteral("default.pdf")));
+    device.setPdfOutput(pdf);
+    testsupport::TestApp app(listReport ? &device : nullptr);
+    if (!bench::writeBook(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records, [](int i) {
+            ContactRecord r;
+            r.FName = QStringLiteral("First%1").arg(i % 997);
+            r.LName = QStringLiteral("Johnson%1").arg(i);
+            r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
+            r.City = QStringLiteral("Springfield");
+            r.State = QStringLiteral("IL");
+            r.Zip = QStringLiteral("62704");
+            r.Email = QStringLiteral("someone%1@example.com").arg(i);
+            return r;
+        }))
+        return 1;
+    app.messages.answerFreely({});
+    app.start();
+    app.forms->as<ViewAllWindow>(widgets::FormId::ViewAll).openForSearch();
+    QElapsedTimer timer;
+    timer.start();
+    app.click(widgets::FormId::ViewAll, QStringLiteral("cmdACGetReport"));
+    const double getReport = seconds(timer);
+    const auto* list = app.find<QAbstractItemView>(widgets::FormId::ViewAll, QStringLiteral("lstAllContacts"));
+    const int listed = list->model()->rowCount();
+    bench::report("Get report, the list filled", records, getReport, QStringLiteral("%1 listed").arg(listed));
+    if (!listReport)
+        return listed == records ? 0 : 1;
+
+    app.printScript.print(1);
+    const size_t boxes = app.messages.shown().size();
+    timer.restart();
+    app.click(widgets::FormId::ViewAll, QStringLiteral("mnuPrint"));
+    bench::report("list report to PDF", records, seconds(timer),
+                  QStringLiteral("%1 bytes").arg(QFileInfo(pdf).size()));
+    return app.messages.shown().size() == boxes && QFileInfo(pdf).size() > 0 ? 0 : 1;
+}
+
+int labels()
+{
+    testsupport::TestApp app;
+    std::vector<QStringList> lines(3000, {"Margaret Q Johnson", "Northwind Traders", "1234 Elmwood Avenue ",
+                                          "Springfield, IL  62704"});
+    printing::QtPrinterDevice device(app.dataPath("default.pdf"));
+    device.setPdfOutput(app.dataPath("labels.pdf"));
+    printing::PagePrinter printer(device);
+    testsupport::FakePrintDialog dialog(app.printScript);
+    app.printScript.print(1);
+    QElapsedTimer timer;
+    timer.start();
+    const auto outcome = printing::SearchLabelsJob(printer, dialog, app.messages, app.dataPath({})).run(lines, false, false);
+    bench::report("3000 search-result labels to PDF", 3000, seconds(timer));
+    return outcome == printing::SearchLabelsJob::Outcome::Printed ? 0 : 1;
 }
 
 }  // namespace
@@ -73,23 +123,16 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    measureBook(100000);
-    measureBook(300000);
-
-    testsupport::TestApp app;
-    QElapsedTimer timer;
-    std::vector<QStringList> labels(3000, {"Margaret Q Johnson", "Northwind Traders", "1234 Elmwood Avenue ",
-                                           "Springfield, IL  62704"});
-    printing::QtPrinterDevice device(app.dataPath("default.pdf"));
-    device.setPdfOutput(app.dataPath("labels.pdf"));
-    printing::PagePrinter printer(device);
-    testsupport::FakePrintDialog dialog(app.printScript);
-    app.printScript.print(1);
-    timer.restart();
-    const auto outcome = printing::SearchLabelsJob(printer, dialog, app.messages, app.dataPath({})).run(labels, false, false);
-    const qint64 labelMs = timer.elapsed();
-
-    std::printf("bench_search: 3000 search-result labels (100 pages) to PDF in %lld ms%s\n",
-                static_cast<long long>(labelMs), outcome == printing::SearchLabelsJob::Outcome::Printed ? "" : " (FAILED)");
-    return 0;
+    const int records = bench::bookSize(argc, argv);
+    const QString job = bench::job(argc, argv);
+    if (job == QLatin1String("search"))
+        return search(records);
+    if (job == QLatin1String("getreport") || job == QLatin1String("listreport"))
+        return listing(records, job == QLatin1String("listreport"));
+    if (job == QLatin1String("labels"))
+        return labels();
+    return bench::runEach(records, {QStringLiteral("search"), QStringLiteral("getreport"), QStringLiteral("listreport"),
+                                    QStringLiteral("labels")})
+        ? 0
+        : 2;
 }

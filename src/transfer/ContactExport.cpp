@@ -1,11 +1,13 @@
 #include "transfer/ContactExport.h"
 
+#include "runtime/Text.h"
 #include "transfer/CsvWriter.h"
 #include "transfer/SaveText.h"
 #include "transfer/VCardWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace transfer {
 
@@ -34,15 +36,17 @@ KindInfo info(ExportKind kind)
     return {u"QVLV30_", u".vcf", u"A vCard (vcf) v3.0 file of contacts has been created and"};
 }
 
-// Turns records into text, one format per kind; the text goes to UTF-8 a block at a time.
+// Turns records into text, one format per kind, and writes the text as UTF-8 a block at a
+// time.
 class Builder {
 public:
-    explicit Builder(ExportKind kind)
+    Builder(ExportKind kind, QIODevice& out)
         : m_columnar(kind == ExportKind::Csv || kind == ExportKind::Text)
         , m_columns(kind == ExportKind::Text ? CsvWriter::Style::Text : CsvWriter::Style::Csv)
         , m_vcard(kind == ExportKind::VCardAndroid  ? VCardWriter::Version::V21
                   : kind == ExportKind::VCardIPhone ? VCardWriter::Version::V40
                                                     : VCardWriter::Version::V30)
+        , m_out(out)
     {
         if (m_columnar)
             m_text = m_columns.header();
@@ -56,33 +60,33 @@ public:
             m_vcard.appendCard(m_text, record);
     }
 
-    // expected: the records still to come after this block, so that the first block sizes
-    // the whole file and the bytes are not copied again as they grow.
-    void flush(qint64 blockRecords = 0, qint64 expected = 0)
+    void flush()
     {
-        const QByteArray block = m_text.toUtf8();
-        if (m_bytes.isEmpty() && blockRecords > 0)
-            m_bytes.reserve(block.size() + block.size() / blockRecords * expected * 11 / 10);
-        m_bytes += block;
+        writeBlock(m_out, m_text.toUtf8());
         m_text.clear();
-    }
-
-    QByteArray take()
-    {
-        flush();
-        return std::move(m_bytes);
     }
 
 private:
     bool m_columnar;
     CsvWriter m_columns;
     VCardWriter m_vcard;
+    QIODevice& m_out;
     QString m_text;
-    QByteArray m_bytes;
 };
 
-// Records turned into text between two conversions to UTF-8.
-constexpr qint32 kFlushRecords = 2048;
+// Records turned into text between two writes: a block of well under 1 MB in any format.
+constexpr qint32 kBlockRecords = 2048;
+
+// The record as the record writer would have stored it: a control character that another
+// program left in a field (a line break, TAB, NUL, ESC) reads as a blank, so the reader's
+// trim takes it off the ends like any blank.
+contacts::ContactRecord readBlanked(const char* stored)
+{
+    constexpr int data = contacts::ContactRecord::Length - 2;  // the record's own CR LF stays out
+    char record[data];
+    std::replace_copy_if(stored, stored + data, record, [](char c) { return rt::isControl(uchar(c)); }, ' ');
+    return contacts::ContactRecord::fromBytes(QByteArray::fromRawData(record, data));
+}
 
 }  // namespace
 
@@ -106,24 +110,26 @@ QString ContactExport::doneText(ExportKind kind, const QString& baseName)
         + QStringLiteral(" stored in your Quorvel folder.  This file is named ") + fileName(kind, baseName);
 }
 
-ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder,
-                                 ExportKind kind)
+void ContactExport::write(const contacts::ContactFile& book, qint32 count, ExportKind kind, QIODevice& out)
+{
+    Builder builder(kind, out);
+    book.forEachRecord(count, [&builder](const char* record, qint32 n) {
+        builder.add(readBlanked(record));
+        if (n % kBlockRecords == 0)
+            builder.flush();
+    });
+    builder.flush();
+}
+
+ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder, ExportKind kind)
 {
     const qint32 count = book.recordCount();  // raises when no contact file is open
     const QString base = baseName(book.path());
     if (count == 0)
         return {false, QString(), NoContactsTitle, NoContactsText};
 
-    Builder builder(kind);
-    book.forEachRecord(count, [&](const char* record, qint32 n) {
-        builder.add(contacts::ContactRecord::fromBytes(QByteArray::fromRawData(record, contacts::ContactRecord::Length)));
-        if (n % kFlushRecords == 0)
-            builder.flush(kFlushRecords, count - n);
-    });
-
-    const QString name = fileName(kind, base);
-    const QString path = QDir(dataFolder).filePath(name);
-    saveWholeFile(path, builder.take());
+    const QString path = QDir(dataFolder).filePath(fileName(kind, base));
+    saveFile(path, [&](QIODevice& out) { write(book, count, kind, out); });
     return {true, path, DoneTitle, doneText(kind, base)};
 }
 

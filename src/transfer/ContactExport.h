@@ -3,6 +3,7 @@
 #include "contacts/ContactFile.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 namespace transfer {
@@ -23,22 +24,28 @@ struct ExportOutcome {
 // byte-order mark, CR LF after every line, replacing an earlier file of that name. Failures (no
 // contact file open, a record that cannot be read, a file that cannot be written) raise
 // rt::RuntimeError for the common error box; an earlier export file then stays as it was.
-class ContactExport {
-public:
-    static inline const QString NoContactsTitle = QStringLiteral("Export file not created");
-    static inline const QString NoContactsText =
-        QStringLiteral("Export file could not be created.  There were no contacts on file.");
-    static inline const QString DoneTitle = QStringLiteral("Export file created");
+namespace ContactExport {
 
-    // The contact file's name without its folder, every ".DAT" and ".dat" removed.
-    static QString baseName(const QString& contactPath);
-    // "QVLC_" + base name + ".csv" and the like.
-    static QString fileName(ExportKind kind, const QString& baseName);
-    // The completion sentence followed by the base name and the extension.
-    static QString doneText(ExportKind kind, const QString& baseName);
+inline const QString NoContactsTitle = QStringLiteral("Export file not created");
+inline const QString NoContactsText =
+    QStringLiteral("Export file could not be created.  There were no contacts on file.");
+inline const QString DoneTitle = QStringLiteral("Export file created");
 
-    static ExportOutcome run(const contacts::ContactFile& book, const QString& dataFolder,
-                             ExportKind kind);
-};
+// The contact file's name without its folder, every ".DAT" and ".dat" removed.
+QString baseName(const QString& contactPath);
+// "QVLC_" + base name + ".csv" and the like.
+QString fileName(ExportKind kind, const QString& baseName);
+// The completion sentence followed by the base name and the extension.
+QString doneText(ExportKind kind, const QString& baseName);
+
+// Writes records 1 to count of the book to out, a block of records at a time as each is
+// made, so that a book of any size costs only a block of memory. A control character a
+// damaged record holds is written as a blank: each contact stays one line of the text
+// export, and no format carries a NUL, ESC or line break.
+void write(const contacts::ContactFile& book, qint32 count, ExportKind kind, QIODevice& out);
+
+ExportOutcome run(const contacts::ContactFile& book, const QString& dataFolder, ExportKind kind);
+
+}  // namespace ContactExport
 
 }  // namespace transfer

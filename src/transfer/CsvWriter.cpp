@@ -11,7 +11,7 @@ namespace {
 bool needsQuotes(const QString& value)
 {
     for (QChar c : value) {
-        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
+        if (c == u',' || c == u'"')
             return true;
     }
     return false;

@@ -7,9 +7,9 @@
 namespace transfer {
 
 // The 18-column exports, a header line of the column names first. The CSV export separates
-// by "," and quotes a value holding a comma, a double quote or a line break, its quotes
-// doubled, so that other programs read 18 columns back. The text export separates by "|"
-// and writes values as they stand.
+// by "," and quotes a value holding a comma or a double quote, its quotes doubled, so that
+// other programs read 18 columns back (values reach it without line breaks). The text
+// export separates by "|" and writes values as they stand.
 class CsvWriter {
 public:
     enum class Style { Csv, Text };

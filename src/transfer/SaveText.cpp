@@ -18,21 +18,22 @@ namespace {
 
 }  // namespace
 
-void saveWholeFile(const QString& path, const QByteArray& bytes)
+void saveFile(const QString& path, const std::function<void(QIODevice&)>& fill)
 {
     QSaveFile out(path);
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
         fail(rt::err::PathFileAccess);
-    errno = 0;
-    if (out.write(bytes) != bytes.size()) {
-        const int saved = errno;
-        out.cancelWriting();
-        errno = saved;
-        fail(rt::err::DiskFull);
-    }
+    fill(out);  // raises past `out`, whose destructor removes the temporary file
     errno = 0;
     if (!out.commit())
+        fail(rt::err::DiskFull);
+}
+
+void writeBlock(QIODevice& out, const QByteArray& bytes)
+{
+    errno = 0;
+    if (out.write(bytes) != bytes.size())
         fail(rt::err::DiskFull);
 }
 

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+#include <functional>
 
 namespace transfer {
 
-// Writes a whole file through a temporary file beside it and a rename, so a failure never
-// destroys an earlier file of that name. Failures raise rt::RuntimeError (a full disk 61,
-// a folder that cannot be written 75, others as mapped from errno).
-void saveWholeFile(const QString& path, const QByteArray& bytes);
+// Writes a file through a temporary file beside it and a rename, so a failure never
+// destroys an earlier file of that name: fill writes the contents (through writeBlock) as
+// it makes them, and the file takes the name only once fill has returned. Failures raise
+// rt::RuntimeError (a full disk 61, a folder that cannot be written 75, others as mapped
+// from errno); the temporary file then goes.
+void saveFile(const QString& path, const std::function<void(QIODevice&)>& fill);
+
+// Writes bytes to out; a write that falls short raises as saveFile does.
+void writeBlock(QIODevice& out, const QByteArray& bytes);
 
 }  // namespace transfer

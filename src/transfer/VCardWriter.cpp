@@ -22,18 +22,6 @@ void VCardWriter::appendValue(QString& out, const QString& value, bool keepSemic
     const char16_t* in = reinterpret_cast<const char16_t*>(value.utf16());
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = in[i];
-        if (c == u'\r' || c == u'\n') {
-            // CR LF is one line break.
-            if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
-                ++i;
-            if (v21) {
-                *at++ = u' ';
-            } else {
-                *at++ = u'\\';
-                *at++ = u'n';
-            }
-            continue;
-        }
         if (v21 ? (c == u';' && !keepSemicolons) : (c == u'\\' || c == u',' || c == u';'))
             *at++ = u'\\';
         *at++ = c;

@@ -7,11 +7,10 @@
 namespace transfer {
 
 // One card of 14 lines per contact. The versions write the same lines; they differ in the
-// VERSION line and in how a value keeps its separators and line breaks:
-// 3.0 and 4.0 escape backslash, comma, semicolon and line breaks in every value and write
+// VERSION line and in how a value keeps its separators (values reach it without control
+// characters): 3.0 and 4.0 escape backslash, comma and semicolon in every value and write
 // the categories as a comma list; 2.1 escapes ";" in every value but the categories (a
-// ";" list there) and turns line breaks into blanks, since its readers split any value
-// at a bare ";".
+// ";" list there), since its readers split any value at a bare ";".
 class VCardWriter {
 public:
     enum class Version { V21, V30, V40 };

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 using contacts::ContactRecord;
-using transfer::ContactExport;
+namespace ContactExport = transfer::ContactExport;
 using transfer::ExportKind;
 using testsupport::errorOf;
 using testsupport::readBytes;
@@ -50,9 +50,11 @@ class TestExport : public QObject {
         QByteArray bytes;
         for (const ContactRecord& r : sampleBook())
             bytes += r.toBytes();
-        // A book written before records were kept free of line breaks may still hold one.
-        const qsizetype note = bytes.indexOf("left;  next");
-        bytes.replace(note + 5, 2, "\r\n");
+        // Another program's book: a line break, a TAB, an ESC and NUL padding inside fields.
+        bytes.replace(bytes.indexOf("left;  next") + 5, 2, "\r\n");
+        bytes.replace(bytes.indexOf("Smith Consulting") + 5, 1, "\t");
+        bytes.replace(bytes.indexOf("Call after") + 4, 1, "\x1b");
+        bytes.replace(bytes.indexOf("Boston") + 6, 10, QByteArray(10, '\0'));
         openBook("Book.DAT", bytes);
     }
 
@@ -80,6 +82,19 @@ private slots:
         QCOMPARE(outcome.title, QString("Export file created"));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{file});
         QCOMPARE(readBytes(outcome.path), readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/") + file));
+    }
+
+    void writesBlockByBlock()
+    {
+        struct Device : QIODevice {
+            qint64 writes = 0, largest = 0;
+            qint64 readData(char*, qint64) override { return -1; }
+            qint64 writeData(const char*, qint64 n) override { return ++writes > 2 ? -1 : (largest = qMax(largest, n), n); }
+        } device;
+        device.open(QIODevice::WriteOnly);
+        openBook("Big.DAT", sampleBook().front().toBytes().repeated(5000));
+        QCOMPARE(errorOf([&] { ContactExport::write(m_book, 5000, ExportKind::VCard30, device); }), 61);
+        QVERIFY(device.largest > 0 && device.largest < (1 << 20));
     }
 
     void baseName_data()
