@@ -57,7 +57,6 @@ QString ImportOutcome::title() const
     case Kind::Completed: return QStringLiteral("Import completed");
     case Kind::NotCompatible: return QStringLiteral("No contacts imported");
     case Kind::Failed: return QStringLiteral("Error");
-    case Kind::NoLayout: break;
     }
     return {};
 }
@@ -72,7 +71,6 @@ QString ImportOutcome::text() const
     case Kind::Failed:
         return QStringLiteral("An error has occurred. Error number ") + QString::number(errorNumber) + QStringLiteral(" -- ")
             + errorDescription + QStringLiteral(".  Try again, or notify Quorvel.");
-    case Kind::NoLayout: break;
     }
     return {};
 }
@@ -112,7 +110,7 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
             first = lines.readLine();
         out.layout = recogniseLayout(first);
         if (out.layout == ImportLayout::None) {
-            out.kind = ImportOutcome::Kind::NoLayout;
+            out.kind = ImportOutcome::Kind::NotCompatible;
             return out;
         }
         const DuplicateIndex index(book.readRecords(1, recordCount),

@@ -4,6 +4,8 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
+#include <QRegularExpression>
+
 namespace transfer {
 
 const QString& column(const QStringList& columns, qsizetype i)
@@ -11,13 +13,6 @@ const QString& column(const QStringList& columns, qsizetype i)
     if (i < 0 || i >= columns.size())
         rt::raise(rt::err::Subscript);
     return columns[i];
-}
-
-int position16(qsizetype position)
-{
-    if (position > 32767 || position < -32768)
-        rt::raise(rt::err::Overflow);
-    return int(position);
 }
 
 namespace {
@@ -65,9 +60,70 @@ bool hasDigit(const QString& text)
     return false;
 }
 
-QString phoneEndsInDigits(const QString& phone)
+QString cleanPhone(const QString& value, int width)
 {
-    return rt::readsAsNumber(rt::right(phone, 4)) ? phone : QString();
+    const QString written = value.trimmed();
+    const bool plus = written.startsWith(QLatin1Char('+'));
+    QString digits;
+    bool plain = true;
+    for (const QChar c : written) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+        else if (!QStringView(u"+ -./()").contains(c))
+            plain = false;
+    }
+    if (digits.isEmpty())
+        return {};
+    const QString d = digits.right(10);
+    // A North American area code never starts with 0 or 1.
+    const bool northAmerican =
+        (digits.size() == 10 && !plus) || (digits.size() == 11 && digits.startsWith(QLatin1Char('1')));
+    if (northAmerican && d[0] >= QLatin1Char('2'))
+        return d.left(3) + QLatin1Char('-') + d.mid(3, 3) + QLatin1Char('-') + d.right(4);
+    if (plain && written.lastIndexOf(QLatin1Char('+')) <= 0 && written.size() <= width)
+        return written;
+    if (plus && digits.size() < width)
+        return QLatin1Char('+') + digits;
+    return digits.left(width);
+}
+
+QString usStateCode(const QString& state)
+{
+    static const struct {
+        const char* name;
+        const char* code;
+    } states[] = {
+        {"Alabama", "AL"}, {"Alaska", "AK"}, {"Arizona", "AZ"}, {"Arkansas", "AR"}, {"California", "CA"},
+        {"Colorado", "CO"}, {"Connecticut", "CT"}, {"Delaware", "DE"}, {"Florida", "FL"}, {"Georgia", "GA"},
+        {"Hawaii", "HI"}, {"Idaho", "ID"}, {"Illinois", "IL"}, {"Indiana", "IN"}, {"Iowa", "IA"},
+        {"Kansas", "KS"}, {"Kentucky", "KY"}, {"Louisiana", "LA"}, {"Maine", "ME"}, {"Maryland", "MD"},
+        {"Massachusetts", "MA"}, {"Michigan", "MI"}, {"Minnesota", "MN"}, {"Mississippi", "MS"},
+        {"Missouri", "MO"}, {"Montana", "MT"}, {"Nebraska", "NE"}, {"Nevada", "NV"}, {"New Hampshire", "NH"},
+        {"New Jersey", "NJ"}, {"New Mexico", "NM"}, {"New York", "NY"}, {"North Carolina", "NC"},
+        {"North Dakota", "ND"}, {"Ohio", "OH"}, {"Oklahoma", "OK"}, {"Oregon", "OR"}, {"Pennsylvania", "PA"},
+        {"Rhode Island", "RI"}, {"South Carolina", "SC"}, {"South Dakota", "SD"}, {"Tennessee", "TN"},
+        {"Texas", "TX"}, {"Utah", "UT"}, {"Vermont", "VT"}, {"Virginia", "VA"}, {"Washington", "WA"},
+        {"West Virginia", "WV"}, {"Wisconsin", "WI"}, {"Wyoming", "WY"}, {"District of Columbia", "DC"},
+        {"American Samoa", "AS"}, {"Guam", "GU"}, {"Northern Mariana Islands", "MP"}, {"Puerto Rico", "PR"},
+        {"U.S. Virgin Islands", "VI"}, {"US Virgin Islands", "VI"}, {"Virgin Islands", "VI"},
+        {"United States Minor Outlying Islands", "UM"},
+    };
+    const QString name = state.simplified();
+    for (const auto& s : states) {
+        if (name.compare(QLatin1String(s.name), Qt::CaseInsensitive) == 0)
+            return QLatin1String(s.code);
+    }
+    return state;
+}
+
+QString vcardBirthDate(const QString& value)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{4})(-?)([0-9]{2})\\2([0-9]{2})(T[0-9:.Z+-]*)?$"));
+    const QRegularExpressionMatch m = form.match(value.trimmed());
+    if (!m.hasMatch() || m.captured(3).toInt() < 1 || m.captured(3).toInt() > 12 || m.captured(4).toInt() < 1
+        || m.captured(4).toInt() > 31)
+        return {};
+    return centuryCheck(m.captured(1) + m.captured(3) + m.captured(4));
 }
 
 QString cityCheck(const QString& city)

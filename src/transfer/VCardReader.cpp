@@ -41,9 +41,20 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
                 return text;
         }
     }
-    if (ImportLines::isValidUtf8(bytes.constData(), bytes.size()))
-        return QString::fromUtf8(bytes);
-    return rt::fromCp1252(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? rt::fromCp1252(bytes) : text;
+}
+
+// Many writers give a card only FN (all that vCard 4.0 requires): its last word is taken as
+// the last name, the words before it as the first name.
+void namesFromFullName(const QString& fullName, ImportValues& v)
+{
+    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return;
+    v.LName = words.takeLast().left(contacts::fields::LName.width);
+    v.FName = words.join(QLatin1Char(' ')).left(contacts::fields::FName.width);
 }
 
 }  // namespace
@@ -110,8 +121,7 @@ bool VCardReader::parse(const QString& line, Property& out)
     }
     out.name = name.trimmed().toUpper();
     if (semi >= 0) {
-        out.paramText = head.mid(semi + 1);
-        for (const QString& param : out.paramText.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QString& param : head.mid(semi + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             const qsizetype eq = param.indexOf(QLatin1Char('='));
             const QString key = (eq < 0 ? param : param.left(eq)).trimmed().toUpper();
             const QString val = eq < 0 ? QString() : unquote(param.mid(eq + 1).trimmed());
@@ -199,26 +209,6 @@ QStringList VCardReader::components(const QString& value)
     return out;
 }
 
-QString VCardReader::cleanPhoneLine(QString line)
-{
-    line = rt::replace(line, QStringLiteral(" "), QString());
-    line = rt::replace(line, QStringLiteral("("), QString());
-    line = rt::replace(line, QStringLiteral(")"), QStringLiteral("-"));
-    line = rt::replace(line, QStringLiteral(":1"), QStringLiteral(":"));
-    // "+1-555-..." would otherwise leave the number starting with a dash.
-    line = rt::replace(line, QStringLiteral("+1-"), QString());
-    line = rt::replace(line, QStringLiteral("+1"), QString());
-    if (line.size() > 15 && !line.contains(QLatin1Char('-'))) {
-        const QString last = rt::right(line, 7);
-        line = rt::replace(line, last, QStringLiteral("-") + last);
-    }
-    if (line.size() > 15 && !rt::right(line, 5).contains(QLatin1Char('-'))) {
-        const QString last = rt::right(line, 4);
-        line = rt::replace(line, last, QStringLiteral("-") + last);
-    }
-    return line;
-}
-
 void VCardReader::apply(const Property& p, ImportValues& v)
 {
     auto isType = [&](const char* t) { return p.types.contains(QLatin1String(t)); };
@@ -231,18 +221,17 @@ void VCardReader::apply(const Property& p, ImportValues& v)
         QString value = unescape(p.value);
         if (value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             value = value.mid(4);
-        const QString head = QStringLiteral("TEL;") + p.paramText + QLatin1Char(':');
-        const int colon = position16(head.size());
-        QString line = head + value;
         const struct {
             const char* type;
             QString ImportValues::*field;
-        } kinds[] = {{"HOME", &ImportValues::HPhone}, {"CELL", &ImportValues::CPhone}, {"WORK", &ImportValues::WPhone}};
+            int width;
+        } kinds[] = {{"HOME", &ImportValues::HPhone, contacts::fields::HPhone.width},
+                     {"CELL", &ImportValues::CPhone, contacts::fields::CPhone.width},
+                     {"WORK", &ImportValues::WPhone, contacts::fields::WPhone.width}};
         for (const auto& kind : kinds) {
-            if (!isType(kind.type))
-                continue;
-            line = cleanPhoneLine(line);
-            v.*kind.field = rt::mid(line, colon + 1, 12);
+            // A line without a number keeps the one an earlier line gave.
+            if (const QString number = cleanPhone(value, kind.width); isType(kind.type) && !number.isEmpty())
+                v.*kind.field = number;
         }
     } else if (name == QLatin1String("ADR") && isType("HOME")) {
         const QStringList comps = components(p.value);
@@ -250,14 +239,14 @@ void VCardReader::apply(const Property& p, ImportValues& v)
         if (const QString city = component(comps, 3); !city.isEmpty())
             v.City = QString(city).replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (const QString state = component(comps, 4); !state.isEmpty())
-            v.State = rt::ucase(state);
+            v.State = rt::ucase(usStateCode(state));
         if (const QString zip = component(comps, 5); !zip.isEmpty()) {
             QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
             v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
         }
         v.Country.clear();
     } else if (name == QLatin1String("BDAY")) {
-        v.Birthdate = unescape(p.value).remove(QLatin1Char('-')).left(8);
+        v.Birthdate = vcardBirthDate(unescape(p.value));
     } else if (name == QLatin1String("NOTE")) {
         v.Notes = unescape(p.value);
     } else if (name == QLatin1String("EMAIL")) {
@@ -273,6 +262,7 @@ void VCardReader::apply(const Property& p, ImportValues& v)
 void VCardReader::run(ContactSink& sink)
 {
     ImportValues v;
+    QString fullName;
     bool inCard = false;
     QString line;
     Property p;
@@ -283,11 +273,17 @@ void VCardReader::run(ContactSink& sink)
         if (p.name == QLatin1String("BEGIN") && vcard) {
             v = ImportValues();
             v.IncComp = QStringLiteral("0");
+            fullName.clear();
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
-            if (inCard)
+            if (inCard) {
+                if (v.FName.isEmpty() && v.LName.isEmpty())
+                    namesFromFullName(fullName, v);
                 sink.offer(v, true);
+            }
             inCard = false;
+        } else if (inCard && p.name == QLatin1String("FN")) {
+            fullName = unescape(p.value);
         } else if (inCard) {
             apply(p, v);
         }
