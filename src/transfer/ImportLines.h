@@ -29,9 +29,6 @@ public:
     QString lastLineEnd() const { return m_lastEnd; }
     qsizetype maxLine() const { return m_maxLine; }
 
-    // Whether bytes are well-formed UTF-8 (no overlong forms, surrogates or cut sequences).
-    static bool isValidUtf8(const char* data, qsizetype size, int* pending = nullptr);
-
 private:
     enum class Encoding { Utf8, Utf16LE, Utf16BE, Cp1252 };
 

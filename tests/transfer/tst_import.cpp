@@ -72,6 +72,10 @@ private slots:
         QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBFJos\xC3\xA9\n") << QStringList{"José"};
         QTest::newRow("utf8 outside cp1252") << QByteArray("\xC5\x81x") << QStringList{"?x"};
         QTest::newRow("cp1252") << QByteArray("Jos\xE9\r\x80") << QStringList{"José", "€"};
+        QTest::newRow("overlong") << QByteArray("\xC0\xAFx") << QStringList{"À¯x"};
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QStringList{"í\u00A0€"};
+        QTest::newRow("cut at the end") << QByteArray("ab\xC3") << QStringList{"abÃ"};
+        QTest::newRow("across chunks") << QByteArray(65535, 'a') + "\xC3\xA9" << QStringList{QString(65535, 'a') + "é"};
         QTest::newRow("utf16le bom") << QByteArray("\xFF\xFEJ\0\xE9\0\n\0b\0", 10) << QStringList{"Jé", "b"};
         QTest::newRow("utf16be bom") << QByteArray("\xFE\xFF\0a\0\r\0\n\0b", 10) << QStringList{"a", "b"};
     }
