@@ -4,8 +4,6 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
-#include <QRegularExpression>
-
 namespace transfer {
 
 const QString& column(const QStringList& columns, qsizetype i)
@@ -65,6 +63,7 @@ QString cleanPhone(const QString& value, int width)
     const QString written = value.trimmed();
     const bool plus = written.startsWith(QLatin1Char('+'));
     QString digits;
+    digits.reserve(written.size());
     bool plain = true;
     for (const QChar c : written) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
@@ -108,6 +107,9 @@ QString usStateCode(const QString& state)
         {"U.S. Virgin Islands", "VI"}, {"US Virgin Islands", "VI"}, {"Virgin Islands", "VI"},
         {"United States Minor Outlying Islands", "UM"},
     };
+    // The shortest name has four letters; a code or nothing is the usual value.
+    if (state.size() < 4)
+        return state;
     const QString name = state.simplified();
     for (const auto& s : states) {
         if (name.compare(QLatin1String(s.name), Qt::CaseInsensitive) == 0)
@@ -118,12 +120,22 @@ QString usStateCode(const QString& state)
 
 QString vcardBirthDate(const QString& value)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4})(-?)([0-9]{2})\\2([0-9]{2})(T[0-9:.Z+-]*)?$"));
-    const QRegularExpressionMatch m = form.match(value.trimmed());
-    if (!m.hasMatch() || m.captured(3).toInt() < 1 || m.captured(3).toInt() > 12 || m.captured(4).toInt() < 1
-        || m.captured(4).toInt() > 31)
+    const QStringView v = QStringView(value).trimmed();
+    const bool dashes = v.size() >= 10 && v[4] == QLatin1Char('-') && v[7] == QLatin1Char('-');
+    const QStringView date = v.left(dashes ? 10 : 8);
+    const QStringView time = v.mid(date.size());
+    QString digits;
+    for (const QChar c : date) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    }
+    if (digits.size() != 8 || digits.size() != date.size() - (dashes ? 2 : 0)
+        || !(time.isEmpty() || time.startsWith(QLatin1Char('T'))))
         return {};
-    return centuryCheck(m.captured(1) + m.captured(3) + m.captured(4));
+    const int month = QStringView(digits).mid(4, 2).toInt(), day = QStringView(digits).mid(6, 2).toInt();
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return {};
+    return centuryCheck(digits);
 }
 
 QString cityCheck(const QString& city)

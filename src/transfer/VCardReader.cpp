@@ -111,20 +111,20 @@ bool VCardReader::parse(const QString& line, Property& out)
     if (colon <= 0)
         return false;
     out = Property();
-    const QString head = line.left(colon);
+    const QStringView head = QStringView(line).left(colon);
     const qsizetype semi = head.indexOf(QLatin1Char(';'));
-    QString name = semi < 0 ? head : head.left(semi);
+    QStringView name = semi < 0 ? head : head.left(semi);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot >= 0) {
-        out.group = name.left(dot);
+        out.group = name.left(dot).toString();
         name = name.mid(dot + 1);
     }
-    out.name = name.trimmed().toUpper();
+    out.name = name.trimmed().toString().toUpper();
     if (semi >= 0) {
-        for (const QString& param : head.mid(semi + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QStringView param : head.mid(semi + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             const qsizetype eq = param.indexOf(QLatin1Char('='));
-            const QString key = (eq < 0 ? param : param.left(eq)).trimmed().toUpper();
-            const QString val = eq < 0 ? QString() : unquote(param.mid(eq + 1).trimmed());
+            const QString key = (eq < 0 ? param : param.left(eq)).trimmed().toString().toUpper();
+            const QString val = eq < 0 ? QString() : unquote(param.mid(eq + 1).trimmed().toString());
             if (eq < 0) {
                 if (key == QLatin1String("QUOTED-PRINTABLE"))
                     out.quotedPrintable = true;
@@ -171,6 +171,8 @@ QByteArray VCardReader::decodeQuotedPrintable(const QString& text)
 
 QString VCardReader::unescape(QStringView text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -196,6 +198,7 @@ QString VCardReader::unescape(QStringView text)
 QStringList VCardReader::components(const QString& value)
 {
     QStringList out;
+    out.reserve(value.count(QLatin1Char(';')) + 1);
     qsizetype start = 0;
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] == QLatin1Char('\\')) {
@@ -229,8 +232,10 @@ void VCardReader::apply(const Property& p, ImportValues& v)
                      {"CELL", &ImportValues::CPhone, contacts::fields::CPhone.width},
                      {"WORK", &ImportValues::WPhone, contacts::fields::WPhone.width}};
         for (const auto& kind : kinds) {
+            if (!isType(kind.type))
+                continue;
             // A line without a number keeps the one an earlier line gave.
-            if (const QString number = cleanPhone(value, kind.width); isType(kind.type) && !number.isEmpty())
+            if (const QString number = cleanPhone(value, kind.width); !number.isEmpty())
                 v.*kind.field = number;
         }
     } else if (name == QLatin1String("ADR") && isType("HOME")) {
@@ -269,7 +274,7 @@ void VCardReader::run(ContactSink& sink)
     while (nextLogicalLine(line)) {
         if (!parse(line, p))
             continue;
-        const bool vcard = p.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
+        const bool vcard = QStringView(p.value).trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
         if (p.name == QLatin1String("BEGIN") && vcard) {
             v = ImportValues();
             v.IncComp = QStringLiteral("0");

@@ -277,6 +277,11 @@ private slots:
         QCOMPARE(got.size(), 1);
         QCOMPARE(out.text(), QStringLiteral("An error has occurred. Error number 9 -- Subscript out of range.  Try again, or notify Quorvel."));
         QCOMPARE(out.buttons(), platform::Buttons::RetryCancel);
+        // After more than one batch of contacts, every one read before the failure is kept.
+        QByteArray many = OwnHeader;
+        for (int i = 0; i < 2100; ++i)
+            many += "A" + QByteArray::number(i) + ",,Lee,,,,,,,,,,,,,,,\r\n";
+        QCOMPARE(run(many + "Bo\r\n", &out).size(), 2100);
         QCOMPARE(run(card("N:A;B") + "N:" + QByteArray(70000, 'x'), &out).size(), 1);
         QCOMPARE(out.errorNumber, 7);
         contacts::ContactFile none;
