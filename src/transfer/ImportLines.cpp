@@ -4,6 +4,7 @@
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -135,6 +136,13 @@ bool ImportLines::atEnd()
 
 QString ImportLines::readLine()
 {
+    QString line;
+    readLine(line);
+    return line;
+}
+
+void ImportLines::readLine(QString& line)
+{
     if (atEnd())
         rt::raise(rt::err::InputPastEnd);
     qsizetype i = m_pos;
@@ -156,7 +164,9 @@ QString ImportLines::readLine()
         i = m_pos + offset;
     }
     const qsizetype n = m_buffer.size();
-    QString line = rt::narrowToCp1252(m_buffer.mid(m_pos, i - m_pos));
+    line.resize(i - m_pos);
+    std::copy(m_buffer.constData() + m_pos, m_buffer.constData() + i, line.data());
+    line = rt::narrowToCp1252(line);
     if (i >= n) {
         m_lastEnd.clear();
         m_pos = n;
@@ -164,10 +174,9 @@ QString ImportLines::readLine()
         m_lastEnd = QStringLiteral("\r\n");
         m_pos = i + 2;
     } else {
-        m_lastEnd = QString(m_buffer[i]);
+        m_lastEnd = m_buffer[i] == QLatin1Char('\r') ? QStringLiteral("\r") : QStringLiteral("\n");
         m_pos = i + 1;
     }
-    return line;
 }
 
 }  // namespace transfer

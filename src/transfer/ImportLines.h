@@ -25,6 +25,8 @@ public:
     bool atEnd();
     // The next line without its end; past the end raises 62.
     QString readLine();
+    // The same into line, reusing its memory.
+    void readLine(QString& line);
     // What ended the line last read: "\r\n", "\r", "\n", or "" at the end of the file.
     QString lastLineEnd() const { return m_lastEnd; }
     qsizetype maxLine() const { return m_maxLine; }

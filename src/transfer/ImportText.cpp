@@ -60,27 +60,33 @@ bool hasDigit(const QString& text)
 
 QString cleanPhone(const QString& value, int width)
 {
-    const QString written = value.trimmed();
+    const QStringView written = QStringView(value).trimmed();
     const bool plus = written.startsWith(QLatin1Char('+'));
-    QString digits;
-    digits.reserve(written.size());
+    QString digits(written.size(), Qt::Uninitialized);
+    qsizetype count = 0;
     bool plain = true;
-    for (const QChar c : written) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits += c;
-        else if (!QStringView(u"+ -./()").contains(c))
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const char16_t c = written[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            digits[count++] = c;
+        else if (!(c == u' ' || c == u'-' || c == u'.' || c == u'/' || c == u'(' || c == u')'
+                   || (c == u'+' && i == 0)))
             plain = false;
     }
+    digits.truncate(count);
     if (digits.isEmpty())
         return {};
-    const QString d = digits.right(10);
+    const QStringView d = QStringView(digits).right(10);
     // A North American area code never starts with 0 or 1.
     const bool northAmerican =
         (digits.size() == 10 && !plus) || (digits.size() == 11 && digits.startsWith(QLatin1Char('1')));
-    if (northAmerican && d[0] >= QLatin1Char('2'))
-        return d.left(3) + QLatin1Char('-') + d.mid(3, 3) + QLatin1Char('-') + d.right(4);
-    if (plain && written.lastIndexOf(QLatin1Char('+')) <= 0 && written.size() <= width)
-        return written;
+    if (northAmerican && d[0] >= QLatin1Char('2')) {
+        QString out;
+        out.reserve(12);
+        return out.append(d.left(3)).append(u'-').append(d.mid(3, 3)).append(u'-').append(d.right(4));
+    }
+    if (plain && written.size() <= width)
+        return written.toString();
     if (plus && digits.size() < width)
         return QLatin1Char('+') + digits;
     return digits.left(width);
@@ -122,16 +128,18 @@ QString vcardBirthDate(const QString& value)
 {
     const QStringView v = QStringView(value).trimmed();
     const bool dashes = v.size() >= 10 && v[4] == QLatin1Char('-') && v[7] == QLatin1Char('-');
-    const QStringView date = v.left(dashes ? 10 : 8);
-    const QStringView time = v.mid(date.size());
-    QString digits;
-    for (const QChar c : date) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits += c;
-    }
-    if (digits.size() != 8 || digits.size() != date.size() - (dashes ? 2 : 0)
-        || !(time.isEmpty() || time.startsWith(QLatin1Char('T'))))
+    const qsizetype length = dashes ? 10 : 8;
+    if (v.size() < length || (v.size() > length && v[length] != QLatin1Char('T')))
         return {};
+    QString digits(8, Qt::Uninitialized);
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (dashes && (i == 4 || i == 7))
+            continue;
+        if (v[i] < QLatin1Char('0') || v[i] > QLatin1Char('9'))
+            return {};
+        digits[count++] = v[i];
+    }
     const int month = QStringView(digits).mid(4, 2).toInt(), day = QStringView(digits).mid(6, 2).toInt();
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return {};

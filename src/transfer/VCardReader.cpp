@@ -8,6 +8,7 @@
 #include "transfer/ImportText.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace transfer {
 
@@ -19,11 +20,17 @@ bool isQuotedPrintableLine(const QString& line)
     return colon > 0 && QStringView(line).left(colon).contains(u"QUOTED-PRINTABLE", Qt::CaseInsensitive);
 }
 
-QString unquote(QString s)
+QStringView unquote(QStringView s)
 {
     if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
         s = s.mid(1, s.size() - 2);
     return s;
+}
+
+void assign(QString& to, QStringView from)
+{
+    to.resize(from.size());
+    std::copy(from.begin(), from.end(), to.data());
 }
 
 QString component(const QStringList& comps, qsizetype i)
@@ -66,29 +73,29 @@ bool VCardReader::nextLogicalLine(QString& line)
     if (!m_hasPending) {
         if (m_lines.atEnd())
             return false;
-        m_pending = m_lines.readLine();
+        m_lines.readLine(m_pending);
     }
-    line = m_pending;
+    // The buffers change hands instead of being made afresh for every line.
+    line.swap(m_pending);
     m_hasPending = false;
     while (!m_lines.atEnd()) {
-        QString next;
         try {
-            next = m_lines.readLine();
+            m_lines.readLine(m_next);
         } catch (const rt::RuntimeError& e) {
             // The line read ahead fails only after the line before it has been used.
             m_deferredError = e.number();
             break;
         }
-        const bool folded = next.startsWith(QLatin1Char(' ')) || next.startsWith(QLatin1Char('\t'));
+        const bool folded = m_next.startsWith(QLatin1Char(' ')) || m_next.startsWith(QLatin1Char('\t'));
         const bool softBreak = !folded && line.endsWith(QLatin1Char('=')) && isQuotedPrintableLine(line);
         if (!folded && !softBreak) {
-            m_pending = std::move(next);
+            m_pending.swap(m_next);
             m_hasPending = true;
             break;
         }
         if (softBreak)
             line.chop(1);
-        line += QStringView(next).mid(folded ? 1 : 0);
+        line += QStringView(m_next).mid(folded ? 1 : 0);
         if (line.size() > m_lines.maxLine())
             rt::raise(rt::err::OutOfMemory);
     }
@@ -110,37 +117,47 @@ bool VCardReader::parse(const QString& line, Property& out)
     }
     if (colon <= 0)
         return false;
-    out = Property();
+    // The parts are copied into what out already holds: most lines need no new memory.
     const QStringView head = QStringView(line).left(colon);
     const qsizetype semi = head.indexOf(QLatin1Char(';'));
     QStringView name = semi < 0 ? head : head.left(semi);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        out.group = name.left(dot).toString();
-        name = name.mid(dot + 1);
-    }
-    out.name = name.trimmed().toString().toUpper();
+    assign(out.group, dot >= 0 ? name.left(dot) : QStringView());
+    name = name.mid(dot + 1).trimmed();
+    out.name.resize(name.size());
+    QChar* upper = out.name.data();
+    for (qsizetype i = 0; i < name.size(); ++i)
+        upper[i] = name[i].toUpper();
+    out.types.clear();
+    out.charset.clear();
+    out.quotedPrintable = false;
     if (semi >= 0) {
-        for (const QStringView param : head.mid(semi + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QStringView param : head.mid(semi + 1).tokenize(u';', Qt::SkipEmptyParts)) {
             const qsizetype eq = param.indexOf(QLatin1Char('='));
-            const QString key = (eq < 0 ? param : param.left(eq)).trimmed().toString().toUpper();
-            const QString val = eq < 0 ? QString() : unquote(param.mid(eq + 1).trimmed().toString());
+            const QStringView key = (eq < 0 ? param : param.left(eq)).trimmed();
+            const QStringView val = eq < 0 ? QStringView() : unquote(param.mid(eq + 1).trimmed());
+            const auto is = [&key](const char* name) {
+                return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+            };
             if (eq < 0) {
-                if (key == QLatin1String("QUOTED-PRINTABLE"))
+                if (is("QUOTED-PRINTABLE"))
                     out.quotedPrintable = true;
-                out.types << key;
-            } else if (key == QLatin1String("TYPE")) {
-                for (const QString& t : val.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                    out.types << unquote(t.trimmed()).toUpper();
-            } else if (key == QLatin1String("ENCODING")) {
+                out.types << key.toString().toUpper();
+            } else if (is("TYPE")) {
+                for (const QStringView t : val.tokenize(u',', Qt::SkipEmptyParts))
+                    out.types << unquote(t.trimmed()).toString().toUpper();
+            } else if (is("ENCODING")) {
                 out.quotedPrintable = val.compare(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive) == 0;
-            } else if (key == QLatin1String("CHARSET")) {
-                out.charset = val;
+            } else if (is("CHARSET")) {
+                out.charset = val.toString();
             }
         }
     }
-    const QString raw = line.mid(colon + 1);
-    out.value = out.quotedPrintable ? decodeBytes(decodeQuotedPrintable(raw), out.charset) : raw;
+    const QStringView raw = QStringView(line).mid(colon + 1);
+    if (out.quotedPrintable)
+        out.value = decodeBytes(decodeQuotedPrintable(raw.toString()), out.charset);
+    else
+        assign(out.value, raw);
     return !out.name.isEmpty();
 }
 

@@ -41,6 +41,7 @@ public:
 private:
     ImportLines& m_lines;
     QString m_pending;
+    QString m_next;
     bool m_hasPending = false;
     int m_deferredError = 0;
 };
