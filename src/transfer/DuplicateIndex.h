@@ -29,7 +29,7 @@ public:
 
 private:
     struct Entry {
-        qint64 start;      // in m_keys
+        qint64 start;  // in m_keys
         quint16 namesLength;
         quint16 length;
     };
