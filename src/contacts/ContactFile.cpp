@@ -81,6 +81,12 @@ void ContactFile::write(qint32 n, const ContactRecord& record)
     m_file.write(n, record.toBytes());
 }
 
+void ContactFile::writeRecords(qint32 n, const QByteArray& records)
+{
+    ++m_revision;
+    m_file.writeRecords(n, records);
+}
+
 void ContactFile::append(const ContactRecord& record)
 {
     ++m_revision;

@@ -34,6 +34,9 @@ public:
     template <class Visit>
     void forEachRecord(qint32 count, Visit visit) const;
     void write(qint32 n, const ContactRecord& record);  // n = count + 1 appends
+    // Records from n on, their bytes one after the other, in one write; the caller has run
+    // requireSameFile once for its run of writes (an import).
+    void writeRecords(qint32 n, const QByteArray& records);
     void append(const ContactRecord& record);
     // Rewrites the file without record n through a temporary file and a rename, then
     // reopens it.
@@ -45,8 +48,10 @@ public:
     // read at one revision still holds while the revision stays.
     quint64 revision() const { return m_revision; }
 
-private:
+    // Raises 75 when the path no longer names the file that is open.
     void requireSameFile() const;
+
+private:
 
     rt::RecordFile m_file;
     quint64 m_revision = 0;

@@ -58,6 +58,7 @@ inline constexpr FieldSlice State{100, 2};
 inline constexpr FieldSlice Zip{103, 10};
 inline constexpr FieldSlice HPhone{134, 15};
 inline constexpr FieldSlice CPhone{150, 15};
+inline constexpr FieldSlice WPhone{166, 13};
 inline constexpr FieldSlice Email{180, 50};
 inline constexpr FieldSlice Category{240, 80};
 inline constexpr FieldSlice Company{482, 30};

@@ -177,11 +177,15 @@ QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
 
 void RecordFile::write(qint64 n, const QByteArray& bytes)
 {
+    writeRecords(n, bytes.leftJustified(m_recordLength, ' ', true));
+}
+
+void RecordFile::writeRecords(qint64 n, const QByteArray& record)
+{
     if (m_fd < 0)
         raise(err::BadFileName);
     if (n < 1 || n - 1 > (std::numeric_limits<qint64>::max() / m_recordLength) - 1)
         raise(err::BadRecordNumber);
-    const QByteArray record = bytes.leftJustified(m_recordLength, ' ', true);
     const qint64 offset = (n - 1) * m_recordLength;
     const qint64 size = length();
     QByteArray old;

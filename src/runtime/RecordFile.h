@@ -41,6 +41,9 @@ public:
     // are padded with blanks or cut to the record length. A failed write puts back the old
     // bytes and length, so that no record is left half written.
     void write(qint64 n, const QByteArray& bytes);
+    // The same for whole records from n on in one write (bytes a multiple of the record
+    // length).
+    void writeRecords(qint64 n, const QByteArray& bytes);
     void append(const QByteArray& bytes);
 
 private:

@@ -13,32 +13,51 @@ namespace transfer {
 
 namespace {
 
+// Appends the contacts that are not on file in batches of about 1 MB, one write each.
 class BookSink : public ContactSink {
 public:
     BookSink(contacts::ContactFile& book, const DuplicateIndex& index, qint32 recordCount, bool remindersOn)
         : m_book(book), m_index(index), m_next(recordCount), m_remindersOn(remindersOn)
     {
+        m_batch.reserve(BatchBytes + contacts::ContactRecord::Length);
     }
 
     void offer(const ImportValues& values, bool namesOnly) override
     {
         if (m_index.holds(values, namesOnly))
             return;
-        if (m_next == std::numeric_limits<qint32>::max())
+        if (m_next + m_pending == std::numeric_limits<qint32>::max())
             rt::raise(rt::err::Overflow);
-        m_book.write(m_next + 1, values.toRecord(m_remindersOn));
-        ++m_next;
-        ++m_imported;
+        m_batch += values.toRecord(m_remindersOn).toBytes();
+        ++m_pending;
+        if (m_batch.size() >= BatchBytes)
+            flush();
+    }
+
+    // Writes what is waiting; the contacts count as imported once written.
+    void flush()
+    {
+        if (m_pending == 0)
+            return;
+        m_book.writeRecords(m_next + 1, m_batch);
+        m_next += m_pending;
+        m_imported += m_pending;
+        m_pending = 0;
+        m_batch.truncate(0);
     }
 
     int imported() const { return m_imported; }
 
 private:
+    static constexpr qsizetype BatchBytes = 1 << 20;
+
     contacts::ContactFile& m_book;
     const DuplicateIndex& m_index;
     qint32 m_next;
     bool m_remindersOn;
     int m_imported = 0;
+    int m_pending = 0;
+    QByteArray m_batch;
 };
 
 }  // namespace
@@ -57,7 +76,6 @@ QString ImportOutcome::title() const
     case Kind::Completed: return QStringLiteral("Import completed");
     case Kind::NotCompatible: return QStringLiteral("No contacts imported");
     case Kind::Failed: return QStringLiteral("Error");
-    case Kind::NoLayout: break;
     }
     return {};
 }
@@ -72,7 +90,6 @@ QString ImportOutcome::text() const
     case Kind::Failed:
         return QStringLiteral("An error has occurred. Error number ") + QString::number(errorNumber) + QStringLiteral(" -- ")
             + errorDescription + QStringLiteral(".  Try again, or notify Quorvel.");
-    case Kind::NoLayout: break;
     }
     return {};
 }
@@ -112,11 +129,11 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
             first = lines.readLine();
         out.layout = recogniseLayout(first);
         if (out.layout == ImportLayout::None) {
-            out.kind = ImportOutcome::Kind::NoLayout;
+            out.kind = ImportOutcome::Kind::NotCompatible;
             return out;
         }
-        const DuplicateIndex index(book.readRecords(1, recordCount),
-                                   recordCount);
+        book.requireSameFile();
+        const DuplicateIndex index(book, recordCount);
         BookSink sink(book, index, recordCount, remindersOn);
         storing = true;
         try {
@@ -131,7 +148,14 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
                     return out;
                 }
             }
+            sink.flush();
         } catch (...) {
+            // What was read before the failure is stored, as when each contact was written
+            // at once; a failing write leaves the book as it was before it.
+            try {
+                sink.flush();
+            } catch (...) {
+            }
             out.imported = sink.imported();
             throw;
         }

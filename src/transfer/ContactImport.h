@@ -21,12 +21,11 @@ struct ImportOutcome {
     enum class Kind {
         NoFileChosen,   // beep, then the box; nothing else changes
         Completed,      // the completion report
-        NotCompatible,  // the e-mail column layout found no e-mail column
-        NoLayout,       // no layout holds: no box, Import stays enabled
+        NotCompatible,  // no layout holds, or the e-mail column layout found no e-mail column
         Failed,         // the error box (Retry / Cancel)
     };
 
-    Kind kind = Kind::NoLayout;
+    Kind kind = Kind::NotCompatible;
     ImportLayout layout = ImportLayout::None;
     int imported = 0;
     int errorNumber = 0;
@@ -35,7 +34,6 @@ struct ImportOutcome {
     // Becomes the Failed outcome for error; what was imported before stays.
     void fail(const rt::RuntimeError& error);
 
-    bool showsBox() const { return kind != Kind::NoLayout; }
     bool beeps() const { return kind == Kind::NoFileChosen; }
     QString title() const;
     QString text() const;

@@ -3,6 +3,8 @@
 #include "runtime/RuntimeError.h"
 #include "transfer/ImportLines.h"
 
+#include <algorithm>
+
 namespace transfer {
 
 void CsvFields::feed(QStringView text)
@@ -98,6 +100,9 @@ bool CsvRecords::next(QStringList& fields)
         if (line.isEmpty())
             continue;
         fields = complete(line);
+        // A row of blank fields holds no contact, like an empty line.
+        if (std::all_of(fields.cbegin(), fields.cend(), [](const QString& f) { return f.trimmed().isEmpty(); }))
+            continue;
         return true;
     }
     return false;

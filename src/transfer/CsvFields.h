@@ -28,14 +28,15 @@ private:
     bool m_any = false;
 };
 
-// CSV records of an import file: a record spans lines while a quoted field is open, and
-// an empty line is skipped. A record longer than the reader's line limit raises 7.
+// CSV records of an import file: a record spans lines while a quoted field is open; an
+// empty line and a record whose every field is blank are skipped. A record longer than the
+// reader's line limit raises 7.
 class CsvRecords {
 public:
     explicit CsvRecords(ImportLines& lines) : m_lines(lines) {}
     // The record that begins with firstLine (already read), continued as needed.
     QStringList complete(const QString& firstLine);
-    // The next non-empty record; false at the end of the file.
+    // The next record holding some text; false at the end of the file.
     bool next(QStringList& fields);
 
 private:

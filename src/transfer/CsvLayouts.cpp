@@ -148,7 +148,10 @@ std::span<const ColumnRule> columnsOf(ImportLayout layout)
     return {};
 }
 
-void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, ImportValues& v)
+// onlyPresent: a position past the end of the header or the line is not taken (the e-mail
+// layouts, whose header and lines end at the e-mail column); otherwise it raises 9.
+void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, ImportValues& v,
+                bool onlyPresent = false)
 {
     for (const ColumnRule& rule : rules) {
         for (const int p : rule.positions) {
@@ -156,6 +159,8 @@ void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, co
                 break;
             const qsizetype h = p == Last ? header.size() - 1 : p;
             const qsizetype c = p == Last ? cols.size() - 1 : p;
+            if (onlyPresent && (h >= header.size() || c >= cols.size()))
+                continue;
             if (column(header, h) != QLatin1String(rule.name))
                 continue;
             const QString& value = column(cols, c);
@@ -205,9 +210,9 @@ void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
             continue;
         mapColumns(columnsOf(ImportLayout::OwnCsv), header, cols, v);
         v.Birthdate = normaliseBirthDate(v.Birthdate, QLatin1Char('-'), false);
-        v.State = rt::ucase(v.State);
-        v.HPhone = phoneEndsInDigits(v.HPhone);
-        v.CPhone = phoneEndsInDigits(v.CPhone);
+        v.State = rt::ucase(usStateCode(v.State));
+        v.HPhone = cleanPhone(v.HPhone, contacts::fields::HPhone.width);
+        v.CPhone = cleanPhone(v.CPhone, contacts::fields::CPhone.width);
         addressChecks(v);
         v.Birthdate = centuryCheck(v.Birthdate);
         sink.offer(v, false);
@@ -248,7 +253,7 @@ void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout
         const QStringList cols = cutJoined(fields, at);
         if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
             continue;
-        mapColumns(columnsOf(layout), header, cols, v);
+        mapColumns(columnsOf(layout), header, cols, v, true);
         clearAllBut(v);
         sink.offer(v, false);
     }
@@ -299,17 +304,8 @@ void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactS
         v.Birthdate = normaliseBirthDate(v.Birthdate, QLatin1Char('/'), true);
         if (!v.Email.contains(QLatin1Char('@')))
             v.Email.clear();
-        for (QString* phone : {&v.HPhone, &v.CPhone}) {
-            phone->remove(QLatin1Char('+'));
-            phone->remove(QLatin1Char('('));
-            phone->remove(QLatin1Char(')'));
-        }
-        v.HPhone = phoneEndsInDigits(v.HPhone);
-        v.CPhone = phoneEndsInDigits(v.CPhone);
-        for (QString* phone : {&v.HPhone, &v.CPhone}) {
-            if (!phone->contains(QLatin1Char('-')))
-                phone->clear();
-        }
+        v.HPhone = cleanPhone(v.HPhone, contacts::fields::HPhone.width);
+        v.CPhone = cleanPhone(v.CPhone, contacts::fields::CPhone.width);
         v.Birthdate = centuryCheck(v.Birthdate);
         for (QString* cleared : {&v.Category, &v.WPhone, &v.FStreet, &v.City, &v.SStreet, &v.Notes, &v.State,
                                  &v.Zip, &v.Country, &v.Company})
@@ -329,12 +325,10 @@ void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
             continue;
         mapColumns(columnsOf(ImportLayout::Yahoo), header, cols, v);
         v.Birthdate = normaliseBirthDate(v.Birthdate, QLatin1Char('/'), true);
-        v.State = rt::ucase(v.State);
-        for (QString* phone : {&v.HPhone, &v.CPhone, &v.WPhone}) {
-            *phone = phoneEndsInDigits(*phone);
-            if (!phone->contains(QLatin1Char('-')))
-                phone->clear();
-        }
+        v.State = rt::ucase(usStateCode(v.State));
+        v.HPhone = cleanPhone(v.HPhone, contacts::fields::HPhone.width);
+        v.CPhone = cleanPhone(v.CPhone, contacts::fields::CPhone.width);
+        v.WPhone = cleanPhone(v.WPhone, contacts::fields::WPhone.width);
         if (v.HPhone.isEmpty() && !v.WPhone.isEmpty())
             v.HPhone = v.WPhone;
         if (v.FStreet.size() < 6)

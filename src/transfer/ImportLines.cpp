@@ -4,8 +4,8 @@
 #include "runtime/RuntimeError.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,56 +52,6 @@ ImportLines::~ImportLines()
         ::close(m_fd);
 }
 
-bool ImportLines::isValidUtf8(const char* data, qsizetype size, int* pending)
-{
-    const auto* s = reinterpret_cast<const unsigned char*>(data);
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = s[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int need;
-        unsigned char lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            need = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            need = 2;
-            if (c == 0xE0) lo = 0xA0;
-            if (c == 0xED) hi = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            need = 3;
-            if (c == 0xF0) lo = 0x90;
-            if (c == 0xF4) hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + need >= size) {
-            // The sequence may continue in the next chunk: check what is here.
-            for (qsizetype k = 1; i + k < size; ++k) {
-                const unsigned char t = s[i + k];
-                if (k == 1 ? (t < lo || t > hi) : (t < 0x80 || t > 0xBF))
-                    return false;
-            }
-            if (!pending)
-                return false;
-            *pending = int(size - i);
-            return true;
-        }
-        if (s[i + 1] < lo || s[i + 1] > hi)
-            return false;
-        for (int k = 2; k <= need; ++k) {
-            if (s[i + k] < 0x80 || s[i + k] > 0xBF)
-                return false;
-        }
-        i += need + 1;
-    }
-    if (pending)
-        *pending = 0;
-    return true;
-}
-
 void ImportLines::detectEncoding()
 {
     char head[3];
@@ -128,27 +78,19 @@ void ImportLines::detectEncoding()
     if (m_encoding == Encoding::Cp1252) {
         if (::lseek(m_fd, bodyStart, SEEK_SET) < 0)
             rt::raise(rt::errorFromErrno(errno));
-        QByteArray chunk(ChunkBytes + 4, Qt::Uninitialized);
-        int carry = 0;
-        bool valid = true;
+        // One pass over the whole file: a single bad sequence anywhere makes it Windows-1252.
+        QStringDecoder utf8(QStringConverter::Utf8);
+        char chunk[ChunkBytes];
         for (;;) {
-            const ssize_t n = readSome(m_fd, chunk.data() + carry, size_t(ChunkBytes));
+            const ssize_t n = readSome(m_fd, chunk, sizeof chunk);
             if (n < 0)
                 rt::raise(rt::errorFromErrno(errno));
-            if (n == 0) {
-                valid = carry == 0;
+            // A sequence cut by the end of the file shows only when more text follows it.
+            [[maybe_unused]] const QString text = n == 0 ? utf8("\n") : utf8(QByteArrayView(chunk, n));
+            if (n == 0 || utf8.hasError())
                 break;
-            }
-            const qsizetype have = carry + n;
-            int pending = 0;
-            if (!isValidUtf8(chunk.constData(), have, &pending)) {
-                valid = false;
-                break;
-            }
-            std::memmove(chunk.data(), chunk.constData() + have - pending, size_t(pending));
-            carry = pending;
         }
-        m_encoding = valid ? Encoding::Utf8 : Encoding::Cp1252;
+        m_encoding = utf8.hasError() ? Encoding::Cp1252 : Encoding::Utf8;
     }
     if (::lseek(m_fd, bodyStart, SEEK_SET) < 0)
         rt::raise(rt::errorFromErrno(errno));
@@ -194,6 +136,13 @@ bool ImportLines::atEnd()
 
 QString ImportLines::readLine()
 {
+    QString line;
+    readLine(line);
+    return line;
+}
+
+void ImportLines::readLine(QString& line)
+{
     if (atEnd())
         rt::raise(rt::err::InputPastEnd);
     qsizetype i = m_pos;
@@ -215,7 +164,9 @@ QString ImportLines::readLine()
         i = m_pos + offset;
     }
     const qsizetype n = m_buffer.size();
-    QString line = rt::narrowToCp1252(m_buffer.mid(m_pos, i - m_pos));
+    line.resize(i - m_pos);
+    std::copy(m_buffer.constData() + m_pos, m_buffer.constData() + i, line.data());
+    line = rt::narrowToCp1252(line);
     if (i >= n) {
         m_lastEnd.clear();
         m_pos = n;
@@ -223,10 +174,9 @@ QString ImportLines::readLine()
         m_lastEnd = QStringLiteral("\r\n");
         m_pos = i + 2;
     } else {
-        m_lastEnd = QString(m_buffer[i]);
+        m_lastEnd = m_buffer[i] == QLatin1Char('\r') ? QStringLiteral("\r") : QStringLiteral("\n");
         m_pos = i + 1;
     }
-    return line;
 }
 
 }  // namespace transfer

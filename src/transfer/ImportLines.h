@@ -25,12 +25,11 @@ public:
     bool atEnd();
     // The next line without its end; past the end raises 62.
     QString readLine();
+    // The same into line, reusing its memory.
+    void readLine(QString& line);
     // What ended the line last read: "\r\n", "\r", "\n", or "" at the end of the file.
     QString lastLineEnd() const { return m_lastEnd; }
     qsizetype maxLine() const { return m_maxLine; }
-
-    // Whether bytes are well-formed UTF-8 (no overlong forms, surrogates or cut sequences).
-    static bool isValidUtf8(const char* data, qsizetype size, int* pending = nullptr);
 
 private:
     enum class Encoding { Utf8, Utf16LE, Utf16BE, Cp1252 };

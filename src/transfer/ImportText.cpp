@@ -13,13 +13,6 @@ const QString& column(const QStringList& columns, qsizetype i)
     return columns[i];
 }
 
-int position16(qsizetype position)
-{
-    if (position > 32767 || position < -32768)
-        rt::raise(rt::err::Overflow);
-    return int(position);
-}
-
 namespace {
 
 // "#" stands for one digit, any other character for itself; the whole value must match.
@@ -65,9 +58,92 @@ bool hasDigit(const QString& text)
     return false;
 }
 
-QString phoneEndsInDigits(const QString& phone)
+QString cleanPhone(const QString& value, int width)
 {
-    return rt::readsAsNumber(rt::right(phone, 4)) ? phone : QString();
+    const QStringView written = QStringView(value).trimmed();
+    const bool plus = written.startsWith(QLatin1Char('+'));
+    QString digits(written.size(), Qt::Uninitialized);
+    qsizetype count = 0;
+    bool plain = true;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const char16_t c = written[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            digits[count++] = c;
+        else if (!(c == u' ' || c == u'-' || c == u'.' || c == u'/' || c == u'(' || c == u')'
+                   || (c == u'+' && i == 0)))
+            plain = false;
+    }
+    digits.truncate(count);
+    if (digits.isEmpty())
+        return {};
+    const QStringView d = QStringView(digits).right(10);
+    // A North American area code never starts with 0 or 1.
+    const bool northAmerican =
+        (digits.size() == 10 && !plus) || (digits.size() == 11 && digits.startsWith(QLatin1Char('1')));
+    if (northAmerican && d[0] >= QLatin1Char('2')) {
+        QString out;
+        out.reserve(12);
+        return out.append(d.left(3)).append(u'-').append(d.mid(3, 3)).append(u'-').append(d.right(4));
+    }
+    if (plain && written.size() <= width)
+        return written.toString();
+    if (plus && digits.size() < width)
+        return QLatin1Char('+') + digits;
+    return digits.left(width);
+}
+
+QString usStateCode(const QString& state)
+{
+    static const struct {
+        const char* name;
+        const char* code;
+    } states[] = {
+        {"Alabama", "AL"}, {"Alaska", "AK"}, {"Arizona", "AZ"}, {"Arkansas", "AR"}, {"California", "CA"},
+        {"Colorado", "CO"}, {"Connecticut", "CT"}, {"Delaware", "DE"}, {"Florida", "FL"}, {"Georgia", "GA"},
+        {"Hawaii", "HI"}, {"Idaho", "ID"}, {"Illinois", "IL"}, {"Indiana", "IN"}, {"Iowa", "IA"},
+        {"Kansas", "KS"}, {"Kentucky", "KY"}, {"Louisiana", "LA"}, {"Maine", "ME"}, {"Maryland", "MD"},
+        {"Massachusetts", "MA"}, {"Michigan", "MI"}, {"Minnesota", "MN"}, {"Mississippi", "MS"},
+        {"Missouri", "MO"}, {"Montana", "MT"}, {"Nebraska", "NE"}, {"Nevada", "NV"}, {"New Hampshire", "NH"},
+        {"New Jersey", "NJ"}, {"New Mexico", "NM"}, {"New York", "NY"}, {"North Carolina", "NC"},
+        {"North Dakota", "ND"}, {"Ohio", "OH"}, {"Oklahoma", "OK"}, {"Oregon", "OR"}, {"Pennsylvania", "PA"},
+        {"Rhode Island", "RI"}, {"South Carolina", "SC"}, {"South Dakota", "SD"}, {"Tennessee", "TN"},
+        {"Texas", "TX"}, {"Utah", "UT"}, {"Vermont", "VT"}, {"Virginia", "VA"}, {"Washington", "WA"},
+        {"West Virginia", "WV"}, {"Wisconsin", "WI"}, {"Wyoming", "WY"}, {"District of Columbia", "DC"},
+        {"American Samoa", "AS"}, {"Guam", "GU"}, {"Northern Mariana Islands", "MP"}, {"Puerto Rico", "PR"},
+        {"U.S. Virgin Islands", "VI"}, {"US Virgin Islands", "VI"}, {"Virgin Islands", "VI"},
+        {"United States Minor Outlying Islands", "UM"},
+    };
+    // The shortest name has four letters; a code or nothing is the usual value.
+    if (state.size() < 4)
+        return state;
+    const QString name = state.simplified();
+    for (const auto& s : states) {
+        if (name.compare(QLatin1String(s.name), Qt::CaseInsensitive) == 0)
+            return QLatin1String(s.code);
+    }
+    return state;
+}
+
+QString vcardBirthDate(const QString& value)
+{
+    const QStringView v = QStringView(value).trimmed();
+    const bool dashes = v.size() >= 10 && v[4] == QLatin1Char('-') && v[7] == QLatin1Char('-');
+    const qsizetype length = dashes ? 10 : 8;
+    if (v.size() < length || (v.size() > length && v[length] != QLatin1Char('T')))
+        return {};
+    QString digits(8, Qt::Uninitialized);
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (dashes && (i == 4 || i == 7))
+            continue;
+        if (v[i] < QLatin1Char('0') || v[i] > QLatin1Char('9'))
+            return {};
+        digits[count++] = v[i];
+    }
+    const int month = QStringView(digits).mid(4, 2).toInt(), day = QStringView(digits).mid(6, 2).toInt();
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return {};
+    return centuryCheck(digits);
 }
 
 QString cityCheck(const QString& city)

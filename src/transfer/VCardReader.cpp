@@ -8,6 +8,7 @@
 #include "transfer/ImportText.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace transfer {
 
@@ -19,11 +20,17 @@ bool isQuotedPrintableLine(const QString& line)
     return colon > 0 && QStringView(line).left(colon).contains(u"QUOTED-PRINTABLE", Qt::CaseInsensitive);
 }
 
-QString unquote(QString s)
+QStringView unquote(QStringView s)
 {
     if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
         s = s.mid(1, s.size() - 2);
     return s;
+}
+
+void assign(QString& to, QStringView from)
+{
+    to.resize(from.size());
+    std::copy(from.begin(), from.end(), to.data());
 }
 
 QString component(const QStringList& comps, qsizetype i)
@@ -41,9 +48,20 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
                 return text;
         }
     }
-    if (ImportLines::isValidUtf8(bytes.constData(), bytes.size()))
-        return QString::fromUtf8(bytes);
-    return rt::fromCp1252(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? rt::fromCp1252(bytes) : text;
+}
+
+// Many writers give a card only FN (all that vCard 4.0 requires): its last word is taken as
+// the last name, the words before it as the first name.
+void namesFromFullName(const QString& fullName, ImportValues& v)
+{
+    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return;
+    v.LName = words.takeLast().left(contacts::fields::LName.width);
+    v.FName = words.join(QLatin1Char(' ')).left(contacts::fields::FName.width);
 }
 
 }  // namespace
@@ -55,29 +73,29 @@ bool VCardReader::nextLogicalLine(QString& line)
     if (!m_hasPending) {
         if (m_lines.atEnd())
             return false;
-        m_pending = m_lines.readLine();
+        m_lines.readLine(m_pending);
     }
-    line = m_pending;
+    // The buffers change hands instead of being made afresh for every line.
+    line.swap(m_pending);
     m_hasPending = false;
     while (!m_lines.atEnd()) {
-        QString next;
         try {
-            next = m_lines.readLine();
+            m_lines.readLine(m_next);
         } catch (const rt::RuntimeError& e) {
             // The line read ahead fails only after the line before it has been used.
             m_deferredError = e.number();
             break;
         }
-        const bool folded = next.startsWith(QLatin1Char(' ')) || next.startsWith(QLatin1Char('\t'));
+        const bool folded = m_next.startsWith(QLatin1Char(' ')) || m_next.startsWith(QLatin1Char('\t'));
         const bool softBreak = !folded && line.endsWith(QLatin1Char('=')) && isQuotedPrintableLine(line);
         if (!folded && !softBreak) {
-            m_pending = std::move(next);
+            m_pending.swap(m_next);
             m_hasPending = true;
             break;
         }
         if (softBreak)
             line.chop(1);
-        line += QStringView(next).mid(folded ? 1 : 0);
+        line += QStringView(m_next).mid(folded ? 1 : 0);
         if (line.size() > m_lines.maxLine())
             rt::raise(rt::err::OutOfMemory);
     }
@@ -99,38 +117,47 @@ bool VCardReader::parse(const QString& line, Property& out)
     }
     if (colon <= 0)
         return false;
-    out = Property();
-    const QString head = line.left(colon);
+    // The parts are copied into what out already holds: most lines need no new memory.
+    const QStringView head = QStringView(line).left(colon);
     const qsizetype semi = head.indexOf(QLatin1Char(';'));
-    QString name = semi < 0 ? head : head.left(semi);
+    QStringView name = semi < 0 ? head : head.left(semi);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        out.group = name.left(dot);
-        name = name.mid(dot + 1);
-    }
-    out.name = name.trimmed().toUpper();
+    assign(out.group, dot >= 0 ? name.left(dot) : QStringView());
+    name = name.mid(dot + 1).trimmed();
+    out.name.resize(name.size());
+    QChar* upper = out.name.data();
+    for (qsizetype i = 0; i < name.size(); ++i)
+        upper[i] = name[i].toUpper();
+    out.types.clear();
+    out.charset.clear();
+    out.quotedPrintable = false;
     if (semi >= 0) {
-        out.paramText = head.mid(semi + 1);
-        for (const QString& param : out.paramText.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QStringView param : head.mid(semi + 1).tokenize(u';', Qt::SkipEmptyParts)) {
             const qsizetype eq = param.indexOf(QLatin1Char('='));
-            const QString key = (eq < 0 ? param : param.left(eq)).trimmed().toUpper();
-            const QString val = eq < 0 ? QString() : unquote(param.mid(eq + 1).trimmed());
+            const QStringView key = (eq < 0 ? param : param.left(eq)).trimmed();
+            const QStringView val = eq < 0 ? QStringView() : unquote(param.mid(eq + 1).trimmed());
+            const auto is = [&key](const char* name) {
+                return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+            };
             if (eq < 0) {
-                if (key == QLatin1String("QUOTED-PRINTABLE"))
+                if (is("QUOTED-PRINTABLE"))
                     out.quotedPrintable = true;
-                out.types << key;
-            } else if (key == QLatin1String("TYPE")) {
-                for (const QString& t : val.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                    out.types << unquote(t.trimmed()).toUpper();
-            } else if (key == QLatin1String("ENCODING")) {
+                out.types << key.toString().toUpper();
+            } else if (is("TYPE")) {
+                for (const QStringView t : val.tokenize(u',', Qt::SkipEmptyParts))
+                    out.types << unquote(t.trimmed()).toString().toUpper();
+            } else if (is("ENCODING")) {
                 out.quotedPrintable = val.compare(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive) == 0;
-            } else if (key == QLatin1String("CHARSET")) {
-                out.charset = val;
+            } else if (is("CHARSET")) {
+                out.charset = val.toString();
             }
         }
     }
-    const QString raw = line.mid(colon + 1);
-    out.value = out.quotedPrintable ? decodeBytes(decodeQuotedPrintable(raw), out.charset) : raw;
+    const QStringView raw = QStringView(line).mid(colon + 1);
+    if (out.quotedPrintable)
+        out.value = decodeBytes(decodeQuotedPrintable(raw.toString()), out.charset);
+    else
+        assign(out.value, raw);
     return !out.name.isEmpty();
 }
 
@@ -161,6 +188,8 @@ QByteArray VCardReader::decodeQuotedPrintable(const QString& text)
 
 QString VCardReader::unescape(QStringView text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -186,6 +215,7 @@ QString VCardReader::unescape(QStringView text)
 QStringList VCardReader::components(const QString& value)
 {
     QStringList out;
+    out.reserve(value.count(QLatin1Char(';')) + 1);
     qsizetype start = 0;
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] == QLatin1Char('\\')) {
@@ -197,26 +227,6 @@ QStringList VCardReader::components(const QString& value)
     }
     out << unescape(QStringView(value).mid(start));
     return out;
-}
-
-QString VCardReader::cleanPhoneLine(QString line)
-{
-    line = rt::replace(line, QStringLiteral(" "), QString());
-    line = rt::replace(line, QStringLiteral("("), QString());
-    line = rt::replace(line, QStringLiteral(")"), QStringLiteral("-"));
-    line = rt::replace(line, QStringLiteral(":1"), QStringLiteral(":"));
-    // "+1-555-..." would otherwise leave the number starting with a dash.
-    line = rt::replace(line, QStringLiteral("+1-"), QString());
-    line = rt::replace(line, QStringLiteral("+1"), QString());
-    if (line.size() > 15 && !line.contains(QLatin1Char('-'))) {
-        const QString last = rt::right(line, 7);
-        line = rt::replace(line, last, QStringLiteral("-") + last);
-    }
-    if (line.size() > 15 && !rt::right(line, 5).contains(QLatin1Char('-'))) {
-        const QString last = rt::right(line, 4);
-        line = rt::replace(line, last, QStringLiteral("-") + last);
-    }
-    return line;
 }
 
 void VCardReader::apply(const Property& p, ImportValues& v)
@@ -231,18 +241,19 @@ void VCardReader::apply(const Property& p, ImportValues& v)
         QString value = unescape(p.value);
         if (value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             value = value.mid(4);
-        const QString head = QStringLiteral("TEL;") + p.paramText + QLatin1Char(':');
-        const int colon = position16(head.size());
-        QString line = head + value;
         const struct {
             const char* type;
             QString ImportValues::*field;
-        } kinds[] = {{"HOME", &ImportValues::HPhone}, {"CELL", &ImportValues::CPhone}, {"WORK", &ImportValues::WPhone}};
+            int width;
+        } kinds[] = {{"HOME", &ImportValues::HPhone, contacts::fields::HPhone.width},
+                     {"CELL", &ImportValues::CPhone, contacts::fields::CPhone.width},
+                     {"WORK", &ImportValues::WPhone, contacts::fields::WPhone.width}};
         for (const auto& kind : kinds) {
             if (!isType(kind.type))
                 continue;
-            line = cleanPhoneLine(line);
-            v.*kind.field = rt::mid(line, colon + 1, 12);
+            // A line without a number keeps the one an earlier line gave.
+            if (const QString number = cleanPhone(value, kind.width); !number.isEmpty())
+                v.*kind.field = number;
         }
     } else if (name == QLatin1String("ADR") && isType("HOME")) {
         const QStringList comps = components(p.value);
@@ -250,14 +261,14 @@ void VCardReader::apply(const Property& p, ImportValues& v)
         if (const QString city = component(comps, 3); !city.isEmpty())
             v.City = QString(city).replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (const QString state = component(comps, 4); !state.isEmpty())
-            v.State = rt::ucase(state);
+            v.State = rt::ucase(usStateCode(state));
         if (const QString zip = component(comps, 5); !zip.isEmpty()) {
             QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
             v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
         }
         v.Country.clear();
     } else if (name == QLatin1String("BDAY")) {
-        v.Birthdate = unescape(p.value).remove(QLatin1Char('-')).left(8);
+        v.Birthdate = vcardBirthDate(unescape(p.value));
     } else if (name == QLatin1String("NOTE")) {
         v.Notes = unescape(p.value);
     } else if (name == QLatin1String("EMAIL")) {
@@ -273,21 +284,28 @@ void VCardReader::apply(const Property& p, ImportValues& v)
 void VCardReader::run(ContactSink& sink)
 {
     ImportValues v;
+    QString fullName;
     bool inCard = false;
     QString line;
     Property p;
     while (nextLogicalLine(line)) {
         if (!parse(line, p))
             continue;
-        const bool vcard = p.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
+        const bool vcard = QStringView(p.value).trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
         if (p.name == QLatin1String("BEGIN") && vcard) {
             v = ImportValues();
             v.IncComp = QStringLiteral("0");
+            fullName.clear();
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
-            if (inCard)
+            if (inCard) {
+                if (v.FName.isEmpty() && v.LName.isEmpty())
+                    namesFromFullName(fullName, v);
                 sink.offer(v, true);
+            }
             inCard = false;
+        } else if (inCard && p.name == QLatin1String("FN")) {
+            fullName = unescape(p.value);
         } else if (inCard) {
             apply(p, v);
         }

@@ -10,14 +10,14 @@ namespace transfer {
 class ImportLines;
 
 // Reads the cards of a vCard file (2.1, 3.0 and 4.0 alike) into working values and offers
-// each card at its END:VCARD. Takes the first and last name, one home address, home, cell
-// and work telephone numbers, the birth date, a note, one e-mail address and the company.
+// each card at its END:VCARD. Takes the first and last name (from FN when N gives neither),
+// one home address, home, cell and work telephone numbers, the birth date, a note, one
+// e-mail address and the company.
 class VCardReader {
 public:
     struct Property {
         QString group;        // "item3" of item3.ADR
         QString name;         // upper case
-        QString paramText;    // the parameters as written, without the leading ";"
         QStringList types;    // TYPE values and bare 2.1 parameters, upper case
         QString charset;
         bool quotedPrintable = false;
@@ -35,14 +35,13 @@ public:
     // The value split at unescaped ";", each component unescaped.
     static QStringList components(const QString& value);
     static QByteArray decodeQuotedPrintable(const QString& text);
-    // The clean-up of a telephone line, from "TEL;...:" on.
-    static QString cleanPhoneLine(QString line);
     // Applies one property to the card being read.
     static void apply(const Property& p, ImportValues& v);
 
 private:
     ImportLines& m_lines;
     QString m_pending;
+    QString m_next;
     bool m_hasPending = false;
     int m_deferredError = 0;
 };

@@ -104,8 +104,6 @@ void ImportWindow::cmdStartImport_Click()
     m_services.cursor.setBusy(false);
     if (outcome.beeps())
         m_services.messages.beep();
-    if (!outcome.showsBox())
-        return;  // no layout recognised: Import stays enabled
     if (!report(outcome))
         return;
     if (outcome.disablesImport()) {
