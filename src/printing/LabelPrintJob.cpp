@@ -294,7 +294,7 @@ void LabelPrintJob::printLabelLines(bool envelope, bool label)
         } else {
             items.push_back(platform::PrintItem::tab(m_printCol));
         }
-        items.push_back(platform::PrintItem::str(rt::blankControls(line)));
+        items.push_back(platform::PrintItem::str(line));
         printer().printLine(items);
     }
 }

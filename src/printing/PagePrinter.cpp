@@ -1,6 +1,7 @@
 #include "printing/PagePrinter.h"
 
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,6 +103,7 @@ const FontMeasures& PagePrinter::measures()
 {
     if (!(m_font == m_measuredFont)) {
         m_measures = FontMetrics::measure(m_font);
+        m_widths = FontMetrics::widths(m_font);
         m_measuredFont = m_font;
     }
     return m_measures;
@@ -135,6 +137,8 @@ void PagePrinter::startRow(const FontMeasures& m)
         startPage();
 }
 
+// Text moves the position on by the width it is drawn with; a control character in it (a tab
+// or line end stored in a contact) prints as a blank and never moves the position otherwise.
 void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
 {
     if (text.isEmpty())
@@ -144,10 +148,12 @@ void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
     placed.y = m_y;
     placed.x = x;
     placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
-    placed.text = text;
+    const bool controls =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return rt::isControl(c.unicode()); });
+    placed.text = controls ? rt::blankControls(text) : text;
     placed.font = m_font;
+    x += m_widths.of(placed.text);
     m_doc->pages.back().items.push_back(std::move(placed));
-    x += text.size() * m.columnWidth;
 }
 
 void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)

@@ -32,7 +32,7 @@ public:
 };
 
 // The printing model on top of a device: rows and columns of the current font, using the
-// metrics of the named face (FontMetrics).
+// metrics of the named face (FontMetrics); printed text takes the width it is drawn with.
 class PagePrinter : public platform::Printer {
 public:
     explicit PagePrinter(PrinterDevice& device);
@@ -74,6 +74,7 @@ private:
     PrintFont m_font{"Arial", 10, false, false};
     PrintFont m_measuredFont;
     FontMeasures m_measures;
+    TextWidths m_widths;
     int m_orientation = 1;
     int m_paperSize = 0;  // set by the running job; 0: the device's own paper (Letter for PDF)
     int m_jobDepth = 0;

@@ -158,31 +158,18 @@ void ReturnAddressJob::printSheet()
     }
 }
 
-// One printed line: the same text on the four labels of the row. A text too wide for its
-// label would carry the next label's tab past its column and, by the printer's rule, down to
-// the next row, shifting the rest of the sheet; the next label then simply follows on the same
-// line.
+// One printed line: the same text on the four labels of the row.
 void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
     const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
-    // A pasted tab or line end prints as a blank, so it can never move the print position.
-    const QString shown = rt::blankControls(line);
     std::vector<platform::PrintItem> items;
-    qint64 at = 1;  // the column the next character goes to
     for (int offset : columns) {
-        const int column = rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset));
-        const int target = std::max(column, 1);
-        if (target >= at) {
-            items.push_back(platform::PrintItem::tab(column));
-            at = target;
-        }
-        if (centred) {
+        items.push_back(platform::PrintItem::tab(
+            rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset))));
+        if (centred)
             items.push_back(platform::PrintItem::spaces(spaces));
-            at += spaces;
-        }
-        items.push_back(platform::PrintItem::str(shown));
-        at += shown.size();
+        items.push_back(platform::PrintItem::str(line));
     }
     printer().printLine(items);
 }

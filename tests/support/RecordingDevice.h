@@ -49,14 +49,16 @@ private:
     int m_opened = 0;
 };
 
-// Every page as text: "page N", then per piece "row column font size[ bold][ italic] |text|".
+// Every page as text: "page N", then per piece "row column x,y font size[ bold][ italic] |text|",
+// x and y in points from the page origin.
 inline QString dumpPages(const std::vector<printing::PrintedPage>& pages)
 {
     QString out;
     for (size_t p = 0; p < pages.size(); ++p) {
         out += QStringLiteral("page %1\n").arg(p + 1);
         for (const printing::PlacedText& t : pages[p].items)
-            out += QStringLiteral("%1 %2 %3 %4%5%6 |%7|\n").arg(t.row).arg(t.column).arg(t.font.name).arg(t.font.size)
+            out += QStringLiteral("%1 %2 %3,%4 %5 %6%7%8 |%9|\n").arg(t.row).arg(t.column).arg(t.x, 0, 'f', 2)
+                       .arg(t.y, 0, 'f', 2).arg(t.font.name).arg(t.font.size)
                        .arg(t.font.bold ? " bold" : "", t.font.italic ? " italic" : "", t.text);
     }
     return out;
@@ -67,7 +69,8 @@ inline QString dumpDocuments(const std::vector<printing::PrintedDocument>& docs)
 {
     QString out;
     for (size_t d = 0; d < docs.size(); ++d)
-        out += QStringLiteral("document %1 orientation %2\n").arg(d + 1).arg(docs[d].orientation) + dumpPages(docs[d].pages);
+        out += QStringLiteral("document %1 orientation %2 paper %3\n").arg(d + 1).arg(docs[d].orientation)
+                   .arg(docs[d].paperSize) + dumpPages(docs[d].pages);
     return out;
 }
 

@@ -25,20 +25,6 @@ QPageLayout::Orientation orientationOf(int orientation)
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// The installed face with the same proportions as the named one, without the hinting and
-// kerning that would move glyphs off the columns the layouts count in.
-QFont drawingFont(const PrintFont& font)
-{
-    QFont f(FontMetrics::drawFace(font.name));
-    f.setPointSizeF(font.size);
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    f.setKerning(false);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setStyleStrategy(QFont::PreferOutline);
-    return f;
-}
-
 }  // namespace
 
 // Members in this order so that the painter is finished before its writer and file go.
@@ -194,7 +180,7 @@ void QtPrinterDevice::output(const PrintedDocument& document)
             if (!(item.font == current)) {
                 current = item.font;
                 measures = FontMetrics::measure(current);
-                job.painter.setFont(drawingFont(current));
+                job.painter.setFont(FontMetrics::drawingFont(current));
             }
             const QPointF baseline((originX + item.x) * job.scale, (originY + item.y + measures.ascent) * job.scale);
             job.painter.drawText(baseline, item.text);
