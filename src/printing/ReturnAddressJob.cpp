@@ -2,7 +2,7 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
-#include "printing/LineFit.h"
+#include "printing/FontMetrics.h"
 #include "runtime/Numeric.h"
 #include "runtime/Text.h"
 
@@ -55,6 +55,13 @@ const ReturnSheet& ReturnSheet::sixty()
     return sheet;
 }
 
+LineFit::Place ReturnSheet::linePlace(const LabelInput& in, const QString& line) const
+{
+    const PrintFont font{kLabelFace, fontSize, false, in.labelItalic};
+    const int blanks = in.centred ? PrintJob::centringSpaces(kCentreHalfWidth, line.size()) : 0;
+    return {font, blanks * FontMetrics::measure(font).columnWidth, kLabelWidth - 2 * LineFit::kInset};
+}
+
 ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet)
     : PrintJob(services, screen), m_sheet(sheet)
 {
@@ -85,9 +92,8 @@ void ReturnAddressJob::body()
             return;
         }
         // A line wider than its label runs into the next label across and shifts the sheet.
-        const int most = LineFit::mostCharacters(kLabelWidth - 2 * LineFit::kInset,
-                                                 {kLabelFace, m_sheet.fontSize, false, in.labelItalic});
-        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, most))
+        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]},
+                           [&](const QString& line) { return m_sheet.linePlace(in, line); }, QStringLiteral("label")))
             return;
 
         platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
