@@ -130,11 +130,17 @@ void PagePrinter::startPage()
 }
 
 // A row that would reach past the foot of the page goes to the top of a new one; a row
-// taller than the whole page still goes on an empty one.
+// taller than the whole page still goes on an empty one. An envelope is one envelope: the
+// empty rows down to its address that pass the foot of its page (the family's #10 paper is
+// only 4 1/8 in high) go on at the top of the same envelope.
 void PagePrinter::startRow(const FontMeasures& m)
 {
-    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon)
-        startPage();
+    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon) {
+        if (m_doc->paperSize == Envelope10 && m_doc->pages.back().items.empty())
+            resetPosition();
+        else
+            startPage();
+    }
 }
 
 // Text moves the position on by the width it is drawn with; a control character in it (a tab

@@ -204,6 +204,30 @@ private slots:
         QCOMPARE(w().value("chkBold"), options.contains("chkBold") ? 1 : 0);
     }
 
+    void familyEnvelopeIsOneEnvelope_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("address");  // where line 1 lands, as it did on a second page before
+        QTest::newRow("plain") << "" << "11:50:Jane Doe 133.69";
+        QTest::newRow("bold") << "chkBold" << "10:50:Jane Doe 120.32";
+        QTest::newRow("large font") << "chkLargeFont" << "7:44:Jane Doe 97.53";
+    }
+    void familyEnvelopeIsOneEnvelope()
+    {
+        QFETCH(QString, options);
+        // A CUPS queue gives the family's #10 paper 277 points of height in landscape.
+        rig->app.device.setDeviceName("HP_ENVY_5000 Generic CUPS-PDF Printer");
+        rig->app.device.setUnprintable(17.75);
+        rig->typeLines({"Jane Doe", "12 Elm St"});
+        rig->choose("optQzEnvelope optLandscape " + options);
+        w().setValue("lstEnvSize", 0);  // #10 Business: pads 50 31
+        print(kWide, "");
+        const printing::PrintedDocument& doc = rig->docs().at(0);
+        const printing::PlacedText& first = doc.pages.back().items.at(0);
+        QTEST(QStringLiteral("%1:%2:%3 %4").arg(first.row).arg(first.column).arg(first.text).arg(first.y, 0, 'f', 2), "address");
+        QCOMPARE(doc.pages.size(), size_t(1));
+    }
+
     void envelopePaperHoldsForItsJobOnly()
     {
         rig->app.device.setDeviceName("Officejet 5740");

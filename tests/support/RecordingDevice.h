@@ -15,8 +15,10 @@ public:
     void setDeviceName(const QString& name) { m_deviceName = name; }
     double pageHeight(int paperSize, int orientation) const override
     {
-        return printing::pdfPageHeight(paperSize, orientation);
+        return printing::pdfPageHeight(paperSize, orientation) - m_unprintable;
     }
+    // Pages as a real printer reports them: this much of each page cannot be printed on.
+    void setUnprintable(double points) { m_unprintable = points; }
     void documentOpened(int, int) override
     {
         failIfAsked();
@@ -47,6 +49,7 @@ private:
     std::vector<printing::PrintedDocument> m_documents;
     int m_failWith = 0;
     int m_opened = 0;
+    double m_unprintable = 0;
 };
 
 // Every page as text: "page N", then per piece "row column x,y font size[ bold][ italic] |text|",
