@@ -221,6 +221,19 @@ private slots:
         QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
         QCOMPARE(testsupport::readBytes(path), earlier);
         QCOMPARE(QDir(m_dir.path()).entryList({"short.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"short.pdf"});
+
+        // Pages are written as they are finished: a long document fails at a page, not at its end.
+        printing::PagePrinter printer(device);
+        int lines = 0;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const int error = testsupport::errorOf([&] {
+            for (; lines < 100000; ++lines)
+                printer.printLine({PrintItem::str("x")});
+        });
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY2(error == 482 && lines < 100000, qPrintable(QString::number(lines)));
+        printer.killDoc();
+        QCOMPARE(testsupport::readBytes(path), earlier);
     }
 
     void pageLayout_data()

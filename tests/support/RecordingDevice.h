@@ -3,6 +3,7 @@
 #include "printing/PagePrinter.h"
 #include "runtime/RuntimeError.h"
 
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -19,22 +20,26 @@ public:
     }
     // Pages as a real printer reports them: this much of each page cannot be printed on.
     void setUnprintable(double points) { m_unprintable = points; }
-    void documentOpened(int, int) override
+    void documentOpened(const printing::DocumentSetup& setup) override
     {
         failIfAsked();
         ++m_opened;
+        m_open = {setup, {}};
     }
-    void output(const printing::PrintedDocument& document) override
+    void outputPage(const printing::PrintedPage& page) override { m_open.pages.push_back(page); }
+    void documentEnded() override
     {
         failIfAsked();
-        m_documents.push_back(document);
+        m_documents.push_back(std::exchange(m_open, {}));
     }
+    void documentCancelled() override { m_open = {}; }
 
     // While set (not 0), the first line of a document (which then does not open) and the
     // end of a document (which is then not kept) raise rt::RuntimeError with this number.
     void failWith(int errorNumber) { m_failWith = errorNumber; }
 
     const std::vector<printing::PrintedDocument>& documents() const { return m_documents; }
+    int openPages() const { return static_cast<int>(m_open.pages.size()); }  // of the open document
     // Documents opened so far, those cancelled or failed included.
     int openedCount() const { return m_opened; }
 
@@ -47,6 +52,7 @@ private:
 
     QString m_deviceName = QStringLiteral("Recording Printer");
     std::vector<printing::PrintedDocument> m_documents;
+    printing::PrintedDocument m_open;
     int m_failWith = 0;
     int m_opened = 0;
     double m_unprintable = 0;
