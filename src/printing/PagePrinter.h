@@ -84,9 +84,9 @@ private:
     int m_jobDepth = 0;
     std::optional<DocumentSetup> m_doc;  // open document
     PrintedPage m_page;                  // its page being printed
-    double m_pageHeight = 0;               // of the open document
-    int m_row = 1;                         // row of the current page the next line goes to
-    double m_y = 0;                        // top of that row
+    double m_pageHeight = 0;             // of the open document
+    int m_row = 1;                       // row of the current page the next line goes to
+    double m_y = 0;                      // top of that row
     bool m_newPagePending = false;
 };
 

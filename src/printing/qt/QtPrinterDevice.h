@@ -63,9 +63,9 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPageLayout m_chosenLayout;  // the paper chosen in the dialog
     std::unique_ptr<Job> m_job;
-    DocumentSetup m_open;          // the document being printed
-    bool m_openDrawn = false;      // a page of it is in the job's output
-    bool m_openFailed = false;     // its output failed: the rest of it goes nowhere
+    DocumentSetup m_open;       // the document being printed
+    bool m_openDrawn = false;   // a page of it is in the job's output
+    bool m_openFailed = false;  // its output failed: the rest of it goes nowhere
 };
 
 }  // namespace printing
