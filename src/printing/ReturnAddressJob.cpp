@@ -4,9 +4,6 @@
 #include "platform/Printer.h"
 #include "printing/FontMetrics.h"
 #include "runtime/Numeric.h"
-#include "runtime/Text.h"
-
-#include <algorithm>
 
 namespace printing {
 
