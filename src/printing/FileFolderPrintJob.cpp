@@ -7,7 +7,6 @@ namespace printing {
 namespace {
 
 constexpr double kSpacerSize = 10;
-constexpr double kTextSize = 20;
 
 }  // namespace
 
@@ -41,7 +40,7 @@ void FileFolderPrintJob::beforeTextLine(bool centred, bool envelope)
         return;
     printer().setFontSize(kSpacerSize);
     printer().printLine();
-    printer().setFontSize(kTextSize);
+    printer().setFontSize(LabelStock::fileFolder().textSize);
 }
 
 void FileFolderPrintJob::afterPrintDialog()

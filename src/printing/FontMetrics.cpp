@@ -6,8 +6,17 @@
 #include <QHash>
 #include <QRawFont>
 #include <algorithm>
+#include <array>
+#include <memory>
 
 namespace printing {
+
+// Advances of one drawing face per em: those of the Latin-1 characters at hand, the rest
+// from the face itself.
+struct FaceWidths {
+    QRawFont raw;  // at kRawPixels, so that advances keep their fractions
+    std::array<double, 256> latin1{};
+};
 
 namespace {
 
@@ -105,7 +114,65 @@ EmMetrics installedFaceMetrics(const QString& name, bool bold, bool italic)
     return em;
 }
 
+constexpr double kRawPixels = 1000;
+
+double rawAdvances(const QRawFont& raw, const QString& text)
+{
+    double sum = 0;
+    for (const QPointF& advance :
+         raw.advancesForGlyphIndexes(raw.glyphIndexesForString(text), QRawFont::UseDesignMetrics))
+        sum += advance.x();
+    return sum / kRawPixels;
+}
+
+// Null without a font database (no GUI application) or when no face can be loaded.
+const FaceWidths* faceWidths(const PrintFont& font)
+{
+    static QHash<QString, std::shared_ptr<const FaceWidths>> cache;
+    const QString key = font.name.toLower() + QLatin1Char(font.bold ? 'b' : '-') + QLatin1Char(font.italic ? 'i' : '-');
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return found.value().get();
+
+    std::shared_ptr<FaceWidths> face;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QFont drawing = FontMetrics::drawingFont({font.name, kRawPixels, font.bold, font.italic});
+        drawing.setPixelSize(static_cast<int>(kRawPixels));
+        QRawFont raw = QRawFont::fromFont(drawing);
+        if (raw.isValid()) {
+            face = std::make_shared<FaceWidths>();
+            face->raw = raw;
+            QString all;
+            for (char16_t c = 0; c < 256; ++c)
+                all += QChar(c);
+            const QList<QPointF> advances =
+                raw.advancesForGlyphIndexes(raw.glyphIndexesForString(all), QRawFont::UseDesignMetrics);
+            for (qsizetype c = 0; c < 256 && c < advances.size(); ++c)
+                face->latin1[static_cast<size_t>(c)] = advances[c].x() / kRawPixels;
+        }
+    }
+    cache.insert(key, face);
+    return face.get();
+}
+
 }  // namespace
+
+double TextWidths::of(QStringView text) const
+{
+    if (!m_face)
+        return static_cast<double>(text.size()) * m_column;
+    double em = 0;
+    QString rest;
+    for (const QChar c : text) {
+        if (c.unicode() < 256)
+            em += m_face->latin1[c.unicode()];
+        else
+            rest += c;
+    }
+    if (!rest.isEmpty())
+        em += rawAdvances(m_face->raw, rest);
+    return em * m_size;
+}
 
 FontMeasures FontMetrics::measure(const PrintFont& font)
 {
@@ -120,6 +187,28 @@ QString FontMetrics::drawFace(const QString& name)
 {
     const KnownFace* known = knownFace(name);
     return known ? QString::fromLatin1(known->drawWith) : name;
+}
+
+QFont FontMetrics::drawingFont(const PrintFont& font)
+{
+    QFont f(drawFace(font.name));
+    f.setPointSizeF(font.size);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    // Without shaping, no ligature ("fi") takes the place of its letters' advances.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
+    return f;
+}
+
+TextWidths FontMetrics::widths(const PrintFont& font)
+{
+    TextWidths w;
+    w.m_face = faceWidths(font);
+    w.m_size = font.size;
+    w.m_column = measure(font).columnWidth;
+    return w;
 }
 
 }  // namespace printing

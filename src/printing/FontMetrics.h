@@ -3,6 +3,9 @@
 #include "printing/PrintedDocument.h"
 
 #include <QString>
+#include <QStringView>
+
+class QFont;
 
 namespace printing {
 
@@ -13,6 +16,20 @@ struct FontMeasures {
     double ascent = 0;       // row top to baseline (winAscent)
 };
 
+struct FaceWidths;
+
+// The widths of texts drawn in one print font, in points.
+class TextWidths {
+public:
+    double of(QStringView text) const;
+
+private:
+    friend class FontMetrics;
+    const FaceWidths* m_face = nullptr;
+    double m_size = 0;
+    double m_column = 0;  // without a font database, every character takes one column
+};
+
 // The metrics the label layouts were tuned with: those of the named face, whatever face is
 // installed to draw it. Names compare without regard to case.
 class FontMetrics {
@@ -21,6 +38,11 @@ public:
 
     // The installed face the named face is drawn with (the name itself when not in the table).
     static QString drawFace(const QString& name);
+    // The installed font that draws `font`, without the hinting, kerning and ligatures that
+    // would make a text's drawn width differ from the sum of its characters' advances.
+    static QFont drawingFont(const PrintFont& font);
+    // Texts as the drawing font lays them out: the print position moves on by this much.
+    static TextWidths widths(const PrintFont& font);
 };
 
 }  // namespace printing

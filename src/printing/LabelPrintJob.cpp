@@ -2,12 +2,14 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
+#include "printing/FontMetrics.h"
 #include "printing/LabelRange.h"
-#include "printing/LineFit.h"
 #include "printing/PrinterFamily.h"
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
+
+#include <algorithm>
 
 namespace printing {
 
@@ -16,6 +18,7 @@ namespace {
 const QString kVerdana = QStringLiteral("Verdana");
 const QString kTrebuchet = QStringLiteral("Trebuchet MS");
 constexpr double kLargeFontSize = 14;
+constexpr std::int16_t kLargeFontShift = -6;  // columns, on an envelope
 // A centred envelope line: its tab column from the pad, and the centring half-width.
 constexpr std::int16_t kEnvelopeCentreShift = -6;
 constexpr int kEnvelopeHalfWidth = 18;
@@ -26,20 +29,51 @@ constexpr double kEnvelopeLength = 9.5 * 72;
 
 const LabelStock& LabelStock::wide()
 {
-    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, 24, -3, 0, 4 * 72};
+    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, 24, -3, 0, 4 * 72, 0};
     return stock;
 }
 
 const LabelStock& LabelStock::large()
 {
-    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, 18, -3, -1, 4 * 72};
+    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, 18, -3, -1, 4 * 72, 0};
     return stock;
 }
 
 const LabelStock& LabelStock::fileFolder()
 {
-    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, 10, -2, 1, 3.4375 * 72};
+    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, 10, -2, 1, 3.4375 * 72, 20};
     return stock;
+}
+
+LabelStock::LineStart LabelStock::lineStart(const LabelInput& in, qsizetype length) const
+{
+    if (!in.centred)
+        return {};
+    if (in.envelope)
+        return {kEnvelopeCentreShift, PrintJob::centringSpaces(kEnvelopeHalfWidth, length)};
+    return {in.labelBold ? centreBoldShift : centrePlainShift, PrintJob::centringSpaces(centreHalfWidth, length)};
+}
+
+PrintFont LabelStock::lineFont(const LabelInput& in) const
+{
+    const double pageSize = in.portrait ? fontSize : landscapeFontSize;
+    if (!in.envelope)
+        return {kVerdana, textSize > 0 ? textSize : pageSize, in.labelBold, in.labelItalic};
+    const double size = textSize > 0 && !in.centred ? textSize : in.largeFont ? kLargeFontSize : pageSize;
+    return {in.largeFont ? kTrebuchet : kVerdana, size, in.envelopeBold, in.largeFont};
+}
+
+LineFit::Place LabelStock::linePlace(const LabelInput& in, const QString& line) const
+{
+    const PrintFont font = lineFont(in);
+    const double column = FontMetrics::measure(font).columnWidth;
+    const LineStart start = lineStart(in, line.size());
+    if (!in.envelope)
+        return {font, (start.tabShift + start.blanks) * column, labelWidth - 2 * LineFit::kInset};
+    // The envelope goes through the printer lengthwise; the large font moves its lines left.
+    const int shift = start.tabShift + start.blanks + (in.largeFont ? kLargeFontShift : 0);
+    const double pad = std::max(0, static_cast<int>(rt::val(in.leftPad))) * column;
+    return {font, shift * column, kEnvelopeLength - LineFit::kInset - pad};
 }
 
 LabelPrintJob::LabelPrintJob(const platform::Services& services, LabelScreen& screen, const LabelStock& stock)
@@ -133,17 +167,9 @@ bool LabelPrintJob::refuseNoPosition()
 bool LabelPrintJob::refuseLongLine()
 {
     const LabelInput in = input();
-    int most = 0;
-    if (in.envelope) {
-        // The envelope goes through the printer lengthwise, in the font its lines print with.
-        const PrintFont font = in.largeFont
-            ? PrintFont{kTrebuchet, kLargeFontSize, in.envelopeBold, true}
-            : PrintFont{kVerdana, in.portrait ? m_stock.fontSize : m_stock.landscapeFontSize, in.envelopeBold, false};
-        most = LineFit::envelopeLine(kEnvelopeLength, static_cast<int>(rt::val(in.leftPad)), font);
-    } else {
-        most = LineFit::labelLine(m_stock, in.labelBold, in.centred);
-    }
-    return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), most);
+    return PrintJob::refuseLongLine(
+        typedLines().mid(0, m_stock.linesPerLabel), [&](const QString& line) { return m_stock.linePlace(in, line); },
+        in.envelope ? QStringLiteral("envelope") : QStringLiteral("label"));
 }
 
 // The range is split afresh from what the position prompt accepted, so a press of Print
@@ -214,7 +240,7 @@ void LabelPrintJob::printOne()
         if (input().envelopeBold)
             m_printRows = rt::sub16(m_printRows, 1);
         if (input().largeFont) {
-            m_printCol = rt::sub16(m_printCol, 6);
+            m_printCol = rt::add16(m_printCol, kLargeFontShift);
             m_printRows = rt::sub16(m_printRows, 7);
         }
         if (PrinterFamily::forcesPaperSize(p.deviceName()))
@@ -226,7 +252,7 @@ void LabelPrintJob::printOne()
 
     const std::int16_t count = vars().intLabelCount;
     for (int n = 1; n <= count; ++n) {
-        printLabelLines(envelope, label);
+        printLabelLines(envelope);
         if (!label) {
             envelopePrinted();
             break;
@@ -241,32 +267,18 @@ void LabelPrintJob::printOne()
     p.endDoc();
 }
 
-// Each setting in turn; the last that applies wins.
+// The envelope's large font also takes its own size; a label unticks the envelope's Bold.
 void LabelPrintJob::setUpFont(bool envelope, bool label)
 {
+    const PrintFont font = m_stock.lineFont(input());
     platform::Printer& p = printer();
-    p.setFontName(kVerdana);
-    if (envelope && input().envelopeBold)
-        p.setFontBold(true);
-    if (envelope && input().largeFont) {
-        p.setFontName(kTrebuchet);
+    p.setFontName(font.name);
+    if (envelope && input().largeFont)
         p.setFontSize(kLargeFontSize);
-        p.setFontItalic(true);
-    }
-    if (!envelope || !input().largeFont) {
-        p.setFontName(kVerdana);
-        p.setFontItalic(false);
-    }
-    if (envelope && !input().envelopeBold)
-        p.setFontBold(false);
-    if (label) {
-        p.setFontBold(false);
+    p.setFontBold(font.bold);
+    p.setFontItalic(font.italic);
+    if (label)
         screen().clearEnvelopeBold();
-    }
-    if (label && input().labelBold)
-        p.setFontBold(true);
-    if (label && input().labelItalic)
-        p.setFontItalic(true);
 }
 
 void LabelPrintJob::computePlace(const margins::MarginAdjust& adjust)
@@ -276,25 +288,18 @@ void LabelPrintJob::computePlace(const margins::MarginAdjust& adjust)
     m_printRows = rt::toInt16(rt::val(in.topPad) + adjust.top);
 }
 
-void LabelPrintJob::printLabelLines(bool envelope, bool label)
+void LabelPrintJob::printLabelLines(bool envelope)
 {
-    const bool centred = input().centred;
+    const LabelInput in = input();
     const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
     for (const QString& line : lines) {
-        beforeTextLine(centred, envelope);
-        std::vector<platform::PrintItem> items;
-        if (centred && label) {
-            const bool bold = input().labelBold;
-            items.push_back(platform::PrintItem::tab(
-                rt::add16(m_printCol, static_cast<std::int16_t>(bold ? m_stock.centreBoldShift : m_stock.centrePlainShift))));
-            items.push_back(platform::PrintItem::spaces(centringSpaces(m_stock.centreHalfWidth, line.size())));
-        } else if (centred) {
-            items.push_back(platform::PrintItem::tab(rt::add16(m_printCol, kEnvelopeCentreShift)));
-            items.push_back(platform::PrintItem::spaces(centringSpaces(kEnvelopeHalfWidth, line.size())));
-        } else {
-            items.push_back(platform::PrintItem::tab(m_printCol));
-        }
-        items.push_back(platform::PrintItem::str(rt::blankControls(line)));
+        beforeTextLine(in.centred, envelope);
+        const LabelStock::LineStart start = m_stock.lineStart(in, line.size());
+        std::vector<platform::PrintItem> items{
+            platform::PrintItem::tab(rt::add16(m_printCol, static_cast<std::int16_t>(start.tabShift)))};
+        if (in.centred)
+            items.push_back(platform::PrintItem::spaces(start.blanks));
+        items.push_back(platform::PrintItem::str(line));
         printer().printLine(items);
     }
 }

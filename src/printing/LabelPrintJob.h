@@ -1,6 +1,7 @@
 #pragma once
 
 #include "margins/MarginFile.h"
+#include "printing/LineFit.h"
 #include "printing/PrintJob.h"
 #include "printing/StockTables.h"
 
@@ -19,6 +20,19 @@ struct LabelStock {
     int centreBoldShift;       // tab column of a centred line, Bold ticked, from the pad
     int centrePlainShift;      // the same, Bold not ticked
     double labelWidth;         // one label, in points
+    double textSize;           // of every text line but a centred envelope's (0: the page's size)
+
+    // A typed line starts at the pad's tab column plus `tabShift`, after `blanks` blanks.
+    struct LineStart {
+        int tabShift = 0;
+        int blanks = 0;
+    };
+    LineStart lineStart(const LabelInput& in, qsizetype length) const;
+    // The font the typed lines print in on the label or envelope chosen.
+    PrintFont lineFont(const LabelInput& in) const;
+    // Where a typed line is drawn and the room it has: the label's width less its insets, or an
+    // envelope from the left pad to its far end less the inset.
+    LineFit::Place linePlace(const LabelInput& in, const QString& line) const;
 
     static const LabelStock& wide();
     static const LabelStock& large();
@@ -55,7 +69,7 @@ private:
     void printOne();
     void setUpFont(bool envelope, bool label);
     void computePlace(const margins::MarginAdjust& adjust);
-    void printLabelLines(bool envelope, bool label);
+    void printLabelLines(bool envelope);
 
     const LabelStock& m_stock;
     margins::MarginAdjust m_labelAdjust;

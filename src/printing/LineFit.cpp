@@ -1,31 +1,28 @@
 #include "printing/LineFit.h"
 
 #include "printing/FontMetrics.h"
-#include "printing/LabelPrintJob.h"
-
-#include <algorithm>
-#include <cmath>
+#include "runtime/Text.h"
 
 namespace printing {
 
-int LineFit::mostCharacters(double widthPoints, const PrintFont& font)
+qsizetype LineFit::charactersThatFit(const QString& line, const Place& place)
 {
-    const double column = FontMetrics::measure(font).columnWidth;
-    if (column <= 0 || widthPoints <= 0)
-        return 0;
-    return static_cast<int>(std::floor(widthPoints / column + 1e-9));
-}
-
-int LineFit::labelLine(const LabelStock& stock, bool bold, bool centred)
-{
-    Q_UNUSED(centred);
-    return mostCharacters(stock.labelWidth - 2 * kInset, {QStringLiteral("Verdana"), stock.fontSize, bold, false});
-}
-
-int LineFit::envelopeLine(double envelopeWidthPoints, int leftPad, const PrintFont& font)
-{
-    const double column = FontMetrics::measure(font).columnWidth;
-    return std::max(0, mostCharacters(envelopeWidthPoints - kInset - std::max(0, leftPad) * column, font));
+    // Positions are sums of unrounded advances; a line that ends on the inset fits.
+    constexpr double kEpsilon = 1e-6;
+    const QString drawn = rt::blankControls(line);
+    const TextWidths widths = FontMetrics::widths(place.font);
+    const auto fits = [&](qsizetype n) {
+        return place.start + widths.of(QStringView(drawn).left(n)) <= place.room + kEpsilon;
+    };
+    if (fits(drawn.size()))
+        return drawn.size();
+    qsizetype most = 0;
+    qsizetype over = drawn.size();
+    while (over - most > 1) {
+        const qsizetype mid = (most + over) / 2;
+        (fits(mid) ? most : over) = mid;
+    }
+    return most;
 }
 
 }  // namespace printing

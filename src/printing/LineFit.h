@@ -2,24 +2,28 @@
 
 #include "printing/PrintedDocument.h"
 
+#include <QString>
+
 namespace printing {
 
-struct LabelStock;
-
-// How many characters of a typed line stay on the label or envelope, by the column width the
-// layouts print with: a line is laid out at whole columns from a small inner margin, so a
-// longer one would run over the right edge (onto the next label, or off the page).
+// Whether a typed line stays on its label or envelope: the width it is drawn with, from where
+// it starts, must stay inside the room the label leaves it; a longer line runs onto the next
+// label or off the page.
 class LineFit {
 public:
     // The label's inner margin at each side, in points (1/8 inch).
     static constexpr double kInset = 9;
 
-    static int mostCharacters(double widthPoints, const PrintFont& font);
-    // A label line of the stock, printed in Verdana at the stock's portrait size. A centred
-    // line is centred within the same width, so alignment does not change the count.
-    static int labelLine(const LabelStock& stock, bool bold, bool centred);
-    // An envelope line: from the left pad (in columns of `font`) to the envelope's right edge.
-    static int envelopeLine(double envelopeWidthPoints, int leftPad, const PrintFont& font);
+    // Where a line is drawn: its font, how far right of its place it starts (a centred line's
+    // shift and blanks), and the room from that place to the far inset, in points.
+    struct Place {
+        PrintFont font;
+        double start = 0;
+        double room = 0;
+    };
+
+    // How many leading characters of `line` end inside the room: all of them when it fits.
+    static qsizetype charactersThatFit(const QString& line, const Place& place);
 };
 
 }  // namespace printing

@@ -1,9 +1,11 @@
 #include "printing/PagePrinter.h"
 
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace printing {
 
@@ -102,6 +104,7 @@ const FontMeasures& PagePrinter::measures()
 {
     if (!(m_font == m_measuredFont)) {
         m_measures = FontMetrics::measure(m_font);
+        m_widths = FontMetrics::widths(m_font);
         m_measuredFont = m_font;
     }
     return m_measures;
@@ -109,32 +112,40 @@ const FontMeasures& PagePrinter::measures()
 
 void PagePrinter::openDocument()
 {
+    const DocumentSetup setup{m_orientation, paperSize(), m_paperSize != 0};
     // The device may refuse to start; then nothing is open.
-    m_device.documentOpened(m_paperSize, m_orientation);
+    m_device.documentOpened(setup);
     m_pageHeight = m_device.pageHeight(m_paperSize, m_orientation);
-    m_doc.emplace();
-    m_doc->orientation = m_orientation;
-    m_doc->paperSize = paperSize();
-    m_doc->paperSizeSet = m_paperSize != 0;
-    m_doc->pages.emplace_back();
+    m_doc = setup;
+    m_page = {};
     m_newPagePending = false;
     resetPosition();
 }
 
+// The finished page goes out at once.
 void PagePrinter::startPage()
 {
-    m_doc->pages.emplace_back();
+    const PrintedPage finished = std::exchange(m_page, {});
     resetPosition();
+    m_device.outputPage(finished);
 }
 
 // A row that would reach past the foot of the page goes to the top of a new one; a row
-// taller than the whole page still goes on an empty one.
+// taller than the whole page still goes on an empty one. An envelope is one envelope: the
+// empty rows down to its address that pass the foot of its page (the family's #10 paper is
+// only 4 1/8 in high) go on at the top of the same envelope.
 void PagePrinter::startRow(const FontMeasures& m)
 {
-    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon)
-        startPage();
+    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon) {
+        if (m_doc->paperSize == Envelope10 && m_page.items.empty())
+            resetPosition();
+        else
+            startPage();
+    }
 }
 
+// Text moves the position on by the width it is drawn with; a control character in it (a tab
+// or line end stored in a contact) prints as a blank and never moves the position otherwise.
 void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
 {
     if (text.isEmpty())
@@ -144,10 +155,12 @@ void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
     placed.y = m_y;
     placed.x = x;
     placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
-    placed.text = text;
+    const bool controls =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return rt::isControl(c.unicode()); });
+    placed.text = controls ? rt::blankControls(text) : text;
     placed.font = m_font;
-    m_doc->pages.back().items.push_back(std::move(placed));
-    x += text.size() * m.columnWidth;
+    x += m_widths.of(placed.text);
+    m_page.items.push_back(std::move(placed));
 }
 
 void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
@@ -209,13 +222,17 @@ void PagePrinter::endDoc()
 {
     if (!m_doc)
         return;
-    // The document is closed before the device sees it: a failing device leaves nothing
+    // The document is closed before the device sees its end: a failing device leaves nothing
     // open to print twice.
-    const PrintedDocument document = std::move(*m_doc);
-    m_doc.reset();
-    m_newPagePending = false;
-    resetPosition();
-    m_device.output(document);
+    const PrintedPage last = std::exchange(m_page, {});
+    dropDocument();
+    try {
+        m_device.outputPage(last);
+        m_device.documentEnded();
+    } catch (...) {
+        m_device.documentCancelled();
+        throw;
+    }
     // A document printed outside any print command is a job of its own.
     if (m_jobDepth == 0)
         m_device.endJob();
@@ -223,9 +240,18 @@ void PagePrinter::endDoc()
 
 void PagePrinter::killDoc()
 {
+    if (dropDocument())
+        m_device.documentCancelled();
+}
+
+bool PagePrinter::dropDocument()
+{
+    const bool open = m_doc.has_value();
     m_doc.reset();
+    m_page = {};
     m_newPagePending = false;
     resetPosition();
+    return open;
 }
 
 void PagePrinter::beginJob()
@@ -233,6 +259,7 @@ void PagePrinter::beginJob()
     ++m_jobDepth;
 }
 
+// A document the command left open ended in a failure: it is cancelled, not printed.
 void PagePrinter::endJob()
 {
     if (m_jobDepth == 0)
@@ -240,6 +267,8 @@ void PagePrinter::endJob()
     if (--m_jobDepth > 0)
         return;
     m_paperSize = 0;
+    if (dropDocument())
+        m_device.documentCancelled();
     m_device.endJob();
 }
 

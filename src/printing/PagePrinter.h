@@ -9,7 +9,8 @@
 
 namespace printing {
 
-// Where ended documents go: a real printer or PDF (QtPrinterDevice) or a recording (tests).
+// Where printed pages go: a real printer or PDF (QtPrinterDevice) or a recording (tests). Each
+// page is handed over as soon as it is finished, so a document of any length holds one page.
 class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
@@ -19,20 +20,21 @@ public:
     virtual double pageHeight(int paperSize, int orientation) const = 0;
     // A document opens: its first line is about to be printed. A device that cannot print
     // raises rt::RuntimeError here, and the document does not open.
-    virtual void documentOpened(int paperSize, int orientation)
-    {
-        Q_UNUSED(paperSize);
-        Q_UNUSED(orientation);
-    }
-    // Outputs one ended document; raises rt::RuntimeError on failure.
-    virtual void output(const PrintedDocument& document) = 0;
+    virtual void documentOpened(const DocumentSetup& setup) { Q_UNUSED(setup); }
+    // A finished page of the open document, output at once; raises rt::RuntimeError on failure.
+    virtual void outputPage(const PrintedPage& page) = 0;
+    // The open document's last page has been output; raises rt::RuntimeError on failure.
+    virtual void documentEnded() {}
+    // The open document is given up. Pages of it already output cannot stay on their own:
+    // a device that cannot take them back gives up the whole job. Never raises.
+    virtual void documentCancelled() {}
     // The documents output since the last end of job are complete: a file holding them is
     // written now. Raises rt::RuntimeError when the output fails.
     virtual void endJob() {}
 };
 
 // The printing model on top of a device: rows and columns of the current font, using the
-// metrics of the named face (FontMetrics).
+// metrics of the named face (FontMetrics); printed text takes the width it is drawn with.
 class PagePrinter : public platform::Printer {
 public:
     explicit PagePrinter(PrinterDevice& device);
@@ -69,18 +71,22 @@ private:
     void startRow(const FontMeasures& m);
     void place(const QString& text, double& x, const FontMeasures& m);
     void resetPosition();
+    // Closes the open document without ending it; true when one was open.
+    bool dropDocument();
 
     PrinterDevice& m_device;
     PrintFont m_font{"Arial", 10, false, false};
     PrintFont m_measuredFont;
     FontMeasures m_measures;
+    TextWidths m_widths;
     int m_orientation = 1;
     int m_paperSize = 0;  // set by the running job; 0: the device's own paper (Letter for PDF)
     int m_jobDepth = 0;
-    std::optional<PrintedDocument> m_doc;  // open document
-    double m_pageHeight = 0;               // of the open document
-    int m_row = 1;                         // row of the current page the next line goes to
-    double m_y = 0;                        // top of that row
+    std::optional<DocumentSetup> m_doc;  // open document
+    PrintedPage m_page;                  // its page being printed
+    double m_pageHeight = 0;             // of the open document
+    int m_row = 1;                       // row of the current page the next line goes to
+    double m_y = 0;                      // top of that row
     bool m_newPagePending = false;
 };
 

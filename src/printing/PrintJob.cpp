@@ -46,13 +46,18 @@ int PrintJob::centringSpaces(int halfWidth, qsizetype length)
     return spaces > 0 ? static_cast<int>(spaces) : 0;
 }
 
-bool PrintJob::refuseLongLine(const QStringList& lines, int most)
+bool PrintJob::refuseLongLine(const QStringList& lines, const std::function<LineFit::Place(const QString&)>& place,
+                              const QString& medium)
 {
     for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() <= most)
+        const qsizetype fit = LineFit::charactersThatFit(lines[i], place(lines[i]));
+        if (fit == lines[i].size())
             continue;
         refuse(QStringLiteral("Line too long"),
-               QStringLiteral("Line %1 is too long for this label: at most %2 characters fit.").arg(i + 1).arg(most),
+               QStringLiteral("Line %1 is too long for this %2: only its first %3 characters fit.")
+                   .arg(i + 1)
+                   .arg(medium)
+                   .arg(fit),
                platform::Icon::Exclamation);
         screen().focusLine(i + 1);
         return true;

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "printing/LabelScreen.h"
+#include "printing/LineFit.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,9 +58,10 @@ protected:
 
     // Beep, then the refusal's box with an OK button.
     void refuse(const QString& title, const QString& text, platform::Icon icon);
-    // Refuses the first line longer than `most` characters and puts the cursor in it; true
-    // when it refused.
-    bool refuseLongLine(const QStringList& lines, int most);
+    // Refuses the first line that does not fit where `place` puts it on the `medium` ("label"
+    // or "envelope"), naming it, and puts the cursor in it; true when it refused.
+    bool refuseLongLine(const QStringList& lines, const std::function<LineFit::Place(const QString&)>& place,
+                        const QString& medium);
 
     // The flags the file-folder and return-address commands leave in the dialog afterwards.
     void leaveDialogFlags();

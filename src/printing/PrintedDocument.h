@@ -28,11 +28,15 @@ struct PrintedPage {
     std::vector<PlacedText> items;
 };
 
-// An ended document: what was printed between two ends of document.
-struct PrintedDocument {
+// The paper of a document, fixed when its first line is printed.
+struct DocumentSetup {
     int orientation = 1;  // 1 portrait, 2 landscape
     int paperSize = 1;    // 1 Letter, 20 #10 envelope
     bool paperSizeSet = false;  // named by the job; otherwise a real printer keeps its own paper
+};
+
+// An ended document: what was printed between two ends of document.
+struct PrintedDocument : DocumentSetup {
     std::vector<PrintedPage> pages;
 };
 

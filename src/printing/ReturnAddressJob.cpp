@@ -2,11 +2,8 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
-#include "printing/LineFit.h"
+#include "printing/FontMetrics.h"
 #include "runtime/Numeric.h"
-#include "runtime/Text.h"
-
-#include <algorithm>
 
 namespace printing {
 
@@ -55,6 +52,13 @@ const ReturnSheet& ReturnSheet::sixty()
     return sheet;
 }
 
+LineFit::Place ReturnSheet::linePlace(const LabelInput& in, const QString& line) const
+{
+    const PrintFont font{kLabelFace, fontSize, false, in.labelItalic};
+    const int blanks = in.centred ? PrintJob::centringSpaces(kCentreHalfWidth, line.size()) : 0;
+    return {font, blanks * FontMetrics::measure(font).columnWidth, kLabelWidth - 2 * LineFit::kInset};
+}
+
 ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet)
     : PrintJob(services, screen), m_sheet(sheet)
 {
@@ -85,9 +89,8 @@ void ReturnAddressJob::body()
             return;
         }
         // A line wider than its label runs into the next label across and shifts the sheet.
-        const int most = LineFit::mostCharacters(kLabelWidth - 2 * LineFit::kInset,
-                                                 {kLabelFace, m_sheet.fontSize, false, in.labelItalic});
-        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, most))
+        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]},
+                           [&](const QString& line) { return m_sheet.linePlace(in, line); }, QStringLiteral("label")))
             return;
 
         platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
@@ -158,31 +161,18 @@ void ReturnAddressJob::printSheet()
     }
 }
 
-// One printed line: the same text on the four labels of the row. A text too wide for its
-// label would carry the next label's tab past its column and, by the printer's rule, down to
-// the next row, shifting the rest of the sheet; the next label then simply follows on the same
-// line.
+// One printed line: the same text on the four labels of the row.
 void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
     const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
-    // A pasted tab or line end prints as a blank, so it can never move the print position.
-    const QString shown = rt::blankControls(line);
     std::vector<platform::PrintItem> items;
-    qint64 at = 1;  // the column the next character goes to
     for (int offset : columns) {
-        const int column = rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset));
-        const int target = std::max(column, 1);
-        if (target >= at) {
-            items.push_back(platform::PrintItem::tab(column));
-            at = target;
-        }
-        if (centred) {
+        items.push_back(platform::PrintItem::tab(
+            rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset))));
+        if (centred)
             items.push_back(platform::PrintItem::spaces(spaces));
-            at += spaces;
-        }
-        items.push_back(platform::PrintItem::str(shown));
-        at += shown.size();
+        items.push_back(platform::PrintItem::str(line));
     }
     printer().printLine(items);
 }

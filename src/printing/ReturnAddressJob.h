@@ -1,6 +1,7 @@
 #pragma once
 
 #include "margins/MarginFile.h"
+#include "printing/LineFit.h"
 #include "printing/PrintJob.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ struct ReturnSheet {
     double spacerSize;                 // "Courier New" empty line after every row
     int extraSpacerRow;                // row followed by one more, smaller spacer (0: none)
     double extraSpacerSize;
+
+    // Where line 1, 2 or 3 is drawn on each label and the room it has there.
+    LineFit::Place linePlace(const LabelInput& in, const QString& line) const;
 
     static const ReturnSheet& eighty();  // 1/2" x 1 3/4", 80 to a sheet
     static const ReturnSheet& sixty();   // 2/3" x 1 3/4", 60 to a sheet

@@ -121,6 +121,7 @@ private slots:
         print({PrintItem::tab(20), PrintItem::str("top")});
         m_printer->newPage();
         print({PrintItem::str("next")});
+        QCOMPARE(m_device->openPages(), 1);  // the finished page went out at once
         m_printer->newPage();
         m_printer->endDoc();  // the page asked for last never starts
         print({PrintItem::str("lost")});

@@ -82,6 +82,9 @@ private slots:
         for (int i = 0; i < 4; ++i)
             printer.printLine();
         printer.printLine({PrintItem::tab(3), PrintItem::str("Hello")});
+        // Text moves the position on by its drawn width: a column it passed is on the next row.
+        printer.printLine({PrintItem::tab(3), PrintItem::str("MONTGOMERYWOODWARD"), PrintItem::tab(24), PrintItem::str("BOB")});
+        printer.printLine({PrintItem::str("found ="), PrintItem::num(3)});
         printer.setFontName("Trebuchet MS");
         printer.setFontItalic(true);
         printer.printLine({PrintItem::str("Slanted")});
@@ -101,6 +104,10 @@ private slots:
         QVERIFY2(std::abs(hello.left() - (18 + 2 * kColumn)) < 1, qPrintable(QString::number(hello.left())));
         QVERIFY2(hello.top() > 2.25 + 4 * kRow - 1 && hello.bottom() < 2.25 + 5 * kRow + 1,
                  qPrintable(QString::number(hello.top())));
+        const QRectF bob = pages[0].box("BOB");
+        QVERIFY(bob.top() > pages[0].box("MONTGOMERYWOODWARD").bottom() - 1 && std::abs(bob.left() - 18 - 23 * kColumn) < 1);
+        const double blank = pages[0].box("3").left() - pages[0].box("=").right();  // the sign's
+        QVERIFY2(std::abs(blank - 9 * 651.0 / 2048) < 0.1, qPrintable(QString::number(blank)));
         QVERIFY(!pages[1].box("Envelope").isNull());
         QProcess pdffonts;
         pdffonts.start("pdffonts", {path});
@@ -214,6 +221,19 @@ private slots:
         QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
         QCOMPARE(testsupport::readBytes(path), earlier);
         QCOMPARE(QDir(m_dir.path()).entryList({"short.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"short.pdf"});
+
+        // Pages are written as they are finished: a long document fails at a page, not at its end.
+        printing::PagePrinter printer(device);
+        int lines = 0;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const int error = testsupport::errorOf([&] {
+            for (; lines < 100000; ++lines)
+                printer.printLine({PrintItem::str("x")});
+        });
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY2(error == 482 && lines < 100000, qPrintable(QString::number(lines)));
+        printer.killDoc();
+        QCOMPARE(testsupport::readBytes(path), earlier);
     }
 
     void pageLayout_data()

@@ -13,7 +13,7 @@ namespace {
 QStringList label(int i, bool company)
 {
     const QString n = QString::number(i);
-    QStringList lines{"Name " + n, "Street " + n + " ", "City" + n + ", ST  0000" + n};
+    QStringList lines{"Name " + n, "Street\t" + n + " ", "City" + n + ", ST  0000" + n};  // a stored TAB prints as a blank
     if (company)
         lines.insert(1, "Company " + n);
     return lines;

@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QBuffer>
 #include <QSaveFile>
 
 namespace printing {
@@ -25,19 +24,28 @@ QPageLayout::Orientation orientationOf(int orientation)
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// The installed face with the same proportions as the named one, without the hinting and
-// kerning that would move glyphs off the columns the layouts count in.
-QFont drawingFont(const PrintFont& font)
-{
-    QFont f(FontMetrics::drawFace(font.name));
-    f.setPointSizeF(font.size);
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    f.setKerning(false);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setStyleStrategy(QFont::PreferOutline);
-    return f;
-}
+// What the PDF writer writes goes on to the file; a write that fails or falls short is
+// remembered, since the writer does not look at what its writes return.
+class CheckedWrites : public QIODevice {
+public:
+    explicit CheckedWrites(QFileDevice& file) : m_file(file) { open(QIODevice::WriteOnly); }
+    bool failed() const { return m_failed || m_file.error() != QFileDevice::NoError; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (m_failed)
+            return -1;
+        const qint64 written = m_file.write(data, length);
+        m_failed = written != length;
+        return written;
+    }
+
+private:
+    QFileDevice& m_file;
+    bool m_failed = false;
+};
 
 }  // namespace
 
@@ -46,14 +54,14 @@ struct QtPrinterDevice::Job {
     bool pdf = false;
     QString fileName;
     std::unique_ptr<QSaveFile> file;
-    // The PDF writer does not look at what its writes return: the file is written in one
-    // piece at the end, where a short write shows.
-    QBuffer pdfBytes;
+    std::unique_ptr<CheckedWrites> sink;
     std::unique_ptr<QPdfWriter> writer;
     QPagedPaintDevice* device = nullptr;
     QPainter painter;
     double scale = 1;
     bool hasPage = false;
+
+    bool failed() const { return sink && sink->failed(); }
 };
 
 QtPrinterDevice::QtPrinterDevice(const QString& defaultPdfPath)
@@ -139,19 +147,19 @@ double QtPrinterDevice::pageHeight(int paperSize, int orientation) const
         .height();
 }
 
-void QtPrinterDevice::startJob(const PrintedDocument& first)
+void QtPrinterDevice::startJob()
 {
     auto job = std::make_unique<Job>();
     job->pdf = isPdfOutput();
-    const QPageLayout layout =
-        pageLayout(m_chosenLayout, job->pdf, first.paperSize, first.paperSizeSet, first.orientation);
+    const QPageLayout layout = pageLayout(m_chosenLayout, job->pdf, m_open.paperSize, m_open.paperSizeSet,
+                                          m_open.orientation);
     if (job->pdf) {
         job->fileName = m_printer->outputFileName();
         job->file = std::make_unique<QSaveFile>(job->fileName);
         if (!job->file->open(QIODevice::WriteOnly))
             rt::raise(rt::err::PrinterError);
-        job->pdfBytes.open(QIODevice::WriteOnly);
-        job->writer = std::make_unique<QPdfWriter>(&job->pdfBytes);
+        job->sink = std::make_unique<CheckedWrites>(*job->file);
+        job->writer = std::make_unique<QPdfWriter>(job->sink.get());
         job->writer->setTitle(m_printer->docName());
         job->writer->setCreator(m_printer->creator());
         job->writer->setResolution(m_printer->resolution());
@@ -169,37 +177,60 @@ void QtPrinterDevice::startJob(const PrintedDocument& first)
     m_job = std::move(job);
 }
 
-void QtPrinterDevice::output(const PrintedDocument& document)
+void QtPrinterDevice::documentOpened(const DocumentSetup& setup)
 {
-    if (!m_job)
-        startJob(document);
-    Job& job = *m_job;
-    if (job.hasPage && !job.device->setPageLayout(pageLayout(m_chosenLayout, job.pdf, document.paperSize,
-                                                             document.paperSizeSet, document.orientation))) {
-        abandonJob();
+    m_open = setup;
+    m_openDrawn = false;
+    m_openFailed = false;
+}
+
+// The job starts with the first page it draws, so a device that cannot write fails there.
+void QtPrinterDevice::outputPage(const PrintedPage& page)
+{
+    if (m_openFailed)
         rt::raise(rt::err::PrinterError);
+    if (!m_job)
+        startJob();
+    Job& job = *m_job;
+    if (job.hasPage) {
+        // A document's own paper applies from its first page on.
+        if (!m_openDrawn && !job.device->setPageLayout(pageLayout(m_chosenLayout, job.pdf, m_open.paperSize,
+                                                                  m_open.paperSizeSet, m_open.orientation)))
+            failJob();
+        if (!job.device->newPage())
+            failJob();
     }
+    job.hasPage = true;
+    m_openDrawn = true;
 
     const double originX = job.pdf ? kPdfOriginLeft : 0;
     const double originY = job.pdf ? kPdfOriginTop : 0;
-    for (const PrintedPage& page : document.pages) {
-        if (job.hasPage && !job.device->newPage()) {
-            abandonJob();
-            rt::raise(rt::err::PrinterError);
+    PrintFont current;
+    FontMeasures measures;
+    for (const PlacedText& item : page.items) {
+        if (!(item.font == current)) {
+            current = item.font;
+            measures = FontMetrics::measure(current);
+            job.painter.setFont(FontMetrics::drawingFont(current));
         }
-        job.hasPage = true;
-        PrintFont current;
-        FontMeasures measures;
-        for (const PlacedText& item : page.items) {
-            if (!(item.font == current)) {
-                current = item.font;
-                measures = FontMetrics::measure(current);
-                job.painter.setFont(drawingFont(current));
-            }
-            const QPointF baseline((originX + item.x) * job.scale, (originY + item.y + measures.ascent) * job.scale);
-            job.painter.drawText(baseline, item.text);
-        }
+        const QPointF baseline((originX + item.x) * job.scale, (originY + item.y + measures.ascent) * job.scale);
+        job.painter.drawText(baseline, item.text);
     }
+    if (job.failed())
+        failJob();
+}
+
+void QtPrinterDevice::documentEnded()
+{
+    if (m_job && m_job->failed())
+        failJob();
+}
+
+void QtPrinterDevice::documentCancelled()
+{
+    if (m_job && m_openDrawn)
+        abandonJob();
+    m_openDrawn = false;
 }
 
 void QtPrinterDevice::endJob()
@@ -210,13 +241,19 @@ void QtPrinterDevice::endJob()
     bool done = job->painter.end();
     if (job->pdf) {
         // The save file's commit does not see a buffered write that falls short: flush first.
-        const QByteArray& bytes = job->pdfBytes.data();
-        done = done && job->file->write(bytes) == bytes.size() && job->file->flush() && job->file->commit();
+        done = done && !job->failed() && job->file->flush() && job->file->commit();
     } else {
         m_printer->setPageLayout(m_chosenLayout);
     }
     if (!done)
         rt::raise(rt::err::PrinterError);
+}
+
+void QtPrinterDevice::failJob()
+{
+    abandonJob();
+    m_openFailed = true;
+    rt::raise(rt::err::PrinterError);
 }
 
 // A job that failed part-way is not written: an earlier file of the name stays as it was.

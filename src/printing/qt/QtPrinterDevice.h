@@ -10,16 +10,18 @@ class QPrinter;
 
 namespace printing {
 
-// Ended documents on paper or in a PDF file, drawn with QPainter; the one QPrinter that the
-// print dialog configures says where they go.
+// Printed pages on paper or in a PDF file, drawn with QPainter as each is finished; the one
+// QPrinter that the print dialog configures says where they go.
 //
-// The documents of one job are drawn once, each from a new page, with one painter: on a real
+// The documents of one job are drawn with one painter, each from a new page: on a real
 // printer one print job laid out from the printable area's corner, one copy (the program
-// prints copies as documents); for PDF one file, written through a temporary file when the
-// job ends, with the origin 1/4 inch from the left and 1/32 inch from the top edge of the
-// paper. A job ends at endJob(), at a print dialog that chooses another output, and before a
-// print dialog while a real printer's job is open (the dialog must not change a printer that
-// is being drawn on).
+// prints copies as documents); for PDF one file, written through a temporary file as it is
+// drawn and renamed into place when the job ends, with the origin 1/4 inch from the left and
+// 1/32 inch from the top edge of the paper. A failure, or a document given up after some of
+// its pages were drawn, gives up the whole job: no file is written (an earlier one stays) and
+// the printer's job is aborted. A job ends at endJob(), at a print dialog that chooses another
+// output, and before a print dialog while a real printer's job is open (the dialog must not
+// change a printer that is being drawn on).
 class QtPrinterDevice : public PrinterDevice {
 public:
     // With no printer installed, output goes to PDF at defaultPdfPath.
@@ -40,7 +42,10 @@ public:
     // the family tests can find their names in any of them.
     QString deviceName() const override;
     double pageHeight(int paperSize, int orientation) const override;
-    void output(const PrintedDocument& document) override;
+    void documentOpened(const DocumentSetup& setup) override;
+    void outputPage(const PrintedPage& page) override;
+    void documentEnded() override;
+    void documentCancelled() override;
     void endJob() override;
 
     // The page a document is drawn on: PDF on the paper it names (Letter unless set) from the
@@ -50,13 +55,17 @@ public:
 
 private:
     struct Job;
-    void startJob(const PrintedDocument& first);
+    void startJob();
     void abandonJob();
+    [[noreturn]] void failJob();
     bool jobGoesElsewhere() const;
 
     std::unique_ptr<QPrinter> m_printer;
     QPageLayout m_chosenLayout;  // the paper chosen in the dialog
     std::unique_ptr<Job> m_job;
+    DocumentSetup m_open;       // the document being printed
+    bool m_openDrawn = false;   // a page of it is in the job's output
+    bool m_openFailed = false;  // its output failed: the rest of it goes nowhere
 };
 
 }  // namespace printing
