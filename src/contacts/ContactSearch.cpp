@@ -2,6 +2,7 @@
 
 #include "contacts/ContactFile.h"
 #include "contacts/ContactRecord.h"
+#include "contacts/FindList.h"
 #include "contacts/ListOrder.h"
 #include "runtime/Codepage.h"
 #include "runtime/Numeric.h"
@@ -99,20 +100,26 @@ bool ContactSearch::matches(const char* record) const
 
 QString ContactSearch::listLine(const char* record) const
 {
-    const QString first = trimmedField(record, fields::FName);
-    const QString last = trimmedField(record, fields::LName);
+    // A tab or line end stored in a field (a book another program wrote) shows as a blank,
+    // so that the line keeps its seven parts for the labels and the report that split it.
+    const auto shown = [](const QString& text) { return rt::blankControls(text); };
+    const QString first = shown(trimmedField(record, fields::FName));
+    const QString last = shown(trimmedField(record, fields::LName));
     const QString name = m_query.order == NameOrder::LastName
                              ? last + QLatin1String(", ") + first + QLatin1Char(' ') + initial(record)
                              : first + QLatin1Char(' ') + initial(record) + last;
     const QChar tab(u'\t');
+    const QString city = shown(preparedCity(record));
+    const QString state = shown(storedField(record, fields::State));
+    const QString zip = shown(preparedZip(record));
+    const QString home = shown(phone(record, fields::HPhone));
+    const QString cell = shown(phone(record, fields::CPhone));
     QString line = name + tab;
     if (m_query.columns == ColumnSet::Email) {
-        line += preparedCity(record) + tab + storedField(record, fields::State) + tab + preparedZip(record) + tab +
-                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone) + tab + storedField(record, fields::Email);
+        line += city + tab + state + tab + zip + tab + home + tab + cell + tab + shown(storedField(record, fields::Email));
     } else {
-        line += street(record) + QLatin1Char(' ') + trimmedField(record, fields::SStreet) + tab + preparedCity(record) +
-                tab + storedField(record, fields::State) + tab + preparedZip(record) + QLatin1String("      ") + tab +
-                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone);
+        line += shown(street(record)) + QLatin1Char(' ') + shown(trimmedField(record, fields::SStreet)) + tab + city +
+                tab + state + tab + zip + QLatin1String("      ") + tab + home + tab + cell;
     }
     return line;
 }
@@ -131,8 +138,13 @@ SearchResult ContactSearch::run(const QByteArray& records, qint64 count) const
 
 SearchResult ContactSearch::run(const ContactFile& file) const
 {
+    const qint32 count = file.recordCount();
+    // Every record may be listed: a book the find list could not hold is refused before
+    // the pass, not after it has taken all of memory.
+    if (count > FindList::maxItems())
+        rt::raise(rt::err::OutOfMemory);
     SearchResult out;
-    file.forEachRecord(file.recordCount(), [&](const char* record, qint32 n) { keep(record, n, out); });
+    file.forEachRecord(count, [&](const char* record, qint32 n) { keep(record, n, out); });
     finish(out);
     return out;
 }

@@ -54,7 +54,8 @@ class ContactSearch {
 public:
     explicit ContactSearch(const SearchQuery& query);
 
-    // Raises rt::RuntimeError like the file it reads (52 when no file is open).
+    // Raises rt::RuntimeError like the file it reads (52 when no file is open), and 7 for a
+    // book of more records than FindList::maxItems() before reading any.
     SearchResult run(const ContactFile& file) const;
     // The same over records already in memory, 518 bytes each, numbered from 1.
     SearchResult run(const QByteArray& records, qint64 count) const;

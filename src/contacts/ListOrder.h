@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/Text.h"
+
 #include <QString>
 #include <QStringView>
 #include <algorithm>
@@ -8,12 +10,9 @@
 
 namespace contacts {
 
-// The text in the record files' upper case: two keys compare as their texts do in the list
-// order (rt::compareListText), so a long list is sorted with each item's key worked out once.
-QString listSortKey(const QString& text);
-
-// Sorts items into the list order, equal texts keeping the order they came in (as the
-// sorted lists place an added item after the equal ones).
+// Sorts items into the list order (rt::compareListText), equal texts keeping the order they
+// came in (as the sorted lists place an added item after the equal ones); each text's key
+// is worked out once.
 template <class T, class TextOf>
 void sortAsList(std::vector<T>& items, TextOf textOf)
 {
@@ -24,7 +23,7 @@ void sortAsList(std::vector<T>& items, TextOf textOf)
     std::vector<Keyed> keyed;
     keyed.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
-        keyed.push_back(Keyed{listSortKey(textOf(items[i])), i});
+        keyed.push_back(Keyed{rt::listSortKey(textOf(items[i])), i});
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         const int order = QStringView(a.key).compare(QStringView(b.key));
         return order != 0 ? order < 0 : a.at < b.at;

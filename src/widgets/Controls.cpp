@@ -273,7 +273,12 @@ void OptionButton::group(std::initializer_list<OptionButton*> buttons)
 
 void OptionButton::nextCheckState()
 {
-    if (!isChecked())
+    // Only a click (the user's, or click() standing for it) comes here: on the chosen
+    // option it runs the option's step again, which is how a user corrects a cancelled
+    // prompt or a search text.
+    if (isChecked())
+        emit chosen();
+    else
         setChecked(true);
 }
 

@@ -14,9 +14,9 @@ namespace widgets {
 // An option button of a group in which at most one is chosen and code may leave none
 // chosen (Qt's auto-exclusive radios cannot be cleared). Choosing one clears the others
 // of its group. `chosen` is emitted whenever it changes to chosen, by the user or by code
-// (setValue(true) or setChecked(true) while not chosen); setting the value it already has
+// (setValue(true) or setChecked(true) while not chosen), and on every click of the user,
+// also on the chosen option (which stays chosen); code setting the value it already has
 // emits nothing.
-// A user click on the chosen option keeps it chosen.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:

@@ -84,9 +84,25 @@ private slots:
 
     void listOrder()
     {
-        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}};
+        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}, {"\u00c9mile", 5}, {"ezra", 6}};
         ContactSearch::sortAsList(list);
-        QCOMPARE(list[0].record * 1000 + list[1].record * 100 + list[2].record * 10 + list[3].record, 2413);
+        QString order;
+        for (const ListEntry& e : list)
+            order += QString::number(e.record);
+        QCOMPARE(order, QStringLiteral("241356"));
+    }
+
+    // A tab, line end or escape stored in a field shows as a blank: the line keeps its seven parts.
+    void controlsShowAsBlanks()
+    {
+        QByteArray bytes = book().left(ContactRecord::Length);
+        bytes[fields::LName.offset + 1] = '\t';
+        bytes[fields::City.offset] = '\r';
+        bytes[fields::Email.offset + 3] = '\x1b';
+        for (ColumnSet columns : {ColumnSet::Email, ColumnSet::Street}) {
+            const QString line = ContactSearch({SearchField::All, {}, NameOrder::FirstName, columns}).run(bytes, 1).entries[0].text;
+            QVERIFY2(line.count(u'\t') == 6 && line.startsWith("Ann Q. L e\t") && line.contains("\t oston"), qPrintable(line));
+        }
     }
 
     // Through the open file, read in blocks: a short last record reads as filled with blanks.

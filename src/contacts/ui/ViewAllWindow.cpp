@@ -52,6 +52,7 @@ void ViewAllWindow::buildEditMenu()
                                        {QStringLiteral("mnuVAEdit"), QStringLiteral("mnuVAEditCut"),
                                         QStringLiteral("mnuVAEditCopy"), QStringLiteral("mnuVAEditPaste")});
     m_editMenu->setOtherTarget({[this] { cutLines(); }, [this] { copyLines(); }, [this] { pasteLines(); }});
+    m_editMenu->watch(m_ui->lstAllContacts);
     QAction* selectAll = m_editMenu->menu()->addAction(QStringLiteral("Select All"));
     selectAll->setObjectName(QStringLiteral("mnuVAEditSelAll"));
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
