@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
+#include <functional>
 #include <QRadioButton>
 #include <QString>
 #include <stdexcept>
@@ -68,16 +69,32 @@ private:
     ItemModel* m_items = nullptr;
 };
 
-class SortedListBox : public QListWidget {
+// The sorted list box, on a model that keeps per line only its number and, for a line added
+// with its text, that text: lines listed by number alone (setNumberedLines) are written by
+// the line source when they are shown or read, so a list of a million lines holds eight bytes
+// a line. Indexes out of range raise rt::RuntimeError 381.
+class SortedListBox : public QListView {
     Q_OBJECT
 public:
+    using LineSource = std::function<QString(qint32 number)>;
+
     explicit SortedListBox(const QString& objectName, QWidget* parent = nullptr);
     explicit SortedListBox(QWidget* parent = nullptr);
+    ~SortedListBox() override;
+
+    int count() const;
+    QString text(int index) const;
+    qint32 itemNumber(int index) const;
     int addSortedItem(const QString& text, qint32 itemData);
     // Fills an empty list with these, given in the order addSortedItem would have placed
     // them, in one pass; a list that holds lines already takes them one by one.
     void addSortedItems(const std::vector<std::pair<QString, qint32>>& items);
-    qint32 itemNumber(int index) const;
+    // Replaces every line with lines of these numbers, in the order given (the sorted order of
+    // their texts), their texts written by the source.
+    void setNumberedLines(std::vector<qint32> numbers, LineSource source);
+    void clear();
+    void removeLine(int index);
+    void setLineSelected(int index, bool selected);
     // Tab stops in quarters of the list font's average character width ("dialog units").
     // No stops: a stop every 32 units.
     void setTabStops(const std::vector<int>& stops);
@@ -85,7 +102,12 @@ public:
     // The selected lines' indexes in ascending order.
     std::vector<int> selectedRows() const;
 
+signals:
+    void lineDoubleClicked(int index);
+
 private:
+    class LineModel;
+    LineModel* m_lines = nullptr;
     std::vector<int> m_tabStops;
 };
 

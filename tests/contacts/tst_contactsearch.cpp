@@ -1,5 +1,6 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
+#include "runtime/Text.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -119,6 +120,18 @@ private slots:
         QCOMPARE(r.found, 2);
         QCOMPARE(r.entries.back().record, 3);
         QCOMPARE(r.entries.back().text, ContactSearch({SearchField::LastName, "SMITH"}).run(book(), 3).entries.back().text);
+
+        // Sorted on keys written from the records' bytes, the records come in the order of their lines.
+        bytes += contact({"\u00c9mile", "", "Zola", "Z\u00fcrich", "", "", "", ""}).toBytes() + contact({"Zed", "", "Young", "", "", "", "", ""}).toBytes();
+        testsupport::writeBytes(dir.filePath("c.DAT"), bytes);
+        for (int variant = 0; variant < 4; ++variant) {
+            const ContactSearch search({SearchField::All, {}, NameOrder(variant / 2), variant % 2 ? ColumnSet::Email : ColumnSet::Street});
+            std::vector<ListEntry> lines = search.run(file).entries;
+            std::stable_sort(lines.begin(), lines.end(), [](const ListEntry& a, const ListEntry& b) { return rt::compareListText(a.text, b.text) < 0; });
+            std::vector<qint32> records;
+            std::transform(lines.begin(), lines.end(), std::back_inserter(records), [](const ListEntry& e) { return e.record; });
+            QCOMPARE(search.runSorted(file).listed, records);
+        }
     }
 };
 

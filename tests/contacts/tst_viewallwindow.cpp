@@ -37,10 +37,10 @@ struct ViewAllFixture : ContactWindowFixture {
     {
         QStringList out;
         for (int i = 0; i < list()->count(); ++i)
-            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->item(i)->text().section(u'\t', 0, 0));
+            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->text(i).section(u'\t', 0, 0));
         return out.join(u'|');
     }
-    void doubleClick(int row) { emit list()->itemDoubleClicked(list()->item(row)); }
+    void doubleClick(int row) { emit list()->lineDoubleClicked(row); }
     void show()
     {
         auto& window = app.form(FormId::ViewAll);
@@ -63,7 +63,7 @@ private slots:
         f.v<widgets::OptionButton>("optEmailAdd")->setValue(true);
         f.click("cmdACGetReport");
         QCOMPARE(f.lines(), QStringLiteral("1 Ann Q. Lee|2 Bob Goldsmith|3 Cy Smith"));
-        QCOMPARE(f.list()->item(0)->text().count(u'\t'), 6);
+        QCOMPARE(f.list()->text(0).count(u'\t'), 6);
         QCOMPARE(f.v<QLabel>("lblTotContacts")->text(), QStringLiteral("Contacts Found = 3"));
         QVERIFY(f.v("lblSearchDisplay")->isHidden() && f.v("frSearch")->isHidden());
         QVERIFY(!f.v("cmdACGetReport")->isEnabled() && f.v("cmdPrintLabels")->isEnabled());
@@ -79,9 +79,9 @@ private slots:
 
         // A line copied and pasted back carries no record number: its label and its
         // double-click end in the error paths, the list stays.
-        f.list()->item(1)->setSelected(true);
+        f.list()->setLineSelected(1, true);
         f.click("mnuVAEditCopy");
-        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->item(1)->text());
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(1));
         f.click("mnuVAEditPaste");
         QCOMPARE(f.lines(), QStringLiteral("0 |1 Ann Q. Lee|2 Bob Goldsmith|0 Bob Goldsmith|3 Cy Smith"));
         f.app.printScript.print(1);
@@ -94,12 +94,12 @@ private slots:
         // The list's keys go through the Edit menu alone: a disabled Copy copies nothing.
         f.show();
         f.list()->setFocus();
-        f.list()->setCurrentRow(1);
+        f.list()->setCurrentIndex(f.list()->model()->index(1, 0));
         f.v<QAction>("mnuVAEditCopy")->setEnabled(false);
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(f.list(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->item(3)->text());
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(3));
         f.click("mnuVAEditSelAll");
         QTest::keyClick(f.list(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(f.list()->count(), 0);

@@ -128,7 +128,7 @@ private slots:
             combo.addSortedItem(text, i);
         }
         for (int i = 1; i < list.count(); ++i) {
-            const int order = rt::compareListText(list.item(i - 1)->text(), list.item(i)->text());
+            const int order = rt::compareListText(list.text(i - 1), list.text(i));
             QVERIFY(order < 0 || (order == 0 && list.itemNumber(i - 1) < list.itemNumber(i)));
             QCOMPARE(combo.itemNumber(i), list.itemNumber(i));
         }
@@ -139,12 +139,12 @@ private slots:
         SortedListBox bulk("lstAllContacts");
         std::vector<std::pair<QString, qint32>> lines;
         for (int i = 0; i < list.count(); ++i)
-            lines.emplace_back(list.item(i)->text(), list.itemNumber(i));
+            lines.emplace_back(list.text(i), list.itemNumber(i));
         bulk.addSortedItems(lines);
         QCOMPARE(bulk.count(), list.count());
         QCOMPARE(bulk.itemNumber(bulk.count() - 1), list.itemNumber(list.count() - 1));
-        QCOMPARE(bulk.addSortedItem(list.item(0)->text(), 9999), list.addSortedItem(list.item(0)->text(), 9999));
-        bulk.item(2)->setSelected(true);
+        QCOMPARE(bulk.addSortedItem(list.text(0), 9999), list.addSortedItem(list.text(0), 9999));
+        bulk.setLineSelected(2, true);
         QCOMPARE(bulk.selectedRows(), std::vector<int>{2});
     }
 
@@ -156,12 +156,12 @@ private slots:
         list.addSortedItem("b", 0);
         list.addSortedItem("a", 0);
         const int wRow = list.addSortedItem("W\tW", 0);
-        list.item(1)->setSelected(true);
-        list.item(0)->setSelected(true);
+        list.setLineSelected(1, true);
+        list.setLineSelected(0, true);
         QCOMPARE(list.selectedRows(), (std::vector<int>{0, 1}));
 
         // A stop is a quarter of the font's average character width.
-        const QRect row = list.visualItemRect(list.item(wRow));
+        const QRect row = list.visualRect(list.model()->index(wRow, 0));
         const double unit = QFontMetricsF(list.font()).averageCharWidth() / 4;
         const auto secondW = [&](const std::vector<int>& stops) {
             list.setTabStops(stops);

@@ -147,7 +147,6 @@ widgets::Form& ContactInfoWindow::mainWindow()
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
-    FindList::sort(items);
     if (m_cboFindContact->count() == 0) {
         m_cboFindContact->setSortedItems(std::move(items));
     } else {
