@@ -459,11 +459,21 @@ void SortedListBox::clear()
     m_lines->clear();
 }
 
-void SortedListBox::removeLine(int index)
+void SortedListBox::removeLines(const std::vector<int>& indexes)
 {
-    if (index < 0 || index >= count())
-        badIndex();
-    m_lines->removeRows(index, 1, QModelIndex());
+    for (int index : indexes) {
+        if (index < 0 || index >= count())
+            badIndex();
+    }
+    // From the last run down, so that the lower indexes stay valid.
+    std::size_t end = indexes.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && indexes[begin - 1] == indexes[begin] - 1)
+            --begin;
+        m_lines->removeRows(indexes[begin], int(end - begin), QModelIndex());
+        end = begin;
+    }
 }
 
 void SortedListBox::setLineSelected(int index, bool selected)

@@ -93,7 +93,8 @@ public:
     // their texts), their texts written by the source.
     void setNumberedLines(std::vector<qint32> numbers, LineSource source);
     void clear();
-    void removeLine(int index);
+    // Removes the lines at these indexes (ascending), a run of neighbours at a time.
+    void removeLines(const std::vector<int>& indexes);
     void setLineSelected(int index, bool selected);
     // Tab stops in quarters of the list font's average character width ("dialog units").
     // No stops: a stop every 32 units.

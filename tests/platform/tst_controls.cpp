@@ -146,6 +146,9 @@ private slots:
         QCOMPARE(bulk.addSortedItem(list.text(0), 9999), list.addSortedItem(list.text(0), 9999));
         bulk.setLineSelected(2, true);
         QCOMPARE(bulk.selectedRows(), std::vector<int>{2});
+        const qint32 third = bulk.itemNumber(2);
+        bulk.removeLines({0, 1, 3});
+        QVERIFY(bulk.count() == list.count() - 3 && bulk.itemNumber(0) == third);
     }
 
     void listSelectionAndTabStops()

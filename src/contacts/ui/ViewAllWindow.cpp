@@ -316,9 +316,7 @@ void ViewAllWindow::cutLines()
 {
     m_services.clipboard.clear();
     const QString text = selectedLinesText();
-    const std::vector<int> rows = m_ui->lstAllContacts->selectedRows();
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        m_ui->lstAllContacts->removeLine(*row);
+    m_ui->lstAllContacts->removeLines(m_ui->lstAllContacts->selectedRows());
     m_services.clipboard.setText(text);
 }
 
