@@ -14,6 +14,7 @@
 #include <QFile>
 #include "widgets/Controls.h"
 #include <cstdio>
+#include <unistd.h>
 
 using namespace contacts;
 
@@ -52,6 +53,8 @@ void measureWindow(int records)
             return;
         for (int first = 0; first < records; first += 10000)
             out.write(book(std::min(10000, records - first), first, records));
+        out.close();
+        ::sync();  // the write-back of the fresh book would run during the measure
     }
     app.start();
     auto& window = app.forms->as<ViewAllWindow>(widgets::FormId::ViewAll);

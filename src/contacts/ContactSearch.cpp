@@ -156,7 +156,8 @@ template <class Out>
 void phoneOf(const char* record, FieldSlice slice, Out& out)
 {
     const Span s = storedSpan(record, slice);
-    if (rt::val(rt::fromCp1252(s.at, s.size)) < 1)
+    // An empty phone (a blank field, worth 0) needs no text to be judged.
+    if (trimmedSpan(record, slice).size == 0 || rt::val(rt::fromCp1252(s.at, s.size)) < 1)
         out.blanks(22);
     else
         out.field(s);

@@ -84,16 +84,22 @@ void ListKey::append(QStringView text, std::string& key)
 void ListKey::appendBytes(const char* bytes, qsizetype size, bool blankControls, std::string& key)
 {
     const auto& table = blankControls ? ranks().ofByteBlanked : ranks().ofByte;
-    std::size_t at = key.size();
-    key.resize(at + 2 * std::size_t(size));  // a character gives one rank, or two
-    char* out = key.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const std::string& ranksOf = table[static_cast<unsigned char>(bytes[i])];
-        out[at++] = ranksOf[0];
-        if (ranksOf.size() > 1)
-            out[at++] = ranksOf[1];
+    // Written into a buffer on the stack and appended at once: this runs for every field
+    // of every record of a Get report.
+    char buffer[256];
+    while (size > 0) {
+        const qsizetype part = std::min<qsizetype>(size, sizeof buffer / 2);
+        char* out = buffer;
+        for (qsizetype i = 0; i < part; ++i) {
+            const std::string& ranksOf = table[static_cast<unsigned char>(bytes[i])];
+            *out++ = ranksOf[0];  // a character gives one rank, or two
+            if (ranksOf.size() > 1)
+                *out++ = ranksOf[1];
+        }
+        key.append(buffer, std::size_t(out - buffer));
+        bytes += part;
+        size -= part;
     }
-    key.resize(at);
 }
 
 void ListKey::appendBlanks(qsizetype count, std::string& key)
