@@ -43,7 +43,8 @@ private:
 };
 
 // Sorted combo box / list box with an attached number per item: an added item goes to its
-// sorted place (case-insensitive, a leading blank first, equal texts after existing ones)
+// sorted place (rt::compareListText: case aside, a letter with a diacritic with its base
+// letter, a leading blank first; equal texts after existing ones)
 // and its index is returned. Adding items changes neither the current index nor the text of
 // an editable combo (its first item is not chosen on its own) and emits no signal of the
 // combo; text typed into an editable combo never becomes an item. An index out of range
