@@ -2,6 +2,7 @@
 
 #include "contacts/ContactFile.h"
 #include "contacts/ContactRecord.h"
+#include "contacts/FindList.h"
 #include "contacts/ListOrder.h"
 #include "runtime/Codepage.h"
 #include "runtime/Numeric.h"
@@ -15,43 +16,30 @@ namespace contacts {
 
 namespace {
 
-const QString kUnknownCity = QStringLiteral("Unknown").leftJustified(16);
-const QString kUnknownZip = QStringLiteral("Unknown   ");
-const QString kNoPhone(22, QLatin1Char(' '));
-
 // A city or zip too short to mean anything shows as "Unknown", and is searched as such.
+constexpr QLatin1StringView kUnknownCity("Unknown         ");
+constexpr QLatin1StringView kUnknownZip("Unknown   ");
+
+bool tooShort(const char* record, FieldSlice field)
+{
+    const char* at = record + field.offset;
+    int begin = 0;
+    int end = field.width;
+    while (begin < end && at[begin] == ' ')
+        ++begin;
+    while (end > begin && at[end - 1] == ' ')
+        --end;
+    return end - begin < 2;
+}
+
 QString preparedCity(const char* record)
 {
-    const QString city = storedField(record, fields::City);
-    return rt::trim(city).size() < 2 ? kUnknownCity : city;
+    return tooShort(record, fields::City) ? QString(kUnknownCity) : storedField(record, fields::City);
 }
 
 QString preparedZip(const char* record)
 {
-    const QString zip = storedField(record, fields::Zip);
-    return rt::trim(zip).size() < 2 ? kUnknownZip : zip;
-}
-
-QString phone(const char* record, FieldSlice s)
-{
-    const QString stored = storedField(record, s);
-    return rt::val(stored) < 1 ? kNoPhone : stored;
-}
-
-QString initial(const char* record)
-{
-    const char c = record[fields::MiddleInit.offset];
-    return c >= 'A' && c <= 'Z' ? QString(QLatin1Char(c)) + QLatin1String(". ") : QString();
-}
-
-QString street(const char* record)
-{
-    const QString s = trimmedField(record, fields::FStreet);
-    if (s.size() < 2)
-        return QString(40, QLatin1Char(' '));
-    if (s.size() <= 19 && s.size() >= 3)
-        return s + QString(12, QLatin1Char(' '));
-    return s;
+    return tooShort(record, fields::Zip) ? QString(kUnknownZip) : storedField(record, fields::Zip);
 }
 
 QString fieldCaptionOf(SearchField f)
@@ -97,24 +85,189 @@ bool ContactSearch::matches(const char* record) const
     return rt::ucase(value).contains(m_upperText);
 }
 
+namespace {
+
+// A field's bytes, all its width or without the blanks at its ends.
+struct Span {
+    const char* at;
+    int size;
+};
+
+Span storedSpan(const char* record, FieldSlice field)
+{
+    return {record + field.offset, field.width};
+}
+
+Span trimmedSpan(const char* record, FieldSlice field)
+{
+    Span s = storedSpan(record, field);
+    while (s.size > 0 && *s.at == ' ') {
+        ++s.at;
+        --s.size;
+    }
+    while (s.size > 0 && s.at[s.size - 1] == ' ')
+        --s.size;
+    return s;
+}
+
+// The list line as the list shows it. A tab or line end stored in a field (a book another
+// program wrote) shows as a blank, so that the line keeps its seven parts for the labels and
+// the report that split it.
+class LineText {
+public:
+    LineText() { line.reserve(200); }
+    void field(Span s) { line += rt::blankControls(rt::fromCp1252(s.at, s.size)); }
+    void literal(QLatin1StringView text) { line += text; }
+    void blanks(int count) { line += QString(count, QLatin1Char(' ')); }
+    QString line;
+};
+
+// The same line as its list key, written straight from the record's bytes.
+class LineKey {
+public:
+    explicit LineKey(std::string& key) : m_key(key) {}
+    void field(Span s) { ListKey::appendBytes(s.at, s.size, true, m_key); }
+    void literal(QLatin1StringView text) { ListKey::appendBytes(text.data(), text.size(), false, m_key); }
+    void blanks(int count) { ListKey::appendBlanks(count, m_key); }
+
+private:
+    std::string& m_key;
+};
+
+template <class Out>
+void cityOf(const char* record, Out& out)
+{
+    if (tooShort(record, fields::City))
+        out.literal(kUnknownCity);
+    else
+        out.field(storedSpan(record, fields::City));
+}
+
+template <class Out>
+void zipOf(const char* record, Out& out)
+{
+    if (tooShort(record, fields::Zip))
+        out.literal(kUnknownZip);
+    else
+        out.field(storedSpan(record, fields::Zip));
+}
+
+template <class Out>
+void phoneOf(const char* record, FieldSlice slice, Out& out)
+{
+    const Span s = storedSpan(record, slice);
+    // An empty phone (a blank field, worth 0) needs no text to be judged.
+    if (trimmedSpan(record, slice).size == 0 || rt::val(rt::fromCp1252(s.at, s.size)) < 1)
+        out.blanks(22);
+    else
+        out.field(s);
+}
+
+template <class Out>
+void streetOf(const char* record, Out& out)
+{
+    const Span s = trimmedSpan(record, fields::FStreet);
+    if (s.size < 2) {
+        out.blanks(40);
+        return;
+    }
+    out.field(s);
+    if (s.size <= 19 && s.size >= 3)
+        out.blanks(12);
+}
+
+// Every record may be listed: a book the find list could not hold is refused before the
+// pass, not after it has taken all of memory.
+qint32 listableCount(const ContactFile& file)
+{
+    const qint32 count = file.recordCount();
+    if (count > FindList::maxItems())
+        rt::raise(rt::err::OutOfMemory);
+    return count;
+}
+
+}  // namespace
+
+template <class Out>
+void ContactSearch::writeLine(const char* record, Out& out) const
+{
+    const Span first = trimmedSpan(record, fields::FName);
+    const Span last = trimmedSpan(record, fields::LName);
+    const char* initial = record + fields::MiddleInit.offset;
+    const auto writeInitial = [&] {
+        if (*initial >= 'A' && *initial <= 'Z') {
+            out.literal(QLatin1StringView(initial, 1));
+            out.literal(QLatin1StringView(". "));
+        }
+    };
+    if (m_query.order == NameOrder::LastName) {
+        out.field(last);
+        out.literal(QLatin1StringView(", "));
+        out.field(first);
+        out.literal(QLatin1StringView(" "));
+        writeInitial();
+    } else {
+        out.field(first);
+        out.literal(QLatin1StringView(" "));
+        writeInitial();
+        out.field(last);
+    }
+    const QLatin1StringView tab("\t");
+    out.literal(tab);
+    if (m_query.columns == ColumnSet::Email) {
+        cityOf(record, out);
+        out.literal(tab);
+        out.field(storedSpan(record, fields::State));
+        out.literal(tab);
+        zipOf(record, out);
+        out.literal(tab);
+        phoneOf(record, fields::HPhone, out);
+        out.literal(tab);
+        phoneOf(record, fields::CPhone, out);
+        out.literal(tab);
+        out.field(storedSpan(record, fields::Email));
+    } else {
+        streetOf(record, out);
+        out.literal(QLatin1StringView(" "));
+        out.field(trimmedSpan(record, fields::SStreet));
+        out.literal(tab);
+        cityOf(record, out);
+        out.literal(tab);
+        out.field(storedSpan(record, fields::State));
+        out.literal(tab);
+        zipOf(record, out);
+        out.blanks(6);
+        out.literal(tab);
+        phoneOf(record, fields::HPhone, out);
+        out.literal(tab);
+        phoneOf(record, fields::CPhone, out);
+    }
+}
+
 QString ContactSearch::listLine(const char* record) const
 {
-    const QString first = trimmedField(record, fields::FName);
-    const QString last = trimmedField(record, fields::LName);
-    const QString name = m_query.order == NameOrder::LastName
-                             ? last + QLatin1String(", ") + first + QLatin1Char(' ') + initial(record)
-                             : first + QLatin1Char(' ') + initial(record) + last;
-    const QChar tab(u'\t');
-    QString line = name + tab;
-    if (m_query.columns == ColumnSet::Email) {
-        line += preparedCity(record) + tab + storedField(record, fields::State) + tab + preparedZip(record) + tab +
-                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone) + tab + storedField(record, fields::Email);
-    } else {
-        line += street(record) + QLatin1Char(' ') + trimmedField(record, fields::SStreet) + tab + preparedCity(record) +
-                tab + storedField(record, fields::State) + tab + preparedZip(record) + QLatin1String("      ") + tab +
-                phone(record, fields::HPhone) + tab + phone(record, fields::CPhone);
-    }
-    return line;
+    LineText out;
+    writeLine(record, out);
+    return out.line;
+}
+
+SearchResult ContactSearch::runSorted(const ContactFile& file) const
+{
+    const qint32 count = listableCount(file);
+    KeyedRows keyed;
+    if (m_query.field == SearchField::All)
+        keyed.reserve(std::size_t(count), std::size_t(count) * 176);
+    file.forEachRecord(count, [&](const char* record, qint32 n) {
+        if (!matches(record))
+            return;
+        LineKey key(keyed.key());
+        writeLine(record, key);
+        keyed.add(n);
+    });
+    SearchResult out;
+    out.listed = keyed.sortedIds();
+    finish(out, qint32(out.listed.size()));
+    return out;
 }
 
 SearchResult ContactSearch::run(const QByteArray& records, qint64 count) const
@@ -125,15 +278,16 @@ SearchResult ContactSearch::run(const QByteArray& records, qint64 count) const
     SearchResult out;
     for (qint64 i = 0; i < count; ++i)
         keep(padded.constData() + i * ContactRecord::Length, static_cast<qint32>(i + 1), out);
-    finish(out);
+    finish(out, qint32(out.entries.size()));
     return out;
 }
 
 SearchResult ContactSearch::run(const ContactFile& file) const
 {
+    const qint32 count = listableCount(file);
     SearchResult out;
-    file.forEachRecord(file.recordCount(), [&](const char* record, qint32 n) { keep(record, n, out); });
-    finish(out);
+    file.forEachRecord(count, [&](const char* record, qint32 n) { keep(record, n, out); });
+    finish(out, qint32(out.entries.size()));
     return out;
 }
 
@@ -143,9 +297,9 @@ void ContactSearch::keep(const char* record, qint32 n, SearchResult& out) const
         out.entries.push_back({listLine(record), n});
 }
 
-void ContactSearch::finish(SearchResult& out) const
+void ContactSearch::finish(SearchResult& out, qint32 found) const
 {
-    out.found = static_cast<qint32>(out.entries.size());
+    out.found = found;
     out.foundCaption = QStringLiteral("Contacts Found = %1").arg(out.found);
     const QString caption = fieldCaptionOf(m_query.field);
     out.showSearch = !caption.isEmpty();

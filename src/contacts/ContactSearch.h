@@ -40,7 +40,8 @@ struct ListEntry {
 };
 
 struct SearchResult {
-    std::vector<ListEntry> entries;  // in record order, as the list receives them
+    std::vector<ListEntry> entries;  // in record order, as the list receives them (run)
+    std::vector<qint32> listed;      // the record numbers in list order (runSorted)
     qint32 found = 0;
     QString foundCaption;    // "Contacts Found = N"
     bool showSearch = false;  // a field search shows its words; "view all" hides them
@@ -54,10 +55,14 @@ class ContactSearch {
 public:
     explicit ContactSearch(const SearchQuery& query);
 
-    // Raises rt::RuntimeError like the file it reads (52 when no file is open).
+    // Raises rt::RuntimeError like the file it reads (52 when no file is open), and 7 for a
+    // book of more records than FindList::maxItems() before reading any.
     SearchResult run(const ContactFile& file) const;
     // The same over records already in memory, 518 bytes each, numbered from 1.
     SearchResult run(const QByteArray& records, qint64 count) const;
+    // The same pass keeping only the matches' record numbers, sorted as the sorted list holds
+    // their lines: no line is built, each match's key is written from its record's bytes.
+    SearchResult runSorted(const ContactFile& file) const;
 
     // Whether one record matches and, when it does, its list line.
     bool matches(const char* record) const;
@@ -72,7 +77,10 @@ public:
 
 private:
     void keep(const char* record, qint32 n, SearchResult& out) const;
-    void finish(SearchResult& out) const;
+    void finish(SearchResult& out, qint32 found) const;
+    // The list line, written as text or as its list key.
+    template <class Out>
+    void writeLine(const char* record, Out& out) const;
 
     SearchQuery m_query;
     QString m_upperText;

@@ -36,18 +36,42 @@ void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& it
         return;
     if (count > maxItems())
         rt::raise(rt::err::OutOfMemory);
-    items.reserve(items.size() + std::size_t(count));
-    file.forEachRecord(count, [&items](const char* record, qint32 n) {
-        items.emplace_back(trimmedField(record, fields::FName) + QLatin1Char(' ')
-                               + trimmedField(record, fields::MiddleInit) + QLatin1Char(' ')
-                               + trimmedField(record, fields::LName),
-                           n);
-    });
-}
-
-void FindList::sort(std::vector<Item>& items)
-{
-    sortAsList(items, [](const Item& item) -> const QString& { return item.first; });
+    std::vector<Item> read;
+    read.reserve(std::size_t(count));
+    KeyedRows keyed;
+    keyed.reserve(std::size_t(count), std::size_t(count) * 24);
+    const auto sortInto = [&] {
+        items.reserve(items.size() + read.size());
+        for (qint32 at : keyed.sortedIds())
+            items.push_back(std::move(read[std::size_t(at)]));
+    };
+    try {
+        file.forEachRecord(count, [&](const char* record, qint32 n) {
+            // The line's bytes put together first: one text a record, and its key from the bytes.
+            char line[fields::FName.width + fields::MiddleInit.width + fields::LName.width + 2];
+            int size = 0;
+            for (FieldSlice field : {fields::FName, fields::MiddleInit, fields::LName}) {
+                const char* at = record + field.offset;
+                int begin = 0;
+                int end = field.width;
+                while (begin < end && at[begin] == ' ')
+                    ++begin;
+                while (end > begin && at[end - 1] == ' ')
+                    --end;
+                if (field.offset != 0)
+                    line[size++] = ' ';
+                std::copy(at + begin, at + end, line + size);
+                size += end - begin;
+            }
+            read.emplace_back(rt::fromCp1252(line, size), n);
+            ListKey::appendBytes(line, size, false, keyed.key());
+            keyed.add(qint32(read.size() - 1));
+        });
+    } catch (const rt::RuntimeError&) {
+        sortInto();
+        throw;
+    }
+    sortInto();
 }
 
 }  // namespace contacts

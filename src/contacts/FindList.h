@@ -14,14 +14,12 @@ class FindList {
 public:
     using Item = std::pair<QString, qint32>;
 
-    // Appends the lines of records 1 to count in file order, read in large blocks and
-    // decoding only the three name fields. What was read before a failure stays in items.
-    // A count beyond maxItems() raises error 7 before anything is allocated.
+    // Appends the lines of records 1 to count in the order of the sorted lists
+    // (rt::compareListText), equal texts in record order: read in large blocks, decoding only
+    // the three name fields, sorted on compact keys written from the records' bytes. What was
+    // read before a failure stays in items, sorted. A count beyond maxItems() raises error 7
+    // before anything is allocated.
     static void read(const ContactFile& file, qint32 count, std::vector<Item>& items);
-
-    // Into the order of the sorted lists (rt::compareListText), equal texts in the
-    // order they came; each text's key is computed once.
-    static void sort(std::vector<Item>& items);
 
     // The most lines this machine can list: a book beyond it would exhaust memory (or take
     // ages) before a single line showed.

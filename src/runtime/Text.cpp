@@ -104,10 +104,15 @@ QString ucase(const QString& text)
 
 QString blankControls(const QString& text)
 {
+    // A text without any (nearly every one) is shared, not copied: the list pass runs this
+    // on every field of a book.
+    const auto first = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return isControl(c.unicode()); });
+    if (first == text.cend())
+        return text;
     QString out = text;
-    for (QChar& c : out) {
-        if (isControl(c.unicode()))
-            c = QLatin1Char(' ');
+    for (qsizetype i = first - text.cbegin(); i < out.size(); ++i) {
+        if (isControl(out[i].unicode()))
+            out[i] = QLatin1Char(' ');
     }
     return out;
 }
@@ -121,20 +126,119 @@ QStringList split(const QString& text, const QString& separator)
     return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
+namespace {
+
+// A character of the list order: one or two characters (b is 0 for one).
+struct Folded {
+    char16_t a;
+    char16_t b;
+};
+
+Folded foldOutsideTable(char16_t c)
+{
+    if (c == 0x1E9E)  // capital sharp s
+        return {u'S', u'S'};
+    const QChar ch(c);
+    if (ch.decompositionTag() == QChar::Canonical) {
+        const char16_t base = ch.decomposition().at(0).unicode();
+        return base < 0x80 ? Folded{ucaseChar(QChar(base)).unicode(), 0} : foldOutsideTable(base);
+    }
+    return {ucaseChar(ch).unicode(), 0};
+}
+
+// Latin-1 and Latin Extended-A/B, where nearly every letter of a book lies, looked up; a
+// letter with a diacritic goes with its base letter, the ligatures and sharp s as the two
+// letters they stand for.
+constexpr char16_t kTableEnd = 0x250;
+
+struct FoldTable {
+    Folded at[kTableEnd];
+    FoldTable()
+    {
+        for (char16_t c = 0; c < kTableEnd; ++c)
+            at[c] = c < 0x80 ? Folded{c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c, 0} : foldOutsideTable(c);
+        for (char16_t c : {u'\u00DF'})
+            at[c] = {u'S', u'S'};
+        for (char16_t c : {u'\u00C6', u'\u00E6'})
+            at[c] = {u'A', u'E'};
+        for (char16_t c : {u'\u0152', u'\u0153'})
+            at[c] = {u'O', u'E'};
+        for (char16_t c : {u'\u00D8', u'\u00F8'})
+            at[c] = {u'O', 0};
+        for (char16_t c : {u'\u00D0', u'\u00F0', u'\u0110', u'\u0111'})
+            at[c] = {u'D', 0};
+        for (char16_t c : {u'\u00DE', u'\u00FE'})
+            at[c] = {u'T', u'H'};
+        for (char16_t c : {u'\u0141', u'\u0142'})
+            at[c] = {u'L', 0};
+    }
+};
+
+const FoldTable kFold;
+
+inline Folded fold(char16_t c)
+{
+    return c < kTableEnd ? kFold.at[c] : foldOutsideTable(c);
+}
+
+}  // namespace
+
+QString listSortKey(const QString& text)
+{
+    // Sized for one character each; only ß and the ligatures take two.
+    QString key(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const Folded f = fold(text[i].unicode());
+        if (n + (f.b != 0 ? 2 : 1) > key.size())
+            key.resize(key.size() + 2 + (text.size() - i));
+        QChar* out = key.data();
+        out[n++] = QChar(f.a);
+        if (f.b != 0)
+            out[n++] = QChar(f.b);
+    }
+    key.truncate(n);
+    return key;
+}
+
 int compareListText(const QString& a, const QString& b)
 {
-    const qsizetype n = std::min(a.size(), b.size());
+    // Walks both texts a folded character at a time: the sorted insert compares a handful
+    // of lines and keys none of them.
     const QChar* pa = a.constData();
     const QChar* pb = b.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ca = ucaseChar(pa[i]).unicode();
-        const char16_t cb = ucaseChar(pb[i]).unicode();
+    const qsizetype na = a.size();
+    const qsizetype nb = b.size();
+    qsizetype i = 0;
+    qsizetype j = 0;
+    char16_t pendingA = 0;
+    char16_t pendingB = 0;
+    for (;;) {
+        char16_t ca;
+        if (pendingA != 0) {
+            ca = pendingA;
+            pendingA = 0;
+        } else if (i < na) {
+            const Folded f = fold(pa[i++].unicode());
+            ca = f.a;
+            pendingA = f.b;
+        } else {
+            return (pendingB != 0 || j < nb) ? -1 : 0;
+        }
+        char16_t cb;
+        if (pendingB != 0) {
+            cb = pendingB;
+            pendingB = 0;
+        } else if (j < nb) {
+            const Folded f = fold(pb[j++].unicode());
+            cb = f.a;
+            pendingB = f.b;
+        } else {
+            return 1;
+        }
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace rt

@@ -40,7 +40,12 @@ QString blankControls(const QString& text);
 QStringList split(const QString& text, const QString& separator);
 
 // The order of the sorted lists: character by character in the record files' upper case, a
-// shorter text before a longer one that it begins; negative, zero or positive.
+// letter with a diacritic as its base letter (É as E, Å as A), ß and the ligatures as the
+// letters they stand for (SS, AE, OE), a shorter text before a longer one that it begins;
+// negative, zero or positive.
 int compareListText(const QString& a, const QString& b);
+// The text as that order sees it: two keys compare (code unit by code unit) as their texts
+// do, so that a long list is sorted with each item's key worked out once.
+QString listSortKey(const QString& text);
 
 }  // namespace rt

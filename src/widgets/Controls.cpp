@@ -41,37 +41,6 @@ int sortedPlace(int count, const QString& text, TextAt textAt)
     return low;
 }
 
-// A list line that keeps its text at hand for the binary search of the sorted insert (the
-// item's own data sits behind a QVariant).
-class SortedListItem : public QListWidgetItem {
-public:
-    static constexpr int Type = QListWidgetItem::UserType + 0x5142;
-
-    SortedListItem(const QString& text, qint32 number) : QListWidgetItem(text, nullptr, Type), m_text(text)
-    {
-        QListWidgetItem::setData(Qt::UserRole, QVariant(number));
-    }
-
-    QListWidgetItem* clone() const override { return new SortedListItem(*this); }
-
-    void setData(int role, const QVariant& value) override
-    {
-        if (role == Qt::DisplayRole || role == Qt::EditRole)
-            m_text = value.toString();
-        QListWidgetItem::setData(role, value);
-    }
-
-    static QString textOf(const QListWidgetItem* item)
-    {
-        if (item->type() == Type)
-            return static_cast<const SortedListItem*>(item)->m_text;
-        return item->text();
-    }
-
-private:
-    QString m_text;
-};
-
 // Draws a list line with its TAB characters expanded to the list's tab stops.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
@@ -273,7 +242,12 @@ void OptionButton::group(std::initializer_list<OptionButton*> buttons)
 
 void OptionButton::nextCheckState()
 {
-    if (!isChecked())
+    // Only a click (the user's, or click() standing for it) comes here: on the chosen
+    // option it runs the option's step again, which is how a user corrects a cancelled
+    // prompt or a search text.
+    if (isChecked())
+        emit chosen();
+    else
         setChecked(true);
 }
 
@@ -323,22 +297,145 @@ qint32 SortedComboBox::itemNumber(int index) const
     return itemData(index, Qt::UserRole).toInt();
 }
 
+// The list's lines: a number each and, for a line added with its text, the place of that
+// text; lines without one are written by the source when asked for.
+class SortedListBox::LineModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    static constexpr quint32 kFromSource = 0xffffffffu;
+
+    QString text(int row) const
+    {
+        const Line& line = m_lines[std::size_t(row)];
+        if (line.text != kFromSource)
+            return m_texts[line.text];
+        return m_source ? m_source(line.number) : QString();
+    }
+    qint32 number(int row) const { return m_lines[std::size_t(row)].number; }
+
+    void insert(int row, const QString& text, qint32 number)
+    {
+        beginInsertRows(QModelIndex(), row, row);
+        m_texts.push_back(text);
+        m_lines.insert(m_lines.begin() + row, Line{number, quint32(m_texts.size() - 1)});
+        endInsertRows();
+    }
+
+    void assign(std::vector<std::pair<QString, qint32>> items)
+    {
+        beginResetModel();
+        clearAll();
+        m_lines.reserve(items.size());
+        m_texts.reserve(items.size());
+        for (auto& [text, number] : items) {
+            m_texts.push_back(std::move(text));
+            m_lines.push_back(Line{number, quint32(m_texts.size() - 1)});
+        }
+        endResetModel();
+    }
+
+    void assignNumbers(const std::vector<qint32>& numbers, LineSource source)
+    {
+        beginResetModel();
+        clearAll();
+        m_source = std::move(source);
+        m_lines.reserve(numbers.size());
+        for (qint32 number : numbers)
+            m_lines.push_back(Line{number, kFromSource});
+        endResetModel();
+    }
+
+    void clear()
+    {
+        beginResetModel();
+        clearAll();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_lines.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return QVariant();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return text(index.row());
+        case Qt::UserRole: return number(index.row());
+        default: return QVariant();
+        }
+    }
+
+    // A removed line's own text stays until the list is cleared.
+    bool removeRows(int row, int count, const QModelIndex& parent) override
+    {
+        if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+            return false;
+        beginRemoveRows(QModelIndex(), row, row + count - 1);
+        m_lines.erase(m_lines.begin() + row, m_lines.begin() + row + count);
+        if (m_lines.empty())
+            clearAll();
+        endRemoveRows();
+        return true;
+    }
+
+private:
+    struct Line {
+        qint32 number;
+        quint32 text;  // place in m_texts, or kFromSource
+    };
+
+    void clearAll()
+    {
+        std::vector<Line>().swap(m_lines);
+        std::vector<QString>().swap(m_texts);
+        m_source = nullptr;
+    }
+
+    std::vector<Line> m_lines;
+    std::vector<QString> m_texts;
+    LineSource m_source;
+};
+
 SortedListBox::SortedListBox(const QString& objectName, QWidget* parent) : SortedListBox(parent)
 {
     setObjectName(objectName);
 }
 
-SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
+SortedListBox::SortedListBox(QWidget* parent) : QListView(parent), m_lines(new LineModel(this))
 {
+    setModel(m_lines);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every line one row high: the view lays out a long list without asking each line.
     setUniformItemSizes(true);
     setItemDelegate(new TabStopDelegate(this));
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit lineDoubleClicked(index.row()); });
+}
+
+SortedListBox::~SortedListBox() = default;
+
+int SortedListBox::count() const
+{
+    return m_lines->rowCount();
+}
+
+QString SortedListBox::text(int index) const
+{
+    if (index < 0 || index >= count())
+        badIndex();
+    return m_lines->text(index);
 }
 
 int SortedListBox::addSortedItem(const QString& text, qint32 itemData)
 {
-    const int place = sortedPlace(count(), text, [this](int i) { return SortedListItem::textOf(item(i)); });
-    insertItem(place, new SortedListItem(text, itemData));
+    const int place = sortedPlace(count(), text, [this](int i) { return m_lines->text(i); });
+    m_lines->insert(place, text, itemData);
     return place;
 }
 
@@ -349,20 +446,49 @@ void SortedListBox::addSortedItems(const std::vector<std::pair<QString, qint32>>
             addSortedItem(text, number);
         return;
     }
-    {
-        // One row at a time would have the view lay itself out for every line.
-        const QSignalBlocker quiet(model());
-        for (const auto& [text, number] : items)
-            addItem(new SortedListItem(text, number));
+    m_lines->assign(items);
+}
+
+void SortedListBox::setNumberedLines(std::vector<qint32> numbers, LineSource source)
+{
+    m_lines->assignNumbers(numbers, std::move(source));
+}
+
+void SortedListBox::clear()
+{
+    m_lines->clear();
+}
+
+void SortedListBox::removeLines(const std::vector<int>& indexes)
+{
+    for (int index : indexes) {
+        if (index < 0 || index >= count())
+            badIndex();
     }
-    reset();
+    // From the last run down, so that the lower indexes stay valid.
+    std::size_t end = indexes.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && indexes[begin - 1] == indexes[begin] - 1)
+            --begin;
+        m_lines->removeRows(indexes[begin], int(end - begin), QModelIndex());
+        end = begin;
+    }
+}
+
+void SortedListBox::setLineSelected(int index, bool selected)
+{
+    if (index < 0 || index >= count())
+        badIndex();
+    selectionModel()->select(m_lines->index(index), selected ? QItemSelectionModel::Select
+                                                              : QItemSelectionModel::Deselect);
 }
 
 qint32 SortedListBox::itemNumber(int index) const
 {
     if (index < 0 || index >= count())
         badIndex();
-    return item(index)->data(Qt::UserRole).toInt();
+    return m_lines->number(index);
 }
 
 void SortedListBox::setTabStops(const std::vector<int>& stops)
@@ -373,11 +499,12 @@ void SortedListBox::setTabStops(const std::vector<int>& stops)
 
 std::vector<int> SortedListBox::selectedRows() const
 {
+    // By ranges: Select All on a long list is one range, not an index a line.
     std::vector<int> rows;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    rows.reserve(selected.size());
-    for (const QModelIndex& index : selected)
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
+#include <functional>
 #include <QRadioButton>
 #include <QString>
 #include <stdexcept>
@@ -14,9 +15,9 @@ namespace widgets {
 // An option button of a group in which at most one is chosen and code may leave none
 // chosen (Qt's auto-exclusive radios cannot be cleared). Choosing one clears the others
 // of its group. `chosen` is emitted whenever it changes to chosen, by the user or by code
-// (setValue(true) or setChecked(true) while not chosen); setting the value it already has
+// (setValue(true) or setChecked(true) while not chosen), and on every click of the user,
+// also on the chosen option (which stays chosen); code setting the value it already has
 // emits nothing.
-// A user click on the chosen option keeps it chosen.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -42,7 +43,8 @@ private:
 };
 
 // Sorted combo box / list box with an attached number per item: an added item goes to its
-// sorted place (case-insensitive, a leading blank first, equal texts after existing ones)
+// sorted place (rt::compareListText: case aside, a letter with a diacritic with its base
+// letter, a leading blank first; equal texts after existing ones)
 // and its index is returned. Adding items changes neither the current index nor the text of
 // an editable combo (its first item is not chosen on its own) and emits no signal of the
 // combo; text typed into an editable combo never becomes an item. An index out of range
@@ -68,16 +70,33 @@ private:
     ItemModel* m_items = nullptr;
 };
 
-class SortedListBox : public QListWidget {
+// The sorted list box, on a model that keeps per line only its number and, for a line added
+// with its text, that text: lines listed by number alone (setNumberedLines) are written by
+// the line source when they are shown or read, so a list of a million lines holds eight bytes
+// a line. Indexes out of range raise rt::RuntimeError 381.
+class SortedListBox : public QListView {
     Q_OBJECT
 public:
+    using LineSource = std::function<QString(qint32 number)>;
+
     explicit SortedListBox(const QString& objectName, QWidget* parent = nullptr);
     explicit SortedListBox(QWidget* parent = nullptr);
+    ~SortedListBox() override;
+
+    int count() const;
+    QString text(int index) const;
+    qint32 itemNumber(int index) const;
     int addSortedItem(const QString& text, qint32 itemData);
     // Fills an empty list with these, given in the order addSortedItem would have placed
     // them, in one pass; a list that holds lines already takes them one by one.
     void addSortedItems(const std::vector<std::pair<QString, qint32>>& items);
-    qint32 itemNumber(int index) const;
+    // Replaces every line with lines of these numbers, in the order given (the sorted order of
+    // their texts), their texts written by the source.
+    void setNumberedLines(std::vector<qint32> numbers, LineSource source);
+    void clear();
+    // Removes the lines at these indexes (ascending), a run of neighbours at a time.
+    void removeLines(const std::vector<int>& indexes);
+    void setLineSelected(int index, bool selected);
     // Tab stops in quarters of the list font's average character width ("dialog units").
     // No stops: a stop every 32 units.
     void setTabStops(const std::vector<int>& stops);
@@ -85,7 +104,12 @@ public:
     // The selected lines' indexes in ascending order.
     std::vector<int> selectedRows() const;
 
+signals:
+    void lineDoubleClicked(int index);
+
 private:
+    class LineModel;
+    LineModel* m_lines = nullptr;
     std::vector<int> m_tabStops;
 };
 

@@ -77,12 +77,12 @@ EditMenu::EditMenu(QMainWindow* window, Clipboard& clipboard, const Names& names
         watch(box);
 }
 
-void EditMenu::watch(QLineEdit* box)
+void EditMenu::watch(QWidget* control)
 {
-    box->installEventFilter(this);
+    control->installEventFilter(this);
     // The box's own right-click menu would cut, copy and paste through the system
     // clipboard behind the service's back; the window's Edit menu is the way to do it.
-    box->setContextMenuPolicy(Qt::NoContextMenu);
+    control->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void EditMenu::updateEnabled()
@@ -113,8 +113,10 @@ bool EditMenu::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    // The key works on the selection as it is now, not as it was when the menu last opened.
-    updateEnabled();
+    // In a text box the key works on the selection as it is now, not as it was when the
+    // menu last opened; elsewhere the command is as the menu left it.
+    if (qobject_cast<QLineEdit*>(watched))
+        updateEnabled();
     if (action->isEnabled())
         action->trigger();
     return true;

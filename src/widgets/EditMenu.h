@@ -30,7 +30,9 @@ QLineEdit* focusedTextBox(const QWidget* window);
 // The window's text boxes would otherwise take these keys (and offer a right-click menu)
 // themselves and go to the system clipboard behind the service's back: create the menu
 // after the boxes exist (it watches every QLineEdit of the window then) and hand it later
-// ones with watch().
+// ones, and other controls with a clipboard of their own (a list view copies its current
+// line), with watch(). In such another control a key does what the command does as the
+// menu last left it: nothing while the command is disabled.
 class EditMenu : public QObject {
     Q_OBJECT
 public:
@@ -53,7 +55,7 @@ public:
     QMenu* menu() const { return m_menu; }
 
     void setOtherTarget(OtherTarget target) { m_other = std::move(target); }
-    void watch(QLineEdit* box);
+    void watch(QWidget* control);
 
     // The enabling step run when the menu opens.
     void updateEnabled();

@@ -3,8 +3,10 @@
 #include "session/MainScreen.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 namespace widgets {
 
@@ -56,6 +58,20 @@ void Form::hideForm()
     if (isVisible())
         m_hiddenAt = pos();
     hide();
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();  // as show() would
+    const QRect area = where->availableGeometry();
+    const QSize size = frameGeometry().size();
+    // A window larger than the work area keeps its top-left corner (title bar, menus) on it.
+    move(area.x() + std::max(0, (area.width() - size.width()) / 2),
+         area.y() + std::max(0, (area.height() - size.height()) / 2));
 }
 
 session::MainScreen& Form::mainScreen()

@@ -32,6 +32,9 @@ public:
     // Shows without blocking (modeless) and raises the window.
     void showForm();
     void hideForm();
+    // Puts the window, at the size it will show with, in the middle of its screen's work
+    // area, whatever the window system would choose for it.
+    void centreOnScreen();
 
     // The unload step, run by Forms::unload. Returns false to refuse (the window stays).
     bool runUnload();

@@ -239,6 +239,14 @@ void TstMainWindow::positionPrompt()
                      .arg(v.intLabelCount).arg(pads(w));
     }
     QVERIFY(testsupport::matchesGolden(got, "mainwindow_position_prompt"));
+
+    // Cancelled, the prompt comes back when the chosen Label stock is clicked again.
+    TestApp app;
+    app.start();
+    app.messages.answerFreely({"", "7"});
+    app.click(FormId::Main, "optQzLabel");
+    app.click(FormId::Main, "optQzLabel");
+    QCOMPARE(mainWindow(app).vars().strLabelRange, QStringLiteral("7"));
 }
 
 void TstMainWindow::envelopeSizes_data()

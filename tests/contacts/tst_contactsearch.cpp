@@ -1,5 +1,6 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
+#include "runtime/Text.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -84,9 +85,25 @@ private slots:
 
     void listOrder()
     {
-        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}};
+        std::vector<ListEntry> list{{"bob", 1}, {" Zed", 2}, {"Bob", 3}, {"ann", 4}, {"\u00c9mile", 5}, {"ezra", 6}};
         ContactSearch::sortAsList(list);
-        QCOMPARE(list[0].record * 1000 + list[1].record * 100 + list[2].record * 10 + list[3].record, 2413);
+        QString order;
+        for (const ListEntry& e : list)
+            order += QString::number(e.record);
+        QCOMPARE(order, QStringLiteral("241356"));
+    }
+
+    // A tab, line end or escape stored in a field shows as a blank: the line keeps its seven parts.
+    void controlsShowAsBlanks()
+    {
+        QByteArray bytes = book().left(ContactRecord::Length);
+        bytes[fields::LName.offset + 1] = '\t';
+        bytes[fields::City.offset] = '\r';
+        bytes[fields::Email.offset + 3] = '\x1b';
+        for (ColumnSet columns : {ColumnSet::Email, ColumnSet::Street}) {
+            const QString line = ContactSearch({SearchField::All, {}, NameOrder::FirstName, columns}).run(bytes, 1).entries[0].text;
+            QVERIFY2(line.count(u'\t') == 6 && line.startsWith("Ann Q. L e\t") && line.contains("\t oston"), qPrintable(line));
+        }
     }
 
     // Through the open file, read in blocks: a short last record reads as filled with blanks.
@@ -103,6 +120,18 @@ private slots:
         QCOMPARE(r.found, 2);
         QCOMPARE(r.entries.back().record, 3);
         QCOMPARE(r.entries.back().text, ContactSearch({SearchField::LastName, "SMITH"}).run(book(), 3).entries.back().text);
+
+        // Sorted on keys written from the records' bytes, the records come in the order of their lines.
+        bytes += contact({"\u00c9mile", "", "Zola", "Z\u00fcrich", "", "", "", ""}).toBytes() + contact({"Zed", "", "Young", "", "", "", "", ""}).toBytes();
+        testsupport::writeBytes(dir.filePath("c.DAT"), bytes);
+        for (int variant = 0; variant < 4; ++variant) {
+            const ContactSearch search({SearchField::All, {}, NameOrder(variant / 2), variant % 2 ? ColumnSet::Email : ColumnSet::Street});
+            std::vector<ListEntry> lines = search.run(file).entries;
+            std::stable_sort(lines.begin(), lines.end(), [](const ListEntry& a, const ListEntry& b) { return rt::compareListText(a.text, b.text) < 0; });
+            std::vector<qint32> records;
+            std::transform(lines.begin(), lines.end(), std::back_inserter(records), [](const ListEntry& e) { return e.record; });
+            QCOMPARE(search.runSorted(file).listed, records);
+        }
     }
 };
 

@@ -3,6 +3,9 @@
 #include "support/Fixture.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -34,10 +37,16 @@ struct ViewAllFixture : ContactWindowFixture {
     {
         QStringList out;
         for (int i = 0; i < list()->count(); ++i)
-            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->item(i)->text().section(u'\t', 0, 0));
+            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->text(i).section(u'\t', 0, 0));
         return out.join(u'|');
     }
-    void doubleClick(int row) { emit list()->itemDoubleClicked(list()->item(row)); }
+    void doubleClick(int row) { emit list()->lineDoubleClicked(row); }
+    void show()
+    {
+        auto& window = app.form(FormId::ViewAll);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
 };
 
 }  // namespace
@@ -54,7 +63,7 @@ private slots:
         f.v<widgets::OptionButton>("optEmailAdd")->setValue(true);
         f.click("cmdACGetReport");
         QCOMPARE(f.lines(), QStringLiteral("1 Ann Q. Lee|2 Bob Goldsmith|3 Cy Smith"));
-        QCOMPARE(f.list()->item(0)->text().count(u'\t'), 6);
+        QCOMPARE(f.list()->text(0).count(u'\t'), 6);
         QCOMPARE(f.v<QLabel>("lblTotContacts")->text(), QStringLiteral("Contacts Found = 3"));
         QVERIFY(f.v("lblSearchDisplay")->isHidden() && f.v("frSearch")->isHidden());
         QVERIFY(!f.v("cmdACGetReport")->isEnabled() && f.v("cmdPrintLabels")->isEnabled());
@@ -70,9 +79,9 @@ private slots:
 
         // A line copied and pasted back carries no record number: its label and its
         // double-click end in the error paths, the list stays.
-        f.list()->item(1)->setSelected(true);
+        f.list()->setLineSelected(1, true);
         f.click("mnuVAEditCopy");
-        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->item(1)->text());
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(1));
         f.click("mnuVAEditPaste");
         QCOMPARE(f.lines(), QStringLiteral("0 |1 Ann Q. Lee|2 Bob Goldsmith|0 Bob Goldsmith|3 Cy Smith"));
         f.app.printScript.print(1);
@@ -82,8 +91,17 @@ private slots:
         f.expectError(63, QStringLiteral("Bad record number"), Answer::Retry);
         f.doubleClick(3);
         QVERIFY(f.app.messages.allShown() && f.list()->count() == 5 && f.app.state.lngCurrentRecord == 0);
+        // The list's keys go through the Edit menu alone: a disabled Copy copies nothing.
+        f.show();
+        f.list()->setFocus();
+        f.list()->setCurrentIndex(f.list()->model()->index(1, 0));
+        f.v<QAction>("mnuVAEditCopy")->setEnabled(false);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(f.list(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(3));
         f.click("mnuVAEditSelAll");
-        f.click("mnuVAEditCut");
+        QTest::keyClick(f.list(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(f.list()->count(), 0);
     }
 
@@ -95,6 +113,10 @@ private slots:
                                   platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
         f.v<widgets::OptionButton>("optSearchLName")->setValue(true);
         QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("smith"));
+        // Clicked again, the chosen option asks again: the user corrects the text.
+        f.app.messages.expectBox({QStringLiteral("Last name Search"), QStringLiteral("Search For: "), platform::Buttons::Ok,
+                                  platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
+        f.click("optSearchLName");
         f.click("cmdACGetReport");
         QCOMPARE(f.lines(), QStringLiteral("2 Bob Goldsmith|3 Cy Smith"));
         QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("Last name = smith"));
@@ -104,6 +126,7 @@ private slots:
         QVERIFY(!f.app.forms->isLoaded(FormId::ViewAll) && f.window().isVisible() && !f.mainWindow().isVisible());
         QCOMPARE(f.app.state.lngCurrentRecord, 3);
         QCOMPARE(f.text("txtACFStreet"), QStringLiteral("12 Oak St"));
+        QCOMPARE(f.c("txtACFStreet")->cursorPosition(), 0);
         QVERIFY(f.c("txtACFName")->isEnabled() && f.c<QWidget>("cmdSave")->isEnabled());
         QCOMPARE(f.findList()->count(), 3);
         QVERIFY(f.app.messages.allShown());
@@ -121,6 +144,11 @@ private slots:
         f.app.clipboard.contents = QStringLiteral("pasted");
         f.click("mnuVAEditPaste");
         f.app.state.contactFile.open(path);
+        // A book too large to list is refused before it is read.
+        QVERIFY(QFile::resize(path, Q_INT64_C(1000000000000)));
+        f.expectError(7, QStringLiteral("Out of memory"), Answer::Retry);
+        f.click("cmdACGetReport");
+        QVERIFY(f.app.messages.allShown() && f.list()->count() == 0 && QFile::resize(path, 3 * 518));
         f.click("cmdACGetReport");
         QCOMPARE(f.list()->count(), 3);  // cleared first: the pasted line is gone, nothing twice
 

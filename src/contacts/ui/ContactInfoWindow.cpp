@@ -147,7 +147,6 @@ widgets::Form& ContactInfoWindow::mainWindow()
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
-    FindList::sort(items);
     if (m_cboFindContact->count() == 0) {
         m_cboFindContact->setSortedItems(std::move(items));
     } else {
@@ -209,6 +208,8 @@ void ContactInfoWindow::formLoad()
 {
     const auto answer = platform::underCommonTrap(m_services.messages, [this] {
         mainWindow().hideForm();
+        // Opened from the contact list's double-click the window system put it in a corner.
+        centreOnScreen();
         show();
         setWindowTitle(m_state.captionWithFile(QStringLiteral("Contact Information")));
         fillFindList(m_state.contactFile.recordCount());
@@ -254,6 +255,9 @@ void ContactInfoWindow::showContact(const ContactRecord& record)
         if (static_cast<ContactField>(i) != ContactField::Company)
             m_contactBoxes[static_cast<std::size_t>(i)]->setText(values[static_cast<ContactField>(i)]);
     }
+    // A text longer than its box shows from its start (setText leaves the cursor at the end).
+    for (QLineEdit* box : m_contactBoxes)
+        box->setCursorPosition(0);
 }
 
 void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)

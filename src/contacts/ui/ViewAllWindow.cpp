@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/ShellOpen.h"
+#include "runtime/RuntimeError.h"
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
 #include "session/MainScreen.h"
@@ -52,6 +53,7 @@ void ViewAllWindow::buildEditMenu()
                                        {QStringLiteral("mnuVAEdit"), QStringLiteral("mnuVAEditCut"),
                                         QStringLiteral("mnuVAEditCopy"), QStringLiteral("mnuVAEditPaste")});
     m_editMenu->setOtherTarget({[this] { cutLines(); }, [this] { copyLines(); }, [this] { pasteLines(); }});
+    m_editMenu->watch(m_ui->lstAllContacts);
     QAction* selectAll = m_editMenu->menu()->addAction(QStringLiteral("Select All"));
     selectAll->setObjectName(QStringLiteral("mnuVAEditSelAll"));
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -87,7 +89,8 @@ void ViewAllWindow::connectControls()
     connect(m_ui->mnuPrint, &QAction::triggered, this, &ViewAllWindow::mnuPrint_Click);
     connect(m_ui->mnuVAManual, &QAction::triggered, this, &ViewAllWindow::mnuVAManual_Click);
     connect(m_ui->mnuVAAbout, &QAction::triggered, this, &ViewAllWindow::mnuVAAbout_Click);
-    connect(m_ui->lstAllContacts, &QListWidget::itemDoubleClicked, this, &ViewAllWindow::lstAllContacts_DblClick);
+    connect(m_ui->lstAllContacts, &widgets::SortedListBox::lineDoubleClicked, this,
+            &ViewAllWindow::lstAllContacts_DblClick);
 }
 
 void ViewAllWindow::openForSearch()
@@ -192,13 +195,16 @@ void ViewAllWindow::cmdACGetReport_Click()
         query.text = m_strSearchText;
         query.order = static_cast<NameOrder>(m_intSortOrder);
         query.columns = columns;
-        SearchResult result = ContactSearch(query).run(m_state.contactFile);
-        ContactSearch::sortAsList(result.entries);
-        std::vector<std::pair<QString, qint32>> lines;
-        lines.reserve(result.entries.size());
-        for (ListEntry& entry : result.entries)
-            lines.emplace_back(std::move(entry.text), entry.record);
-        list->addSortedItems(lines);
+        SearchResult result = ContactSearch(query).runSorted(m_state.contactFile);
+        // A line is written from its record when it is shown or read, as the search wrote it.
+        const auto line = [this, search = ContactSearch(query)](qint32 n) {
+            try {
+                return search.listLine(m_state.contactFile.readRecords(n, 1).constData());
+            } catch (const rt::RuntimeError&) {
+                return QString();  // the book went away under the list
+            }
+        };
+        list->setNumberedLines(std::move(result.listed), line);
         m_lngFound = result.found;
 
         m_ui->lblSearchDisplay->setVisible(result.showSearch);
@@ -241,7 +247,7 @@ void ViewAllWindow::mnuPrint_Click()
     printing::ListReportInput input;
     input.lines.reserve(list->count());
     for (int i = 0; i < list->count(); ++i)
-        input.lines << list->item(i)->text();
+        input.lines << list->text(i);
     input.emailColumns = m_ui->optEmailAdd->value();
     input.fileTitle = m_state.fileTitle;
     input.searchText = m_strSearchText;
@@ -262,9 +268,9 @@ void ViewAllWindow::cmdViewAllClose_Click()
     main.untickLabelFont();
 }
 
-void ViewAllWindow::lstAllContacts_DblClick(QListWidgetItem* item)
+void ViewAllWindow::lstAllContacts_DblClick(int row)
 {
-    trapped([this, item] {
+    trapped([this, row] {
         widgets::SortedListBox* list = m_ui->lstAllContacts;
         // The file is opened afresh before the one in use is let go, so a failed open
         // leaves the book open as it was.
@@ -273,7 +279,7 @@ void ViewAllWindow::lstAllContacts_DblClick(QListWidgetItem* item)
         m_state.contactFile.swap(fresh);
         fresh.close();
 
-        const qint32 n = list->itemNumber(list->row(item));
+        const qint32 n = list->itemNumber(row);
         const ContactRecord record = m_state.contactFile.read(n);
         m_state.lngCurrentRecord = n;
         list->clear();
@@ -296,7 +302,7 @@ QString ViewAllWindow::selectedLinesText() const
 {
     QString text;
     for (int row : m_ui->lstAllContacts->selectedRows())
-        text += QStringLiteral("\r\n") + m_ui->lstAllContacts->item(row)->text();
+        text += QStringLiteral("\r\n") + m_ui->lstAllContacts->text(row);
     return text;
 }
 
@@ -310,9 +316,7 @@ void ViewAllWindow::cutLines()
 {
     m_services.clipboard.clear();
     const QString text = selectedLinesText();
-    const std::vector<int> rows = m_ui->lstAllContacts->selectedRows();
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        delete m_ui->lstAllContacts->takeItem(*row);
+    m_ui->lstAllContacts->removeLines(m_ui->lstAllContacts->selectedRows());
     m_services.clipboard.setText(text);
 }
 

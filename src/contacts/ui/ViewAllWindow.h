@@ -9,8 +9,6 @@
 #include <functional>
 #include <memory>
 
-class QListWidgetItem;
-
 namespace Ui {
 class ViewAllWindow;
 }
@@ -55,7 +53,7 @@ private:
     void cmdPrintLabels_Click();
     void mnuPrint_Click();
     void cmdViewAllClose_Click();
-    void lstAllContacts_DblClick(QListWidgetItem* item);
+    void lstAllContacts_DblClick(int row);
     void mnuVAManual_Click();
     void mnuVAAbout_Click();
 
