@@ -12,6 +12,8 @@
 
 namespace transfer {
 
+using contacts::ContactRecord;
+
 namespace {
 
 constexpr int Last = -2;
@@ -20,13 +22,13 @@ constexpr int End = -1;
 // One column of a layout: the working value set from the columns at the positions whose
 // header name equals name, tested in order, a later match replacing an earlier one.
 struct ColumnRule {
-    QString contacts::ContactRecord::*field;
+    QString ContactRecord::*field;
     const char* name;
     std::array<int, 7> positions;
     bool firstChar = false;
 };
 
-using V = contacts::ContactRecord;
+using V = ContactRecord;
 
 // The own CSV: each column at its place in the export, the middle initial cut to one character.
 const auto OwnCsvRules = [] {
@@ -140,7 +142,7 @@ std::span<const ColumnRule> columnsOf(ImportLayout layout)
 
 // onlyPresent: a position past the end of the header or the line is not taken (the e-mail
 // layouts, whose header and lines end at the e-mail column); otherwise it raises 9.
-void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, contacts::ContactRecord& v,
+void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, ContactRecord& v,
                 bool onlyPresent = false)
 {
     for (const ColumnRule& rule : rules) {
@@ -172,10 +174,10 @@ qsizetype domainCut(const QString& joined)
     return cut;
 }
 
-void clearAllBut(contacts::ContactRecord& v)
+void clearAllBut(ContactRecord& v)
 {
     const QString fname = v.FName, mi = v.MiddleInit, lname = v.LName, email = v.Email;
-    v = contacts::ContactRecord();
+    v = ContactRecord();
     v.FName = fname;
     v.MiddleInit = mi;
     v.LName = lname;
@@ -183,7 +185,7 @@ void clearAllBut(contacts::ContactRecord& v)
     v.IncComp = QStringLiteral("1");
 }
 
-void addressChecks(contacts::ContactRecord& v)
+void addressChecks(ContactRecord& v)
 {
     v.City = cityCheck(v.City);
     v.State = stateCheck(v.State);
@@ -193,7 +195,7 @@ void addressChecks(contacts::ContactRecord& v)
 
 void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
 {
-    contacts::ContactRecord v;
+    ContactRecord v;
     QStringList cols;
     while (records.next(cols)) {
         if (cols.join(QLatin1Char(',')).contains(QLatin1String("Birthdate,Category,Notes")))
@@ -231,7 +233,7 @@ QStringList cutJoined(const QStringList& fields, qsizetype keep)
 void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout layout, ContactSink& sink,
                     const std::function<bool(const QString&)>& skipRow)
 {
-    contacts::ContactRecord v;
+    ContactRecord v;
     QStringList fields;
     while (records.next(fields)) {
         const QString joined = fields.join(QLatin1Char(','));
@@ -283,7 +285,7 @@ void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink
 void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
 {
     const QStringList header = headerFields.mid(0, 21);
-    contacts::ContactRecord v;
+    ContactRecord v;
     QStringList fields;
     while (records.next(fields)) {
         const QStringList cols = fields.mid(0, 21);
@@ -307,7 +309,7 @@ void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactS
 
 void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
 {
-    contacts::ContactRecord v;
+    ContactRecord v;
     QStringList cols;
     while (records.next(cols)) {
         const QString joined = cols.join(QLatin1Char(','));
