@@ -1,7 +1,7 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
-#include "support/TableRows.h"
 #include "support/TestFiles.h"
+#include "support/TableRows.h"
 
 #include <QtTest>
 
