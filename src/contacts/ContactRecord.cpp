@@ -16,59 +16,45 @@ struct Field {
 };
 
 constexpr std::array<Field, 19> kFields = {{
-    {&ContactRecord::FName, 14},
-    {&ContactRecord::MiddleInit, 1},
-    {&ContactRecord::LName, 18},
-    {&ContactRecord::FStreet, 30},
-    {&ContactRecord::SStreet, 15},
-    {&ContactRecord::City, 16},
-    {&ContactRecord::State, 2},
-    {&ContactRecord::Zip, 10},
-    {&ContactRecord::Country, 19},
-    {&ContactRecord::HPhone, 15},
-    {&ContactRecord::CPhone, 15},
-    {&ContactRecord::WPhone, 13},
-    {&ContactRecord::Email, 50},
-    {&ContactRecord::Birthdate, 8},
-    {&ContactRecord::Category, 80},
-    {&ContactRecord::Notes, 160},
-    {&ContactRecord::Company, 30},
-    {&ContactRecord::IncComp, 1},
-    {&ContactRecord::BdayReminder, 1},
+    {&ContactRecord::FName, fields::FName.width},
+    {&ContactRecord::MiddleInit, fields::MiddleInit.width},
+    {&ContactRecord::LName, fields::LName.width},
+    {&ContactRecord::FStreet, fields::FStreet.width},
+    {&ContactRecord::SStreet, fields::SStreet.width},
+    {&ContactRecord::City, fields::City.width},
+    {&ContactRecord::State, fields::State.width},
+    {&ContactRecord::Zip, fields::Zip.width},
+    {&ContactRecord::Country, fields::Country.width},
+    {&ContactRecord::HPhone, fields::HPhone.width},
+    {&ContactRecord::CPhone, fields::CPhone.width},
+    {&ContactRecord::WPhone, fields::WPhone.width},
+    {&ContactRecord::Email, fields::Email.width},
+    {&ContactRecord::Birthdate, fields::Birthdate.width},
+    {&ContactRecord::Category, fields::Category.width},
+    {&ContactRecord::Notes, fields::Notes.width},
+    {&ContactRecord::Company, fields::Company.width},
+    {&ContactRecord::IncComp, fields::IncComp.width},
+    {&ContactRecord::BdayReminder, fields::BdayReminder.width},
 }};
 
-constexpr int layoutLength()
+// The slices of `fields` follow one another in this order, each followed by a "|" or, for
+// the last, CR LF.
+constexpr bool slicesInOrder()
 {
-    int total = 0;
-    for (const Field& f : kFields)
-        total += f.width + 1;  // each field is followed by a "|" or, for the last, CR
-    return total + 1;          // LF
-}
-static_assert(layoutLength() == ContactRecord::Length);
-
-constexpr int offsetOf(QString ContactRecord::*member)
-{
+    const FieldSlice slices[] = {fields::FName,  fields::MiddleInit, fields::LName,   fields::FStreet, fields::SStreet,
+                                 fields::City,   fields::State,      fields::Zip,     fields::Country, fields::HPhone,
+                                 fields::CPhone, fields::WPhone,     fields::Email,   fields::Birthdate,
+                                 fields::Category, fields::Notes,    fields::Company, fields::IncComp,
+                                 fields::BdayReminder};
     int offset = 0;
-    for (const Field& f : kFields) {
-        if (f.member == member)
-            return offset;
-        offset += f.width + 1;
+    for (const FieldSlice& slice : slices) {
+        if (slice.offset != offset)
+            return false;
+        offset += slice.width + 1;
     }
-    return -1;
+    return offset + 1 == ContactRecord::Length;
 }
-
-constexpr bool sameAs(FieldSlice slice, QString ContactRecord::*member, int width)
-{
-    return slice.offset == offsetOf(member) && slice.width == width;
-}
-
-static_assert(sameAs(fields::FName, &ContactRecord::FName, 14) && sameAs(fields::MiddleInit, &ContactRecord::MiddleInit, 1)
-              && sameAs(fields::LName, &ContactRecord::LName, 18) && sameAs(fields::FStreet, &ContactRecord::FStreet, 30)
-              && sameAs(fields::SStreet, &ContactRecord::SStreet, 15) && sameAs(fields::City, &ContactRecord::City, 16)
-              && sameAs(fields::State, &ContactRecord::State, 2) && sameAs(fields::Zip, &ContactRecord::Zip, 10)
-              && sameAs(fields::HPhone, &ContactRecord::HPhone, 15) && sameAs(fields::CPhone, &ContactRecord::CPhone, 15)
-              && sameAs(fields::Email, &ContactRecord::Email, 50) && sameAs(fields::Category, &ContactRecord::Category, 80)
-              && sameAs(fields::Company, &ContactRecord::Company, 30));
+static_assert(slicesInOrder());
 
 }  // namespace
 

@@ -7,29 +7,29 @@ namespace contacts {
 
 // One contact: 518 bytes in fixed-width fields separated by "|", ending in CR LF, one
 // byte per character in Windows-1252. Only the data fields are held here; the
-// separators and the line end are constant.
+// separators and the line end are constant. Where each field lies: `fields` below.
 struct ContactRecord {
     static constexpr int Length = 518;
 
-    QString FName;         // 14
-    QString MiddleInit;    // 1
-    QString LName;         // 18
-    QString FStreet;       // 30
-    QString SStreet;       // 15
-    QString City;          // 16
-    QString State;         // 2
-    QString Zip;           // 10
-    QString Country;       // 19
-    QString HPhone;        // 15
-    QString CPhone;        // 15
-    QString WPhone;        // 13
-    QString Email;         // 50
-    QString Birthdate;     // 8, YYYYMMDD or blank
-    QString Category;      // 80
-    QString Notes;         // 160
-    QString Company;       // 30
-    QString IncComp;       // 1
-    QString BdayReminder;  // 1
+    QString FName;
+    QString MiddleInit;
+    QString LName;
+    QString FStreet;
+    QString SStreet;
+    QString City;
+    QString State;
+    QString Zip;
+    QString Country;
+    QString HPhone;
+    QString CPhone;
+    QString WPhone;
+    QString Email;
+    QString Birthdate;  // YYYYMMDD or blank
+    QString Category;
+    QString Notes;
+    QString Company;
+    QString IncComp;
+    QString BdayReminder;
 
     // Writer: each field left-aligned, leading blanks removed, padded with blanks and cut
     // to its width; characters outside Windows-1252 become "?".
@@ -56,12 +56,17 @@ inline constexpr FieldSlice SStreet{67, 15};
 inline constexpr FieldSlice City{83, 16};
 inline constexpr FieldSlice State{100, 2};
 inline constexpr FieldSlice Zip{103, 10};
+inline constexpr FieldSlice Country{114, 19};
 inline constexpr FieldSlice HPhone{134, 15};
 inline constexpr FieldSlice CPhone{150, 15};
 inline constexpr FieldSlice WPhone{166, 13};
 inline constexpr FieldSlice Email{180, 50};
+inline constexpr FieldSlice Birthdate{231, 8};
 inline constexpr FieldSlice Category{240, 80};
+inline constexpr FieldSlice Notes{321, 160};
 inline constexpr FieldSlice Company{482, 30};
+inline constexpr FieldSlice IncComp{513, 1};
+inline constexpr FieldSlice BdayReminder{515, 1};
 }  // namespace fields
 
 // A field of the record at `record` as stored, all its width.

@@ -69,7 +69,9 @@ QString unstorable(const QString& text)
 
 }  // namespace
 
-std::optional<Refusal> ContactRules::checkBirthdate(const QString& b)
+namespace ContactRules {
+
+std::optional<Refusal> checkBirthdate(const QString& b)
 {
     if (b.isEmpty())
         return std::nullopt;
@@ -99,7 +101,7 @@ std::optional<Refusal> ContactRules::checkBirthdate(const QString& b)
     return Refusal{F::Birthdate, kDateError, message};
 }
 
-SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
+SaveCheck checkAndClean(const ContactValues& typed)
 {
     SaveCheck out{typed, std::nullopt};
     ContactValues& v = out.values;
@@ -136,34 +138,34 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
         drop(field, comma);
         return true;
     };
-    if (!fits(F::FName, 14, "First name must be 14 characters or less."))
+    if (!fits(F::FName, fields::FName.width, "First name must be 14 characters or less."))
         return out;
     drop(F::MiddleInit, QStringLiteral("."));
     drop(F::MiddleInit, comma);
-    if (tooLong(F::MiddleInit, 1))
+    if (tooLong(F::MiddleInit, fields::MiddleInit.width))
         return refuse(F::MiddleInit, QStringLiteral("Enter only 1 character for middle initial."));
     if (v[F::LName].isEmpty())
         return refuse(F::LName, QStringLiteral("Enter last name, 18 characters or less."));
-    if (!fits(F::LName, 18, "Enter last name, 18 characters or less.")
-        || !fits(F::FStreet, 30, "Street address must be 30 characters or less.")
-        || !fits(F::SStreet, 15, "Street address2 must be 15 characters or less."))
+    if (!fits(F::LName, fields::LName.width, "Enter last name, 18 characters or less.")
+        || !fits(F::FStreet, fields::FStreet.width, "Street address must be 30 characters or less.")
+        || !fits(F::SStreet, fields::SStreet.width, "Street address2 must be 15 characters or less."))
         return out;
-    if (tooLong(F::City, 16))
+    if (tooLong(F::City, fields::City.width))
         return refuse(F::City, QStringLiteral("City must be 16 characters or less."));
     if (!v[F::State].isEmpty() && length(v[F::State]) != 2)
         return refuse(F::State, QStringLiteral("State must be 2 character abbreviation."));
     drop(F::State, comma);
-    if (!fits(F::Zip, 10, "Zip Code must be 10 characters or less.")
-        || !fits(F::Country, 19, "Country must be 19 characters or less. For example, USA.")
-        || !fits(F::Company, 30, "Company Name must be 30 characters or less."))
+    if (!fits(F::Zip, fields::Zip.width, "Zip Code must be 10 characters or less.")
+        || !fits(F::Country, fields::Country.width, "Country must be 19 characters or less. For example, USA.")
+        || !fits(F::Company, fields::Company.width, "Company Name must be 30 characters or less."))
         return out;
     const struct {
         F field;
         int width;
         const char* message;
-    } phones[] = {{F::HPhone, 15, "Home Phone must be 15 characters or less."},
-                  {F::CPhone, 15, "Cell Phone must be 15 characters or less."},
-                  {F::WPhone, 13, "Work Phone must be 13 characters or less."}};
+    } phones[] = {{F::HPhone, fields::HPhone.width, "Home Phone must be 15 characters or less."},
+                  {F::CPhone, fields::CPhone.width, "Cell Phone must be 15 characters or less."},
+                  {F::WPhone, fields::WPhone.width, "Work Phone must be 13 characters or less."}};
     for (const auto& phone : phones) {
         v[phone.field] = cleanPhone(v[phone.field]);
         if (!fits(phone.field, phone.width, phone.message))
@@ -171,7 +173,7 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
     }
 
     const QString& email = v[F::Email];
-    if (tooLong(F::Email, 50))
+    if (tooLong(F::Email, fields::Email.width))
         return refuse(F::Email, QStringLiteral("Email address must be 50 characters or less."));
     if (email.contains(u','))
         return refuse(F::Email, QStringLiteral("Email address cannot contain a comma."));
@@ -182,17 +184,17 @@ SaveCheck ContactRules::checkAndClean(const ContactValues& typed)
     if (!email.isEmpty() && !email.contains(u'.'))
         return refuse(F::Email, QStringLiteral("Email address must contain the '.' character."));
 
-    if (tooLong(F::Category, 80))
+    if (tooLong(F::Category, fields::Category.width))
         return refuse(F::Category, QStringLiteral("Category must be 80 characters or less."));
     drop(F::Category, comma, QStringLiteral(" "));
-    if (tooLong(F::Notes, 160))
+    if (tooLong(F::Notes, fields::Notes.width))
         return refuse(F::Notes, QStringLiteral("Notes must be 160 characters or less."));
     drop(F::Notes, comma, QStringLiteral(" "));
     drop(F::City, comma);
     return out;
 }
 
-ContactRecord ContactRules::toRecord(const ContactValues& v, bool includeCompany, bool reminder)
+ContactRecord toRecord(const ContactValues& v, bool includeCompany, bool reminder)
 {
     ContactRecord record;
     record.FName = v[F::FName];
@@ -217,7 +219,7 @@ ContactRecord ContactRules::toRecord(const ContactValues& v, bool includeCompany
     return record;
 }
 
-ContactValues ContactRules::fromRecord(const ContactRecord& r)
+ContactValues fromRecord(const ContactRecord& r)
 {
     ContactValues v;
     const QString ContactRecord::* const fields[] = {
@@ -232,25 +234,25 @@ ContactValues ContactRules::fromRecord(const ContactRecord& r)
     return v;
 }
 
-QString ContactRules::storedBirthdate(const QString& b)
+QString storedBirthdate(const QString& b)
 {
     return b.isEmpty() ? QString() : b.mid(6, 4) + b.mid(0, 2) + b.mid(3, 2);
 }
 
-QString ContactRules::typedBirthdate(const QString& b)
+QString typedBirthdate(const QString& b)
 {
     if (rt::val(b) <= 1)
         return QString();
     return rt::trim(b.mid(4, 2) + QLatin1Char('/') + b.mid(6, 2) + QLatin1Char('/') + b.mid(0, 4));
 }
 
-QString ContactRules::findListText(const ContactRecord& record)
+QString findListText(const ContactRecord& record)
 {
     return rt::trim(record.FName) + QLatin1Char(' ') + rt::trim(record.MiddleInit) + QLatin1Char(' ')
            + rt::trim(record.LName);
 }
 
-qsizetype ContactRules::length(const QString& text)
+qsizetype length(const QString& text)
 {
     qsizetype n = text.size();
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -260,7 +262,7 @@ qsizetype ContactRules::length(const QString& text)
     return n;
 }
 
-QString ContactRules::mid(const QString& text, qsizetype start, qsizetype count)
+QString mid(const QString& text, qsizetype start, qsizetype count)
 {
     const QList<uint> points = text.toUcs4();
     if (start >= points.size())
@@ -268,5 +270,7 @@ QString ContactRules::mid(const QString& text, qsizetype start, qsizetype count)
     count = std::min(count, points.size() - start);
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()) + start, count);
 }
+
+}  // namespace ContactRules
 
 }  // namespace contacts

@@ -41,26 +41,27 @@ struct SaveCheck {
 };
 
 // What Save accepts and how it stores a contact, apart from any window.
-class ContactRules {
-public:
-    // The typed birth date: blank, or a day of the calendar as MM/DD/YYYY.
-    static std::optional<Refusal> checkBirthdate(const QString& typed);
-    // Every other check of Save, in its order, cleaning each box as it passes.
-    static SaveCheck checkAndClean(const ContactValues& typed);
-    // The record Save writes from boxes that passed every check.
-    static ContactRecord toRecord(const ContactValues& cleaned, bool includeCompany, bool reminder);
-    // The boxes showing a stored contact.
-    static ContactValues fromRecord(const ContactRecord& record);
+namespace ContactRules {
 
-    static QString storedBirthdate(const QString& typed);   // MM/DD/YYYY -> YYYYMMDD, blank stays blank
-    static QString typedBirthdate(const QString& stored);   // YYYYMMDD -> MM/DD/YYYY, blank when not above 1
+// The typed birth date: blank, or a day of the calendar as MM/DD/YYYY.
+std::optional<Refusal> checkBirthdate(const QString& typed);
+// Every other check of Save, in its order, cleaning each box as it passes.
+SaveCheck checkAndClean(const ContactValues& typed);
+// The record Save writes from boxes that passed every check.
+ContactRecord toRecord(const ContactValues& cleaned, bool includeCompany, bool reminder);
+// The boxes showing a stored contact.
+ContactValues fromRecord(const ContactRecord& record);
 
-    // First name, middle initial and last name, each trimmed, one blank between them.
-    static QString findListText(const ContactRecord& record);
+QString storedBirthdate(const QString& typed);   // MM/DD/YYYY -> YYYYMMDD, blank stays blank
+QString typedBirthdate(const QString& stored);   // YYYYMMDD -> MM/DD/YYYY, blank when not above 1
 
-    // Characters, not UTF-16 units.
-    static qsizetype length(const QString& text);
-    static QString mid(const QString& text, qsizetype start, qsizetype count);
-};
+// First name, middle initial and last name, each trimmed, one blank between them.
+QString findListText(const ContactRecord& record);
+
+// Characters, not UTF-16 units.
+qsizetype length(const QString& text);
+QString mid(const QString& text, qsizetype start, qsizetype count);
+
+}  // namespace ContactRules
 
 }  // namespace contacts

@@ -10,10 +10,8 @@ namespace platform {
 
 Answer commonErrorBox(Messages& messages, const rt::RuntimeError& error)
 {
-    const QString text = QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify author.")
-                             .arg(error.number())
-                             .arg(error.description());
-    return messages.messageBox(QStringLiteral("Error"), text, Buttons::RetryCancel, Icon::None);
+    return messages.messageBox(QStringLiteral("Error"), rt::errorBoxText(error.number(), error.description()),
+                               Buttons::RetryCancel, Icon::None);
 }
 
 bool trapErrors(const std::function<void()>& command, const std::function<void(const rt::RuntimeError&)>& failed)

@@ -25,6 +25,12 @@ RuntimeError::RuntimeError(int number, const QString& description)
 {
 }
 
+QString errorBoxText(int number, const QString& description, const QString& notify)
+{
+    return QStringLiteral("An error has occurred. Error number %1 -- %2.  Try again, or notify %3.")
+        .arg(QString::number(number), description, notify);
+}
+
 QString errorDescription(int number)
 {
     switch (number) {

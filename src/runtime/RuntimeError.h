@@ -26,6 +26,10 @@ private:
 // The classic description of an error number ("Overflow" for 6, ...).
 QString errorDescription(int number);
 
+// The text of the common error box. Its last word names whom to tell: the Import window
+// names the program, every other command the author.
+QString errorBoxText(int number, const QString& description, const QString& notify = QStringLiteral("author"));
+
 // Maps an operating-system errno onto the classic error numbers (ENOENT 53, EACCES 75, ...).
 int errorFromErrno(int osError);
 

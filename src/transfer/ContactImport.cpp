@@ -22,13 +22,15 @@ public:
         m_batch.reserve(BatchBytes + contacts::ContactRecord::Length);
     }
 
-    void offer(const ImportValues& values, bool namesOnly) override
+    void offer(const contacts::ContactRecord& contact, bool namesOnly) override
     {
-        if (m_index.holds(values, namesOnly))
+        if (m_index.holds(contact, namesOnly))
             return;
         if (m_next + m_pending == std::numeric_limits<qint32>::max())
             rt::raise(rt::err::Overflow);
-        m_batch += values.toRecord(m_remindersOn).toBytes();
+        contacts::ContactRecord record = contact;
+        record.BdayReminder = m_remindersOn ? QStringLiteral("1") : QStringLiteral("0");
+        m_batch += record.toBytes();
         ++m_pending;
         if (m_batch.size() >= BatchBytes)
             flush();
@@ -88,8 +90,7 @@ QString ImportOutcome::text() const
         return QStringLiteral("D O N E !  ") + QString::number(imported) + QStringLiteral(" contacts successfully imported.");
     case Kind::NotCompatible: return QStringLiteral("CSV file not compatible with import function.");
     case Kind::Failed:
-        return QStringLiteral("An error has occurred. Error number ") + QString::number(errorNumber) + QStringLiteral(" -- ")
-            + errorDescription + QStringLiteral(".  Try again, or notify Quorvel.");
+        return rt::errorBoxText(errorNumber, errorDescription, QStringLiteral("Quorvel"));
     }
     return {};
 }

@@ -4,12 +4,15 @@
 #include "runtime/Text.h"
 #include "transfer/CsvFields.h"
 #include "transfer/ImportText.h"
+#include "transfer/OwnCsvColumns.h"
 
 #include <array>
 #include <functional>
 #include <span>
 
 namespace transfer {
+
+using contacts::ContactRecord;
 
 namespace {
 
@@ -19,34 +22,23 @@ constexpr int End = -1;
 // One column of a layout: the working value set from the columns at the positions whose
 // header name equals name, tested in order, a later match replacing an earlier one.
 struct ColumnRule {
-    QString ImportValues::*field;
+    QString ContactRecord::*field;
     const char* name;
     std::array<int, 7> positions;
     bool firstChar = false;
 };
 
-using V = ImportValues;
+using V = ContactRecord;
 
-const ColumnRule OwnCsvColumns[] = {
-    {&V::FName, "First Name", {0, End}},
-    {&V::MiddleInit, "MI", {1, End}, true},
-    {&V::LName, "Last Name", {2, End}},
-    {&V::FStreet, "Street1", {3, End}},
-    {&V::SStreet, "Street2", {4, End}},
-    {&V::City, "City", {5, End}},
-    {&V::State, "State", {6, End}},
-    {&V::Zip, "Zip", {7, End}},
-    {&V::Country, "Country", {8, End}},
-    {&V::Company, "Company", {9, End}},
-    {&V::IncComp, "Include Company in Address", {10, End}},
-    {&V::HPhone, "Home Phone", {11, End}},
-    {&V::CPhone, "Cell Phone", {12, End}},
-    {&V::WPhone, "Work Phone", {13, End}},
-    {&V::Email, "Email", {14, End}},
-    {&V::Birthdate, "Birthdate", {15, End}},
-    {&V::Category, "Category", {16, End}},
-    {&V::Notes, "Notes", {17, End}},
-};
+// The own CSV: each column at its place in the export, the middle initial cut to one character.
+const auto OwnCsvRules = [] {
+    std::array<ColumnRule, OwnCsvColumns.size()> rules{};
+    for (std::size_t i = 0; i < OwnCsvColumns.size(); ++i) {
+        const OwnCsvColumn& column = OwnCsvColumns[i];
+        rules[i] = {column.field, column.name, {int(i), End}, column.field == &V::MiddleInit};
+    }
+    return rules;
+}();
 
 const ColumnRule EmailColumnColumns[] = {
     {&V::FName, "First Name", {0, 1, End}},
@@ -128,7 +120,7 @@ const LayoutRow Layouts[] = {
      NameEmailColumns},
     {ImportLayout::OwnCsv,
      [](const QString& j, const QString&) { return has(j, "First Name,MI") && has(j, "Birthdate,Category,Notes"); },
-     OwnCsvColumns},
+     OwnCsvRules},
     {ImportLayout::EmailColumn,
      [](const QString& j, const QString& raw) {
          return has(j, "Name,") && !has(j, "Suffix,Initials,Web Page,") && !has(j, "Name,E-mail Address,")
@@ -150,7 +142,7 @@ std::span<const ColumnRule> columnsOf(ImportLayout layout)
 
 // onlyPresent: a position past the end of the header or the line is not taken (the e-mail
 // layouts, whose header and lines end at the e-mail column); otherwise it raises 9.
-void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, ImportValues& v,
+void mapColumns(std::span<const ColumnRule> rules, const QStringList& header, const QStringList& cols, ContactRecord& v,
                 bool onlyPresent = false)
 {
     for (const ColumnRule& rule : rules) {
@@ -182,10 +174,10 @@ qsizetype domainCut(const QString& joined)
     return cut;
 }
 
-void clearAllBut(ImportValues& v)
+void clearAllBut(ContactRecord& v)
 {
     const QString fname = v.FName, mi = v.MiddleInit, lname = v.LName, email = v.Email;
-    v = ImportValues();
+    v = ContactRecord();
     v.FName = fname;
     v.MiddleInit = mi;
     v.LName = lname;
@@ -193,7 +185,7 @@ void clearAllBut(ImportValues& v)
     v.IncComp = QStringLiteral("1");
 }
 
-void addressChecks(ImportValues& v)
+void addressChecks(ContactRecord& v)
 {
     v.City = cityCheck(v.City);
     v.State = stateCheck(v.State);
@@ -203,7 +195,7 @@ void addressChecks(ImportValues& v)
 
 void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
 {
-    ImportValues v;
+    ContactRecord v;
     QStringList cols;
     while (records.next(cols)) {
         if (cols.join(QLatin1Char(',')).contains(QLatin1String("Birthdate,Category,Notes")))
@@ -241,7 +233,7 @@ QStringList cutJoined(const QStringList& fields, qsizetype keep)
 void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout layout, ContactSink& sink,
                     const std::function<bool(const QString&)>& skipRow)
 {
-    ImportValues v;
+    ContactRecord v;
     QStringList fields;
     while (records.next(fields)) {
         const QString joined = fields.join(QLatin1Char(','));
@@ -293,7 +285,7 @@ void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink
 void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
 {
     const QStringList header = headerFields.mid(0, 21);
-    ImportValues v;
+    ContactRecord v;
     QStringList fields;
     while (records.next(fields)) {
         const QStringList cols = fields.mid(0, 21);
@@ -317,7 +309,7 @@ void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactS
 
 void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
 {
-    ImportValues v;
+    ContactRecord v;
     QStringList cols;
     while (records.next(cols)) {
         const QString joined = cols.join(QLatin1Char(','));

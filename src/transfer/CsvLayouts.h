@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/ImportValues.h"
+#include "transfer/ContactSink.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,7 @@
 #include "transfer/CsvWriter.h"
 
 #include "runtime/Text.h"
-
-#include <array>
+#include "transfer/OwnCsvColumns.h"
 
 namespace transfer {
 
@@ -29,15 +28,13 @@ QString birthdateColumn(const QString& stored)
 
 QString CsvWriter::header() const
 {
-    static const QStringList names = {
-        QStringLiteral("First Name"), QStringLiteral("MI"), QStringLiteral("Last Name"),
-        QStringLiteral("Street1"), QStringLiteral("Street2"), QStringLiteral("City"),
-        QStringLiteral("State"), QStringLiteral("Zip"), QStringLiteral("Country"),
-        QStringLiteral("Company"), QStringLiteral("Include Company in Address"),
-        QStringLiteral("Home Phone"), QStringLiteral("Cell Phone"), QStringLiteral("Work Phone"),
-        QStringLiteral("Email"), QStringLiteral("Birthdate"), QStringLiteral("Category"),
-        QStringLiteral("Notes")};
-    return names.join(separator()) + QStringLiteral("\r\n");
+    QString out;
+    for (const OwnCsvColumn& column : OwnCsvColumns) {
+        if (!out.isEmpty())
+            out += separator();
+        out += QLatin1String(column.name);
+    }
+    return out + QStringLiteral("\r\n");
 }
 
 void CsvWriter::appendColumn(QString& out, const QString& value) const
@@ -54,16 +51,13 @@ void CsvWriter::appendColumn(QString& out, const QString& value) const
 void CsvWriter::appendRecord(QString& out, const contacts::ContactRecord& r) const
 {
     // The record reader has trimmed every field already.
-    const std::array<QString, 18> columns = {
-        r.FName,  r.MiddleInit, r.LName,  r.FStreet, r.SStreet, r.City,
-        r.State,  r.Zip,        r.Country, r.Company, r.IncComp, r.HPhone,
-        r.CPhone, r.WPhone,     r.Email,  birthdateColumn(r.Birthdate), r.Category, r.Notes};
     bool first = true;
-    for (const QString& value : columns) {
+    for (const OwnCsvColumn& column : OwnCsvColumns) {
         if (!first)
             out += separator();
         first = false;
-        appendColumn(out, value);
+        appendColumn(out, column.field == &contacts::ContactRecord::Birthdate ? birthdateColumn(r.Birthdate)
+                                                                             : r.*column.field);
     }
     out += u"\r\n";
 }

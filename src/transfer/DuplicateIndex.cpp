@@ -100,7 +100,7 @@ bool DuplicateIndex::find(const Table& table, QByteArrayView wanted, bool namesO
     return false;
 }
 
-bool DuplicateIndex::holds(const ImportValues& v, bool namesOnly) const
+bool DuplicateIndex::holds(const contacts::ContactRecord& v, bool namesOnly) const
 {
     if (v.FName.isEmpty() || v.LName.isEmpty() || (!namesOnly && v.Email.isEmpty()))
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/ImportValues.h"
+#include "transfer/ContactSink.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -25,7 +25,7 @@ public:
     // Names and e-mail: the trimmed first name, last name and e-mail equal those of a
     // record, and none of the three working values is empty. namesOnly leaves out the
     // e-mail. Values are compared as the book would hold them (Windows-1252).
-    bool holds(const ImportValues& values, bool namesOnly) const;
+    bool holds(const contacts::ContactRecord& values, bool namesOnly) const;
 
 private:
     struct Entry {

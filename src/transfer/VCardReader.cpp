@@ -12,6 +12,8 @@
 
 namespace transfer {
 
+using contacts::ContactRecord;
+
 namespace {
 
 bool isQuotedPrintableLine(const QString& line)
@@ -55,7 +57,7 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
 
 // Many writers give a card only FN (all that vCard 4.0 requires): its last word is taken as
 // the last name, the words before it as the first name.
-void namesFromFullName(const QString& fullName, ImportValues& v)
+void namesFromFullName(const QString& fullName, ContactRecord& v)
 {
     QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty())
@@ -229,7 +231,7 @@ QStringList VCardReader::components(const QString& value)
     return out;
 }
 
-void VCardReader::apply(const Property& p, ImportValues& v)
+void VCardReader::apply(const Property& p, ContactRecord& v)
 {
     auto isType = [&](const char* t) { return p.types.contains(QLatin1String(t)); };
     const QString& name = p.name;
@@ -243,11 +245,11 @@ void VCardReader::apply(const Property& p, ImportValues& v)
             value = value.mid(4);
         const struct {
             const char* type;
-            QString ImportValues::*field;
+            QString ContactRecord::*field;
             int width;
-        } kinds[] = {{"HOME", &ImportValues::HPhone, contacts::fields::HPhone.width},
-                     {"CELL", &ImportValues::CPhone, contacts::fields::CPhone.width},
-                     {"WORK", &ImportValues::WPhone, contacts::fields::WPhone.width}};
+        } kinds[] = {{"HOME", &ContactRecord::HPhone, contacts::fields::HPhone.width},
+                     {"CELL", &ContactRecord::CPhone, contacts::fields::CPhone.width},
+                     {"WORK", &ContactRecord::WPhone, contacts::fields::WPhone.width}};
         for (const auto& kind : kinds) {
             if (!isType(kind.type))
                 continue;
@@ -283,7 +285,7 @@ void VCardReader::apply(const Property& p, ImportValues& v)
 
 void VCardReader::run(ContactSink& sink)
 {
-    ImportValues v;
+    ContactRecord v;
     QString fullName;
     bool inCard = false;
     QString line;
@@ -293,7 +295,7 @@ void VCardReader::run(ContactSink& sink)
             continue;
         const bool vcard = QStringView(p.value).trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
         if (p.name == QLatin1String("BEGIN") && vcard) {
-            v = ImportValues();
+            v = ContactRecord();
             v.IncComp = QStringLiteral("0");
             fullName.clear();
             inCard = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/ImportValues.h"
+#include "transfer/ContactSink.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +36,7 @@ public:
     static QStringList components(const QString& value);
     static QByteArray decodeQuotedPrintable(const QString& text);
     // Applies one property to the card being read.
-    static void apply(const Property& p, ImportValues& v);
+    static void apply(const Property& p, contacts::ContactRecord& v);
 
 private:
     ImportLines& m_lines;

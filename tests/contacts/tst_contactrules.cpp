@@ -2,6 +2,7 @@
 #include "contacts/ContactReports.h"
 #include "contacts/ContactRules.h"
 #include "support/RecordingDevice.h"
+#include "support/TableRows.h"
 #include "support/TestFiles.h"
 
 #include <QTest>
@@ -19,6 +20,14 @@ ContactValues values(std::initializer_list<std::pair<F, QString>> given)
     return v;
 }
 
+// A box by its name in ContactField.
+F field(const QString& name)
+{
+    static const QStringList names{"FName", "MiddleInit", "LName", "FStreet", "SStreet", "City", "State", "Zip", "Country",
+                                   "HPhone", "CPhone", "WPhone", "Email", "Birthdate", "Category", "Notes", "Company"};
+    return F(names.indexOf(name));
+}
+
 }  // namespace
 
 class TestContactRules : public QObject {
@@ -31,39 +40,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        const QString dateError = QStringLiteral("Date error");
-        const QString incorrect = QStringLiteral("Incorrect entry");
-        const QString notSaved = QStringLiteral("Contact not saved");
-        const QString invalid = QStringLiteral("Birthdate must be a valid date in MM/DD/YYYY format.  Example: 05/12/1988");
-        auto row = [](const char* name, F field, const QString& typed, const QString& title, const char* message) {
-            QTest::newRow(name) << int(field) << typed << title << QString::fromUtf8(message);
-        };
-        row("9 characters", F::Birthdate, "4/10/1980", dateError, "Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980");
-        row("year not a number", F::Birthdate, "04/10/19x0", dateError, "Year must be an actual 4-digit year.  Example: 1988");
-        row("year ends in a blank", F::Birthdate, "04/10/198 ", dateError, "Year must be a 4-digit year, no spaces.  Example: 1988");
-        row("month 13", F::Birthdate, "13/10/1980", dateError, "Month must be a number no greater than 12.  Example: 07");
-        row("month letters", F::Birthdate, "ab/10/1980", dateError, "Month must be a 2-digit month.  Example: 08");
-        row("30 February", F::Birthdate, "02/30/1980", dateError, qPrintable(invalid));
-        row("day blank", F::Birthdate, "02/ 3/1980", dateError, "Day must be a 2-digit day, no spaces.  Example: 26");
-        row("month leading blank", F::Birthdate, " 2/03/1980", dateError, "Month must be a 2-digit month, no spaces.  Example: 03");
-        row("month trailing blank", F::Birthdate, "2 /03/1980", dateError, "Month must be a 2-digit month, no spaces.  Example: 07");
-        row("year blank", F::Birthdate, "02/03/ 980", dateError, "Birthdate must be a valid date in MM/DD/YYYY format. No spaces.  Example: 05/12/1988");
-        row("first name", F::FName, QString(15, u'a'), incorrect, "First name must be 14 characters or less.");
-        row("initial J.K.", F::MiddleInit, "J.K.", incorrect, "Enter only 1 character for middle initial.");
-        row("last name and comma", F::LName, QString(18, u'a') + ",", incorrect, "Enter last name, 18 characters or less.");
-        row("last name empty", F::LName, "", incorrect, "Enter last name, 18 characters or less.");
-        row("city and comma", F::City, QString(16, u'a') + ",", incorrect, "City must be 16 characters or less.");
-        row("state 1", F::State, "N", incorrect, "State must be 2 character abbreviation.");
-        row("zip", F::Zip, "12345-67890", incorrect, "Zip Code must be 10 characters or less.");
-        row("work phone", F::WPhone, "55512345678901", incorrect, "Work Phone must be 13 characters or less.");
-        row("email long", F::Email, QString(41, u'a') + "@b.example", incorrect, "Email address must be 50 characters or less.");
-        row("email comma", F::Email, "a,b@c.d", incorrect, "Email address cannot contain a comma.");
-        row("email blank, before @", F::Email, "a b", incorrect, "Email address cannot contain a space.");
-        row("email without @", F::Email, "ab.example", incorrect, "Email address must contain the '@' character.");
-        row("email without .", F::Email, "a@b", incorrect, "Email address must contain the '.' character.");
-        row("notes", F::Notes, QString(161, u'a'), incorrect, "Notes must be 160 characters or less.");
-        row("not in the code page", F::FName, QString::fromUtf8("Łukasz"), notSaved, "First Name holds characters that cannot be saved: Ł");
-        row("each once", F::Notes, QString::fromUtf8("東京 東 😀"), notSaved, "Notes holds characters that cannot be saved: 東京😀");
+        for (const QStringList& r : testsupport::tableRows("contacts/refusals.tsv"))
+            QTest::newRow(qPrintable(r[0])) << int(field(r[1])) << r[2] << r[3] << r[4];
     }
     void refusals()
     {
@@ -81,40 +59,14 @@ private slots:
         QCOMPARE(check.values[F::City], v[F::City]);
     }
 
-    // Each box takes its limit and refuses one character more.
-    void lengthLimits()
-    {
-        for (const auto& [field, limit] : {std::pair{F::FName, 14}, {F::LName, 18}, {F::FStreet, 30}, {F::SStreet, 15},
-                                           {F::City, 16}, {F::Zip, 10}, {F::Country, 19}, {F::Company, 30}, {F::HPhone, 15},
-                                           {F::CPhone, 15}, {F::WPhone, 13}, {F::Category, 80}, {F::Notes, 160}}) {
-            ContactValues v = values({{F::LName, "Lee"}});
-            v[field] = QString(limit, u'5');
-            QCOMPARE(ContactRules::checkAndClean(v).refusal, std::nullopt);
-            v[field] += u'5';
-            const std::optional<Refusal> refusal = ContactRules::checkAndClean(v).refusal;
-            QVERIFY(refusal && refusal->field == field && refusal->message.contains(QString::number(limit)));
-        }
-    }
-
     void normalisation_data()
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("box");      // the box after Save
         QTest::addColumn<QString>("stored");   // the record, shown again
-        auto row = [](const char* name, F f, const char* typed, const char* box, const char* stored) {
-            QTest::newRow(name) << int(f) << QString::fromUtf8(typed) << QString::fromUtf8(box) << QString::fromUtf8(stored);
-        };
-        row("initial", F::MiddleInit, "j.", "j", "J");
-        row("street", F::FStreet, "12 Oak St, Apt 4", "12 Oak St Apt 4", "12 Oak St Apt 4");
-        row("state", F::State, "ma", "ma", "MA");
-        row("home phone", F::HPhone, "+1 (617) 555-0100", "1617-555-0100", "1617-555-0100");
-        row("work phone", F::WPhone, "(617)555 0199", "617-5550199", "617-5550199");
-        row("category", F::Category, "Golf,Friends", "Golf Friends", "Golf Friends");
-        row("notes", F::Notes, "Met, 2019", "Met  2019", "Met  2019");
-        row("code page", F::Notes, "5€ “Zoë”", "5€ “Zoë”", "5€ “Zoë”");
-        row("line breaks", F::Notes, "a\r\nb\tc", "a  b c", "a  b c");
-        row("birthdate", F::Birthdate, "04/10/1980", "04/10/1980", "04/10/1980");
+        for (const QStringList& r : testsupport::tableRows("contacts/normalisation.tsv"))
+            QTest::newRow(qPrintable(r[0])) << int(field(r[1])) << r[2] << r[3] << r[4];
     }
     void normalisation()
     {
@@ -148,24 +100,12 @@ private slots:
 
     void addressLines_data()
     {
-        // The parts: first, middle, last, company, street, street 2, city, state, zip.
         QTest::addColumn<bool>("search");
         QTest::addColumn<QString>("parts");
         QTest::addColumn<bool>("include");
         QTest::addColumn<QString>("lines");
-        QTest::newRow("all") << false << "Ann||Lee|Acme Co|12 Oak St|Apt 4|Boston|MA|02134" << true
-                             << "Ann Lee|Acme Co|12 Oak St|Apt 4|Boston, MA  02134";
-        QTest::newRow("company not included") << false << "A||L|Acme|1 Elm||Rome|NY|1" << false << "A L|1 Elm|Rome, NY  1";
-        QTest::newRow("blank company included") << false << "A||L|  |1 Elm||Rome|NY|1" << true << "A L|1 Elm|Rome, NY  1";
-        QTest::newRow("no city") << false << "A|B|L||1 Elm|Unit 2||NY|1" << false << "A B L|1 Elm|Unit 2";
-        QTest::newRow("no state or zip") << false << "A||L||1 Elm||Rome||" << false << "A L|1 Elm|Rome,   ";
-        QTest::newRow("no street") << false << "||L|||Unit 2|Rome|NY|1" << false << " L||Unit 2|Rome, NY  1";
-        QTest::newRow("no name") << false << "||||||||" << false << " |";
-        QTest::newRow("blanks in names") << false << "Mary  Jo||Lee   Ann||||||" << false << "Mary Jo Lee  Ann|";
-        QTest::newRow("search: all") << true << " Ann |Q|Lee|Acme|12 Oak St|Apt 4|Boston|MA|02134" << true
-                                     << "Ann Q Lee|Acme|12 Oak St Apt 4|Boston, MA  02134";
-        QTest::newRow("search: blanks kept") << true << "Mary  Jo||Lee|Acme|||||" << false << "Mary  Jo Lee| |,   ";
-        QTest::newRow("search: no first name") << true << "||Lee||1 Elm||||" << false << " Lee|1 Elm |,   ";
+        for (const QStringList& r : testsupport::tableRows("contacts/addresslines.tsv"))
+            QTest::newRow(qPrintable(r[0])) << (r[1] == "search") << r[2] << (r[3] == "1") << r[4];
     }
     void addressLines()
     {

@@ -1,5 +1,6 @@
 #include "margins/MarginFile.h"
 #include "margins/MarginParamRecord.h"
+#include "support/TableRows.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -21,25 +22,10 @@ private slots:
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("error");
-        const QByteArray three = "ONTHEFLY|  1| -1\r\nonthefly|  9|  9\r\nONTHEFLY| -2|  3\r\n";
-        QTest::newRow("last record with the key wins") << three << "ONTHEFLY" << -2 << 3 << 0;
-        QTest::newRow("case counts") << three << "onthefly" << 9 << 9 << 0;
-        QTest::newRow("missing key") << three << "ENVELOPE" << 0 << 0 << 0;
-        QTest::newRow("no file") << QByteArray() << "BULKLIST" << 0 << 0 << 0;
-        QTest::newRow("not a number") << QByteArray("ONTHEFLY|  1|  2\r\nENVELOPE|  x|  0\r\n") << "ENVELOPE"
-                                      << 0 << 0 << 13;
-        QTest::newRow("only the key's records convert")
-            << QByteArray("ONTHEFLY|  1|  2\r\nENVELOPE|  x|  0\r\n") << "ONTHEFLY" << 1 << 2 << 0;
-        QTest::newRow("fraction to even") << QByteArray("BULKLIST|2.5|1.5\r\n") << "BULKLIST" << 2 << 2 << 0;
-        QTest::newRow("out of range") << QByteArray("RETURNAD|9e9|  0\r\n") << "RETURNAD" << 0 << 0 << 6;
-        QTest::newRow("last without CR LF") << QByteArray("ONTHEFLY|  1| -1\r\nENVELOPE|  4|  5") << "ENVELOPE"
-                                            << 4 << 5 << 0;
-        QTest::newRow("last without LF") << QByteArray("ENVELOPE|  4|  5\r") << "ENVELOPE" << 4 << 5 << 0;
-        QTest::newRow("1.5 records count 2") << QByteArray("ONTHEFLY|  1| -1\r\nENVELOPE|") << "ENVELOPE"
-                                             << 0 << 0 << 13;
+        for (const QStringList& r : testsupport::tableRows("margins/readmargin.tsv"))
+            QTest::newRow(qPrintable(r[0])) << r[1].toLatin1() << r[2] << r[3].toInt() << r[4].toInt() << r[5].toInt();
         QTest::newRow("read in blocks") << QByteArray("ONTHEFLY|  1| -1\r\n").repeated(9000) + "ONTHEFLY|  7|  8\r\n"
                                         << "ONTHEFLY" << 7 << 8 << 0;
-        QTest::newRow("0.5 records count 0") << QByteArray("ENVELOPE|") << "ENVELOPE" << 0 << 0 << 0;
     }
     void readMargin()
     {

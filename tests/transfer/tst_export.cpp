@@ -13,26 +13,6 @@ using transfer::ExportKind;
 using testsupport::errorOf;
 using testsupport::readBytes;
 
-namespace {
-
-// Full, sparse, blank, and values holding every separator, quotes, a line break, accents.
-QList<ContactRecord> sampleBook()
-{
-    return {
-        {"Mary", "J", "Smith", "12 Oak Lane", "Apt 4B", "Springfield", "IL", "62704-1234", "USA",
-         "(217) 555-0101", "217-555-0102", "217 555 0103", "mary@example.com", "19850704",
-         "Family;Friends", "Call after 6", "Smith Consulting", "1", "1"},
-        {.LName = "Nofirst", .City = "Boston", .IncComp = "0"},
-        {},
-        {QString::fromUtf8("José"), "", QString::fromUtf8("Müller, Jr."), "1 Main St; Suite 5",
-         "Bldg \"C\"", QString::fromUtf8("Zürich"), "", "8001", "SWITZERLAND", "", "", "", "", "19991231",
-         "Work,Clients;Golf", QString::fromUtf8("Said \"hi\", left;\r\nnext line \\ 5€"),
-         "Acme, Inc.; Labs", "0", "0"},
-    };
-}
-
-}  // namespace
-
 class TestExport : public QObject {
     Q_OBJECT
 
@@ -45,18 +25,9 @@ class TestExport : public QObject {
         m_book.open(m_dir.filePath(name));
     }
 
-    void openSampleBook()
-    {
-        QByteArray bytes;
-        for (const ContactRecord& r : sampleBook())
-            bytes += r.toBytes();
-        // Another program's book: a line break, a TAB, an ESC and NUL padding inside fields.
-        bytes.replace(bytes.indexOf("left;  next") + 5, 2, "\r\n");
-        bytes.replace(bytes.indexOf("Smith Consulting") + 5, 1, "\t");
-        bytes.replace(bytes.indexOf("Call after") + 4, 1, "\x1b");
-        bytes.replace(bytes.indexOf("Boston") + 6, 10, QByteArray(10, '\0'));
-        openBook("Book.DAT", bytes);
-    }
+    // Full, sparse, blank, and values holding every separator, quotes, accents, and what
+    // another program's book may hold: a line break, a TAB, an ESC and NUL padding inside fields.
+    void openSampleBook() { openBook("Book.DAT", readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/Book.DAT"))); }
 
 private slots:
     void cleanup() { m_book.close(); }
@@ -92,7 +63,7 @@ private slots:
             qint64 writeData(const char*, qint64 n) override { return ++writes > 2 ? -1 : (largest = qMax(largest, n), n); }
         } device;
         device.open(QIODevice::WriteOnly);
-        openBook("Big.DAT", sampleBook().front().toBytes().repeated(5000));
+        openBook("Big.DAT", readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/Book.DAT")).left(ContactRecord::Length).repeated(5000));
         QCOMPARE(errorOf([&] { ContactExport::write(m_book, 5000, ExportKind::VCard30, device); }), 61);
         QVERIFY(device.largest > 0 && device.largest < (1 << 20));
     }
