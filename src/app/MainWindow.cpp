@@ -7,7 +7,6 @@
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
-#include "printing/LabelCommands.h"
 #include "printing/LabelModes.h"
 #include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
@@ -120,22 +119,10 @@ void MainWindow::wireControls()
     m_txtFileTitle = ui.txtFileTitle;
 
     // The six Print buttons share one place; only the current mode's one is shown.
-    using PrintCommand = void (*)(const platform::Services&, printing::LabelScreen&);
-    // The standard-label and envelope print routine of the home screen is not part of
-    // this program yet: its button stays disabled.
-    const std::pair<QPushButton*, PrintCommand> prints[6] = {
-        {ui.cmdQzStart, nullptr},
-        {ui.cmdWideLabel, printing::cmdWideLabel_Click},
-        {ui.cmdLargeLabel, printing::cmdLargeLabel_Click},
-        {ui.cmdLrgRetAddress, printing::cmdLrgRetAddress_Click},
-        {ui.cmdRetAddress, printing::cmdRetAddress_Click},
-        {ui.cmdFileFolderStart, printing::cmdFileFolderStart_Click},
-    };
-    for (int mode = 1; mode <= 6; ++mode) {
-        const auto& [button, command] = prints[mode - 1];
-        m_printButtons[mode - 1] = button;
-        if (command)
-            connect(button, &QPushButton::clicked, this, [this, command = command] { command(m_services, *this); });
+    for (const printing::LabelMode& mode : printing::mainWindowModes()) {
+        QPushButton* button = printButton(mode.mode);
+        if (mode.print)
+            connect(button, &QPushButton::clicked, this, [this, &mode] { print(mode); });
         else
             button->setEnabled(false);
     }
@@ -198,9 +185,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::formLoad()
 {
     // The home screen.
-    m_state.lngLabelMode = 1;
-    showOnlyPrintButton(1);
-    m_lblLabelSize->setText(printing::labelSizeCaption(1));
+    m_state.lngLabelMode = printing::number(printing::Mode::Standard);
+    showOnlyPrintButton(m_state.lngLabelMode);
+    m_lblLabelSize->setText(printing::labelMode(printing::Mode::Standard).caption());
     m_optPortrait->setValue(true);
     m_optQzLeftjust->setValue(true);
     m_txtQzLeftPad->setText(QStringLiteral("2"));
@@ -264,18 +251,18 @@ void MainWindow::formUnload()
 
 void MainWindow::showOnlyPrintButton(int mode)
 {
-    for (int m = 1; m <= 6; ++m)
-        m_printButtons[m - 1]->setVisible(m == mode);
+    for (const printing::LabelMode& m : printing::mainWindowModes())
+        printButton(m.mode)->setVisible(printing::number(m.mode) == mode);
 }
 
 // The screen of a stock printed by label position (standard, wide, large, file folder). The
 // return-address screen disabled the media options and the label Bold and Italic boxes and
 // hid the position; such a stock needs them all back.
-void MainWindow::showPositionStock(int mode)
+void MainWindow::showPositionStock(printing::Mode mode)
 {
-    m_state.lngLabelMode = mode;
-    showOnlyPrintButton(mode);
-    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    m_state.lngLabelMode = printing::number(mode);
+    showOnlyPrintButton(m_state.lngLabelMode);
+    m_lblLabelSize->setText(printing::labelMode(mode).caption());
     for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(true);
@@ -287,7 +274,7 @@ void MainWindow::showPositionStock(int mode)
     m_chkLblItalic->setEnabled(true);
 }
 
-void MainWindow::chooseLabelStock(int mode)
+void MainWindow::chooseLabelStock(printing::Mode mode)
 {
     showPositionStock(mode);
     m_chkLblBold->setChecked(false);
@@ -296,52 +283,52 @@ void MainWindow::chooseLabelStock(int mode)
 
 void MainWindow::mnuStdLabel_Click()
 {
-    chooseLabelStock(1);
+    chooseLabelStock(printing::Mode::Standard);
 }
 
 void MainWindow::mnuWideLabel_Click()
 {
-    chooseLabelStock(2);
+    chooseLabelStock(printing::Mode::Wide);
 }
 
 void MainWindow::mnuLargeLabel_Click()
 {
-    chooseLabelStock(3);
+    chooseLabelStock(printing::Mode::Large);
 }
 
 void MainWindow::mnuFileFolder_Click()
 {
-    showPositionStock(6);
+    showPositionStock(printing::Mode::FileFolder);
     m_services.messages.messageBox(
         QStringLiteral("Use only Line 1"),
         QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
 }
 
-// Mode 4 or 5; the sheet's print command, which runs next, shows its own Print button.
-void MainWindow::showReturnAddressScreen(int mode)
+// The sheet's print command, which runs next, shows its own Print button.
+void MainWindow::showReturnAddressScreen(printing::Mode mode)
 {
-    m_state.lngLabelMode = mode;
+    m_state.lngLabelMode = printing::number(mode);
     m_frQzMediaType->setVisible(true);
     m_optQzLabel->setVisible(true);
     m_optQzEnvelope->setVisible(true);
     m_lblQzPosition->setVisible(false);
     waitForReturnAddressLines();
-    for (int other = 1; other <= 6; ++other) {
-        if (other != mode)
-            m_printButtons[other - 1]->setVisible(false);
+    for (const printing::LabelMode& other : printing::mainWindowModes()) {
+        if (other.mode != mode)
+            printButton(other.mode)->setVisible(false);
     }
 }
 
 void MainWindow::mnuRetAddress_Click()
 {
-    showReturnAddressScreen(5);
-    printing::cmdRetAddress_Click(m_services, *this);
+    showReturnAddressScreen(printing::Mode::ReturnEighty);
+    print(printing::labelMode(printing::Mode::ReturnEighty));
 }
 
 void MainWindow::mnuLrgRetAddress_Click()
 {
-    showReturnAddressScreen(4);
-    printing::cmdLrgRetAddress_Click(m_services, *this);
+    showReturnAddressScreen(printing::Mode::ReturnSixty);
+    print(printing::labelMode(printing::Mode::ReturnSixty));
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -355,7 +342,7 @@ void MainWindow::optQzLabel_Click()
     m_lblQzPosition->clear();
 
     const printing::LabelMode* found = printing::labelMode(m_state.lngLabelMode);
-    const printing::LabelMode& mode = found ? *found : *printing::labelMode(printing::kStandardMode);
+    const printing::LabelMode& mode = found ? *found : printing::labelMode(printing::Mode::Standard);
     const int maximum = mode.maximumPosition;
     for (;;) {
         const QString entry = m_services.messages.inputBox(mode.positionPrompt(), kPositionTitle, QStringLiteral("1"));
@@ -429,9 +416,9 @@ void MainWindow::optQzCenter_Click()
 
 void MainWindow::focusPrintButtonOfMode()
 {
-    const int mode = m_state.lngLabelMode;
-    if (mode == 1 || mode == 2 || mode == 3 || mode == 6)
-        m_printButtons[mode - 1]->setFocus();
+    const printing::LabelMode* mode = printing::labelMode(m_state.lngLabelMode);
+    if (mode && mode->byPosition)
+        printButton(mode->mode)->setFocus();
 }
 
 void MainWindow::chkBold_Click()
@@ -616,22 +603,50 @@ void MainWindow::clearEnvelopeBold()
 
 QPushButton* MainWindow::printButton(int mode) const
 {
-    return m_printButtons[mode - 1];
+    return findChild<QPushButton*>(QLatin1String(printing::labelMode(mode)->printButton));
+}
+
+void MainWindow::print(const printing::LabelMode& mode)
+{
+    const int number = printing::number(mode.mode);
+    const auto reread = [this, &mode, number] {
+        if (mode.returnAddress)
+            showReturnAddressSheet(number);
+        return labelInput();
+    };
+    apply(mode.print({m_services, *m_dlgCommonDialog, labelInput(), m_vars, reread}), number);
+}
+
+// In the order the command made its changes: each runs the handlers a user's change runs.
+void MainWindow::apply(const printing::LabelJobResult& result, int mode)
+{
+    m_vars = result.vars;
+    if (result.pads)
+        setPads(result.pads->left, result.pads->top);
+    if (result.envelopeBoldCleared)
+        clearEnvelopeBold();
+    if (result.focusLine > 0)
+        m_lines[result.focusLine - 1]->setFocus();
+    if (result.waitForReturnAddressLines)
+        waitForReturnAddressLines();
+    if (result.standardScreen)
+        restoreStandardScreen(mode);
 }
 
 int MainWindow::otherReturnAddressMode(int mode)
 {
-    return mode == 4 ? 5 : 4;
+    using printing::Mode;
+    return printing::number(mode == printing::number(Mode::ReturnSixty) ? Mode::ReturnEighty : Mode::ReturnSixty);
 }
 
 void MainWindow::showReturnAddressSheet(int mode)
 {
     m_lblLabelSize->setText(printing::labelSizeCaption(mode));
     printButton(mode)->setVisible(true);
-    printButton(printing::kStandardMode)->setVisible(false);
+    printButton(printing::Mode::Standard)->setVisible(false);
     printButton(otherReturnAddressMode(mode))->setVisible(false);
-    printButton(printing::kFileFolderMode)->setVisible(false);
-    printButton(2)->setVisible(false);
+    printButton(printing::Mode::FileFolder)->setVisible(false);
+    printButton(printing::Mode::Wide)->setVisible(false);
 }
 
 void MainWindow::waitForReturnAddressLines()
@@ -644,20 +659,15 @@ void MainWindow::waitForReturnAddressLines()
     m_chkLblItalic->setEnabled(false);
 }
 
-void MainWindow::focusLine(int line)
-{
-    m_lines[line - 1]->setFocus();
-}
-
 // Each step runs the handler it runs on the form: the order is the one the user sees.
 void MainWindow::restoreStandardScreen(int returnAddressMode)
 {
-    m_lblLabelSize->setText(printing::labelSizeCaption(printing::kStandardMode));
+    m_lblLabelSize->setText(printing::labelMode(printing::Mode::Standard).caption());
     printButton(returnAddressMode)->setVisible(false);
     printButton(otherReturnAddressMode(returnAddressMode))->setVisible(false);
-    printButton(printing::kStandardMode)->setVisible(true);
-    printButton(2)->setVisible(false);
-    printButton(printing::kFileFolderMode)->setVisible(false);
+    printButton(printing::Mode::Standard)->setVisible(true);
+    printButton(printing::Mode::Wide)->setVisible(false);
+    printButton(printing::Mode::FileFolder)->setVisible(false);
     m_optQzLabel->setEnabled(true);
     m_optQzEnvelope->setEnabled(true);
     m_chkLblBold->setEnabled(true);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "contacts/BookSession.h"
-#include "widgets/Form.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Services.h"
-#include "printing/LabelScreen.h"
+#include "printing/LabelModes.h"
 #include "session/MainScreen.h"
+#include "widgets/Form.h"
 
 #include <QString>
 #include <memory>
@@ -35,28 +35,21 @@ namespace app {
 
 // The main window frmQuorvel: the five label lines, the label modes and their options,
 // the label position prompt, the envelope sizes, birthday reminders, the way to the
-// contact window, start-up and shutdown. The print commands reach its label state through
-// LabelScreen, the other windows through MainScreen.
-class MainWindow : public widgets::Form, public printing::LabelScreen, public session::MainScreen {
+// contact window, start-up and shutdown. Its print commands take a snapshot of the screen and
+// give back what it shows afterwards; the other windows reach it through MainScreen.
+class MainWindow : public widgets::Form, public session::MainScreen {
     Q_OBJECT
 public:
     MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    printing::LabelInput labelInput() const override;
+    printing::LabelVars& vars() { return m_vars; }
+    platform::PrintDialog& printDialog() { return *m_dlgCommonDialog; }
+
     bool labelBold() const override;
     bool labelItalic() const override;
     void untickLabelFont() override;
-    printing::LabelVars& vars() override { return m_vars; }
-    platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
-    void setPads(const QString& left, const QString& top) override;
-    void clearEnvelopeBold() override;
-    void showReturnAddressSheet(int mode) override;
-    void waitForReturnAddressLines() override;
-    void focusLine(int line) override;
-    void restoreStandardScreen(int returnAddressMode) override;
-
     void showForLabelLines() override;
     void showAtLabelLines() override;
     QString labelLine(int line) const override;
@@ -101,13 +94,24 @@ private:
     void chkLblItalic_Click();
     void lstEnvSize_Click(int row);
 
-    void showPositionStock(int mode);
+    void showPositionStock(printing::Mode mode);
     // The standard, wide and large commands: the stock's screen with the label boxes unticked.
-    void chooseLabelStock(int mode);
-    void showReturnAddressScreen(int mode);
+    void chooseLabelStock(printing::Mode mode);
+    void showReturnAddressScreen(printing::Mode mode);
     void showOnlyPrintButton(int mode);
     QPushButton* printButton(int mode) const;
+    QPushButton* printButton(printing::Mode mode) const { return printButton(printing::number(mode)); }
     static int otherReturnAddressMode(int mode);
+
+    // A mode's Print command on what the screen shows now, then its outcome shown.
+    void print(const printing::LabelMode& mode);
+    printing::LabelInput labelInput() const;
+    void apply(const printing::LabelJobResult& result, int mode);
+    void setPads(const QString& left, const QString& top);
+    void clearEnvelopeBold();
+    void showReturnAddressSheet(int mode);
+    void waitForReturnAddressLines();
+    void restoreStandardScreen(int returnAddressMode);
     void focusPrintButtonOfMode();
     void setLineFonts();
     void setLineAlignment(Qt::Alignment alignment);
@@ -131,7 +135,6 @@ private:
     QLineEdit* m_txtFileTitle = nullptr;
     QLabel* m_lblLabelSize = nullptr;
     QLabel* m_lblQzPosition = nullptr;
-    QPushButton* m_printButtons[6] = {};  // by label mode 1 to 6
     QPushButton* m_cmdFindContact = nullptr;
     QGroupBox* m_frQzMediaType = nullptr;
     widgets::OptionButton* m_optQzLabel = nullptr;
