@@ -9,19 +9,11 @@
 #include "widgets/Form.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
-
-namespace widgets {
-class OptionButton;
-}
 
 namespace rt {
 class RuntimeError;
@@ -113,6 +105,8 @@ private:
     void waitForReturnAddressLines();
     void restoreStandardScreen(int returnAddressMode);
     void focusPrintButtonOfMode();
+    std::array<QLineEdit*, 5> lines() const;
+    QLineEdit* line(int number) const;  // 1 to 5
     void setLineFonts();
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
@@ -128,31 +122,7 @@ private:
     std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
 
-    QLineEdit* m_lines[5] = {};
-    QLineEdit* m_txtQzLeftPad = nullptr;
-    QLineEdit* m_txtQzToppad = nullptr;
-    QLineEdit* m_txtFileNam = nullptr;
-    QLineEdit* m_txtFileTitle = nullptr;
-    QLabel* m_lblLabelSize = nullptr;
-    QLabel* m_lblQzPosition = nullptr;
-    QPushButton* m_cmdFindContact = nullptr;
-    QGroupBox* m_frQzMediaType = nullptr;
-    widgets::OptionButton* m_optQzLabel = nullptr;
-    widgets::OptionButton* m_optQzEnvelope = nullptr;
-    widgets::OptionButton* m_optQzLeftjust = nullptr;
-    widgets::OptionButton* m_optQzCenter = nullptr;
-    widgets::OptionButton* m_optPortrait = nullptr;
-    widgets::OptionButton* m_optLandscape = nullptr;
-    QCheckBox* m_chkLblBold = nullptr;
-    QCheckBox* m_chkLblItalic = nullptr;
-    QCheckBox* m_chkBold = nullptr;
-    QCheckBox* m_chkLargeFont = nullptr;
-    QListWidget* m_lstEnvSize = nullptr;
     int m_envSizeBeforePress = -1;  // the size picked when the mouse went down on the list
-
-    QAction* m_mnuFileBdayOn = nullptr;
-    QAction* m_mnuFileBdayOff = nullptr;
-    QAction* m_contactCommands[4] = {};  // Edit, Find, Delete, One Contact
 };
 
 }  // namespace app
