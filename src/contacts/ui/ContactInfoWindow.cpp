@@ -30,7 +30,6 @@ using platform::Answer;
 using platform::Buttons;
 using widgets::FormId;
 using platform::Icon;
-using platform::PrintItem;
 
 namespace {
 
