@@ -3,17 +3,16 @@
 #include "contacts/ui/ViewAllWindow.h"
 
 #include "contacts/ContactRecord.h"
-#include "widgets/Controls.h"
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
-#include "printing/LabelCommands.h"
 #include "printing/LabelModes.h"
 #include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
 #include "printing/StockTables.h"
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
+#include "widgets/Controls.h"
 
 #include "ui_MainWindow.h"
 
@@ -97,114 +96,81 @@ void MainWindow::wireControls()
     };
     for (const auto& [action, handler] : commands)
         onTrigger(action, this, [this, handler = handler] { (this->*handler)(); });
-    m_mnuFileBdayOn = ui.mnuFileBdayOn;
-    m_mnuFileBdayOff = ui.mnuFileBdayOff;
-    m_contactCommands[0] = ui.mnuEdit;
-    m_contactCommands[1] = ui.mnuFind;
-    m_contactCommands[2] = ui.mnuDelete;
-    m_contactCommands[3] = ui.mnuViewOne;
 
-    m_lblLabelSize = ui.lblLabelSize;
-    m_lines[0] = ui.txtQzLine1;
-    m_lines[1] = ui.txtQzLine2;
-    m_lines[2] = ui.txtQzline3;
-    m_lines[3] = ui.txtQzLine4;
-    m_lines[4] = ui.txtQzLine5;
-    for (int i = 0; i < 4; ++i)
-        widgets::enterMovesOn(m_lines[i]);
+    for (int i = 1; i <= 4; ++i)
+        widgets::enterMovesOn(line(i));
     setLineFonts();
-    m_txtQzLeftPad = ui.txtQzLeftPad;
-    m_txtQzToppad = ui.txtQzToppad;
-    m_lblQzPosition = ui.lblQzPosition;
-    m_txtFileNam = ui.txtFileNam;
-    m_txtFileTitle = ui.txtFileTitle;
 
     // The six Print buttons share one place; only the current mode's one is shown.
-    using PrintCommand = void (*)(const platform::Services&, printing::LabelScreen&);
-    // The standard-label and envelope print routine of the home screen is not part of
-    // this program yet: its button stays disabled.
-    const std::pair<QPushButton*, PrintCommand> prints[6] = {
-        {ui.cmdQzStart, nullptr},
-        {ui.cmdWideLabel, printing::cmdWideLabel_Click},
-        {ui.cmdLargeLabel, printing::cmdLargeLabel_Click},
-        {ui.cmdLrgRetAddress, printing::cmdLrgRetAddress_Click},
-        {ui.cmdRetAddress, printing::cmdRetAddress_Click},
-        {ui.cmdFileFolderStart, printing::cmdFileFolderStart_Click},
-    };
-    for (int mode = 1; mode <= 6; ++mode) {
-        const auto& [button, command] = prints[mode - 1];
-        m_printButtons[mode - 1] = button;
-        if (command)
-            connect(button, &QPushButton::clicked, this, [this, command = command] { command(m_services, *this); });
+    for (const printing::LabelMode& mode : printing::mainWindowModes()) {
+        QPushButton* button = printButton(mode.mode);
+        if (mode.print)
+            connect(button, &QPushButton::clicked, this, [this, &mode] { print(mode); });
         else
             button->setEnabled(false);
     }
-    m_cmdFindContact = ui.cmdFindContact;
-    connect(m_cmdFindContact, &QPushButton::clicked, this, [this] { cmdFindContact_Click(); });
+    connect(m_ui->cmdFindContact, &QPushButton::clicked, this, [this] { cmdFindContact_Click(); });
 
-    m_frQzMediaType = ui.frQzMediaType;
-    m_optQzLabel = ui.optQzLabel;
-    m_optQzEnvelope = ui.optQzEnvelope;
-    m_optQzLeftjust = ui.optQzLeftjust;
-    m_optQzCenter = ui.optQzCenter;
-    m_optPortrait = ui.optPortrait;
-    m_optLandscape = ui.optLandscape;
-    widgets::OptionButton::group({m_optQzLabel, m_optQzEnvelope});
-    widgets::OptionButton::group({m_optQzLeftjust, m_optQzCenter});
-    widgets::OptionButton::group({m_optPortrait, m_optLandscape});
-    connect(m_optQzLabel, &widgets::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
-    connect(m_optQzEnvelope, &widgets::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
-    connect(m_optQzLeftjust, &widgets::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
-    connect(m_optQzCenter, &widgets::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
+    widgets::OptionButton::group({m_ui->optQzLabel, m_ui->optQzEnvelope});
+    widgets::OptionButton::group({m_ui->optQzLeftjust, m_ui->optQzCenter});
+    widgets::OptionButton::group({m_ui->optPortrait, m_ui->optLandscape});
+    connect(m_ui->optQzLabel, &widgets::OptionButton::chosen, this, [this] { optQzLabel_Click(); });
+    connect(m_ui->optQzEnvelope, &widgets::OptionButton::chosen, this, [this] { optQzEnvelope_Click(); });
+    connect(m_ui->optQzLeftjust, &widgets::OptionButton::chosen, this, [this] { optQzLeftjust_Click(); });
+    connect(m_ui->optQzCenter, &widgets::OptionButton::chosen, this, [this] { optQzCenter_Click(); });
 
-    m_chkLblBold = ui.chkLblBold;
-    m_chkLblItalic = ui.chkLblItalic;
-    m_chkBold = ui.chkBold;
-    m_chkLargeFont = ui.chkLargeFont;
-    connect(m_chkLblBold, &QCheckBox::toggled, this, [this] { chkLblBold_Click(); });
-    connect(m_chkLblItalic, &QCheckBox::toggled, this, [this] { chkLblItalic_Click(); });
-    connect(m_chkBold, &QCheckBox::toggled, this, [this] { chkBold_Click(); });
+    connect(m_ui->chkLblBold, &QCheckBox::toggled, this, [this] { chkLblBold_Click(); });
+    connect(m_ui->chkLblItalic, &QCheckBox::toggled, this, [this] { chkLblItalic_Click(); });
+    connect(m_ui->chkBold, &QCheckBox::toggled, this, [this] { chkBold_Click(); });
 
-    m_lstEnvSize = ui.lstEnvSize;
-    m_lstEnvSize->setCurrentRow(-1);
-    const int rowHeight = m_lstEnvSize->sizeHintForRow(0);
-    m_lstEnvSize->setFixedHeight(rowHeight * 6 + 2 * m_lstEnvSize->frameWidth() + 4);
+    m_ui->lstEnvSize->setCurrentRow(-1);
+    const int rowHeight = m_ui->lstEnvSize->sizeHintForRow(0);
+    m_ui->lstEnvSize->setFixedHeight(rowHeight * 6 + 2 * m_ui->lstEnvSize->frameWidth() + 4);
     // A pick is a change of selection (the current row alone also moves when the list
     // merely gets the focus) or a click on the size already picked, which changes nothing
     // but must write its pads again.
-    connect(m_lstEnvSize, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> picked = m_lstEnvSize->selectedItems();
+    connect(m_ui->lstEnvSize, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> picked = m_ui->lstEnvSize->selectedItems();
         if (!picked.isEmpty())
-            lstEnvSize_Click(m_lstEnvSize->row(picked.first()));
+            lstEnvSize_Click(m_ui->lstEnvSize->row(picked.first()));
     });
-    m_lstEnvSize->viewport()->installEventFilter(this);
-    connect(m_lstEnvSize, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int row = m_lstEnvSize->row(item);
+    m_ui->lstEnvSize->viewport()->installEventFilter(this);
+    connect(m_ui->lstEnvSize, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_ui->lstEnvSize->row(item);
         if (row == m_envSizeBeforePress)
             lstEnvSize_Click(row);
     });
 }
 
+std::array<QLineEdit*, 5> MainWindow::lines() const
+{
+    return {m_ui->txtQzLine1, m_ui->txtQzLine2, m_ui->txtQzline3, m_ui->txtQzLine4, m_ui->txtQzLine5};
+}
+
+QLineEdit* MainWindow::line(int number) const
+{
+    return lines()[static_cast<std::size_t>(number - 1)];
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_lstEnvSize && watched == m_lstEnvSize->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const QList<QListWidgetItem*> picked = m_lstEnvSize->selectedItems();
-        m_envSizeBeforePress = picked.isEmpty() ? -1 : m_lstEnvSize->row(picked.first());
+    if (watched == m_ui->lstEnvSize->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QList<QListWidgetItem*> picked = m_ui->lstEnvSize->selectedItems();
+        m_envSizeBeforePress = picked.isEmpty() ? -1 : m_ui->lstEnvSize->row(picked.first());
     }
     return widgets::Form::eventFilter(watched, event);
 }
 
-
 void MainWindow::formLoad()
 {
     // The home screen.
-    m_state.lngLabelMode = 1;
-    showOnlyPrintButton(1);
-    m_lblLabelSize->setText(printing::labelSizeCaption(1));
-    m_optPortrait->setValue(true);
-    m_optQzLeftjust->setValue(true);
-    m_txtQzLeftPad->setText(QStringLiteral("2"));
-    m_txtQzToppad->setText(QStringLiteral("3"));
+    m_state.lngLabelMode = printing::number(printing::Mode::Standard);
+    showOnlyPrintButton(m_state.lngLabelMode);
+    m_ui->lblLabelSize->setText(printing::labelMode(printing::Mode::Standard).caption());
+    m_ui->optPortrait->setValue(true);
+    m_ui->optQzLeftjust->setValue(true);
+    m_ui->txtQzLeftPad->setText(QStringLiteral("2"));
+    m_ui->txtQzToppad->setText(QStringLiteral("3"));
     setReminders(false);
     enableContactCommands(false);
 
@@ -222,8 +188,8 @@ void MainWindow::formLoad()
 
         const QString path = QDir(folder).filePath(kContactFileName);
         m_state.openContactFile(path);
-        m_txtFileNam->setText(m_state.filePath);
-        m_txtFileTitle->setText(m_state.fileTitle);
+        m_ui->txtFileNam->setText(m_state.filePath);
+        m_ui->txtFileTitle->setText(m_state.fileTitle);
         enableContactCommands(true);
 
         bool on = false;
@@ -234,8 +200,8 @@ void MainWindow::formLoad()
     if (!answer)
         return;
     m_state.closeContactFile();
-    m_txtFileNam->clear();
-    m_txtFileTitle->clear();
+    m_ui->txtFileNam->clear();
+    m_ui->txtFileTitle->clear();
     enableContactCommands(false);
     if (*answer == platform::Answer::Cancel)
         forms().unload(FormId::Main);
@@ -243,9 +209,9 @@ void MainWindow::formLoad()
 
 void MainWindow::enableContactCommands(bool on)
 {
-    for (QAction* command : m_contactCommands)
+    for (QAction* command : {m_ui->mnuEdit, m_ui->mnuFind, m_ui->mnuDelete, m_ui->mnuViewOne})
         command->setEnabled(on);
-    m_cmdFindContact->setEnabled(on);
+    m_ui->cmdFindContact->setEnabled(on);
 }
 
 void MainWindow::formUnload()
@@ -253,95 +219,96 @@ void MainWindow::formUnload()
     m_state.contactFile.close();
     if (!isMinimized()) {
         const QRect place = geometry();
-        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString::number(place.x()));
+        m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainLeft"),
+                                     QString::number(place.x()));
         m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainTop"), QString::number(place.y()));
         m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainWidth"),
-                                      QString::number(place.width()));
+                                     QString::number(place.width()));
         m_services.settings.setValue(QStringLiteral("Settings"), QStringLiteral("MainHeight"),
-                                      QString::number(place.height()));
+                                     QString::number(place.height()));
     }
 }
 
 void MainWindow::showOnlyPrintButton(int mode)
 {
-    for (int m = 1; m <= 6; ++m)
-        m_printButtons[m - 1]->setVisible(m == mode);
+    for (const printing::LabelMode& m : printing::mainWindowModes())
+        printButton(m.mode)->setVisible(printing::number(m.mode) == mode);
 }
 
 // The screen of a stock printed by label position (standard, wide, large, file folder). The
 // return-address screen disabled the media options and the label Bold and Italic boxes and
 // hid the position; such a stock needs them all back.
-void MainWindow::showPositionStock(int mode)
+void MainWindow::showPositionStock(printing::Mode mode)
 {
-    m_state.lngLabelMode = mode;
-    showOnlyPrintButton(mode);
-    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
-    for (widgets::OptionButton* medium : {m_optQzLabel, m_optQzEnvelope}) {
+    m_state.lngLabelMode = printing::number(mode);
+    showOnlyPrintButton(m_state.lngLabelMode);
+    m_ui->lblLabelSize->setText(printing::labelMode(mode).caption());
+    for (widgets::OptionButton* medium : {m_ui->optQzLabel, m_ui->optQzEnvelope}) {
         medium->setVisible(true);
         medium->setEnabled(true);
         medium->setValue(false);
     }
-    m_lblQzPosition->setVisible(true);
-    m_lblQzPosition->clear();
-    m_chkLblBold->setEnabled(true);
-    m_chkLblItalic->setEnabled(true);
+    m_ui->lblQzPosition->setVisible(true);
+    m_ui->lblQzPosition->clear();
+    m_ui->chkLblBold->setEnabled(true);
+    m_ui->chkLblItalic->setEnabled(true);
 }
 
-void MainWindow::chooseLabelStock(int mode)
+void MainWindow::chooseLabelStock(printing::Mode mode)
 {
     showPositionStock(mode);
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setChecked(false);
+    m_ui->chkLblBold->setChecked(false);
+    m_ui->chkLblItalic->setChecked(false);
 }
 
 void MainWindow::mnuStdLabel_Click()
 {
-    chooseLabelStock(1);
+    chooseLabelStock(printing::Mode::Standard);
 }
 
 void MainWindow::mnuWideLabel_Click()
 {
-    chooseLabelStock(2);
+    chooseLabelStock(printing::Mode::Wide);
 }
 
 void MainWindow::mnuLargeLabel_Click()
 {
-    chooseLabelStock(3);
+    chooseLabelStock(printing::Mode::Large);
 }
 
 void MainWindow::mnuFileFolder_Click()
 {
-    showPositionStock(6);
+    showPositionStock(printing::Mode::FileFolder);
     m_services.messages.messageBox(
         QStringLiteral("Use only Line 1"),
         QStringLiteral("For File Folder labels, enter information on Line 1 only. Leave Lines 2-5 blank."));
 }
 
-// Mode 4 or 5; the sheet's print command, which runs next, shows its own Print button.
-void MainWindow::showReturnAddressScreen(int mode)
+// The sheet's print command, which runs next, shows its own Print button.
+void MainWindow::showReturnAddressScreen(printing::Mode mode)
 {
-    m_state.lngLabelMode = mode;
-    m_frQzMediaType->setVisible(true);
-    m_optQzLabel->setVisible(true);
-    m_optQzEnvelope->setVisible(true);
-    m_lblQzPosition->setVisible(false);
+    m_state.lngLabelMode = printing::number(mode);
+    m_ui->frQzMediaType->setVisible(true);
+    m_ui->optQzLabel->setVisible(true);
+    m_ui->optQzEnvelope->setVisible(true);
+    m_ui->lblQzPosition->setVisible(false);
     waitForReturnAddressLines();
-    for (int other = 1; other <= 6; ++other) {
-        if (other != mode)
-            m_printButtons[other - 1]->setVisible(false);
+    for (const printing::LabelMode& other : printing::mainWindowModes()) {
+        if (other.mode != mode)
+            printButton(other.mode)->setVisible(false);
     }
 }
 
 void MainWindow::mnuRetAddress_Click()
 {
-    showReturnAddressScreen(5);
-    printing::cmdRetAddress_Click(m_services, *this);
+    showReturnAddressScreen(printing::Mode::ReturnEighty);
+    print(printing::labelMode(printing::Mode::ReturnEighty));
 }
 
 void MainWindow::mnuLrgRetAddress_Click()
 {
-    showReturnAddressScreen(4);
-    printing::cmdLrgRetAddress_Click(m_services, *this);
+    showReturnAddressScreen(printing::Mode::ReturnSixty);
+    print(printing::labelMode(printing::Mode::ReturnSixty));
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -351,11 +318,11 @@ void MainWindow::mnuFileExit_Click()
 
 void MainWindow::optQzLabel_Click()
 {
-    m_optPortrait->setValue(true);
-    m_lblQzPosition->clear();
+    m_ui->optPortrait->setValue(true);
+    m_ui->lblQzPosition->clear();
 
     const printing::LabelMode* found = printing::labelMode(m_state.lngLabelMode);
-    const printing::LabelMode& mode = found ? *found : *printing::labelMode(printing::kStandardMode);
+    const printing::LabelMode& mode = found ? *found : printing::labelMode(printing::Mode::Standard);
     const int maximum = mode.maximumPosition;
     for (;;) {
         const QString entry = m_services.messages.inputBox(mode.positionPrompt(), kPositionTitle, QStringLiteral("1"));
@@ -366,7 +333,7 @@ void MainWindow::optQzLabel_Click()
         if (printing::LabelRange::beyond(cleaned, maximum)) {
             m_services.messages.beep();
             m_services.messages.messageBox(QStringLiteral("Maximum is %1").arg(maximum),
-                                            QStringLiteral("Label position cannot exceed %1").arg(maximum));
+                                           QStringLiteral("Label position cannot exceed %1").arg(maximum));
             continue;
         }
         const std::optional<printing::LabelRange> split = printing::LabelRange::parse(cleaned);
@@ -375,8 +342,8 @@ void MainWindow::optQzLabel_Click()
             // labels printed at positions nobody wrote; ask again instead.
             m_services.messages.beep();
             m_services.messages.messageBox(QStringLiteral("Incorrect entry"),
-                                            QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
-                                            platform::Buttons::Ok, platform::Icon::Exclamation);
+                                           QStringLiteral("Enter a label position such as 7, or a range such as 4-9."),
+                                           platform::Buttons::Ok, platform::Icon::Exclamation);
             continue;
         }
         m_vars.strStartPos = split->startPos;
@@ -387,51 +354,50 @@ void MainWindow::optQzLabel_Click()
         // The standard sheet's pads are its print command's business; the prompt writes
         // those of the stocks whose position tables it shares with their print commands.
         if (const std::optional<printing::StockTables::Sheet> sheet = mode.positionSheet) {
-            const bool family =
-                printing::PrinterFamily::shiftsColumns(m_services.printer.deviceName());
+            const bool family = printing::PrinterFamily::shiftsColumns(m_services.printer.deviceName());
             const std::optional<printing::LabelPads> pads =
-                printing::StockTables::pads(*sheet, rt::val(split->startPos), m_chkLblBold->isChecked(), family);
+                printing::StockTables::pads(*sheet, rt::val(split->startPos), m_ui->chkLblBold->isChecked(), family);
             if (pads) {
-                m_txtQzLeftPad->setText(pads->left);
-                m_txtQzToppad->setText(pads->top);
+                m_ui->txtQzLeftPad->setText(pads->left);
+                m_ui->txtQzToppad->setText(pads->top);
             }
         }
-        m_lblQzPosition->setText(QStringLiteral("Label Position ") + m_vars.strLabelRange);
-        m_lblQzPosition->setVisible(true);
+        m_ui->lblQzPosition->setText(QStringLiteral("Label Position ") + m_vars.strLabelRange);
+        m_ui->lblQzPosition->setVisible(true);
         return;
     }
 }
 
 void MainWindow::optQzEnvelope_Click()
 {
-    m_optLandscape->setValue(true);
-    m_lblQzPosition->clear();
-    m_chkBold->setVisible(true);
+    m_ui->optLandscape->setValue(true);
+    m_ui->lblQzPosition->clear();
+    m_ui->chkBold->setVisible(true);
 }
 
 void MainWindow::setLineAlignment(Qt::Alignment alignment)
 {
-    for (QLineEdit* line : m_lines)
+    for (QLineEdit* line : lines())
         line->setAlignment(alignment);
 }
 
 void MainWindow::optQzLeftjust_Click()
 {
     setLineAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
 }
 
 void MainWindow::optQzCenter_Click()
 {
     setLineAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
 }
 
 void MainWindow::focusPrintButtonOfMode()
 {
-    const int mode = m_state.lngLabelMode;
-    if (mode == 1 || mode == 2 || mode == 3 || mode == 6)
-        m_printButtons[mode - 1]->setFocus();
+    const printing::LabelMode* mode = printing::labelMode(m_state.lngLabelMode);
+    if (mode && mode->byPosition)
+        printButton(mode->mode)->setFocus();
 }
 
 void MainWindow::chkBold_Click()
@@ -441,27 +407,27 @@ void MainWindow::chkBold_Click()
 
 void MainWindow::setLineFonts()
 {
-    for (QLineEdit* line : m_lines) {
+    for (QLineEdit* line : lines()) {
         QFont font = line->font();
-        font.setPointSize(m_chkLblBold && m_chkLblBold->isChecked() ? 14 : 12);
-        font.setItalic(m_chkLblItalic && m_chkLblItalic->isChecked());
+        font.setPointSize(m_ui->chkLblBold->isChecked() ? 14 : 12);
+        font.setItalic(m_ui->chkLblItalic->isChecked());
         line->setFont(font);
     }
 }
 
 void MainWindow::chkLblBold_Click()
 {
-    if (m_optQzLabel->value())
+    if (m_ui->optQzLabel->value())
         focusPrintButtonOfMode();
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
     setLineFonts();
 }
 
 void MainWindow::chkLblItalic_Click()
 {
-    if (m_optQzLabel->value())
+    if (m_ui->optQzLabel->value())
         focusPrintButtonOfMode();
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
     setLineFonts();
 }
 
@@ -471,15 +437,15 @@ void MainWindow::lstEnvSize_Click(int row)
         return;
     const EnvelopeSize& size = kEnvelopeSizes[row];
     m_vars.strEnvSize = QString::number(row + 1);
-    m_txtQzLeftPad->setText(QString::fromLatin1(size.leftPad));
-    m_txtQzToppad->setText(QString::fromLatin1(size.topPad));
+    m_ui->txtQzLeftPad->setText(QString::fromLatin1(size.leftPad));
+    m_ui->txtQzToppad->setText(QString::fromLatin1(size.topPad));
 }
 
 void MainWindow::setReminders(bool on)
 {
     m_state.remindersOn = on;
-    m_mnuFileBdayOn->setEnabled(!on);
-    m_mnuFileBdayOff->setEnabled(on);
+    m_ui->mnuFileBdayOn->setEnabled(!on);
+    m_ui->mnuFileBdayOff->setEnabled(on);
 }
 
 void MainWindow::mnuFileBdayOn_Click()
@@ -568,127 +534,150 @@ void MainWindow::mnuHelpAbout_Click()
 printing::LabelInput MainWindow::labelInput() const
 {
     printing::LabelInput in;
-    for (int i = 0; i < 5; ++i)
-        in.lines[static_cast<std::size_t>(i)] = m_lines[i]->text();
-    in.leftPad = m_txtQzLeftPad->text();
-    in.topPad = m_txtQzToppad->text();
-    in.label = m_optQzLabel->value();
-    in.envelope = m_optQzEnvelope->value();
-    in.leftJustified = m_optQzLeftjust->value();
-    in.centred = m_optQzCenter->value();
-    in.portrait = m_optPortrait->value();
-    in.labelBold = m_chkLblBold->isChecked();
-    in.labelItalic = m_chkLblItalic->isChecked();
-    in.envelopeBold = m_chkBold->isChecked();
-    in.largeFont = m_chkLargeFont->isChecked();
-    in.positionChosen = !m_lblQzPosition->text().isEmpty();
+    for (int i = 1; i <= 5; ++i)
+        in.lines[static_cast<std::size_t>(i - 1)] = line(i)->text();
+    in.leftPad = m_ui->txtQzLeftPad->text();
+    in.topPad = m_ui->txtQzToppad->text();
+    in.label = m_ui->optQzLabel->value();
+    in.envelope = m_ui->optQzEnvelope->value();
+    in.leftJustified = m_ui->optQzLeftjust->value();
+    in.centred = m_ui->optQzCenter->value();
+    in.portrait = m_ui->optPortrait->value();
+    in.labelBold = m_ui->chkLblBold->isChecked();
+    in.labelItalic = m_ui->chkLblItalic->isChecked();
+    in.envelopeBold = m_ui->chkBold->isChecked();
+    in.largeFont = m_ui->chkLargeFont->isChecked();
+    in.positionChosen = !m_ui->lblQzPosition->text().isEmpty();
     return in;
 }
 
 void MainWindow::setPads(const QString& left, const QString& top)
 {
-    m_txtQzLeftPad->setText(left);
-    m_txtQzToppad->setText(top);
+    m_ui->txtQzLeftPad->setText(left);
+    m_ui->txtQzToppad->setText(top);
 }
 
 bool MainWindow::labelBold() const
 {
-    return m_chkLblBold->isChecked();
+    return m_ui->chkLblBold->isChecked();
 }
 
 bool MainWindow::labelItalic() const
 {
-    return m_chkLblItalic->isChecked();
+    return m_ui->chkLblItalic->isChecked();
 }
 
 void MainWindow::untickLabelFont()
 {
     // Through the boxes themselves, so that their click steps run as a user's change does.
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setChecked(false);
+    m_ui->chkLblBold->setChecked(false);
+    m_ui->chkLblItalic->setChecked(false);
 }
 
 void MainWindow::clearEnvelopeBold()
 {
-    m_chkBold->setChecked(false);
-    m_chkBold->setVisible(false);
+    m_ui->chkBold->setChecked(false);
+    m_ui->chkBold->setVisible(false);
 }
 
 QPushButton* MainWindow::printButton(int mode) const
 {
-    return m_printButtons[mode - 1];
+    return findChild<QPushButton*>(QLatin1String(printing::labelMode(mode)->printButton));
+}
+
+void MainWindow::print(const printing::LabelMode& mode)
+{
+    const int number = printing::number(mode.mode);
+    const auto reread = [this, &mode, number] {
+        if (mode.returnAddress)
+            showReturnAddressSheet(number);
+        return labelInput();
+    };
+    apply(mode.print({m_services, *m_dlgCommonDialog, labelInput(), m_vars, reread}), number);
+}
+
+// In the order the command made its changes: each runs the handlers a user's change runs.
+void MainWindow::apply(const printing::LabelJobResult& result, int mode)
+{
+    m_vars = result.vars;
+    if (result.pads)
+        setPads(result.pads->left, result.pads->top);
+    if (result.envelopeBoldCleared)
+        clearEnvelopeBold();
+    if (result.focusLine > 0)
+        line(result.focusLine)->setFocus();
+    if (result.waitForReturnAddressLines)
+        waitForReturnAddressLines();
+    if (result.standardScreen)
+        restoreStandardScreen(mode);
 }
 
 int MainWindow::otherReturnAddressMode(int mode)
 {
-    return mode == 4 ? 5 : 4;
+    using printing::Mode;
+    return printing::number(mode == printing::number(Mode::ReturnSixty) ? Mode::ReturnEighty : Mode::ReturnSixty);
 }
 
 void MainWindow::showReturnAddressSheet(int mode)
 {
-    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    m_ui->lblLabelSize->setText(printing::labelSizeCaption(mode));
     printButton(mode)->setVisible(true);
-    printButton(printing::kStandardMode)->setVisible(false);
+    printButton(printing::Mode::Standard)->setVisible(false);
     printButton(otherReturnAddressMode(mode))->setVisible(false);
-    printButton(printing::kFileFolderMode)->setVisible(false);
-    printButton(2)->setVisible(false);
+    printButton(printing::Mode::FileFolder)->setVisible(false);
+    printButton(printing::Mode::Wide)->setVisible(false);
 }
 
 void MainWindow::waitForReturnAddressLines()
 {
-    m_optQzLabel->setEnabled(false);
-    m_optQzEnvelope->setEnabled(false);
-    m_chkLblBold->setChecked(false);
-    m_chkLblBold->setEnabled(false);
-    m_chkLblItalic->setChecked(false);
-    m_chkLblItalic->setEnabled(false);
-}
-
-void MainWindow::focusLine(int line)
-{
-    m_lines[line - 1]->setFocus();
+    m_ui->optQzLabel->setEnabled(false);
+    m_ui->optQzEnvelope->setEnabled(false);
+    m_ui->chkLblBold->setChecked(false);
+    m_ui->chkLblBold->setEnabled(false);
+    m_ui->chkLblItalic->setChecked(false);
+    m_ui->chkLblItalic->setEnabled(false);
 }
 
 // Each step runs the handler it runs on the form: the order is the one the user sees.
 void MainWindow::restoreStandardScreen(int returnAddressMode)
 {
-    m_lblLabelSize->setText(printing::labelSizeCaption(printing::kStandardMode));
+    m_ui->lblLabelSize->setText(printing::labelMode(printing::Mode::Standard).caption());
     printButton(returnAddressMode)->setVisible(false);
     printButton(otherReturnAddressMode(returnAddressMode))->setVisible(false);
-    printButton(printing::kStandardMode)->setVisible(true);
-    printButton(2)->setVisible(false);
-    printButton(printing::kFileFolderMode)->setVisible(false);
-    m_optQzLabel->setEnabled(true);
-    m_optQzEnvelope->setEnabled(true);
-    m_chkLblBold->setEnabled(true);
-    m_chkLblBold->setChecked(false);
-    m_chkLblItalic->setEnabled(true);
-    m_chkLblItalic->setChecked(false);
-    m_optQzCenter->setValue(false);
-    m_optQzLeftjust->setValue(true);
+    printButton(printing::Mode::Standard)->setVisible(true);
+    printButton(printing::Mode::Wide)->setVisible(false);
+    printButton(printing::Mode::FileFolder)->setVisible(false);
+    m_ui->optQzLabel->setEnabled(true);
+    m_ui->optQzEnvelope->setEnabled(true);
+    m_ui->chkLblBold->setEnabled(true);
+    m_ui->chkLblBold->setChecked(false);
+    m_ui->chkLblItalic->setEnabled(true);
+    m_ui->chkLblItalic->setChecked(false);
+    m_ui->optQzCenter->setValue(false);
+    m_ui->optQzLeftjust->setValue(true);
 }
 
 void MainWindow::showForLabelLines()
 {
     showForm();
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
     clearEnvelopeBold();
 }
 
 void MainWindow::showAtLabelLines()
 {
     showForm();
-    m_lines[0]->setFocus();
+    line(1)->setFocus();
 }
 
 QString MainWindow::labelLine(int line) const
 {
-    return m_lines[line - 1]->text();
+    return this->line(line)->text();
 }
 
 void MainWindow::setLabelLine(int line, const QString& text)
 {
-    m_lines[line - 1]->setText(text);
+    this->line(line)->setText(text);
 }
 
 void MainWindow::showLabelMode(int mode)
@@ -696,7 +685,7 @@ void MainWindow::showLabelMode(int mode)
     if (mode < 1 || mode > 6)
         return;
     showOnlyPrintButton(mode);
-    m_lblLabelSize->setText(printing::labelSizeCaption(mode));
+    m_ui->lblLabelSize->setText(printing::labelSizeCaption(mode));
 }
 
 }  // namespace app

@@ -1,27 +1,19 @@
 #pragma once
 
 #include "contacts/BookSession.h"
-#include "widgets/Form.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Services.h"
-#include "printing/LabelScreen.h"
+#include "printing/LabelModes.h"
 #include "session/MainScreen.h"
+#include "widgets/Form.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
-
-namespace widgets {
-class OptionButton;
-}
 
 namespace rt {
 class RuntimeError;
@@ -35,28 +27,21 @@ namespace app {
 
 // The main window frmQuorvel: the five label lines, the label modes and their options,
 // the label position prompt, the envelope sizes, birthday reminders, the way to the
-// contact window, start-up and shutdown. The print commands reach its label state through
-// LabelScreen, the other windows through MainScreen.
-class MainWindow : public widgets::Form, public printing::LabelScreen, public session::MainScreen {
+// contact window, start-up and shutdown. Its print commands take a snapshot of the screen and
+// give back what it shows afterwards; the other windows reach it through MainScreen.
+class MainWindow : public widgets::Form, public session::MainScreen {
     Q_OBJECT
 public:
     MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    printing::LabelInput labelInput() const override;
+    printing::LabelVars& vars() { return m_vars; }
+    platform::PrintDialog& printDialog() { return *m_dlgCommonDialog; }
+
     bool labelBold() const override;
     bool labelItalic() const override;
     void untickLabelFont() override;
-    printing::LabelVars& vars() override { return m_vars; }
-    platform::PrintDialog& printDialog() override { return *m_dlgCommonDialog; }
-    void setPads(const QString& left, const QString& top) override;
-    void clearEnvelopeBold() override;
-    void showReturnAddressSheet(int mode) override;
-    void waitForReturnAddressLines() override;
-    void focusLine(int line) override;
-    void restoreStandardScreen(int returnAddressMode) override;
-
     void showForLabelLines() override;
     void showAtLabelLines() override;
     QString labelLine(int line) const override;
@@ -101,14 +86,27 @@ private:
     void chkLblItalic_Click();
     void lstEnvSize_Click(int row);
 
-    void showPositionStock(int mode);
+    void showPositionStock(printing::Mode mode);
     // The standard, wide and large commands: the stock's screen with the label boxes unticked.
-    void chooseLabelStock(int mode);
-    void showReturnAddressScreen(int mode);
+    void chooseLabelStock(printing::Mode mode);
+    void showReturnAddressScreen(printing::Mode mode);
     void showOnlyPrintButton(int mode);
     QPushButton* printButton(int mode) const;
+    QPushButton* printButton(printing::Mode mode) const { return printButton(printing::number(mode)); }
     static int otherReturnAddressMode(int mode);
+
+    // A mode's Print command on what the screen shows now, then its outcome shown.
+    void print(const printing::LabelMode& mode);
+    printing::LabelInput labelInput() const;
+    void apply(const printing::LabelJobResult& result, int mode);
+    void setPads(const QString& left, const QString& top);
+    void clearEnvelopeBold();
+    void showReturnAddressSheet(int mode);
+    void waitForReturnAddressLines();
+    void restoreStandardScreen(int returnAddressMode);
     void focusPrintButtonOfMode();
+    std::array<QLineEdit*, 5> lines() const;
+    QLineEdit* line(int number) const;  // 1 to 5
     void setLineFonts();
     void setLineAlignment(Qt::Alignment alignment);
     void setReminders(bool on);
@@ -124,32 +122,7 @@ private:
     std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
 
-    QLineEdit* m_lines[5] = {};
-    QLineEdit* m_txtQzLeftPad = nullptr;
-    QLineEdit* m_txtQzToppad = nullptr;
-    QLineEdit* m_txtFileNam = nullptr;
-    QLineEdit* m_txtFileTitle = nullptr;
-    QLabel* m_lblLabelSize = nullptr;
-    QLabel* m_lblQzPosition = nullptr;
-    QPushButton* m_printButtons[6] = {};  // by label mode 1 to 6
-    QPushButton* m_cmdFindContact = nullptr;
-    QGroupBox* m_frQzMediaType = nullptr;
-    widgets::OptionButton* m_optQzLabel = nullptr;
-    widgets::OptionButton* m_optQzEnvelope = nullptr;
-    widgets::OptionButton* m_optQzLeftjust = nullptr;
-    widgets::OptionButton* m_optQzCenter = nullptr;
-    widgets::OptionButton* m_optPortrait = nullptr;
-    widgets::OptionButton* m_optLandscape = nullptr;
-    QCheckBox* m_chkLblBold = nullptr;
-    QCheckBox* m_chkLblItalic = nullptr;
-    QCheckBox* m_chkBold = nullptr;
-    QCheckBox* m_chkLargeFont = nullptr;
-    QListWidget* m_lstEnvSize = nullptr;
     int m_envSizeBeforePress = -1;  // the size picked when the mouse went down on the list
-
-    QAction* m_mnuFileBdayOn = nullptr;
-    QAction* m_mnuFileBdayOff = nullptr;
-    QAction* m_contactCommands[4] = {};  // Edit, Find, Delete, One Contact
 };
 
 }  // namespace app

@@ -10,9 +10,11 @@ constexpr double kSpacerSize = 10;
 
 }  // namespace
 
-FileFolderPrintJob::FileFolderPrintJob(const platform::Services& services, LabelScreen& screen)
-    : LabelPrintJob(services, screen, LabelStock::fileFolder())
+FileFolderPrintJob::FileFolderPrintJob(const LabelJob& job) : LabelPrintJob(job, LabelStock::fileFolder()) {}
+
+LabelJobResult printFileFolderLabels(const LabelJob& job)
 {
+    return FileFolderPrintJob(job).run();
 }
 
 bool FileFolderPrintJob::refuseLines()

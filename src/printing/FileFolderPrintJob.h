@@ -7,7 +7,7 @@ namespace printing {
 // File-folder labels carry line 1 alone, in 20-point text below a 10-point spacer line.
 class FileFolderPrintJob : public LabelPrintJob {
 public:
-    FileFolderPrintJob(const platform::Services& services, LabelScreen& screen);
+    explicit FileFolderPrintJob(const LabelJob& job);
 
 protected:
     bool refuseLines() override;
@@ -15,5 +15,7 @@ protected:
     void afterPrintDialog() override;
     void envelopePrinted() override;
 };
+
+LabelJobResult printFileFolderLabels(const LabelJob& job);
 
 }  // namespace printing

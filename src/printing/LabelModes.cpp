@@ -1,5 +1,9 @@
 #include "printing/LabelModes.h"
 
+#include "printing/FileFolderPrintJob.h"
+#include "printing/LabelPrintJob.h"
+#include "printing/ReturnAddressJob.h"
+
 #include <array>
 
 namespace printing {
@@ -9,14 +13,19 @@ namespace {
 using Sheet = StockTables::Sheet;
 
 const std::array<LabelMode, 7> kModes{{
-    {1, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt},
-    {2, "Wide Label 1\" x 4\"", 20, 2, 20, 4, Sheet::Wide},
-    {3, "Large Label 2\" x 4\"", 10, 2, 10, 4, Sheet::Large},
+    // The standard-label and envelope print routine of the home screen is not part of this
+    // program yet: its button stays disabled.
+    {Mode::Standard, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, "cmdQzStart", nullptr, true, false},
+    {Mode::Wide, "Wide Label 1\" x 4\"", 20, 2, 20, 4, Sheet::Wide, "cmdWideLabel", printWideLabels, true, false},
+    {Mode::Large, "Large Label 2\" x 4\"", 10, 2, 10, 4, Sheet::Large, "cmdLargeLabel", printLargeLabels, true, false},
     // The return-address screens restore the standard one, whose prompt they keep.
-    {4, "Return Address Label 2/3\" x 1 3/4\"", 60, 4, 30, 5, std::nullopt},
-    {5, "Return Address Label 1/2\" x 1 3/4\"", 80, 4, 30, 5, std::nullopt},
-    {6, "File Folder Label 2/3\" x 3 7/16\"", 30, 2, 30, 4, Sheet::FileFolder},
-    {kSearchResultMode, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt},
+    {Mode::ReturnSixty, "Return Address Label 2/3\" x 1 3/4\"", 60, 4, 30, 5, std::nullopt, "cmdLrgRetAddress",
+     printReturnAddressSixty, false, true},
+    {Mode::ReturnEighty, "Return Address Label 1/2\" x 1 3/4\"", 80, 4, 30, 5, std::nullopt, "cmdRetAddress",
+     printReturnAddressEighty, false, true},
+    {Mode::FileFolder, "File Folder Label 2/3\" x 3 7/16\"", 30, 2, 30, 4, Sheet::FileFolder, "cmdFileFolderStart",
+     printFileFolderLabels, true, false},
+    {Mode::SearchResult, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, nullptr, nullptr, false, false},
 }};
 
 }  // namespace
@@ -40,13 +49,17 @@ std::span<const LabelMode> mainWindowModes()
 
 const LabelMode* labelMode(int mode)
 {
-    return mode >= 1 && mode <= static_cast<int>(kModes.size()) ? &kModes[static_cast<std::size_t>(mode - 1)]
-                                                                 : nullptr;
+    return mode >= 1 && mode <= static_cast<int>(kModes.size()) ? &kModes[static_cast<std::size_t>(mode - 1)] : nullptr;
+}
+
+const LabelMode& labelMode(Mode mode)
+{
+    return *labelMode(number(mode));
 }
 
 QString labelSizeCaption(int mode)
 {
-    return mode >= 1 && mode <= 6 ? labelMode(mode)->caption() : QString();
+    return mode >= number(Mode::Standard) && mode <= number(Mode::FileFolder) ? labelMode(mode)->caption() : QString();
 }
 
 }  // namespace printing

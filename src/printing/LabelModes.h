@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/LabelJob.h"
 #include "printing/StockTables.h"
 
 #include <QString>
@@ -8,30 +9,48 @@
 
 namespace printing {
 
-// One label mode (lngLabelMode) and what the screens show for it.
+// The label modes (lngLabelMode) by their numbers.
+enum class Mode {
+    Standard = 1,
+    Wide = 2,
+    Large = 3,
+    ReturnSixty = 4,   // 2/3" x 1 3/4"
+    ReturnEighty = 5,  // 1/2" x 1 3/4"
+    FileFolder = 6,
+    SearchResult = 7,  // the sheet search results are printed on; no command of the main window chooses it
+};
+
+constexpr int number(Mode mode)
+{
+    return static_cast<int>(mode);
+}
+
+// One label mode and what the screens show for it.
 struct LabelMode {
-    int mode;
+    Mode mode;
     const char* sizeCaption;  // of the main window's lblLabelSize
     int perSheet;
     int columns;
-    int maximumPosition;      // the highest position the position prompt accepts
-    int exampleSecondRow;     // the prompt's example: the second label on the 2nd row
+    int maximumPosition;                              // the highest position the position prompt accepts
+    int exampleSecondRow;                             // the prompt's example: the second label on the 2nd row
     std::optional<StockTables::Sheet> positionSheet;  // whose pads the prompt writes
+    const char* printButton;                          // the main window's Print button of the mode
+    // The button's command; none: the button stays disabled.
+    LabelCommand print;
+    // Printed by label position: a change of the label font boxes moves on to Print.
+    bool byPosition;
+    bool returnAddress;  // a whole sheet of lines 1 to 3 (the mode of its menu command and button)
 
     QString caption() const { return QString::fromUtf8(sizeCaption); }
     // The label position prompt of the mode.
     QString positionPrompt() const;
 };
 
-inline constexpr int kStandardMode = 1;
-inline constexpr int kFileFolderMode = 6;
-// The sheet search results are printed on; no command of the main window chooses it.
-inline constexpr int kSearchResultMode = 7;
-
-// The modes of the main window, 1 to 6 in mode order.
+// The modes of the main window, Standard to FileFolder in mode order.
 std::span<const LabelMode> mainWindowModes();
 // A mode's row; nothing for a number that is no mode.
 const LabelMode* labelMode(int mode);
+const LabelMode& labelMode(Mode mode);
 // The caption of lblLabelSize for a main-window mode; empty for any other number.
 QString labelSizeCaption(int mode);
 

@@ -76,15 +76,21 @@ LineFit::Place LabelStock::linePlace(const LabelInput& in, const QString& line) 
     return {font, shift * column, kEnvelopeLength - LineFit::kInset - pad};
 }
 
-LabelPrintJob::LabelPrintJob(const platform::Services& services, LabelScreen& screen, const LabelStock& stock)
-    : PrintJob(services, screen), m_stock(stock)
+LabelPrintJob::LabelPrintJob(const LabelJob& job, const LabelStock& stock) : PrintJob(job), m_stock(stock) {}
+
+LabelJobResult printWideLabels(const LabelJob& job)
 {
+    return LabelPrintJob(job, LabelStock::wide()).run();
+}
+
+LabelJobResult printLargeLabels(const LabelJob& job)
+{
+    return LabelPrintJob(job, LabelStock::large()).run();
 }
 
 QStringList LabelPrintJob::typedLines() const
 {
-    const LabelInput in = input();
-    return QStringList(in.lines.begin(), in.lines.end());
+    return QStringList(input().lines.begin(), input().lines.end());
 }
 
 void LabelPrintJob::body()
@@ -104,10 +110,10 @@ void LabelPrintJob::body()
         lookUpPosition();
     }
 
-    platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
+    preparePrintDialog(dialog());
     printer().setFontName(kVerdana);
     printer().setFontSize(m_stock.fontSize);
-    dialog.showPrinter();
+    dialog().showPrinter();
     afterPrintDialog();
 
     const std::int16_t copyCount = copies();
@@ -116,7 +122,7 @@ void LabelPrintJob::body()
     const QString topPad = input().topPad;
     for (int copy = 1; copy <= copyCount; ++copy) {
         vars().strStartPos = startPos;
-        screen().setPads(leftPad, topPad);
+        setPads(leftPad, topPad);
         printOne();
     }
 }
@@ -207,7 +213,7 @@ void LabelPrintJob::lookUpPosition()
         return;
     const bool family = PrinterFamily::shiftsColumns(printer().deviceName());
     const std::optional<LabelPads> pads = StockTables::pads(m_stock.sheet, position, input().labelBold, family);
-    screen().setPads(pads->left, pads->top);
+    setPads(pads->left, pads->top);
 }
 
 void LabelPrintJob::printOne()
@@ -278,7 +284,7 @@ void LabelPrintJob::setUpFont(bool envelope, bool label)
     p.setFontBold(font.bold);
     p.setFontItalic(font.italic);
     if (label)
-        screen().clearEnvelopeBold();
+        clearEnvelopeBold();
 }
 
 void LabelPrintJob::computePlace(const margins::MarginAdjust& adjust)

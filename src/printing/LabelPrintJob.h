@@ -44,7 +44,7 @@ struct LabelStock {
 // per copy that walks the range label by label, going back to the top of the page for each.
 class LabelPrintJob : public PrintJob {
 public:
-    LabelPrintJob(const platform::Services& services, LabelScreen& screen, const LabelStock& stock);
+    LabelPrintJob(const LabelJob& job, const LabelStock& stock);
 
 protected:
     void body() override;
@@ -77,5 +77,9 @@ private:
     std::int16_t m_printCol = 0;
     std::int16_t m_printRows = 0;
 };
+
+// The Print buttons of the wide and large stocks.
+LabelJobResult printWideLabels(const LabelJob& job);
+LabelJobResult printLargeLabels(const LabelJob& job);
 
 }  // namespace printing

@@ -11,9 +11,9 @@
 
 namespace printing {
 
-PrintJob::PrintJob(const platform::Services& services, LabelScreen& screen)
-    : m_services(services), m_screen(screen)
+PrintJob::PrintJob(const LabelJob& job) : m_job(job), m_input(job.input)
 {
+    m_result.vars = job.vars;
 }
 
 platform::PrintDialog& preparePrintDialog(platform::PrintDialog& dialog)
@@ -35,9 +35,29 @@ platform::PrintOutcome runPrintJob(platform::Messages& messages, platform::Print
     return platform::runPrintCommand(messages, printer, QStringLiteral("Printer error"), body);
 }
 
-void PrintJob::run()
+LabelJobResult PrintJob::run()
 {
     runPrintJob(messages(), printer(), [this] { body(); });
+    return m_result;
+}
+
+void PrintJob::reread()
+{
+    if (m_job.reread)
+        m_input = m_job.reread();
+}
+
+void PrintJob::setPads(const QString& left, const QString& top)
+{
+    m_input.leftPad = left;
+    m_input.topPad = top;
+    m_result.pads = LabelPads{left, top};
+}
+
+void PrintJob::clearEnvelopeBold()
+{
+    m_input.envelopeBold = false;
+    m_result.envelopeBoldCleared = true;
 }
 
 int PrintJob::centringSpaces(int halfWidth, qsizetype length)
@@ -59,7 +79,7 @@ bool PrintJob::refuseLongLine(const QStringList& lines, const std::function<Line
                    .arg(medium)
                    .arg(fit),
                platform::Icon::Exclamation);
-        screen().focusLine(i + 1);
+        focusLine(i + 1);
         return true;
     }
     return false;
@@ -67,7 +87,7 @@ bool PrintJob::refuseLongLine(const QStringList& lines, const std::function<Line
 
 QString PrintJob::dataFolder() const
 {
-    return m_services.appInfo.dataFolder();
+    return m_job.services.appInfo.dataFolder();
 }
 
 void PrintJob::refuse(const QString& title, const QString& text, platform::Icon icon)
@@ -78,15 +98,15 @@ void PrintJob::refuse(const QString& title, const QString& text, platform::Icon 
 
 void PrintJob::leaveDialogFlags()
 {
-    platform::PrintDialog& dialog = m_screen.printDialog();
+    platform::PrintDialog& dialog = m_job.dialog;
     dialog.setFlags(platform::PrintDialog::NoSelection);
     dialog.setFlags(platform::PrintDialog::PageNums);
     dialog.setFlags(platform::PrintDialog::NoPageNums);
 }
 
-std::int16_t PrintJob::copies()
+std::int16_t PrintJob::copies() const
 {
-    return dialogCopies(m_screen.printDialog());
+    return dialogCopies(m_job.dialog);
 }
 
 void PrintJob::emptyLines(int count)

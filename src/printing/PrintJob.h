@@ -3,7 +3,7 @@
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
-#include "printing/LabelScreen.h"
+#include "printing/LabelJob.h"
 #include "printing/LineFit.h"
 
 #include <QString>
@@ -14,7 +14,7 @@
 namespace platform {
 class Printer;
 class PrintDialog;
-}
+}  // namespace platform
 
 namespace printing {
 
@@ -33,13 +33,13 @@ platform::PrintOutcome runPrintJob(platform::Messages& messages, platform::Print
 // reaches the paper.
 class PrintJob {
 public:
-    PrintJob(const platform::Services& services, LabelScreen& screen);
+    explicit PrintJob(const LabelJob& job);
     virtual ~PrintJob() = default;
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
-    // The whole command, to its end, under its error trap.
-    void run();
+    // The whole command, to its end, under its error trap; what the screen shows afterwards.
+    LabelJobResult run();
 
     // Blanks in front of a centred text: half-width minus half its length, to the nearest
     // whole number with halves to even. A text too long to centre gets none: it starts at its
@@ -49,12 +49,20 @@ public:
 protected:
     virtual void body() = 0;
 
-    platform::Printer& printer() const { return m_services.printer; }
-    platform::Messages& messages() const { return m_services.messages; }
-    LabelScreen& screen() const { return m_screen; }
-    LabelInput input() const { return m_screen.labelInput(); }
-    LabelVars& vars() const { return m_screen.vars(); }
+    platform::Printer& printer() const { return m_job.services.printer; }
+    platform::Messages& messages() const { return m_job.services.messages; }
+    platform::PrintDialog& dialog() const { return m_job.dialog; }
+    const LabelInput& input() const { return m_input; }
+    LabelVars& vars() { return m_result.vars; }
     QString dataFolder() const;
+    // The screen as it is after a box the command showed.
+    void reread();
+
+    void setPads(const QString& left, const QString& top);
+    // Label printing unticks and hides the envelope's Bold box.
+    void clearEnvelopeBold();
+    void focusLine(int line) { m_result.focusLine = line; }
+    LabelJobResult& result() { return m_result; }
 
     // Beep, then the refusal's box with an OK button.
     void refuse(const QString& title, const QString& text, platform::Icon icon);
@@ -66,13 +74,14 @@ protected:
     // The flags the file-folder and return-address commands leave in the dialog afterwards.
     void leaveDialogFlags();
     // The print dialog's copies (see dialogCopies).
-    std::int16_t copies();
+    std::int16_t copies() const;
 
     void emptyLines(int count);
 
 private:
-    const platform::Services& m_services;
-    LabelScreen& m_screen;
+    const LabelJob& m_job;
+    LabelInput m_input;
+    LabelJobResult m_result;
 };
 
 }  // namespace printing

@@ -21,7 +21,6 @@ constexpr double kLabelWidth = 1.75 * 72;
 const ReturnSheet& ReturnSheet::eighty()
 {
     static const ReturnSheet sheet{
-        5,
         QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
         8,
@@ -38,7 +37,6 @@ const ReturnSheet& ReturnSheet::eighty()
 const ReturnSheet& ReturnSheet::sixty()
 {
     static const ReturnSheet sheet{
-        4,
         QStringLiteral("Prints 60 return address labels on Avery 5195 or 8195 [2/3 inch x 1 3/4 inch] labels"),
         QStringLiteral("Load printer with Avery 5195, 8195, or 18195 label stock"),
         9,
@@ -59,45 +57,52 @@ LineFit::Place ReturnSheet::linePlace(const LabelInput& in, const QString& line)
     return {font, blanks * FontMetrics::measure(font).columnWidth, kLabelWidth - 2 * LineFit::kInset};
 }
 
-ReturnAddressJob::ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet)
-    : PrintJob(services, screen), m_sheet(sheet)
+ReturnAddressJob::ReturnAddressJob(const LabelJob& job, const ReturnSheet& sheet) : PrintJob(job), m_sheet(sheet) {}
+
+LabelJobResult printReturnAddressEighty(const LabelJob& job)
 {
+    return ReturnAddressJob(job, ReturnSheet::eighty()).run();
+}
+
+LabelJobResult printReturnAddressSixty(const LabelJob& job)
+{
+    return ReturnAddressJob(job, ReturnSheet::sixty()).run();
 }
 
 void ReturnAddressJob::body()
 {
     m_adjust = margins::readMargin(dataFolder(), QStringLiteral("RETURNAD"));
 
-    screen().showReturnAddressSheet(m_sheet.mode);
-
+    reread();
     for (;;) {
         messages().messageBox(m_sheet.instructionTitle, m_sheet.instructionText, platform::Buttons::Ok,
                               platform::Icon::Information);
-        screen().showReturnAddressSheet(m_sheet.mode);
+        reread();
 
         const LabelInput in = input();
         if (in.lines[0].isEmpty() && in.lines[1].isEmpty() && in.lines[2].isEmpty()) {
             refuse(QStringLiteral("Instructions"), QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
                    platform::Icon::Exclamation);
-            screen().waitForReturnAddressLines();
+            result().waitForReturnAddressLines = true;
             return;
         }
         if (!in.lines[3].isEmpty() || !in.lines[4].isEmpty()) {
             refuse(QStringLiteral("Small label can fit only 3 lines"), QStringLiteral("Leave Lines 4 and 5 blank"),
                    platform::Icon::Exclamation);
-            screen().focusLine(4);
+            focusLine(4);
             return;
         }
         // A line wider than its label runs into the next label across and shifts the sheet.
-        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]},
-                           [&](const QString& line) { return m_sheet.linePlace(in, line); }, QStringLiteral("label")))
+        if (refuseLongLine(
+                {in.lines[0], in.lines[1], in.lines[2]},
+                [&](const QString& line) { return m_sheet.linePlace(in, line); }, QStringLiteral("label")))
             return;
 
-        platform::PrintDialog& dialog = preparePrintDialog(screen().printDialog());
+        preparePrintDialog(dialog());
         printer().setFontName(kLabelFace);
         printer().setFontSize(m_sheet.fontSize);
         printer().setFontItalic(input().labelItalic);
-        dialog.showPrinter();
+        dialog().showPrinter();
         leaveDialogFlags();
         printer().setOrientation(platform::Printer::Portrait);
 
@@ -107,12 +112,12 @@ void ReturnAddressJob::body()
             printer().endDoc();
         }
 
-        const platform::Answer another = messages().messageBox(
-            QStringLiteral("Completed"),
-            QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
-            platform::Buttons::YesNoCancel, platform::Icon::None);
+        const platform::Answer another =
+            messages().messageBox(QStringLiteral("Completed"),
+                                  QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
+                                  platform::Buttons::YesNoCancel, platform::Icon::None);
         if (another != platform::Answer::Yes) {
-            screen().restoreStandardScreen(m_sheet.mode);
+            result().standardScreen = true;
             return;
         }
     }
@@ -132,7 +137,7 @@ void ReturnAddressJob::printSheet()
     p.setFontName(kLabelFace);
     p.setFontSize(m_sheet.fontSize);
     p.setFontBold(false);
-    screen().clearEnvelopeBold();
+    clearEnvelopeBold();
 
     const int base = rt::add16(m_adjust.left, kBaseColumn);
     for (int row = 1; row <= m_sheet.rows; ++row) {
@@ -168,8 +173,8 @@ void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
     const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
     std::vector<platform::PrintItem> items;
     for (int offset : columns) {
-        items.push_back(platform::PrintItem::tab(
-            rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset))));
+        items.push_back(
+            platform::PrintItem::tab(rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset))));
         if (centred)
             items.push_back(platform::PrintItem::spaces(spaces));
         items.push_back(platform::PrintItem::str(line));

@@ -11,10 +11,9 @@ namespace printing {
 
 // One kind of return-address sheet: lines 1 to 3 repeated on every label, four across.
 struct ReturnSheet {
-    int mode;                   // lngLabelMode of the sheet: its caption and Print button
     QString instructionText;
     QString instructionTitle;
-    double fontSize;            // "Microsoft Sans Serif"
+    double fontSize;  // "Microsoft Sans Serif"
     int rows;
     std::array<int, 4> leftColumns;    // tab columns from the base column, left-justified
     std::array<int, 4> centreColumns;  // the same, centred
@@ -32,7 +31,7 @@ struct ReturnSheet {
 // The return-address Print command: a whole sheet per copy, then the offer of another page.
 class ReturnAddressJob : public PrintJob {
 public:
-    ReturnAddressJob(const platform::Services& services, LabelScreen& screen, const ReturnSheet& sheet);
+    ReturnAddressJob(const LabelJob& job, const ReturnSheet& sheet);
 
 protected:
     void body() override;
@@ -44,5 +43,9 @@ private:
     const ReturnSheet& m_sheet;
     margins::MarginAdjust m_adjust;
 };
+
+// The Print buttons of the two return-address sheets.
+LabelJobResult printReturnAddressEighty(const LabelJob& job);
+LabelJobResult printReturnAddressSixty(const LabelJob& job);
 
 }  // namespace printing

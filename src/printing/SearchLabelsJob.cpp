@@ -16,7 +16,7 @@ namespace {
 
 const QString kFace = QStringLiteral("Verdana");
 constexpr double kLabelSize = 9;
-const int kLabelsOnSheet = labelMode(kSearchResultMode)->perSheet;
+const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
 
 }  // namespace
 

@@ -14,21 +14,21 @@ struct LabelPads {
 
 // Position tables of the sheets printed by label position. Positions count from 1, left to
 // right and top to bottom, two labels to a row: odd positions lie in column 1.
-class StockTables {
-public:
-    enum class Sheet {
-        Wide,        // 1" x 4", 20 to a sheet
-        Large,       // 2" x 4", 10 to a sheet
-        FileFolder,  // 2/3" x 3 7/16", 30 to a sheet
-    };
+namespace StockTables {
 
-    static int positionCount(Sheet sheet);
-    // Whether `position` is exactly one of the whole numbers 1 to positionCount.
-    static bool isPosition(Sheet sheet, double position);
-    // The pads of the position with the label Bold box ticked or not, on a printer of the
-    // printer family (PrinterFamily::shiftsColumns) or not; nothing for a value that is not
-    // one of the sheet's positions.
-    static std::optional<LabelPads> pads(Sheet sheet, double position, bool bold, bool family);
+enum class Sheet {
+    Wide,        // 1" x 4", 20 to a sheet
+    Large,       // 2" x 4", 10 to a sheet
+    FileFolder,  // 2/3" x 3 7/16", 30 to a sheet
 };
+
+int positionCount(Sheet sheet);
+// Whether `position` is exactly one of the whole numbers 1 to positionCount.
+bool isPosition(Sheet sheet, double position);
+// The pads of the position with the label Bold box ticked or not, on a printer of the
+// printer family (PrinterFamily::shiftsColumns) or not; nothing for a value that is not
+// one of the sheet's positions.
+std::optional<LabelPads> pads(Sheet sheet, double position, bool bold, bool family);
+}  // namespace StockTables
 
 }  // namespace printing

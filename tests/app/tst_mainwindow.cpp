@@ -57,11 +57,9 @@ private slots:
     void envelopeSizes_data();
     void envelopeSizes();
     void lineBoxes();
-    void contactCommands_data();
-    void contactCommands();
+    void commandsOpenTheirWindow_data();
+    void commandsOpenTheirWindow();
     void aboutWindow();
-    void listAndTransferCommands_data();
-    void listAndTransferCommands();
     void closingUnloadsTheOthers_data();
     void closingUnloadsTheOthers();
 };
@@ -318,32 +316,45 @@ void TstMainWindow::lineBoxes()
     QCOMPARE(line(app, "txtQzLine2")->font().pointSize(), 12);
 }
 
-void TstMainWindow::contactCommands_data()
+void TstMainWindow::commandsOpenTheirWindow_data()
 {
     QTest::addColumn<QString>("command");
+    QTest::addColumn<FormId>("window");
     for (const char* command : {"mnuEdit", "mnuFind", "mnuDelete", "mnuViewOne"})
-        QTest::newRow(command) << command;
+        QTest::newRow(command) << command << FormId::ContactInfo;
+    for (const char* command : {"mnuViewAll", "mnuSrchContacts"})
+        QTest::newRow(command) << command << FormId::ViewAll;
+    QTest::newRow("mnuExport") << "mnuExport" << FormId::Export;
+    QTest::newRow("mnuImport") << "mnuImport" << FormId::Import;
 }
 
-void TstMainWindow::contactCommands()
+void TstMainWindow::commandsOpenTheirWindow()
 {
     QFETCH(QString, command);
+    QFETCH(FormId, window);
     TestApp app;
     app.start();
     mainWindow(app)->move(230, 170);
     const QPoint place = mainWindow(app)->pos();
     app.click(FormId::Main, command);
-    widgets::Form* info = &app.form(FormId::ContactInfo);
-    QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
-    info->move(0, 0);
-    // Hidden but loaded (as Print Label leaves it): shown again as it was left.
-    info->hideForm();
-    mainWindow(app)->showForm();
-    app.click(FormId::Main, command);
-    QCOMPARE(&app.form(FormId::ContactInfo), info);
-    QVERIFY(info->isVisible() && mainWindow(app)->isHidden());
-    info->close();
-    QCOMPARE(mainWindow(app)->pos(), place);
+    widgets::Form* shown = &app.form(window);
+    QVERIFY(shown->isVisible() && mainWindow(app)->isHidden());
+    if (window == FormId::ViewAll) {
+        QVERIFY(app.find<QWidget>(window, "frSearch")->isVisible());
+        for (const char* option : {"optSearchAll", "optFnameSort"})
+            QVERIFY(app.find<widgets::OptionButton>(window, option)->value());
+    }
+    if (window == FormId::ContactInfo) {
+        shown->move(0, 0);
+        // Hidden but loaded (as Print Label leaves it): shown again as it was left.
+        shown->hideForm();
+        mainWindow(app)->showForm();
+        app.click(FormId::Main, command);
+        QCOMPARE(&app.form(FormId::ContactInfo), shown);
+        QVERIFY(shown->isVisible() && mainWindow(app)->isHidden());
+        shown->close();
+        QCOMPARE(mainWindow(app)->pos(), place);
+    }
     QVERIFY(app.messages.shown().empty());
 }
 
@@ -355,31 +366,6 @@ void TstMainWindow::aboutWindow()
     QVERIFY(app.form(FormId::About).isVisible() && mainWindow(app)->isVisible());
     app.click(FormId::About, "cmdOK");
     QVERIFY(!app.forms->isLoaded(FormId::About) && mainWindow(app)->isVisible());
-}
-
-void TstMainWindow::listAndTransferCommands_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<FormId>("window");
-    QTest::newRow("mnuViewAll") << "mnuViewAll" << FormId::ViewAll;
-    QTest::newRow("mnuSrchContacts") << "mnuSrchContacts" << FormId::ViewAll;
-    QTest::newRow("mnuExport") << "mnuExport" << FormId::Export;
-    QTest::newRow("mnuImport") << "mnuImport" << FormId::Import;
-}
-
-void TstMainWindow::listAndTransferCommands()
-{
-    QFETCH(QString, command);
-    QFETCH(FormId, window);
-    TestApp app;
-    app.start();
-    app.click(FormId::Main, command);
-    QVERIFY(app.form(window).isVisible() && mainWindow(app)->isHidden());
-    if (window == FormId::ViewAll) {
-        QVERIFY(app.find<QWidget>(window, "frSearch")->isVisible());
-        for (const char* option : {"optSearchAll", "optFnameSort"})
-            QVERIFY(app.find<widgets::OptionButton>(window, option)->value());
-    }
 }
 
 void TstMainWindow::closingUnloadsTheOthers_data()

@@ -1,6 +1,6 @@
 #include "contacts/AddressLines.h"
-#include "contacts/ContactReports.h"
 #include "contacts/ContactRules.h"
+#include "printing/DetailsPage.h"
 #include "support/RecordingDevice.h"
 #include "support/TableRows.h"
 #include "support/TestFiles.h"
@@ -133,7 +133,7 @@ private slots:
              {F::City, "Boston"}, {F::State, "MA"}, {F::Zip, "02134"}, {F::Country, "USA"}, {F::HPhone, "617-555-0100"},
              {F::CPhone, "617-555-0101"}, {F::WPhone, "617-555-0102"}, {F::Email, "ann@example.com"},
              {F::Birthdate, "04/10/1980"}, {F::Category, QString(61, u'c') + "D"}, {F::Notes, notes}, {F::Company, "Acme Co"}});
-        ContactReports::printDetailsPage(printer, v, QDate(2026, 12, 6));
+        printing::DetailsPage::printPage(printer, v, QDate(2026, 12, 6));
         printer.endDoc();
         const QByteArray golden = testsupport::readBytes(QStringLiteral(QUORVEL_TEST_DATA "/contact_details_page.txt"));
         QCOMPARE(testsupport::dumpPages(device.documents().at(0).pages), QString::fromUtf8(golden));

@@ -1,5 +1,6 @@
 #include "support/Fixture.h"
 #include "support/Golden.h"
+#include "printing/ReturnAddressJob.h"
 
 #include <QtTest>
 
@@ -90,6 +91,23 @@ private slots:
         // Ended silently in the second pass: the return-address screen stays as it was.
         QCOMPARE(rig->window().summary(), QString("Return Address Label 1/2\" x 1 3/4\", cmdRetAddress, optQzLabel on, "
                                                 "optQzEnvelope on, chkLblBold on ticked, chkLblItalic on, left"));
+    }
+
+    void runAloneReadsTheScreenAfterTheBox()
+    {
+        // The lines typed while the instructions are up are the ones printed.
+        testsupport::FakePrintDialog dialog(rig->app.printScript);
+        printing::LabelInput before, after;
+        after.leftJustified = true;
+        after.lines = {"Ann", "", "", "", ""};
+        int reads = 0;
+        rig->app.printScript.print(1);
+        rig->expectInstructions(80);
+        rig->expectAnotherPage(Answer::No);
+        const printing::LabelJobResult shown = printing::printReturnAddressEighty(
+            {rig->app.services, dialog, before, {}, [&] { return ++reads > 1 ? after : before; }});
+        QCOMPARE(rig->layout(0).filter(":Ann").size(), 20 * 4);
+        QVERIFY(shown.standardScreen && shown.envelopeBoldCleared && !shown.pads && shown.focusLine == 0);
     }
 
     void refusedOrFailed_data()

@@ -3,8 +3,8 @@
 
 #include <QTest>
 
-using printing::PrinterFamily;
-using printing::StockTables;
+namespace PrinterFamily = printing::PrinterFamily;
+namespace StockTables = printing::StockTables;
 
 Q_DECLARE_METATYPE(StockTables::Sheet)
 

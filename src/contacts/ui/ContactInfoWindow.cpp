@@ -3,7 +3,6 @@
 
 #include "contacts/AddressLines.h"
 #include "contacts/FindList.h"
-#include "contacts/ContactReports.h"
 #include "platform/ErrorTraps.h"
 #include "platform/ShellOpen.h"
 #include "widgets/Controls.h"
@@ -12,6 +11,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "platform/WebPages.h"
+#include "printing/DetailsPage.h"
 #include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
@@ -30,7 +30,6 @@ using platform::Answer;
 using platform::Buttons;
 using widgets::FormId;
 using platform::Icon;
-using platform::PrintItem;
 
 namespace {
 
@@ -444,44 +443,12 @@ void ContactInfoWindow::cmdPrintLabel_Click()
 
 void ContactInfoWindow::mnuEDVPrint_Click()
 {
-    platform::Printer& printer = m_services.printer;
-    platform::runPrintCommand(m_services.messages, printer, QStringLiteral("Printer error."), [&] {
-        const ContactValues values = boxValues();
-
-        platform::PrintDialog& dialog = *m_dlgCommonDialogEDV;
-        dialog.setCancelError(true);
-        printer.setFontName(QStringLiteral("Courier New"));
-        printer.setFontSize(12);
-        printer.setFontItalic(false);
-        printer.setOrientation(platform::Printer::Portrait);
-        dialog.showPrinter();
-        if (dialog.flags() & platform::PrintDialog::Selection) {
-            printSelection();
-            return;
-        }
-        dialog.setFlags(platform::PrintDialog::PageNums);
-        const std::int16_t copies = rt::toInt16(static_cast<double>(dialog.copies()));
-        for (std::int16_t copy = 1; copy <= copies; ++copy) {
-            ContactReports::printDetailsPage(printer, values, m_services.appInfo.today());
-            printer.newPage();
-        }
-        printer.endDoc();
-    });
-}
-
-void ContactInfoWindow::printSelection()
-{
-    QLineEdit* box = widgets::focusedTextBox(this);
-    if (!box)
-        return;
-    platform::Printer& printer = m_services.printer;
-    printer.setFontName(QStringLiteral("Courier New"));
-    printer.setFontSize(12);
-    printer.setFontItalic(false);
-    printer.printLine();
-    printer.printLine({PrintItem::str(box->selectedText())});
-    printer.newPage();
-    printer.endDoc();
+    const auto selectedText = [this]() -> std::optional<QString> {
+        const QLineEdit* box = widgets::focusedTextBox(this);
+        return box ? std::optional(box->selectedText()) : std::nullopt;
+    };
+    printing::DetailsPage::print(m_services.printer, *m_dlgCommonDialogEDV, m_services.messages,
+                                 {boxValues(), m_services.appInfo.today(), selectedText});
 }
 
 void ContactInfoWindow::cmdPeopleFind_Click()

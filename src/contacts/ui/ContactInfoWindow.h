@@ -98,7 +98,6 @@ private:
     ContactValues boxValues() const;
     void refuse(const Refusal& refusal);
 
-    void printSelection();
 
     widgets::Form& mainWindow();
 

@@ -1,19 +1,65 @@
-#include "contacts/ContactReports.h"
+#include "printing/DetailsPage.h"
 
+#include "platform/PrintDialog.h"
 #include "platform/Printer.h"
+#include "printing/PrintJob.h"
 #include "runtime/Text.h"
 
 #include <QLocale>
 
-namespace contacts {
+namespace printing {
 
+using contacts::ContactField;
+using contacts::ContactValues;
 using platform::PrintItem;
 using F = ContactField;
 
-void ContactReports::printDetailsPage(platform::Printer& printer, const ContactValues& values, const QDate& today)
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+
+void printSelection(platform::Printer& printer, const QString& text)
+{
+    printer.setFontName(kCourier);
+    printer.setFontSize(12);
+    printer.setFontItalic(false);
+    printer.printLine();
+    printer.printLine({PrintItem::str(text)});
+    printer.newPage();
+    printer.endDoc();
+}
+
+}  // namespace
+
+platform::PrintOutcome DetailsPage::print(platform::Printer& printer, platform::PrintDialog& dialog,
+                                          platform::Messages& messages, const DetailsPageInput& input)
+{
+    return platform::runPrintCommand(messages, printer, QStringLiteral("Printer error."), [&] {
+        dialog.setCancelError(true);
+        printer.setFontName(kCourier);
+        printer.setFontSize(12);
+        printer.setFontItalic(false);
+        printer.setOrientation(platform::Printer::Portrait);
+        dialog.showPrinter();
+        if (dialog.flags() & platform::PrintDialog::Selection) {
+            if (const std::optional<QString> text = input.selectedText())
+                printSelection(printer, *text);
+            return;
+        }
+        dialog.setFlags(platform::PrintDialog::PageNums);
+        const std::int16_t copies = dialogCopies(dialog);
+        for (std::int16_t copy = 1; copy <= copies; ++copy) {
+            printPage(printer, input.values, input.today);
+            printer.newPage();
+        }
+        printer.endDoc();
+    });
+}
+
+void DetailsPage::printPage(platform::Printer& printer, const ContactValues& values, const QDate& today)
 {
     ContactValues v;
-    for (int i = 0; i < kContactFieldCount; ++i) {
+    for (int i = 0; i < contacts::kContactFieldCount; ++i) {
         const auto field = static_cast<F>(i);
         v[field] = rt::blankControls(rt::trim(values[field]));
     }
@@ -24,7 +70,9 @@ void ContactReports::printDetailsPage(platform::Printer& printer, const ContactV
         for (int i = 0; i < lines; ++i)
             printer.printLine();
     };
-    auto part = [](const QString& text, int start, int count) { return ContactRules::mid(text, start, count); };
+    auto part = [](const QString& text, int start, int count) {
+        return contacts::ContactRules::mid(text, start, count);
+    };
     const QString rule(70, u'_');
 
     printer.setFontSize(12);
@@ -43,7 +91,8 @@ void ContactReports::printDetailsPage(platform::Printer& printer, const ContactV
     empty(1);
     printer.printLine(Items{tab(8), str(rule)});
     empty(2);
-    printer.printLine(Items{tab(8), str(v[F::FName] + QLatin1Char(' ') + v[F::MiddleInit] + QLatin1Char(' ') + v[F::LName])});
+    printer.printLine(
+        Items{tab(8), str(v[F::FName] + QLatin1Char(' ') + v[F::MiddleInit] + QLatin1Char(' ') + v[F::LName])});
     empty(1);
     printer.printLine(Items{tab(8), str(v[F::FStreet] + QStringLiteral("  ") + v[F::SStreet])});
     empty(1);
@@ -71,4 +120,4 @@ void ContactReports::printDetailsPage(platform::Printer& printer, const ContactV
     printer.printLine(Items{tab(8), str(rule)});
 }
 
-}  // namespace contacts
+}  // namespace printing
