@@ -40,7 +40,7 @@ public:
         writeContacts(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records);
         app.start();
     }
-    void findContact() { app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact")); }
+    void findContact() { app.click(session::WindowId::Main, QStringLiteral("cmdFindContact")); }
     void openWith(std::initializer_list<contacts::ContactRecord> records)
     {
         start(records);
@@ -58,15 +58,15 @@ public:
         list->setCurrentIndex(i);
         emit list->activated(i);
     }
-    void click(const char* name) { app.click(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
+    void click(const char* name) { app.click(session::WindowId::ContactInfo, QString::fromLatin1(name)); }
 
-    bool windowLoaded() const { return app.forms->isLoaded(widgets::FormId::ContactInfo); }
-    widgets::Form& window() { return app.form(widgets::FormId::ContactInfo); }
-    widgets::Form& mainWindow() { return app.form(widgets::FormId::Main); }
+    bool windowLoaded() const { return app.forms->isLoaded(session::WindowId::ContactInfo); }
+    widgets::Form& window() { return app.form(session::WindowId::ContactInfo); }
+    widgets::Form& mainWindow() { return app.form(session::WindowId::Main); }
     template <class T = QLineEdit>
-    T* c(const char* name) { return app.find<T>(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
+    T* c(const char* name) { return app.find<T>(session::WindowId::ContactInfo, QString::fromLatin1(name)); }
     template <class T = QLineEdit>
-    T* m(const char* name) { return app.find<T>(widgets::FormId::Main, QString::fromLatin1(name)); }
+    T* m(const char* name) { return app.find<T>(session::WindowId::Main, QString::fromLatin1(name)); }
     QString text(const char* box) { return c(box)->text(); }
     widgets::SortedComboBox* findList() { return c<widgets::SortedComboBox>("cboFindContact"); }
 

@@ -11,7 +11,7 @@
 
 using namespace testsupport;
 using platform::Answer;
-using widgets::FormId;
+using FormId = session::WindowId;
 using R = contacts::ContactRecord;
 
 namespace {

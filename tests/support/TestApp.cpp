@@ -42,7 +42,7 @@ QString TestApp::dataPath(const QString& fileName) const
     return QDir(m_dir.path()).filePath(fileName);
 }
 
-void TestApp::click(widgets::FormId id, const QString& name)
+void TestApp::click(session::WindowId id, const QString& name)
 {
     widgets::Form& window = forms->get(id);
     if (auto* button = window.findChild<QAbstractButton*>(name)) {

@@ -28,14 +28,14 @@ public:
     QString dataPath(const QString& fileName) const;
 
     // The window (loaded on first reference) and its controls by objectName.
-    widgets::Form& form(widgets::FormId id) { return forms->get(id); }
+    widgets::Form& form(session::WindowId id) { return forms->get(id); }
     template <class T>
-    T* find(widgets::FormId id, const QString& name)
+    T* find(session::WindowId id, const QString& name)
     {
         return widgets::control<T>(&forms->get(id), name);
     }
     // Clicks a button or triggers a menu command (QAction) of the window.
-    void click(widgets::FormId id, const QString& name);
+    void click(session::WindowId id, const QString& name);
 
     FakeMessages messages;
     FakeFileDialogs fileDialogs;

@@ -11,7 +11,7 @@ using platform::Buttons;
 using platform::Icon;
 using testsupport::ContactWindowFixture;
 using testsupport::person;
-using widgets::FormId;
+using FormId = session::WindowId;
 
 namespace {
 
