@@ -1,5 +1,6 @@
 #include "widgets/Controls.h"
 #include "widgets/EditMenu.h"
+#include "widgets/Form.h"
 #include "runtime/Text.h"
 #include "support/FakeServices.h"
 #include "support/TestFiles.h"
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -220,6 +222,15 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(window.focusWidget(), f[3]);
         QCOMPARE(returnPressed.count(), 1);
+    }
+
+    void formCentredOnItsScreen()
+    {
+        widgets::Form form;
+        form.resize(300, 200);
+        form.centreOnScreen();
+        const QPoint off = form.frameGeometry().center() - form.screen()->availableGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1 %2").arg(off.x()).arg(off.y())));
     }
 
     void editMenuKeysAndEnabling()
