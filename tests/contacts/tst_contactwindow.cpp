@@ -180,6 +180,7 @@ private slots:
         const Screen w = f.info();
         f.pickRecord(2);
         w.setText("txtACFStreet", QStringLiteral("12 Oak St"));  // typed, not saved
+        w.get("txtACFStreet")->setFocus();
         w.click("cmdPrintLabel");
         QStringList lines;
         for (const char* line : {"txtQzLine1", "txtQzLine2", "txtQzline3", "txtQzLine4", "txtQzLine5"})
