@@ -37,14 +37,14 @@ bool measure(int records)
 
     QElapsedTimer timer;
     timer.start();
-    app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact"));
+    app.click(session::WindowId::Main, QStringLiteral("cmdFindContact"));
     const double open = double(timer.nsecsElapsed()) / 1e9;
-    auto* list = app.find<QComboBox>(widgets::FormId::ContactInfo, QStringLiteral("cboFindContact"));
+    auto* list = app.find<QComboBox>(session::WindowId::ContactInfo, QStringLiteral("cboFindContact"));
     bench::report("Contact Information window opens", records, open, QStringLiteral("%1 listed").arg(list->count()));
     list->setCurrentIndex(0);
     emit list->activated(0);
     timer.restart();
-    app.click(widgets::FormId::ContactInfo, QStringLiteral("cmdNext"));
+    app.click(session::WindowId::ContactInfo, QStringLiteral("cmdNext"));
     bench::report("then Next", records, double(timer.nsecsElapsed()) / 1e9);
     return list->count() == records;
 }

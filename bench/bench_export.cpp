@@ -53,11 +53,11 @@ int exportOne(const char* name, const char* option, const char* file, const QStr
         return 1;
     app.messages.answerFreely({});
     app.start();
-    app.form(widgets::FormId::Export).showForm();
-    app.click(widgets::FormId::Export, QString::fromLatin1(option));
+    app.form(session::WindowId::Export).showForm();
+    app.click(session::WindowId::Export, QString::fromLatin1(option));
     QElapsedTimer timer;
     timer.start();
-    app.click(widgets::FormId::Export, QStringLiteral("cmdExpCreate"));
+    app.click(session::WindowId::Export, QStringLiteral("cmdExpCreate"));
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     const QString path = app.dataPath(QString::fromLatin1(file));
     const qint64 bytes = QFileInfo(path).size();

@@ -80,12 +80,12 @@ int listing(int records, bool listReport)
         return 1;
     app.messages.answerFreely({});
     app.start();
-    app.forms->as<ViewAllWindow>(widgets::FormId::ViewAll).openForSearch();
+    app.forms->as<ViewAllWindow>(session::WindowId::ViewAll).openForSearch();
     QElapsedTimer timer;
     timer.start();
-    app.click(widgets::FormId::ViewAll, QStringLiteral("cmdACGetReport"));
+    app.click(session::WindowId::ViewAll, QStringLiteral("cmdACGetReport"));
     const double getReport = seconds(timer);
-    const auto* list = app.find<QAbstractItemView>(widgets::FormId::ViewAll, QStringLiteral("lstAllContacts"));
+    const auto* list = app.find<QAbstractItemView>(session::WindowId::ViewAll, QStringLiteral("lstAllContacts"));
     const int listed = list->model()->rowCount();
     bench::report("Get report, the list filled", records, getReport, QStringLiteral("%1 listed").arg(listed));
     if (!listReport)
@@ -94,7 +94,7 @@ int listing(int records, bool listReport)
     app.printScript.print(1);
     const size_t boxes = app.messages.shown().size();
     timer.restart();
-    app.click(widgets::FormId::ViewAll, QStringLiteral("mnuPrint"));
+    app.click(session::WindowId::ViewAll, QStringLiteral("mnuPrint"));
     bench::report("list report to PDF", records, seconds(timer),
                   QStringLiteral("%1 bytes").arg(QFileInfo(pdf).size()));
     return app.messages.shown().size() == boxes && QFileInfo(pdf).size() > 0 ? 0 : 1;

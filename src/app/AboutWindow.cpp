@@ -6,9 +6,9 @@
 
 namespace app {
 
-AboutWindow::AboutWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+AboutWindow::AboutWindow(session::Windows& windows, const platform::Services& services, session::Session& state,
                          QWidget* parent)
-    : widgets::Form(widgets::FormId::About, forms, parent), m_ui(std::make_unique<Ui::AboutWindowForm>())
+    : widgets::Form(parent), m_windows(windows), m_ui(std::make_unique<Ui::AboutWindowForm>())
 {
     Q_UNUSED(state);
     m_ui->setupUi(this);
@@ -30,7 +30,7 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::cmdOK_Click()
 {
-    forms().unload(widgets::FormId::About);
+    m_windows.unload(session::WindowId::About);
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/Session.h"
+#include "session/Windows.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
 
@@ -16,13 +17,14 @@ namespace app {
 class AboutWindow : public widgets::Form {
     Q_OBJECT
 public:
-    AboutWindow(widgets::Forms& forms, const platform::Services& services, session::Session& state,
+    AboutWindow(session::Windows& windows, const platform::Services& services, session::Session& state,
                 QWidget* parent = nullptr);
     ~AboutWindow() override;
 
 private:
     void cmdOK_Click();
 
+    session::Windows& m_windows;
     std::unique_ptr<Ui::AboutWindowForm> m_ui;
 };
 

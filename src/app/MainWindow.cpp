@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/WindowSet.h"
 
 #include "contacts/ui/ViewAllWindow.h"
 
@@ -35,7 +36,7 @@ namespace app {
 
 namespace {
 
-using widgets::FormId;
+using FormId = session::WindowId;
 
 const QString kContactFileName = QStringLiteral("QVL_Contacts.DAT");
 const QString kPositionTitle = QStringLiteral("Label position reading L to R");
@@ -58,9 +59,9 @@ void onTrigger(QAction* action, QObject* owner, Handler handler)
 
 }  // namespace
 
-MainWindow::MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+MainWindow::MainWindow(WindowSet& forms, const platform::Services& services, contacts::BookSession& state,
                        QWidget* parent)
-    : widgets::Form(FormId::Main, forms, parent), m_services(services), m_state(state),
+    : widgets::Form(parent), m_services(services), m_state(state), m_forms(forms),
       m_ui(std::make_unique<Ui::MainWindowForm>())
 {
     m_ui->setupUi(this);
@@ -467,10 +468,8 @@ void MainWindow::showContactInfo()
 void MainWindow::cmdFindContact_Click()
 {
     showContactInfo();
-    if (forms().isLoaded(FormId::ContactInfo)) {
-        if (auto* find = forms().get(FormId::ContactInfo).findChild<QWidget*>(QStringLiteral("cboFindContact")))
-            find->setFocus();
-    }
+    if (forms().isLoaded(FormId::ContactInfo))
+        forms().contactScreen().focusFindList();
 }
 
 void MainWindow::mnuEdit_Click()

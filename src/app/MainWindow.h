@@ -25,6 +25,8 @@ class MainWindowForm;
 
 namespace app {
 
+class WindowSet;
+
 // The main window frmQuorvel: the five label lines, the label modes and their options,
 // the label position prompt, the envelope sizes, birthday reminders, the way to the
 // contact window, start-up and shutdown. Its print commands take a snapshot of the screen and
@@ -32,7 +34,7 @@ namespace app {
 class MainWindow : public widgets::Form, public session::MainScreen {
     Q_OBJECT
 public:
-    MainWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+    MainWindow(WindowSet& forms, const platform::Services& services, contacts::BookSession& state,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -55,6 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    WindowSet& forms() { return m_forms; }
     void wireControls();
 
     // Commands and control handlers.
@@ -118,6 +121,7 @@ private:
 
     const platform::Services& m_services;
     contacts::BookSession& m_state;
+    WindowSet& m_forms;
     printing::LabelVars m_vars;
     std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;

@@ -24,9 +24,9 @@ WindowSet::~WindowSet()
     m_forms.clear();
 }
 
-std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
+std::unique_ptr<widgets::Form> WindowSet::create(session::WindowId id)
 {
-    using widgets::FormId;
+    using FormId = session::WindowId;
     switch (id) {
     case FormId::Main:
         return std::make_unique<MainWindow>(*this, m_services, m_state);
@@ -39,14 +39,15 @@ std::unique_ptr<widgets::Form> WindowSet::create(widgets::FormId id)
     case FormId::Import:
         return std::make_unique<transfer::ImportWindow>(*this, m_services, m_state);
     case FormId::ViewAll:
-        return std::make_unique<contacts::ViewAllWindow>(*this, m_services, m_state);
+        return std::make_unique<contacts::ViewAllWindow>(
+            *this, [this]() -> contacts::ContactScreen& { return contactScreen(); }, m_services, m_state);
     case FormId::NewContact:
         break;
     }
     throw std::logic_error("WindowSet: this window is not part of the program");
 }
 
-widgets::Form& WindowSet::get(widgets::FormId id)
+widgets::Form& WindowSet::get(session::WindowId id)
 {
     auto it = m_forms.find(id);
     if (it != m_forms.end())
@@ -54,30 +55,41 @@ widgets::Form& WindowSet::get(widgets::FormId id)
     // Registered before its load step runs, so that the step (and anything it calls)
     // finds the window loaded instead of building a second one.
     widgets::Form& form = *m_forms.emplace(id, create(id)).first->second;
+    QObject::connect(&form, &widgets::Form::closeClicked, [this, id] { unload(id); });
     form.load();
     return form;
 }
 
-bool WindowSet::isLoaded(widgets::FormId id) const
+session::MainScreen& WindowSet::mainScreen()
+{
+    return as<MainWindow>(session::WindowId::Main);
+}
+
+contacts::ContactScreen& WindowSet::contactScreen()
+{
+    return as<contacts::ContactInfoWindow>(session::WindowId::ContactInfo);
+}
+
+bool WindowSet::isLoaded(session::WindowId id) const
 {
     return m_forms.count(id) != 0;
 }
 
-void WindowSet::unload(widgets::FormId id)
+void WindowSet::unload(session::WindowId id)
 {
     auto it = m_forms.find(id);
     if (it == m_forms.end())
         return;
-    if (id == widgets::FormId::Main) {
+    if (id == session::WindowId::Main) {
         m_ending = true;
         // Every other window first; their unload steps see that the program is ending and
         // show no window.
-        std::vector<widgets::FormId> others;
+        std::vector<session::WindowId> others;
         for (const auto& entry : m_forms) {
             if (entry.first != id)
                 others.push_back(entry.first);
         }
-        for (widgets::FormId other : others)
+        for (session::WindowId other : others)
             unload(other);
     }
     widgets::Form* form = it->second.get();
@@ -94,7 +106,7 @@ void WindowSet::unload(widgets::FormId id)
     // close box), so the window is destroyed once that handler has returned.
     gone.release()->deleteLater();
 
-    if (id == widgets::FormId::Main) {
+    if (id == session::WindowId::Main) {
         m_ended = true;
         QCoreApplication::quit();
     }
@@ -102,7 +114,7 @@ void WindowSet::unload(widgets::FormId id)
 
 void WindowSet::start()
 {
-    widgets::Form& main = get(widgets::FormId::Main);
+    widgets::Form& main = get(session::WindowId::Main);
     // Cancel in the start-up error box has ended the program already.
     if (!m_ended)
         main.showForm();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "contacts/BookSession.h"
+#include "contacts/ContactScreen.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
+#include "session/Windows.h"
 
 #include <map>
 #include <memory>
@@ -11,17 +13,23 @@ namespace app {
 
 // The program's windows: each is created and loaded on first reference, and destroyed
 // when unloaded. Start-up loads and shows the main window; closing it ends the program.
-class WindowSet : public widgets::Forms {
+class WindowSet : public session::Windows {
 public:
     WindowSet(const platform::Services& services, contacts::BookSession& state);
     ~WindowSet() override;
 
-    widgets::Form& get(widgets::FormId id) override;
-    bool isLoaded(widgets::FormId id) const override;
-    void unload(widgets::FormId id) override;
-    bool ending() const override { return m_ending; }
+    // The window, created and loaded on first reference.
+    widgets::Form& get(session::WindowId id);
+    template <class T>
+    T& as(session::WindowId id) { return static_cast<T&>(get(id)); }
 
-    // The main window's label Bold and Italic boxes, for the contact list.
+    void show(session::WindowId id) override { get(id).showForm(); }
+    void hide(session::WindowId id) override { get(id).hideForm(); }
+    bool isLoaded(session::WindowId id) const override;
+    void unload(session::WindowId id) override;
+    bool ending() const override { return m_ending; }
+    session::MainScreen& mainScreen() override;
+    contacts::ContactScreen& contactScreen();
 
     // Start-up: loads and shows the main window (unless its load step ended the program).
     void start();
@@ -31,11 +39,11 @@ public:
     bool ended() const { return m_ended; }
 
 private:
-    std::unique_ptr<widgets::Form> create(widgets::FormId id);
+    std::unique_ptr<widgets::Form> create(session::WindowId id);
 
     const platform::Services& m_services;
     contacts::BookSession& m_state;
-    std::map<widgets::FormId, std::unique_ptr<widgets::Form>> m_forms;
+    std::map<session::WindowId, std::unique_ptr<widgets::Form>> m_forms;
     bool m_ending = false;
     bool m_ended = false;
 };

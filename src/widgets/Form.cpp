@@ -1,7 +1,5 @@
 #include "widgets/Form.h"
 
-#include "session/MainScreen.h"
-
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -10,7 +8,7 @@
 
 namespace widgets {
 
-Form::Form(FormId id, Forms& forms, QWidget* parent) : QMainWindow(parent), m_id(id), m_forms(forms) {}
+Form::Form(QWidget* parent) : QMainWindow(parent) {}
 
 void Form::load()
 {
@@ -74,11 +72,6 @@ void Form::centreOnScreen()
          area.y() + std::max(0, (area.height() - size.height()) / 2));
 }
 
-session::MainScreen& Form::mainScreen()
-{
-    return dynamic_cast<session::MainScreen&>(m_forms.get(FormId::Main));
-}
-
 bool Form::runUnload()
 {
     formUnload();
@@ -89,7 +82,7 @@ void Form::closeEvent(QCloseEvent* event)
 {
     // The window set destroys the window later; leave the event to it.
     event->ignore();
-    m_forms.unload(m_id);
+    emit closeClicked();
 }
 
 }  // namespace widgets

@@ -12,7 +12,7 @@
 
 using platform::Answer;
 using platform::Buttons;
-using widgets::FormId;
+using FormId = session::WindowId;
 using platform::Icon;
 using testsupport::TestApp;
 

@@ -2,12 +2,9 @@
 
 #include "support/Fixture.h"
 #include "contacts/ContactRecord.h"
-#include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
-#include <QLineEdit>
 #include <QTest>
 #include <initializer_list>
 #include <utility>
@@ -28,10 +25,9 @@ inline contacts::ContactRecord person(const QString& first, const QString& last,
     return r;
 }
 
-// The program on fakes with a contact file in its data folder, and the Contact
-// Information window reached the way the user reaches it.
-class ContactWindowFixture {
-public:
+// The program on fakes with a contact file in its data folder; the Contact Information
+// window reached the way the user reaches it.
+struct ContactWindowFixture {
     TestApp app;
 
     // Writes these contacts as the contact file and starts the program.
@@ -40,13 +36,17 @@ public:
         writeContacts(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records);
         app.start();
     }
-    void findContact() { app.click(widgets::FormId::Main, QStringLiteral("cmdFindContact")); }
+    void findContact() { main().click(QStringLiteral("cmdFindContact")); }
     void openWith(std::initializer_list<contacts::ContactRecord> records)
     {
         start(records);
         findContact();
     }
     QByteArray fileBytes() const { return readBytes(app.dataPath(QStringLiteral("QVL_Contacts.DAT"))); }
+    Screen main() { return app.screen(FormId::Main); }
+    Screen info() { return app.screen(FormId::ContactInfo); }
+    bool loaded(FormId id) const { return app.forms->isLoaded(id); }
+    widgets::SortedComboBox* findList() { return info().get<widgets::SortedComboBox>(QStringLiteral("cboFindContact")); }
     // The user picks the contact listed with this record number.
     void pickRecord(qint32 record)
     {
@@ -58,18 +58,6 @@ public:
         list->setCurrentIndex(i);
         emit list->activated(i);
     }
-    void click(const char* name) { app.click(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
-
-    bool windowLoaded() const { return app.forms->isLoaded(widgets::FormId::ContactInfo); }
-    widgets::Form& window() { return app.form(widgets::FormId::ContactInfo); }
-    widgets::Form& mainWindow() { return app.form(widgets::FormId::Main); }
-    template <class T = QLineEdit>
-    T* c(const char* name) { return app.find<T>(widgets::FormId::ContactInfo, QString::fromLatin1(name)); }
-    template <class T = QLineEdit>
-    T* m(const char* name) { return app.find<T>(widgets::FormId::Main, QString::fromLatin1(name)); }
-    QString text(const char* box) { return c(box)->text(); }
-    widgets::SortedComboBox* findList() { return c<widgets::SortedComboBox>("cboFindContact"); }
-
     void expectError(int number, const QString& description, platform::Answer answer)
     {
         Fixture::expectCommonError(app.messages, number, description, answer);

@@ -1,17 +1,11 @@
 #include "ContactWindowFixture.h"
 #include "contacts/ui/ViewAllWindow.h"
-#include "support/Fixture.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 
 using namespace testsupport;
 using platform::Answer;
-using widgets::FormId;
 using R = contacts::ContactRecord;
 
 namespace {
@@ -24,15 +18,13 @@ struct ViewAllFixture : ContactWindowFixture {
                person("Cy", "Smith", {{&R::MiddleInit, "b"}, {&R::FStreet, "12 Oak St"}, {&R::SStreet, "Apt 2"}})});
     }
     // As View > All Contacts opens the window.
-    void open()
+    Screen open()
     {
-        mainWindow().hideForm();
+        app.form(FormId::Main).hideForm();
         app.forms->as<contacts::ViewAllWindow>(FormId::ViewAll).openForSearch();
+        return app.screen(FormId::ViewAll);
     }
-    template <class T = QWidget>
-    T* v(const char* name) { return app.find<T>(FormId::ViewAll, QString::fromLatin1(name)); }
-    widgets::SortedListBox* list() { return v<widgets::SortedListBox>("lstAllContacts"); }
-    void click(const char* name) { app.click(FormId::ViewAll, QString::fromLatin1(name)); }
+    widgets::SortedListBox* list() { return app.screen(FormId::ViewAll).get<widgets::SortedListBox>("lstAllContacts"); }
     QString lines()
     {
         QStringList out;
@@ -41,12 +33,6 @@ struct ViewAllFixture : ContactWindowFixture {
         return out.join(u'|');
     }
     void doubleClick(int row) { emit list()->lineDoubleClicked(row); }
-    void show()
-    {
-        auto& window = app.form(FormId::ViewAll);
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
 };
 
 }  // namespace
@@ -55,101 +41,106 @@ class TestViewAllWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void viewAllPrintAndEdit()
+    void viewAllPrintEditAndClose()
     {
         ViewAllFixture f;
-        f.open();
-        QVERIFY(!f.v("cmdPrintLabels")->isEnabled() && !f.v<QAction>("mnuPrint")->isEnabled());
-        f.v<widgets::OptionButton>("optEmailAdd")->setValue(true);
-        f.click("cmdACGetReport");
+        const Screen v = f.open();
+        QVERIFY(!v.isEnabled("cmdPrintLabels") && !v.isEnabled("mnuPrint"));
+        v.setValue("optEmailAdd", 1);
+        v.click("cmdACGetReport");
         QCOMPARE(f.lines(), QStringLiteral("1 Ann Q. Lee|2 Bob Goldsmith|3 Cy Smith"));
         QCOMPARE(f.list()->text(0).count(u'\t'), 6);
-        QCOMPARE(f.v<QLabel>("lblTotContacts")->text(), QStringLiteral("Contacts Found = 3"));
-        QVERIFY(f.v("lblSearchDisplay")->isHidden() && f.v("frSearch")->isHidden());
-        QVERIFY(!f.v("cmdACGetReport")->isEnabled() && f.v("cmdPrintLabels")->isEnabled());
+        QCOMPARE(v.text("lblTotContacts"), QStringLiteral("Contacts Found = 3"));
+        QVERIFY(!v.isVisible("lblSearchDisplay") && !v.isVisible("frSearch"));
+        QVERIFY(!v.isEnabled("cmdACGetReport") && v.isEnabled("cmdPrintLabels"));
+        QCOMPARE(v.get("txtViewAllHeader")->cursorPosition(), 0);
 
         f.app.printScript.print(1);
-        f.click("cmdPrintLabels");
+        v.click("cmdPrintLabels");
         QCOMPARE(textLayout(f.app.device.documents().at(0)).join(u'|'),
                  QStringLiteral("5:2:Ann Q Lee|5:46:Bob Goldsmith|5:89:Cy b Smith|6:2: |6:46:Acme|6:89:12 Oak St Apt 2|"
                                 "7:2:Boston,   02118|7:46: |7:89:,   |8:46:,   "));
         f.app.printScript.print(1);
-        f.click("mnuPrint");
+        v.click("mnuPrint");
         QVERIFY(textLayout(f.app.device.documents().at(1)).contains(QStringLiteral("4:60:File: QVL_Contacts")));
 
         // A line copied and pasted back carries no record number: its label and its
         // double-click end in the error paths, the list stays.
         f.list()->setLineSelected(1, true);
-        f.click("mnuVAEditCopy");
+        v.click("mnuVAEditCopy");
         QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(1));
-        f.click("mnuVAEditPaste");
+        v.click("mnuVAEditPaste");
         QCOMPARE(f.lines(), QStringLiteral("0 |1 Ann Q. Lee|2 Bob Goldsmith|0 Bob Goldsmith|3 Cy Smith"));
         f.app.printScript.print(1);
         f.app.messages.expect(QStringLiteral("Printer error"), QStringLiteral("A printer problem exists.  Check printer."),
                               platform::Buttons::Ok, platform::Icon::Exclamation);
-        f.click("cmdPrintLabels");
+        v.click("cmdPrintLabels");
         f.expectError(63, QStringLiteral("Bad record number"), Answer::Retry);
         f.doubleClick(3);
         QVERIFY(f.app.messages.allShown() && f.list()->count() == 5 && f.app.state.lngCurrentRecord == 0);
         // The list's keys go through the Edit menu alone: a disabled Copy copies nothing.
-        f.show();
+        v.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&v.window()));
         f.list()->setFocus();
         f.list()->setCurrentIndex(f.list()->model()->index(1, 0));
-        f.v<QAction>("mnuVAEditCopy")->setEnabled(false);
+        v.get<QAction>("mnuVAEditCopy")->setEnabled(false);
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(f.list(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QCOMPARE(f.app.clipboard.contents, QStringLiteral("\r\n") + f.list()->text(3));
-        f.click("mnuVAEditSelAll");
+        v.click("mnuVAEditSelAll");
         QTest::keyClick(f.list(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(f.list()->count(), 0);
+
+        // Close gives the screen back and unticks the label font.
+        f.main().setValue("chkLblBold", 1);
+        v.click("cmdViewAllClose");
+        ContactWindowFixture::settle();
+        QVERIFY(!f.loaded(FormId::ViewAll) && f.main().window().isVisible() && !f.main().value("chkLblBold"));
     }
 
     void lastNameSearchOpensContact()
     {
         ViewAllFixture f;
-        f.open();
-        f.app.messages.expectBox({QStringLiteral("Last name Search"), QStringLiteral("Search For: "), platform::Buttons::Ok,
-                                  platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
-        f.v<widgets::OptionButton>("optSearchLName")->setValue(true);
-        QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("smith"));
-        // Clicked again, the chosen option asks again: the user corrects the text.
-        f.app.messages.expectBox({QStringLiteral("Last name Search"), QStringLiteral("Search For: "), platform::Buttons::Ok,
-                                  platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
-        f.click("optSearchLName");
-        f.click("cmdACGetReport");
+        const Screen v = f.open();
+        for (int twice = 0; twice < 2; ++twice)  // clicked again, the chosen option asks again
+            f.app.messages.expectBox({QStringLiteral("Last name Search"), QStringLiteral("Search For: "),
+                                      platform::Buttons::Ok, platform::Icon::None, Answer::Ok, true, QStringLiteral("smith")});
+        v.setValue("optSearchLName", 1);
+        QCOMPARE(v.text("lblSearchDisplay"), QStringLiteral("smith"));
+        v.click("optSearchLName");
+        v.click("cmdACGetReport");
         QCOMPARE(f.lines(), QStringLiteral("2 Bob Goldsmith|3 Cy Smith"));
-        QCOMPARE(f.v<QLabel>("lblSearchDisplay")->text(), QStringLiteral("Last name = smith"));
+        QCOMPARE(v.text("lblSearchDisplay"), QStringLiteral("Last name = smith"));
 
         f.doubleClick(1);
         ContactWindowFixture::settle();
-        QVERIFY(!f.app.forms->isLoaded(FormId::ViewAll) && f.window().isVisible() && !f.mainWindow().isVisible());
+        const Screen w = f.info();
+        QVERIFY(!f.loaded(FormId::ViewAll) && w.window().isVisible() && !f.main().window().isVisible());
         QCOMPARE(f.app.state.lngCurrentRecord, 3);
-        QCOMPARE(f.text("txtACFStreet"), QStringLiteral("12 Oak St"));
-        QCOMPARE(f.c("txtACFStreet")->cursorPosition(), 0);
-        QVERIFY(f.c("txtACFName")->isEnabled() && f.c<QWidget>("cmdSave")->isEnabled());
-        QCOMPARE(f.findList()->count(), 3);
-        QVERIFY(f.app.messages.allShown());
+        QVERIFY(w.text("txtACFStreet") == "12 Oak St" && w.get("txtACFStreet")->cursorPosition() == 0);
+        QVERIFY(w.isEnabled("txtACFName") && w.isEnabled("cmdSave") && f.findList()->count() == 3);
+        QVERIFY(f.app.messages.allShown() && w.focus() == f.findList());
     }
 
     void faultsMended()
     {
         ViewAllFixture f;
-        f.open();
+        const Screen v = f.open();
         const QString path = f.app.state.filePath;
         f.app.state.contactFile.close();
         f.expectError(52, QStringLiteral("Bad file name or number"), Answer::Retry);
-        f.click("cmdACGetReport");
-        QVERIFY(f.v<QLineEdit>("txtViewAllHeader")->text().isEmpty());
+        v.click("cmdACGetReport");
+        QVERIFY(v.text("txtViewAllHeader").isEmpty());
         f.app.clipboard.contents = QStringLiteral("pasted");
-        f.click("mnuVAEditPaste");
+        v.click("mnuVAEditPaste");
         f.app.state.contactFile.open(path);
         // A book too large to list is refused before it is read.
         QVERIFY(QFile::resize(path, Q_INT64_C(1000000000000)));
         f.expectError(7, QStringLiteral("Out of memory"), Answer::Retry);
-        f.click("cmdACGetReport");
+        v.click("cmdACGetReport");
         QVERIFY(f.app.messages.allShown() && f.list()->count() == 0 && QFile::resize(path, 3 * 518));
-        f.click("cmdACGetReport");
+        v.click("cmdACGetReport");
         QCOMPARE(f.list()->count(), 3);  // cleared first: the pasted line is gone, nothing twice
 
         // A reopen that fails leaves the book open as it was.
@@ -158,29 +149,13 @@ private slots:
                                   Answer::Retry, false, {}, false});
         f.doubleClick(0);
         QVERIFY(f.app.state.contactFile.isOpen() && f.app.state.contactFile.recordCount() == 3);
-
-        f.app.shell.opens = false;
-        f.app.messages.expectBox({QStringLiteral("Document not opened"), {}, platform::Buttons::Ok,
-                                  platform::Icon::Exclamation, Answer::Ok, false, {}, false});
-        f.click("mnuVAManual");
-        QVERIFY(f.app.messages.shown().back().text.contains(QStringLiteral("qvlUman.pdf")));
+        v.click("mnuVAManual");
+        QCOMPARE(f.app.shell.documents, QStringList{f.app.appInfo.documents + QStringLiteral("/qvlUman.pdf")});
 
         // Shutdown brings no window back, even with a contact current.
         f.app.state.lngCurrentRecord = 1;
         f.app.forms->unload(FormId::Main);
-        QVERIFY(!f.app.forms->isLoaded(FormId::ContactInfo) && !f.app.forms->isLoaded(FormId::ViewAll));
-        QVERIFY(f.app.messages.allShown());
-    }
-
-    void closeUnticksLabelFont()
-    {
-        ViewAllFixture f;
-        f.m<QCheckBox>("chkLblBold")->setChecked(true);
-        f.open();
-        f.click("cmdViewAllClose");
-        ContactWindowFixture::settle();
-        QVERIFY(!f.app.forms->isLoaded(FormId::ViewAll) && f.mainWindow().isVisible());
-        QVERIFY(!f.m<QCheckBox>("chkLblBold")->isChecked());
+        QVERIFY(!f.loaded(FormId::ContactInfo) && !f.loaded(FormId::ViewAll) && f.app.messages.allShown());
     }
 };
 

@@ -59,7 +59,7 @@ private slots:
         rig->choose(options + " chkLblBold chkBold");
         // Disabled as the return-address menu commands leave them.
         for (const char* name : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-            rig->app.find<QWidget>(widgets::FormId::Main, name)->setEnabled(false);
+            rig->app.find<QWidget>(session::WindowId::Main, name)->setEnabled(false);
         rig->printer.setOrientation(2);  // left landscape by an envelope
         rig->app.printScript.print(1);
         rig->expectInstructions(labels);

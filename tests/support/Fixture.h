@@ -92,9 +92,9 @@ struct Fixture {
     RecordingPrinter& printer = app.printer;
 
     explicit Fixture(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
-    Screen window() { return Screen(app.forms->as<app::MainWindow>(widgets::FormId::Main)); }
+    Screen window() { return app.screen(FormId::Main); }
     // A button or menu command of the main window.
-    void click(const QString& name) { app.click(widgets::FormId::Main, name); }
+    void click(const QString& name) { window().click(name); }
 
     // From line 1; lines not given are emptied.
     void typeLines(const QStringList& lines)

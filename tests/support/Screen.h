@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "widgets/Controls.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
@@ -11,14 +12,28 @@
 
 namespace testsupport {
 
-// A window's controls by objectName, as the tests type, tick and read them: setting a value
-// runs the control's handler as the user's change does.
+// A window's controls by objectName, as the tests type, tick, click and read them: setting a
+// value runs the control's handler as the user's change does. The one way tests reach a control.
 class Screen {
 public:
-    explicit Screen(app::MainWindow& window) : m_window(window) {}
+    explicit Screen(QWidget& window) : m_window(window) {}
 
-    app::MainWindow* operator->() const { return &m_window; }
-    printing::LabelVars& vars() const { return m_window.vars(); }
+    // The main window's own side.
+    app::MainWindow* operator->() const { return &main(); }
+    printing::LabelVars& vars() const { return main().vars(); }
+
+    QWidget& window() const { return m_window; }
+    template <class T = QLineEdit>
+    T* get(const QString& name) const { return widgets::control<T>(&m_window, name); }
+    // A button's click or a menu command.
+    void click(const QString& name) const
+    {
+        if (auto* button = qobject_cast<QAbstractButton*>(find(name)))
+            button->click();
+        else
+            get<QAction>(name)->trigger();
+    }
+    QWidget* focus() const { return m_window.focusWidget(); }
 
     QString text(const QString& name) const
     {
@@ -85,8 +100,9 @@ public:
 
 private:
     QObject* find(const QString& name) const { return widgets::control<QObject>(&m_window, name); }
+    app::MainWindow& main() const { return static_cast<app::MainWindow&>(m_window); }
 
-    app::MainWindow& m_window;
+    QWidget& m_window;
 };
 
 }  // namespace testsupport

@@ -1,11 +1,8 @@
 #include "TestApp.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QTest>
 #include <stdexcept>
 
 namespace testsupport {
@@ -40,24 +37,6 @@ void TestApp::start()
 QString TestApp::dataPath(const QString& fileName) const
 {
     return QDir(m_dir.path()).filePath(fileName);
-}
-
-void TestApp::click(widgets::FormId id, const QString& name)
-{
-    widgets::Form& window = forms->get(id);
-    if (auto* button = window.findChild<QAbstractButton*>(name)) {
-        button->click();
-        return;
-    }
-    if (auto* action = window.findChild<QAction*>(name)) {
-        action->trigger();
-        return;
-    }
-    const QString message = QStringLiteral("TestApp::click: no button or command %1").arg(name);
-    if (QTest::currentTestFunction())
-        QTest::qFail(qPrintable(message), __FILE__, __LINE__);
-    else
-        qWarning("%s", qPrintable(message));
 }
 
 }  // namespace testsupport

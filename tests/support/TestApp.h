@@ -5,15 +5,17 @@
 #include "FakeServices.h"
 #include "RecordingDevice.h"
 #include "RecordingPrinter.h"
+#include "Screen.h"
 #include "app/WindowSet.h"
 #include "contacts/BookSession.h"
-#include "widgets/Controls.h"
 #include "printing/PagePrinter.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
 namespace testsupport {
+
+using FormId = session::WindowId;
 
 // The whole program on scripted services: a temporary data folder, the recording printer,
 // scripted boxes and dialogs. start() runs the program's start-up.
@@ -28,14 +30,11 @@ public:
     QString dataPath(const QString& fileName) const;
 
     // The window (loaded on first reference) and its controls by objectName.
-    widgets::Form& form(widgets::FormId id) { return forms->get(id); }
+    widgets::Form& form(FormId id) { return forms->get(id); }
+    Screen screen(FormId id) { return Screen(forms->get(id)); }
     template <class T>
-    T* find(widgets::FormId id, const QString& name)
-    {
-        return widgets::control<T>(&forms->get(id), name);
-    }
-    // Clicks a button or triggers a menu command (QAction) of the window.
-    void click(widgets::FormId id, const QString& name);
+    T* find(FormId id, const QString& name) { return screen(id).get<T>(name); }
+    void click(FormId id, const QString& name) { screen(id).click(name); }
 
     FakeMessages messages;
     FakeFileDialogs fileDialogs;

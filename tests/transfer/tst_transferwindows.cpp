@@ -1,7 +1,5 @@
 #include "contacts/ContactWindowFixture.h"
 #include "transfer/ContactExport.h"
-#include "support/Fixture.h"
-#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -9,9 +7,7 @@
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-using testsupport::ContactWindowFixture;
-using testsupport::person;
-using widgets::FormId;
+using namespace testsupport;
 
 namespace {
 
@@ -22,23 +18,15 @@ const char kOwnCsv[] = "First Name,MI,Last Name,Street1,Street2,City,State,Zip,C
 // The program on fakes with a window shown the way the main window's Contacts command shows it.
 struct TransferFixture : ContactWindowFixture {
     FormId id = FormId::Export;
-    void open(FormId which, std::initializer_list<contacts::ContactRecord> records)
+    Screen open(FormId which, std::initializer_list<contacts::ContactRecord> records)
     {
         id = which;
         start(records);
-        mainWindow().hideForm();
+        app.form(FormId::Main).hideForm();
         app.form(id).showForm();
+        return app.screen(id);
     }
-    template <class T = QWidget>
-    T* w(const char* name) { return app.find<T>(id, QString::fromLatin1(name)); }
-    void press(const char* name) { app.click(id, QString::fromLatin1(name)); }
-    bool backAtMain() { return !app.forms->isLoaded(id) && mainWindow().isVisible() && mainWindow().focusWidget() == m("txtQzLine1"); }
-    QString importFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = app.dataPath(name);
-        testsupport::writeBytes(path, bytes);
-        return path;
-    }
+    bool backAtMain() { return !loaded(id) && main().window().isVisible() && main().focus() == main().get("txtQzLine1"); }
 };
 
 }  // namespace
@@ -64,41 +52,39 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QByteArray, firstLine);
         TransferFixture f;
-        f.open(FormId::Export, {person("Ann", "Lee"), person("Bo", "Ray")});
-        QVERIFY(!f.w("cmdExpCreate")->isEnabled());
-        QCOMPARE(f.app.form(FormId::Export).focusWidget(), f.w("cmdExpCancel"));
-        f.w<QRadioButton>(qPrintable(option))->click();
-        QVERIFY(f.w("cmdExpCreate")->isEnabled());
+        const Screen e = f.open(FormId::Export, {person("Ann", "Lee"), person("Bo", "Ray")});
+        QVERIFY(!e.isEnabled("cmdExpCreate") && e.focus() == e.get<QWidget>("cmdExpCancel"));
+        e.click(option);
+        QVERIFY(e.isEnabled("cmdExpCreate"));
         const auto k = transfer::ExportKind(kind);
         f.app.messages.expect("Export file created", transfer::ContactExport::doneText(k, "QVL_Contacts"));
-        f.press("cmdExpCreate");
-        QVERIFY(f.app.messages.allShown());
-        QVERIFY(!f.app.cursor.busy && f.app.cursor.changes >= 2);
-        const QByteArray written = testsupport::readBytes(f.app.dataPath(transfer::ContactExport::fileName(k, "QVL_Contacts")));
+        e.click("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown() && !f.app.cursor.busy && f.app.cursor.changes >= 2);
+        const QByteArray written = readBytes(f.app.dataPath(transfer::ContactExport::fileName(k, "QVL_Contacts")));
         QVERIFY2(written.startsWith(firstLine), written.constData());
-        QCOMPARE(f.app.form(FormId::Export).focusWidget(), f.w("cmdExpCancel"));
-        f.app.form(FormId::Export).close();  // the close box, like Close
+        QCOMPARE(e.focus(), e.get<QWidget>("cmdExpCancel"));
+        e.window().close();  // the close box, like Close
         QVERIFY(f.backAtMain());
     }
 
     void exportNothingThenFailure()
     {
         TransferFixture f;
-        f.open(FormId::Export, {});
-        f.w<QRadioButton>("optExpCGCSV")->click();
+        const Screen e = f.open(FormId::Export, {});
+        e.click("optExpCGCSV");
         f.app.messages.expect("Export file not created",
                               "Export file could not be created.  There were no contacts on file.", Buttons::Ok,
                               Icon::Information);
-        f.press("cmdExpCreate");
+        e.click("cmdExpCreate");
         QVERIFY(f.app.messages.allShown() && !QFile::exists(f.app.dataPath("QVLC_QVL_Contacts.csv")));
 
-        testsupport::writeBytes(f.app.dataPath("QVL_Contacts.DAT"), person("Ann", "Lee").toBytes());
+        writeBytes(f.app.dataPath("QVL_Contacts.DAT"), person("Ann", "Lee").toBytes());
         QVERIFY(QDir(f.app.dataPath({})).mkdir("QVLC_QVL_Contacts.csv"));  // cannot be written as a file
-        testsupport::Fixture::expectCommonError(f.app.messages, 0, {}, Answer::Retry);
-        f.press("cmdExpCreate");
-        QVERIFY(f.app.forms->isLoaded(FormId::Export) && !f.mainWindow().isVisible());
-        testsupport::Fixture::expectCommonError(f.app.messages, 0, {}, Answer::Cancel);
-        f.press("cmdExpCreate");
+        f.expectError(0, {}, Answer::Retry);
+        e.click("cmdExpCreate");
+        QVERIFY(f.loaded(FormId::Export) && !f.main().window().isVisible());
+        f.expectError(0, {}, Answer::Cancel);
+        e.click("cmdExpCreate");
         QVERIFY(f.app.messages.allShown() && !f.app.cursor.busy);
         QVERIFY(f.backAtMain());
     }
@@ -114,46 +100,46 @@ private slots:
         QFETCH(int, form);
         TransferFixture f;
         f.open(FormId(form), {person("Ann", "Lee")});
-        QTimer::singleShot(0, [&f] { f.press(f.id == FormId::Export ? "mnuETFileExit" : "mnuITFileExit"); });
+        QTimer::singleShot(0, [&f] { f.app.click(f.id, f.id == FormId::Export ? "mnuETFileExit" : "mnuITFileExit"); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!f.app.state.contactFile.isOpen() && !f.mainWindow().isVisible());
+        QVERIFY(!f.app.state.contactFile.isOpen() && !f.main().window().isVisible());
         QVERIFY(f.app.settings.values.empty());  // the main window's shutdown did not run
     }
 
     void importOwnCsv()
     {
         TransferFixture f;
-        f.open(FormId::Import, {person("Cy", "Orr")});
+        const Screen i = f.open(FormId::Import, {person("Cy", "Orr")});
         f.app.state.remindersOn = true;  // start-up took it from the first record
-        QVERIFY(f.w("txtImpFilename")->isHidden() && !f.w("cmdStartImport")->isEnabled());
-        f.app.fileDialogs.choose(f.importFile("people.csv", kOwnCsv));
-        f.press("cmdCsvOpen");
-        QCOMPARE(f.w<QLineEdit>("txtImpFilename")->text(), QStringLiteral("people.csv"));
-        QVERIFY(!f.w("txtImpFilename")->isHidden() && f.w("cmdStartImport")->isEnabled());
+        QVERIFY(!i.isVisible("txtImpFilename") && !i.isEnabled("cmdStartImport"));
+        writeBytes(f.app.dataPath("people.csv"), kOwnCsv);
+        f.app.fileDialogs.choose(f.app.dataPath("people.csv"));
+        i.click("cmdCsvOpen");
+        QCOMPARE(i.text("txtImpFilename"), QStringLiteral("people.csv"));
+        QVERIFY(i.isVisible("txtImpFilename") && i.isEnabled("cmdStartImport"));
         f.app.messages.expect("Import completed", "D O N E !  2 contacts successfully imported.");
-        f.press("cmdStartImport");
-        QVERIFY(f.app.messages.allShown() && !f.w("cmdStartImport")->isEnabled());
-        QCOMPARE(f.app.form(FormId::Import).focusWidget(), f.w("cmdImpCancel"));
+        i.click("cmdStartImport");
+        QVERIFY(f.app.messages.allShown() && !i.isEnabled("cmdStartImport") && i.focus() == i.get<QWidget>("cmdImpCancel"));
         QCOMPARE(f.app.state.contactFile.recordCount(), 3);
         QCOMPARE(f.app.state.contactFile.read(3).BdayReminder, QStringLiteral("1"));
-        f.press("cmdImpCancel");
+        i.click("cmdImpCancel");
         QVERIFY(f.backAtMain());
     }
 
     void importRefusals()
     {
         TransferFixture f;
-        f.open(FormId::Import, {});
+        const Screen i = f.open(FormId::Import, {});
         f.app.shell.opens = false;
         f.app.messages.expectBox({"Document not opened", {}, Buttons::Ok, Icon::Exclamation, Answer::Ok, false, {}, false});
-        f.press("mnuITHelpUM");
+        i.click("mnuITHelpUM");
         QVERIFY(f.app.messages.shown().back().text.contains("qvlUman.pdf"));
 
         f.app.fileDialogs.choose(f.app.dataPath("missing.csv"));
         f.app.messages.expectBox({"Error", "An error has occurred. Error number 53 -- File not found.  Try again, or notify Quorvel.",
                                   Buttons::RetryCancel, Icon::None, Answer::Cancel});
-        f.press("cmdCsvOpen");
+        i.click("cmdCsvOpen");
         QVERIFY(f.app.messages.allShown());
         QVERIFY(f.backAtMain());
     }

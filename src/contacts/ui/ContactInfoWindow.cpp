@@ -28,7 +28,7 @@ namespace contacts {
 
 using platform::Answer;
 using platform::Buttons;
-using widgets::FormId;
+using session::WindowId;
 using platform::Icon;
 
 namespace {
@@ -49,9 +49,9 @@ void blankControlsOnEdit(QLineEdit* box)
 
 }  // namespace
 
-ContactInfoWindow::ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
+ContactInfoWindow::ContactInfoWindow(session::Windows& windows, const platform::Services& services,
                                      contacts::BookSession& state, QWidget* parent)
-    : widgets::Form(FormId::ContactInfo, forms, parent), m_services(services), m_state(state),
+    : widgets::Form(parent), m_windows(windows), m_services(services), m_state(state),
       m_ui(std::make_unique<Ui::frmEdDelViewContact>())
 {
     m_dlgCommonDialogEDV = m_services.printDialogs.create();
@@ -64,43 +64,12 @@ ContactInfoWindow::~ContactInfoWindow() = default;
 void ContactInfoWindow::buildControls()
 {
     m_ui->setupUi(this);
-    m_cboFindContact = m_ui->cboFindContact;
-    m_txtRN = m_ui->txtRN;
-    m_txtACFName = m_ui->txtACFName;
-    m_txtACMiddleInit = m_ui->txtACMiddleInit;
-    m_txtACLName = m_ui->txtACLName;
-    m_txtACFStreet = m_ui->txtACFStreet;
-    m_txtACSStreet = m_ui->txtACSStreet;
-    m_txtACCity = m_ui->txtACCity;
-    m_txtACState = m_ui->txtACState;
-    m_txtACZip = m_ui->txtACZip;
-    m_txtACCountry = m_ui->txtACCountry;
-    m_txtACHPhone = m_ui->txtACHPhone;
-    m_txtACCPhone = m_ui->txtACCPhone;
-    m_txtACWPhone = m_ui->txtACWPhone;
-    m_txtACEmail = m_ui->txtACEmail;
-    m_txtACBirthdate = m_ui->txtACBirthdate;
-    m_txtACCategory = m_ui->txtACCategory;
-    m_txtACNotes = m_ui->txtACNotes;
-    m_txtACCompany = m_ui->txtACCompany;
-    m_chkCompanyInclude = m_ui->chkCompanyInclude;
-    m_lblACCompOnLabel = m_ui->lblACCompOnLabel;
-    m_cmdFirst = m_ui->cmdFirst;
-    m_cmdPrevious = m_ui->cmdPrevious;
-    m_cmdNext = m_ui->cmdNext;
-    m_cmdLast = m_ui->cmdLast;
-    m_cmdSave = m_ui->cmdSave;
-    m_cmdDelete = m_ui->cmdDelete;
-    m_cmdPrintLabel = m_ui->cmdPrintLabel;
-    m_cmdCancel = m_ui->cmdCancel;
-    m_cmdPeopleFind = m_ui->cmdPeopleFind;
-    m_cmdZipFinder = m_ui->cmdZipFinder;
-    m_cmdStateAbb = m_ui->cmdStateAbb;
 
-    m_contactBoxes = {m_txtACFName,   m_txtACMiddleInit, m_txtACLName,     m_txtACFStreet, m_txtACSStreet,
-                      m_txtACCity,    m_txtACState,      m_txtACZip,       m_txtACCountry, m_txtACHPhone,
-                      m_txtACCPhone,  m_txtACWPhone,     m_txtACEmail,     m_txtACBirthdate,
-                      m_txtACCategory, m_txtACNotes,     m_txtACCompany};
+    m_contactBoxes = {m_ui->txtACFName,    m_ui->txtACMiddleInit, m_ui->txtACLName,  m_ui->txtACFStreet,
+                      m_ui->txtACSStreet,  m_ui->txtACCity,       m_ui->txtACState,  m_ui->txtACZip,
+                      m_ui->txtACCountry,  m_ui->txtACHPhone,     m_ui->txtACCPhone, m_ui->txtACWPhone,
+                      m_ui->txtACEmail,    m_ui->txtACBirthdate,  m_ui->txtACCategory, m_ui->txtACNotes,
+                      m_ui->txtACCompany};
 
     // Nothing can be saved, deleted or printed before a contact is shown, also when the
     // loading step is cut short by a failure.
@@ -111,19 +80,19 @@ void ContactInfoWindow::buildControls()
         blankControlsOnEdit(box);
     }
 
-    connect(m_cboFindContact, &QComboBox::activated, this, &ContactInfoWindow::cboFindContact_Click);
-    connect(m_txtACCompany, &QLineEdit::textChanged, this, &ContactInfoWindow::txtACCompany_Change);
-    connect(m_cmdFirst, &QPushButton::clicked, this, &ContactInfoWindow::cmdFirst_Click);
-    connect(m_cmdPrevious, &QPushButton::clicked, this, &ContactInfoWindow::cmdPrevious_Click);
-    connect(m_cmdNext, &QPushButton::clicked, this, &ContactInfoWindow::cmdNext_Click);
-    connect(m_cmdLast, &QPushButton::clicked, this, &ContactInfoWindow::cmdLast_Click);
-    connect(m_cmdSave, &QPushButton::clicked, this, &ContactInfoWindow::cmdSave_Click);
-    connect(m_cmdDelete, &QPushButton::clicked, this, &ContactInfoWindow::cmdDelete_Click);
-    connect(m_cmdPrintLabel, &QPushButton::clicked, this, &ContactInfoWindow::cmdPrintLabel_Click);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &ContactInfoWindow::cmdCancel_Click);
-    connect(m_cmdPeopleFind, &QPushButton::clicked, this, &ContactInfoWindow::cmdPeopleFind_Click);
-    connect(m_cmdZipFinder, &QPushButton::clicked, this, &ContactInfoWindow::cmdZipFinder_Click);
-    connect(m_cmdStateAbb, &QPushButton::clicked, this, &ContactInfoWindow::cmdStateAbb_Click);
+    connect(m_ui->cboFindContact, &QComboBox::activated, this, &ContactInfoWindow::cboFindContact_Click);
+    connect(m_ui->txtACCompany, &QLineEdit::textChanged, this, &ContactInfoWindow::txtACCompany_Change);
+    connect(m_ui->cmdFirst, &QPushButton::clicked, this, &ContactInfoWindow::cmdFirst_Click);
+    connect(m_ui->cmdPrevious, &QPushButton::clicked, this, &ContactInfoWindow::cmdPrevious_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &ContactInfoWindow::cmdNext_Click);
+    connect(m_ui->cmdLast, &QPushButton::clicked, this, &ContactInfoWindow::cmdLast_Click);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &ContactInfoWindow::cmdSave_Click);
+    connect(m_ui->cmdDelete, &QPushButton::clicked, this, &ContactInfoWindow::cmdDelete_Click);
+    connect(m_ui->cmdPrintLabel, &QPushButton::clicked, this, &ContactInfoWindow::cmdPrintLabel_Click);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &ContactInfoWindow::cmdCancel_Click);
+    connect(m_ui->cmdPeopleFind, &QPushButton::clicked, this, &ContactInfoWindow::cmdPeopleFind_Click);
+    connect(m_ui->cmdZipFinder, &QPushButton::clicked, this, &ContactInfoWindow::cmdZipFinder_Click);
+    connect(m_ui->cmdStateAbb, &QPushButton::clicked, this, &ContactInfoWindow::cmdStateAbb_Click);
 }
 
 void ContactInfoWindow::buildMenus()
@@ -139,25 +108,25 @@ void ContactInfoWindow::buildMenus()
     menuBar()->insertMenu(m_ui->mnuEDVHelp->menuAction(), m_editMenu->menu());
 }
 
-widgets::Form& ContactInfoWindow::mainWindow()
+void ContactInfoWindow::focusFindList()
 {
-    return forms().get(FormId::Main);
+    m_ui->cboFindContact->setFocus();
 }
 
 void ContactInfoWindow::addFindItems(std::vector<std::pair<QString, qint32>>& items)
 {
-    if (m_cboFindContact->count() == 0) {
-        m_cboFindContact->setSortedItems(std::move(items));
+    if (m_ui->cboFindContact->count() == 0) {
+        m_ui->cboFindContact->setSortedItems(std::move(items));
     } else {
         for (const auto& [text, record] : items)
-            m_cboFindContact->addSortedItem(text, record);
+            m_ui->cboFindContact->addSortedItem(text, record);
     }
     items.clear();
 }
 
 void ContactInfoWindow::fillFindList(qint32 count)
 {
-    const bool whole = m_cboFindContact->count() == 0;
+    const bool whole = m_ui->cboFindContact->count() == 0;
     m_listCurrent = false;
     std::vector<std::pair<QString, qint32>> items;
     try {
@@ -179,10 +148,10 @@ void ContactInfoWindow::refillFindList(qint32 count)
 {
     // Browsing an unchanged book shows the list it would rebuild, as it was after a rebuild.
     if (m_listCurrent && m_listedRevision == m_state.contactFile.revision() && m_listedCount == count) {
-        m_cboFindContact->setCurrentIndex(-1);
+        m_ui->cboFindContact->setCurrentIndex(-1);
         return;
     }
-    m_cboFindContact->clear();
+    m_ui->cboFindContact->clear();
     fillFindList(count);
 }
 
@@ -191,7 +160,7 @@ void ContactInfoWindow::trapped(const std::function<void()>& command)
     // Cancel: the closing steps show the main window. The window is destroyed once the
     // running handler has returned, so nothing of it may be touched after this.
     if (platform::underCommonTrap(m_services.messages, command) == Answer::Cancel)
-        forms().unload(FormId::ContactInfo);
+        m_windows.unload(WindowId::ContactInfo);
 }
 
 bool ContactInfoWindow::endOfFile(qint32 count)
@@ -206,30 +175,30 @@ bool ContactInfoWindow::endOfFile(qint32 count)
 void ContactInfoWindow::formLoad()
 {
     const auto answer = platform::underCommonTrap(m_services.messages, [this] {
-        mainWindow().hideForm();
+        m_windows.hide(WindowId::Main);
         // Opened from the contact list's double-click the window system put it in a corner.
         centreOnScreen();
         show();
         setWindowTitle(m_state.captionWithFile(QStringLiteral("Contact Information")));
         fillFindList(m_state.contactFile.recordCount());
-        m_cboFindContact->setFocus();
-        m_lblACCompOnLabel->hide();
-        m_chkCompanyInclude->hide();
-        if (m_txtACFName->text().isEmpty() && m_txtACLName->text().isEmpty() && m_txtACEmail->text().isEmpty())
+        m_ui->cboFindContact->setFocus();
+        m_ui->lblACCompOnLabel->hide();
+        m_ui->chkCompanyInclude->hide();
+        if (m_ui->txtACFName->text().isEmpty() && m_ui->txtACLName->text().isEmpty() && m_ui->txtACEmail->text().isEmpty())
             setContactControlsEnabled(false);
     });
     if (answer == Answer::Cancel)
-        mainWindow().showForm();
+        m_windows.show(WindowId::Main);
 }
 
 void ContactInfoWindow::formUnload()
 {
     m_state.lngCurrentRecord = 0;
-    if (!forms().isLoaded(FormId::Main))
+    if (!m_windows.isLoaded(WindowId::Main))
         return;
-    session::MainScreen& main = mainScreen();
+    session::MainScreen& main = m_windows.mainScreen();
     main.showLabelMode(m_state.lngLabelMode);
-    if (forms().ending())
+    if (m_windows.ending())
         return;
     main.showAtLabelLines();
 }
@@ -238,18 +207,18 @@ void ContactInfoWindow::setContactControlsEnabled(bool enabled)
 {
     for (QLineEdit* box : m_contactBoxes)
         box->setEnabled(enabled);
-    m_chkCompanyInclude->setEnabled(enabled);
-    m_cmdSave->setEnabled(enabled);
-    m_cmdDelete->setEnabled(enabled);
-    m_cmdPrintLabel->setEnabled(enabled);
+    m_ui->chkCompanyInclude->setEnabled(enabled);
+    m_ui->cmdSave->setEnabled(enabled);
+    m_ui->cmdDelete->setEnabled(enabled);
+    m_ui->cmdPrintLabel->setEnabled(enabled);
 }
 
 void ContactInfoWindow::showContact(const ContactRecord& record)
 {
     const ContactValues values = ContactRules::fromRecord(record);
     // The company before the flag, so that the stored flag wins over the company-change rule.
-    m_txtACCompany->setText(values[ContactField::Company]);
-    m_chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
+    m_ui->txtACCompany->setText(values[ContactField::Company]);
+    m_ui->chkCompanyInclude->setChecked(rt::roundHalfEven(rt::val(record.IncComp)) == 1);
     for (int i = 0; i < kContactFieldCount; ++i) {
         if (static_cast<ContactField>(i) != ContactField::Company)
             m_contactBoxes[static_cast<std::size_t>(i)]->setText(values[static_cast<ContactField>(i)]);
@@ -262,11 +231,11 @@ void ContactInfoWindow::showContact(const ContactRecord& record)
 void ContactInfoWindow::showRecord(const ContactRecord& record, qint32 n)
 {
     showContact(record);
-    if (m_txtACCompany->text().isEmpty()) {
-        m_lblACCompOnLabel->hide();
-        m_chkCompanyInclude->hide();
+    if (m_ui->txtACCompany->text().isEmpty()) {
+        m_ui->lblACCompOnLabel->hide();
+        m_ui->chkCompanyInclude->hide();
     }
-    m_txtRN->setText(QString::number(n));
+    m_ui->txtRN->setText(QString::number(n));
 }
 
 void ContactInfoWindow::showListedContact(const ContactRecord& record)
@@ -274,22 +243,22 @@ void ContactInfoWindow::showListedContact(const ContactRecord& record)
     showForm();
     showContact(record);
     setContactControlsEnabled(true);
-    m_cboFindContact->clear();
+    m_ui->cboFindContact->clear();
     fillFindList(m_state.contactFile.recordCount());
-    m_cboFindContact->setFocus();
+    m_ui->cboFindContact->setFocus();
 }
 
 void ContactInfoWindow::txtACCompany_Change()
 {
-    m_lblACCompOnLabel->show();
-    m_chkCompanyInclude->show();
-    m_chkCompanyInclude->setChecked(!m_txtACCompany->text().isEmpty());
+    m_ui->lblACCompOnLabel->show();
+    m_ui->chkCompanyInclude->show();
+    m_ui->chkCompanyInclude->setChecked(!m_ui->txtACCompany->text().isEmpty());
 }
 
 void ContactInfoWindow::cboFindContact_Click(int index)
 {
     trapped([&] {
-        const qint32 n = m_cboFindContact->itemNumber(index);
+        const qint32 n = m_ui->cboFindContact->itemNumber(index);
         m_state.lngCurrentRecord = n;
         showRecord(m_state.contactFile.read(n), n);
         setContactControlsEnabled(true);
@@ -362,7 +331,7 @@ qint32 ContactInfoWindow::currentRecordInFile() const
 
 void ContactInfoWindow::cmdCancel_Click()
 {
-    forms().unload(FormId::ContactInfo);
+    m_windows.unload(WindowId::ContactInfo);
 }
 
 void ContactInfoWindow::cmdDelete_Click()
@@ -378,7 +347,7 @@ void ContactInfoWindow::cmdDelete_Click()
         deleted = true;
     });
     if (deleted)
-        forms().unload(FormId::ContactInfo);
+        m_windows.unload(WindowId::ContactInfo);
 }
 
 ContactValues ContactInfoWindow::boxValues() const
@@ -416,10 +385,10 @@ void ContactInfoWindow::cmdSave_Click()
             return;
         }
 
-        if (m_txtACCompany->text().isEmpty())
-            m_chkCompanyInclude->setChecked(false);
+        if (m_ui->txtACCompany->text().isEmpty())
+            m_ui->chkCompanyInclude->setChecked(false);
 
-        m_state.contactFile.write(n, ContactRules::toRecord(check.values, m_chkCompanyInclude->isChecked(),
+        m_state.contactFile.write(n, ContactRules::toRecord(check.values, m_ui->chkCompanyInclude->isChecked(),
                                                             m_state.remindersOn));
         m_services.messages.messageBox(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"), Buttons::Ok,
                                         Icon::None);
@@ -429,13 +398,13 @@ void ContactInfoWindow::cmdSave_Click()
 void ContactInfoWindow::cmdPrintLabel_Click()
 {
     hideForm();
-    session::MainScreen& main = mainScreen();
+    session::MainScreen& main = m_windows.mainScreen();
     main.showForLabelLines();
 
-    AddressLines::Parts parts{m_txtACFName->text(), m_txtACMiddleInit->text(), m_txtACLName->text(),
-                              m_txtACCompany->text(), m_txtACFStreet->text(), m_txtACSStreet->text(),
-                              m_txtACCity->text(),    m_txtACState->text(),   m_txtACZip->text(),
-                              m_chkCompanyInclude->isChecked()};
+    AddressLines::Parts parts{m_ui->txtACFName->text(), m_ui->txtACMiddleInit->text(), m_ui->txtACLName->text(),
+                              m_ui->txtACCompany->text(), m_ui->txtACFStreet->text(), m_ui->txtACSStreet->text(),
+                              m_ui->txtACCity->text(),    m_ui->txtACState->text(),   m_ui->txtACZip->text(),
+                              m_ui->chkCompanyInclude->isChecked()};
     const QStringList lines = AddressLines(parts, AddressLines::Style::LabelLines).lines();
     for (int i = 0; i < 5; ++i)
         main.setLabelLine(i + 1, i < lines.size() ? lines.at(i) : QString());
@@ -464,7 +433,7 @@ void ContactInfoWindow::cmdZipFinder_Click()
 void ContactInfoWindow::cmdStateAbb_Click()
 {
     platform::openProgramDocument(m_services, QStringLiteral("qvl_state_abbreviations.pdf"));
-    m_txtACState->setFocus();
+    m_ui->txtACState->setFocus();
 }
 
 void ContactInfoWindow::mnuEDVManual_Click()
@@ -474,7 +443,7 @@ void ContactInfoWindow::mnuEDVManual_Click()
 
 void ContactInfoWindow::mnuEDVAbout_Click()
 {
-    forms().get(FormId::About).showForm();
+    m_windows.show(WindowId::About);
 }
 
 }  // namespace contacts

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "session/MainScreen.h"
+#include "session/Windows.h"
+#include "contacts/ContactScreen.h"
 #include "contacts/BookSession.h"
 #include "contacts/ContactRecord.h"
 #include "contacts/ContactRules.h"
@@ -13,11 +15,7 @@
 #include <utility>
 #include <vector>
 
-class QAction;
-class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace platform {
 class PrintDialog;
@@ -25,7 +23,6 @@ class PrintDialog;
 
 namespace widgets {
 class EditMenu;
-class SortedComboBox;
 }
 
 namespace Ui {
@@ -37,10 +34,10 @@ namespace contacts {
 // The Contact Information window (frmEdDelViewContact): shows one contact of the open
 // contact file at a time, finds it by name, browses the file, saves edits in place,
 // deletes, prints a details page and hands the address to the main window's label lines.
-class ContactInfoWindow : public widgets::Form {
+class ContactInfoWindow : public widgets::Form, public ContactScreen {
     Q_OBJECT
 public:
-    ContactInfoWindow(widgets::Forms& forms, const platform::Services& services,
+    ContactInfoWindow(session::Windows& windows, const platform::Services& services,
                       contacts::BookSession& state, QWidget* parent = nullptr);
     ~ContactInfoWindow() override;
 
@@ -48,10 +45,10 @@ public:
     // sorted place with its record number attached. Does not clear the list first.
     void fillFindList(qint32 count);
 
-    // A contact opened from the contact list (lngCurrentRecord already names it): shows
-    // the window, fills and enables every box and button from the record, refills the find
-    // list and puts the focus there. The record number box keeps what it held.
-    void showListedContact(const ContactRecord& record);
+    void focusFindList() override;
+    // Also enables every box and button and puts the focus in the find list. The record
+    // number box keeps what it held.
+    void showListedContact(const ContactRecord& record) override;
 
 protected:
     void formLoad() override;
@@ -99,46 +96,13 @@ private:
     void refuse(const Refusal& refusal);
 
 
-    widgets::Form& mainWindow();
-
+    session::Windows& m_windows;
     const platform::Services& m_services;
     contacts::BookSession& m_state;
     std::unique_ptr<Ui::frmEdDelViewContact> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialogEDV;
 
-    widgets::SortedComboBox* m_cboFindContact = nullptr;
-    QLineEdit* m_txtRN = nullptr;
-    QLineEdit* m_txtACFName = nullptr;
-    QLineEdit* m_txtACMiddleInit = nullptr;
-    QLineEdit* m_txtACLName = nullptr;
-    QLineEdit* m_txtACFStreet = nullptr;
-    QLineEdit* m_txtACSStreet = nullptr;
-    QLineEdit* m_txtACCity = nullptr;
-    QLineEdit* m_txtACState = nullptr;
-    QLineEdit* m_txtACZip = nullptr;
-    QLineEdit* m_txtACCountry = nullptr;
-    QLineEdit* m_txtACHPhone = nullptr;
-    QLineEdit* m_txtACCPhone = nullptr;
-    QLineEdit* m_txtACWPhone = nullptr;
-    QLineEdit* m_txtACEmail = nullptr;
-    QLineEdit* m_txtACBirthdate = nullptr;
-    QLineEdit* m_txtACCategory = nullptr;
-    QLineEdit* m_txtACNotes = nullptr;
-    QLineEdit* m_txtACCompany = nullptr;
     std::vector<QLineEdit*> m_contactBoxes;  // the 17, txtACFName to txtACCompany
-    QCheckBox* m_chkCompanyInclude = nullptr;
-    QLabel* m_lblACCompOnLabel = nullptr;
-    QPushButton* m_cmdFirst = nullptr;
-    QPushButton* m_cmdPrevious = nullptr;
-    QPushButton* m_cmdNext = nullptr;
-    QPushButton* m_cmdLast = nullptr;
-    QPushButton* m_cmdSave = nullptr;
-    QPushButton* m_cmdDelete = nullptr;
-    QPushButton* m_cmdPrintLabel = nullptr;
-    QPushButton* m_cmdCancel = nullptr;
-    QPushButton* m_cmdPeopleFind = nullptr;
-    QPushButton* m_cmdZipFinder = nullptr;
-    QPushButton* m_cmdStateAbb = nullptr;
     widgets::EditMenu* m_editMenu = nullptr;
 
     // The find list holds every record of the book at this revision and count.

@@ -4,7 +4,6 @@
 
 #include "contacts/AddressLines.h"
 #include "contacts/ContactSearch.h"
-#include "contacts/ui/ContactInfoWindow.h"
 #include "platform/ErrorTraps.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -17,7 +16,6 @@
 #include "widgets/EditMenu.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,11 +23,13 @@
 namespace contacts {
 
 using platform::Answer;
-using widgets::FormId;
+using session::WindowId;
 
-ViewAllWindow::ViewAllWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
-                             QWidget* parent)
-    : widgets::Form(FormId::ViewAll, forms, parent),
+ViewAllWindow::ViewAllWindow(session::Windows& windows, std::function<ContactScreen&()> contactScreen,
+                             const platform::Services& services, contacts::BookSession& state, QWidget* parent)
+    : widgets::Form(parent),
+      m_windows(windows),
+      m_contactScreen(std::move(contactScreen)),
       m_services(services),
       m_state(state),
       m_ui(std::make_unique<Ui::ViewAllWindow>())
@@ -122,15 +122,13 @@ void ViewAllWindow::formUnload()
 {
     m_ui->lstAllContacts->clear();
     // At shutdown no window comes back.
-    if (forms().ending() || !forms().isLoaded(FormId::Main))
+    if (m_windows.ending() || !m_windows.isLoaded(WindowId::Main))
         return;
     if (m_state.lngCurrentRecord != 0) {
-        widgets::Form& info = forms().get(FormId::ContactInfo);
-        info.showForm();
-        if (auto* find = info.findChild<QComboBox*>(QStringLiteral("cboFindContact")))
-            find->setFocus();
+        m_windows.show(WindowId::ContactInfo);
+        m_contactScreen().focusFindList();
     } else {
-        mainScreen().showAtLabelLines();
+        m_windows.mainScreen().showAtLabelLines();
     }
 }
 
@@ -139,10 +137,10 @@ void ViewAllWindow::trapped(const std::function<void()>& command)
     if (platform::underCommonTrap(m_services.messages, command) != Answer::Cancel)
         return;
     m_ui->lstAllContacts->clear();
-    widgets::Forms& all = forms();
-    all.unload(FormId::ViewAll);  // this window is gone once the handler returns
-    if (!all.ending())
-        all.get(FormId::Main).showForm();
+    session::Windows& windows = m_windows;
+    windows.unload(WindowId::ViewAll);  // this window is gone once the handler returns
+    if (!windows.ending())
+        windows.show(WindowId::Main);
 }
 
 void ViewAllWindow::searchOption_Click(std::int16_t code, const QString& title)
@@ -235,7 +233,7 @@ void ViewAllWindow::cmdPrintLabels_Click()
         const ContactRecord record = m_state.contactFile.read(list->itemNumber(i));
         return AddressLines(AddressLines::Parts::of(record), AddressLines::Style::SearchResult).lines();
     };
-    const auto outcome = job.run(list->count(), lines, mainScreen().labelBold(), mainScreen().labelItalic());
+    const auto outcome = job.run(list->count(), lines, m_windows.mainScreen().labelBold(), m_windows.mainScreen().labelItalic());
     if (outcome == printing::SearchLabelsJob::Outcome::Printed
         || outcome == printing::SearchLabelsJob::Outcome::EmptyList)
         m_ui->cmdViewAllClose->setFocus();
@@ -261,10 +259,10 @@ void ViewAllWindow::mnuPrint_Click()
 void ViewAllWindow::cmdViewAllClose_Click()
 {
     m_ui->lstAllContacts->clear();
-    session::MainScreen& main = mainScreen();
-    widgets::Forms& all = forms();
-    all.unload(FormId::ViewAll);
-    all.get(FormId::Main).showForm();
+    session::MainScreen& main = m_windows.mainScreen();
+    session::Windows& windows = m_windows;
+    windows.unload(WindowId::ViewAll);
+    windows.show(WindowId::Main);
     main.untickLabelFont();
 }
 
@@ -283,8 +281,8 @@ void ViewAllWindow::lstAllContacts_DblClick(int row)
         const ContactRecord record = m_state.contactFile.read(n);
         m_state.lngCurrentRecord = n;
         list->clear();
-        forms().as<ContactInfoWindow>(FormId::ContactInfo).showListedContact(record);
-        forms().unload(FormId::ViewAll);
+        m_contactScreen().showListedContact(record);
+        m_windows.unload(WindowId::ViewAll);
     });
 }
 
@@ -295,7 +293,7 @@ void ViewAllWindow::mnuVAManual_Click()
 
 void ViewAllWindow::mnuVAAbout_Click()
 {
-    forms().get(FormId::About).showForm();
+    m_windows.show(WindowId::About);
 }
 
 QString ViewAllWindow::selectedLinesText() const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "contacts/BookSession.h"
+#include "contacts/ContactScreen.h"
+#include "session/Windows.h"
 #include "widgets/Form.h"
 #include "platform/Services.h"
 
@@ -30,8 +32,9 @@ namespace contacts {
 class ViewAllWindow : public widgets::Form {
     Q_OBJECT
 public:
-    ViewAllWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
-                  QWidget* parent = nullptr);
+    // `contactScreen` reaches the Contact Information window, loading it on first use.
+    ViewAllWindow(session::Windows& windows, std::function<ContactScreen&()> contactScreen,
+                  const platform::Services& services, contacts::BookSession& state, QWidget* parent = nullptr);
     ~ViewAllWindow() override;
 
     // What View > All Contacts and Contacts > Search Contacts do once the main window is
@@ -68,6 +71,8 @@ private:
     // window and shows the main window.
     void trapped(const std::function<void()>& command);
 
+    session::Windows& m_windows;
+    std::function<ContactScreen&()> m_contactScreen;
     const platform::Services& m_services;
     contacts::BookSession& m_state;
     std::unique_ptr<Ui::ViewAllWindow> m_ui;

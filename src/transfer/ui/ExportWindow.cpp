@@ -13,11 +13,11 @@ namespace transfer {
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-using widgets::FormId;
+using session::WindowId;
 
-ExportWindow::ExportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+ExportWindow::ExportWindow(session::Windows& windows, const platform::Services& services, contacts::BookSession& state,
                            QWidget* parent)
-    : TransferForm(FormId::Export, forms, services, state, parent),
+    : TransferForm(WindowId::Export, windows, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzExport>())
 {
     m_ui->setupUi(this);
@@ -98,12 +98,12 @@ void ExportWindow::createFailed(const rt::RuntimeError& error)
     // Cancel closes the window, whose closing steps give the screen back to the main window;
     // the window goes once this handler has returned, so nothing of it is touched after.
     if (platform::commonErrorBox(m_services.messages, error) == Answer::Cancel)
-        forms().unload(FormId::Export);
+        m_windows.unload(WindowId::Export);
 }
 
 void ExportWindow::cmdExpCancel_Click()
 {
-    forms().unload(FormId::Export);
+    m_windows.unload(WindowId::Export);
 }
 
 }  // namespace transfer

@@ -21,7 +21,7 @@ namespace transfer {
 class ExportWindow : public TransferForm {
     Q_OBJECT
 public:
-    ExportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+    ExportWindow(session::Windows& windows, const platform::Services& services, contacts::BookSession& state,
                  QWidget* parent = nullptr);
     ~ExportWindow() override;
 

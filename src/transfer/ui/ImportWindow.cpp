@@ -15,11 +15,11 @@
 namespace transfer {
 
 using platform::Answer;
-using widgets::FormId;
+using session::WindowId;
 
-ImportWindow::ImportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+ImportWindow::ImportWindow(session::Windows& windows, const platform::Services& services, contacts::BookSession& state,
                            QWidget* parent)
-    : TransferForm(FormId::Import, forms, services, state, parent),
+    : TransferForm(WindowId::Import, windows, services, state, parent),
       m_ui(std::make_unique<Ui::frmQzImport>())
 {
     m_ui->setupUi(this);
@@ -65,7 +65,7 @@ bool ImportWindow::report(const ImportOutcome& outcome)
                                                          outcome.icon());
     if (outcome.kind == ImportOutcome::Kind::Failed && answer == Answer::Cancel) {
         // The window goes once this handler has returned; nothing of it is touched after.
-        forms().unload(FormId::Import);
+        m_windows.unload(WindowId::Import);
         return false;
     }
     return true;
@@ -114,7 +114,7 @@ void ImportWindow::cmdStartImport_Click()
 
 void ImportWindow::cmdImpCancel_Click()
 {
-    forms().unload(FormId::Import);
+    m_windows.unload(WindowId::Import);
 }
 
 }  // namespace transfer

@@ -27,7 +27,7 @@ struct ImportOutcome;
 class ImportWindow : public TransferForm {
     Q_OBJECT
 public:
-    ImportWindow(widgets::Forms& forms, const platform::Services& services, contacts::BookSession& state,
+    ImportWindow(session::Windows& windows, const platform::Services& services, contacts::BookSession& state,
                  QWidget* parent = nullptr);
     ~ImportWindow() override;
 

@@ -9,11 +9,11 @@
 
 namespace transfer {
 
-using widgets::FormId;
+using session::WindowId;
 
-TransferForm::TransferForm(FormId id, widgets::Forms& forms, const platform::Services& services,
+TransferForm::TransferForm(WindowId id, session::Windows& windows, const platform::Services& services,
                            contacts::BookSession& state, QWidget* parent)
-    : widgets::Form(id, forms, parent), m_services(services), m_state(state)
+    : widgets::Form(parent), m_windows(windows), m_services(services), m_state(state), m_id(id)
 {
 }
 
@@ -28,9 +28,9 @@ void TransferForm::nameHelpSeparator(QMenu* help, const QString& name)
 void TransferForm::formUnload()
 {
     m_services.cursor.setBusy(false);
-    if (m_exiting || forms().ending() || !forms().isLoaded(FormId::Main))
+    if (m_exiting || m_windows.ending() || !m_windows.isLoaded(WindowId::Main))
         return;
-    mainScreen().showAtLabelLines();
+    m_windows.mainScreen().showAtLabelLines();
 }
 
 void TransferForm::fileExit()
@@ -38,7 +38,7 @@ void TransferForm::fileExit()
     // The program ends at once: no other window's closing steps and no shutdown steps run.
     m_state.contactFile.close();
     m_exiting = true;
-    forms().unload(formId());
+    m_windows.unload(m_id);
     // exit, not quit: quit would first close every window, the hidden main window too.
     QCoreApplication::exit(0);
 }
@@ -50,7 +50,7 @@ void TransferForm::helpUserManual()
 
 void TransferForm::helpAbout()
 {
-    forms().get(FormId::About).showForm();
+    m_windows.show(WindowId::About);
 }
 
 }  // namespace transfer

@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "contacts/BookSession.h"
+#include "session/Windows.h"
 #include "widgets/Form.h"
 
 class QMenu;
@@ -12,7 +13,7 @@ namespace transfer {
 // window, File > Exit ends the program at once, Help opens the user manual or About.
 class TransferForm : public widgets::Form {
 public:
-    TransferForm(widgets::FormId id, widgets::Forms& forms, const platform::Services& services,
+    TransferForm(session::WindowId id, session::Windows& windows, const platform::Services& services,
                  contacts::BookSession& state, QWidget* parent);
 
 protected:
@@ -24,10 +25,12 @@ protected:
     void helpUserManual();
     void helpAbout();
 
+    session::Windows& m_windows;
     const platform::Services& m_services;
     contacts::BookSession& m_state;
 
 private:
+    session::WindowId m_id;
     // File > Exit: the program ends, so closing gives no window back.
     bool m_exiting = false;
 };

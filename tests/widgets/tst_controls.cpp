@@ -1,10 +1,19 @@
 #include "widgets/Controls.h"
+#include "widgets/EditMenu.h"
+#include "widgets/Form.h"
 #include "runtime/Text.h"
+#include "support/FakeServices.h"
 #include "support/TestFiles.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -55,6 +64,7 @@ int inkStart(const QImage& image, int top, int bottom, int from)
 
 }  // namespace
 
+// The widget kit: classic controls and the Edit menu.
 class TestControls : public QObject {
     Q_OBJECT
 
@@ -214,6 +224,54 @@ private slots:
         QCOMPARE(returnPressed.count(), 1);
     }
 
+    void formCentredOnItsScreen()
+    {
+        widgets::Form form;
+        form.resize(300, 200);
+        form.centreOnScreen();
+        const QPoint off = form.frameGeometry().center() - form.screen()->availableGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1 %2").arg(off.x()).arg(off.y())));
+    }
+
+    void editMenuKeysAndEnabling()
+    {
+        QMainWindow window;
+        auto* central = new QWidget(&window);
+        window.setCentralWidget(central);
+        auto* box = new QLineEdit(QStringLiteral("Springfield"), central);
+        auto* button = new QPushButton(central);
+        testsupport::FakeClipboard clipboard;
+        widgets::EditMenu edit(&window, clipboard, {"mnuEdit", "mnuEditCut", "mnuEditCopy", "mnuEditPaste"});
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QAction* cut = window.findChild<QAction*>("mnuEditCut");
+
+        box->setFocus();
+        emit edit.menu()->aboutToShow();  // nothing selected yet: the key still takes the selection it finds
+        QVERIFY(!cut->isEnabled() && window.findChild<QAction*>("mnuEditPaste")->isEnabled());
+        box->setSelection(0, 6);
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(clipboard.contents, QStringLiteral("Spring"));
+        clipboard.contents = QStringLiteral("Mans");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(box->text() == "Mansfield" && box->cursorPosition() == 4);
+
+        // Cut and Copy left enabled, then a button takes the focus: the shortcuts do nothing.
+        box->selectAll();
+        emit edit.menu()->aboutToShow();
+        QVERIFY(cut->isEnabled());
+        button->setFocus();
+        const int writes = clipboard.writes;
+        for (Qt::Key key : {Qt::Key_X, Qt::Key_C, Qt::Key_V})
+            QTest::keyClick(button, key, Qt::ControlModifier);
+        QVERIFY(clipboard.writes == writes && box->text() == "Mansfield");
+
+        // The box's own right-click menu would bypass the clipboard service.
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &rightClick);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
 };
 
 QTEST_MAIN(TestControls)
