@@ -7,7 +7,7 @@
 #include "BenchBook.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
-#include "contacts/ui/ViewAllWindow.h"
+#include "ui/contacts/ViewAllWindow.h"
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
 #include "support/TestApp.h"

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 
-#include "contacts/ui/ViewAllWindow.h"
+#include "ui/contacts/ViewAllWindow.h"
 
 #include "contacts/ContactRecord.h"
 #include "platform/ErrorTraps.h"

@@ -2,10 +2,10 @@
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
-#include "contacts/ui/ContactInfoWindow.h"
-#include "contacts/ui/ViewAllWindow.h"
-#include "transfer/ui/ExportWindow.h"
-#include "transfer/ui/ImportWindow.h"
+#include "ui/contacts/ContactInfoWindow.h"
+#include "ui/contacts/ViewAllWindow.h"
+#include "ui/transfer/ExportWindow.h"
+#include "ui/transfer/ImportWindow.h"
 #include <QCoreApplication>
 #include <stdexcept>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "ContactWindowFixture.h"
-#include "contacts/ui/ViewAllWindow.h"
+#include "ui/contacts/ViewAllWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/ui/TransferForm.h"
+#include "ui/transfer/TransferForm.h"
 
 
 #include <QString>

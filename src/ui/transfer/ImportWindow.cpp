@@ -1,4 +1,4 @@
-#include "transfer/ui/ImportWindow.h"
+#include "ui/transfer/ImportWindow.h"
 
 #include "platform/ErrorTraps.h"
 

@@ -1,4 +1,4 @@
-#include "transfer/ui/ExportWindow.h"
+#include "ui/transfer/ExportWindow.h"
 
 #include "ui_ExportWindow.h"
 

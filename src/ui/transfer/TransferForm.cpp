@@ -1,4 +1,4 @@
-#include "transfer/ui/TransferForm.h"
+#include "ui/transfer/TransferForm.h"
 
 #include "platform/ShellOpen.h"
 #include "session/MainScreen.h"

@@ -1,4 +1,4 @@
-#include "contacts/ui/ViewAllWindow.h"
+#include "ui/contacts/ViewAllWindow.h"
 
 #include "ui_ViewAllWindow.h"
 

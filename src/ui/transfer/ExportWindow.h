@@ -1,7 +1,7 @@
 #pragma once
 
 #include "transfer/ContactExport.h"
-#include "transfer/ui/TransferForm.h"
+#include "ui/transfer/TransferForm.h"
 
 #include <memory>
 #include <optional>

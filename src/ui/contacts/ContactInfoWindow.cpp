@@ -1,4 +1,4 @@
-#include "contacts/ui/ContactInfoWindow.h"
+#include "ui/contacts/ContactInfoWindow.h"
 #include "ui_ContactInfoWindow.h"
 
 #include "contacts/AddressLines.h"
