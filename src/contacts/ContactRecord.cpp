@@ -63,7 +63,7 @@ QString storedField(const char* record, FieldSlice field)
     return rt::fromCp1252(record + field.offset, field.width);
 }
 
-QString trimmedField(const char* record, FieldSlice field)
+QByteArrayView trimmedBytes(const char* record, FieldSlice field)
 {
     int begin = 0;
     int end = field.width;
@@ -72,7 +72,13 @@ QString trimmedField(const char* record, FieldSlice field)
         ++begin;
     while (end > begin && at[end - 1] == ' ')
         --end;
-    return rt::fromCp1252(at + begin, end - begin);
+    return QByteArrayView(at + begin, end - begin);
+}
+
+QString trimmedField(const char* record, FieldSlice field)
+{
+    const QByteArrayView bytes = trimmedBytes(record, field);
+    return rt::fromCp1252(bytes.data(), bytes.size());
 }
 
 QByteArray ContactRecord::toBytes() const
@@ -100,16 +106,10 @@ ContactRecord ContactRecord::fromBytes(const QByteArray& bytes)
 {
     const QByteArray padded = bytes.leftJustified(Length, ' ', true);
     ContactRecord record;
-    const char* at = padded.constData();
+    int offset = 0;
     for (const Field& f : kFields) {
-        qsizetype begin = 0;
-        qsizetype end = f.width;
-        while (begin < end && at[begin] == ' ')
-            ++begin;
-        while (end > begin && at[end - 1] == ' ')
-            --end;
-        record.*f.member = rt::fromCp1252(at + begin, end - begin);
-        at += f.width + 1;
+        record.*f.member = trimmedField(padded.constData(), FieldSlice{offset, f.width});
+        offset += f.width + 1;
     }
     return record;
 }

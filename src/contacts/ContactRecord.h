@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace contacts {
@@ -69,6 +70,8 @@ inline constexpr FieldSlice IncComp{513, 1};
 inline constexpr FieldSlice BdayReminder{515, 1};
 }  // namespace fields
 
+// The bytes of a field of the record at `record`, blanks at both ends left out.
+QByteArrayView trimmedBytes(const char* record, FieldSlice field);
 // A field of the record at `record` as stored, all its width.
 QString storedField(const char* record, FieldSlice field);
 // The same trimmed at both ends, as the reader gives it.

@@ -22,14 +22,7 @@ constexpr QLatin1StringView kUnknownZip("Unknown   ");
 
 bool tooShort(const char* record, FieldSlice field)
 {
-    const char* at = record + field.offset;
-    int begin = 0;
-    int end = field.width;
-    while (begin < end && at[begin] == ' ')
-        ++begin;
-    while (end > begin && at[end - 1] == ' ')
-        --end;
-    return end - begin < 2;
+    return trimmedBytes(record, field).size() < 2;
 }
 
 QString preparedCity(const char* record)

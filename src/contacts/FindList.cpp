@@ -51,17 +51,11 @@ void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& it
             char line[fields::FName.width + fields::MiddleInit.width + fields::LName.width + 2];
             int size = 0;
             for (FieldSlice field : {fields::FName, fields::MiddleInit, fields::LName}) {
-                const char* at = record + field.offset;
-                int begin = 0;
-                int end = field.width;
-                while (begin < end && at[begin] == ' ')
-                    ++begin;
-                while (end > begin && at[end - 1] == ' ')
-                    --end;
+                const QByteArrayView bytes = trimmedBytes(record, field);
                 if (field.offset != 0)
                     line[size++] = ' ';
-                std::copy(at + begin, at + end, line + size);
-                size += end - begin;
+                std::copy(bytes.begin(), bytes.end(), line + size);
+                size += int(bytes.size());
             }
             read.emplace_back(rt::fromCp1252(line, size), n);
             ListKey::appendBytes(line, size, false, keyed.key());

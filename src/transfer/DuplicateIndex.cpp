@@ -12,21 +12,6 @@ namespace {
 
 const char Sep = 0x1F;
 
-QByteArrayView trimmed(const char* at, qsizetype size)
-{
-    qsizetype begin = 0;
-    while (begin < size && at[begin] == ' ')
-        ++begin;
-    while (size > begin && at[size - 1] == ' ')
-        --size;
-    return QByteArrayView(at + begin, size - begin);
-}
-
-QByteArrayView field(const char* record, contacts::FieldSlice slice)
-{
-    return trimmed(record + slice.offset, slice.width);
-}
-
 // Appends the value as the book would hold it, trimmed.
 void appendStored(QByteArray& key, const QString& value)
 {
@@ -34,7 +19,7 @@ void appendStored(QByteArray& key, const QString& value)
     key.resize(at + value.size());
     const qsizetype n = rt::toCp1252(value, key.data() + at, value.size());
     key.truncate(at + n);
-    const QByteArrayView t = trimmed(key.constData() + at, n);
+    const QByteArrayView t = contacts::trimmedBytes(key.constData(), {int(at), int(n)});
     if (t.size() != n) {
         std::memmove(key.data() + at, t.data(), size_t(t.size()));
         key.truncate(at + t.size());
@@ -69,9 +54,9 @@ DuplicateIndex::DuplicateIndex(const contacts::ContactFile& book, qint32 recordC
     m_names.cells.assign(tableSize(recordCount), 0);
     m_namesAndEmail.cells.assign(tableSize(recordCount), 0);
     book.forEachRecord(recordCount, [this](const char* record, qint32) {
-        const QByteArrayView first = field(record, contacts::fields::FName);
-        const QByteArrayView last = field(record, contacts::fields::LName);
-        const QByteArrayView email = field(record, contacts::fields::Email);
+        const QByteArrayView first = contacts::trimmedBytes(record, contacts::fields::FName);
+        const QByteArrayView last = contacts::trimmedBytes(record, contacts::fields::LName);
+        const QByteArrayView email = contacts::trimmedBytes(record, contacts::fields::Email);
         Entry e{m_keys.size(), quint16(first.size() + 1 + last.size()), 0};
         m_keys.append(first).append(Sep).append(last).append(Sep).append(email);
         e.length = quint16(m_keys.size() - e.start);
