@@ -1,6 +1,7 @@
 #include "runtime/Text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "runtime/Codepage.h"
 #include "runtime/RuntimeError.h"
@@ -201,43 +202,45 @@ QString listSortKey(const QString& text)
     return key;
 }
 
+namespace {
+
+// One text read a folded character at a time; -1 once it is used up, so that a text sorts
+// before every longer text it begins.
+class FoldedReader {
+public:
+    explicit FoldedReader(const QString& text) : m_at(text.constData()), m_end(m_at + text.size()) {}
+    int next()
+    {
+        if (m_pending != 0)
+            return std::exchange(m_pending, char16_t(0));
+        if (m_at == m_end)
+            return -1;
+        const Folded f = fold((m_at++)->unicode());
+        m_pending = f.b;
+        return f.a;
+    }
+
+private:
+    const QChar* m_at;
+    const QChar* m_end;
+    char16_t m_pending = 0;
+};
+
+}  // namespace
+
 int compareListText(const QString& a, const QString& b)
 {
     // Walks both texts a folded character at a time: the sorted insert compares a handful
     // of lines and keys none of them.
-    const QChar* pa = a.constData();
-    const QChar* pb = b.constData();
-    const qsizetype na = a.size();
-    const qsizetype nb = b.size();
-    qsizetype i = 0;
-    qsizetype j = 0;
-    char16_t pendingA = 0;
-    char16_t pendingB = 0;
+    FoldedReader ra(a);
+    FoldedReader rb(b);
     for (;;) {
-        char16_t ca;
-        if (pendingA != 0) {
-            ca = pendingA;
-            pendingA = 0;
-        } else if (i < na) {
-            const Folded f = fold(pa[i++].unicode());
-            ca = f.a;
-            pendingA = f.b;
-        } else {
-            return (pendingB != 0 || j < nb) ? -1 : 0;
-        }
-        char16_t cb;
-        if (pendingB != 0) {
-            cb = pendingB;
-            pendingB = 0;
-        } else if (j < nb) {
-            const Folded f = fold(pb[j++].unicode());
-            cb = f.a;
-            pendingB = f.b;
-        } else {
-            return 1;
-        }
+        const int ca = ra.next();
+        const int cb = rb.next();
         if (ca != cb)
             return ca < cb ? -1 : 1;
+        if (ca < 0)
+            return 0;
     }
 }
 
