@@ -37,11 +37,6 @@ struct ContactWindowFixture {
         app.start();
     }
     void findContact() { main().click(QStringLiteral("cmdFindContact")); }
-    void openWith(std::initializer_list<contacts::ContactRecord> records)
-    {
-        start(records);
-        findContact();
-    }
     QByteArray fileBytes() const { return readBytes(app.dataPath(QStringLiteral("QVL_Contacts.DAT"))); }
     Screen main() { return app.screen(FormId::Main); }
     Screen info() { return app.screen(FormId::ContactInfo); }

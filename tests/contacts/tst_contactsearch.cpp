@@ -1,5 +1,7 @@
 #include "contacts/ContactFile.h"
+#include "contacts/ContactRules.h"
 #include "contacts/ContactSearch.h"
+#include "contacts/FindList.h"
 #include "runtime/Text.h"
 #include "support/TestFiles.h"
 #include "support/TableRows.h"
@@ -10,25 +12,14 @@ using namespace contacts;
 
 namespace {
 
-ContactRecord contact(QStringList f)  // first, initial, last, city, state, zip, home, e-mail
-{
-    ContactRecord r;
-    std::tie(r.FName, r.MiddleInit, r.LName, r.City, r.State, r.Zip, r.HPhone, r.Email) = std::tie(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
-    return r;
-}
-
 QByteArray book()
 {
-    ContactRecord ann = contact({"Ann", "Q", "Lee", "Boston", "MA", "02118", "555-1234", "ann@lee.org"});
-    ann.Category = "Friends;Golf";
-    ContactRecord bob = contact({"Bob", "", "Goldsmith", "", "", "1", "(212) 555", ""});
-    bob.Company = "Acme";
-    ContactRecord cy = contact({"Cy", "b", "Smith", "Salem", "OR", "K1A 0B1", "0800 123", "CY@SMITH.COM"});
-    cy.FStreet = "12 Oak St";
-    cy.SStreet = "Apt 2";
-    return ann.toBytes() + bob.toBytes() + cy.toBytes();
+    return ContactRecord{.FName = "Ann", .MiddleInit = "Q", .LName = "Lee", .City = "Boston", .State = "MA", .Zip = "02118",
+                         .HPhone = "555-1234", .Email = "ann@lee.org", .Category = "Friends;Golf"}.toBytes()
+           + ContactRecord{.FName = "Bob", .LName = "Goldsmith", .Zip = "1", .HPhone = "(212) 555", .Company = "Acme"}.toBytes()
+           + ContactRecord{.FName = "Cy", .MiddleInit = "b", .LName = "Smith", .FStreet = "12 Oak St", .SStreet = "Apt 2",
+                           .City = "Salem", .State = "OR", .Zip = "K1A 0B1", .HPhone = "0800 123", .Email = "CY@SMITH.COM"}.toBytes();
 }
-
 
 }  // namespace
 
@@ -112,7 +103,7 @@ private slots:
         QCOMPARE(r.entries.back().text, ContactSearch({SearchField::LastName, "SMITH"}).run(book(), 3).entries.back().text);
 
         // Sorted on keys written from the records' bytes, the records come in the order of their lines.
-        bytes += contact({"\u00c9mile", "", "Zola", "Z\u00fcrich", "", "", "", ""}).toBytes() + contact({"Zed", "", "Young", "", "", "", "", ""}).toBytes();
+        bytes += ContactRecord{.FName = "\u00c9mile", .LName = "Zola", .City = "Z\u00fcrich"}.toBytes() + ContactRecord{.FName = "Zed", .LName = "Young"}.toBytes();
         testsupport::writeBytes(dir.filePath("c.DAT"), bytes);
         for (int variant = 0; variant < 4; ++variant) {
             const ContactSearch search({SearchField::All, {}, NameOrder(variant / 2), variant % 2 ? ColumnSet::Email : ColumnSet::Street});
@@ -122,6 +113,15 @@ private slots:
             std::transform(lines.begin(), lines.end(), std::back_inserter(records), [](const ListEntry& e) { return e.record; });
             QCOMPARE(search.runSorted(file).listed, records);
         }
+        // The find list, read in one pass, is as its lines put in place one at a time; a name
+        // another program stored with leading blanks included.
+        testsupport::writeBytes(dir.filePath("c.DAT"), bytes + QByteArray("  \xe9mile", 7).leftJustified(ContactRecord::Length, ' ') + bytes.left(300));
+        std::vector<FindList::Item> listed, expected;
+        FindList::read(file, file.recordCount(), listed);
+        for (qint32 n = 1; n <= file.recordCount(); ++n)
+            expected.emplace_back(ContactRules::findListText(file.read(n)), n);
+        std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return rt::compareListText(a.first, b.first) < 0; });
+        QCOMPARE(listed, expected);
     }
 };
 

@@ -1,5 +1,4 @@
 #include "ContactWindowFixture.h"
-#include "contacts/ContactRules.h"
 #include "platform/WebPages.h"
 
 #include <QSignalSpy>
@@ -15,8 +14,9 @@ private slots:
     void findAndBrowse()
     {
         ContactWindowFixture f;
-        f.openWith({person("Ed", "One"), person("Bo", "Two"), person("Cy", "Three", {{&R::Company, "Firm"}, {&R::IncComp, "1"}}),
-                    person("Di", "Four"), person("Al", "Five", {{&R::MiddleInit, "Q"}, {&R::Birthdate, "19800410"}, {&R::Company, "Acme"}})});
+        f.start({person("Ed", "One"), person("Bo", "Two"), person("Cy", "Three", {{&R::Company, "Firm"}, {&R::IncComp, "1"}}),
+                 person("Di", "Four"), person("Al", "Five", {{&R::MiddleInit, "Q"}, {&R::Company, "Acme"}})});
+        f.findContact();
         const Screen w = f.info();
         QSignalSpy refills(f.findList()->model(), &QAbstractItemModel::rowsRemoved);
         QCOMPARE(w.window().windowTitle(), QStringLiteral("Contact Information  [QVL_Contacts]"));
@@ -27,7 +27,6 @@ private slots:
 
         f.pickRecord(5);
         QCOMPARE(f.app.state.lngCurrentRecord, 5);
-        QCOMPARE(w.text("txtACBirthdate"), QStringLiteral("04/10/1980"));
         QVERIFY(w.isEnabled("chkCompanyInclude") && w.isVisible("chkCompanyInclude") && !w.value("chkCompanyInclude"));
         w.click("cmdPrevious");
         QVERIFY(w.text("txtRN") == "4" && f.findList()->count() == 5 && !w.isVisible("chkCompanyInclude"));
@@ -44,36 +43,13 @@ private slots:
         w.click("cmdPrevious");
         QTest::keyClicks(w.get("txtACCompany"), QStringLiteral("Acme"));  // typing a company shows and ticks the box
         QVERIFY(w.isVisible("chkCompanyInclude") && w.value("chkCompanyInclude"));
+        w.click("cmdCancel");
+        ContactWindowFixture::settle();
 
-        // Filled in one pass, the list is as added a line at a time, broken records included.
-        ContactWindowFixture g;
-        g.start({person("ann", "Lee"), person("", "Zed", {{&R::MiddleInit, "q"}}), person("Ann", "Lee"),
-                 person(QString::fromUtf8("Émile"), "Roy"), person("emile", "Roy"), person("Zoe", ""), person("", "")});
-        QFile book(g.app.dataPath(QStringLiteral("QVL_Contacts.DAT")));
-        QVERIFY(book.open(QIODevice::Append));
-        book.write(QByteArray("  \xe9mile", 7).leftJustified(518, ' ') + person("ANN", "Lee").toBytes().left(300));
-        book.close();
-        g.findContact();
-        widgets::SortedComboBox old(QString{});
-        for (qint32 r = 1; r <= g.app.state.contactFile.recordCount(); ++r)
-            old.addSortedItem(contacts::ContactRules::findListText(g.app.state.contactFile.read(r)), r);
-        QCOMPARE(g.findList()->count(), 9);
-        for (int i = 0; i < old.count(); ++i)
-            QCOMPARE(g.findList()->itemText(i) + u'=' + QString::number(g.findList()->itemNumber(i)),
-                     old.itemText(i) + u'=' + QString::number(old.itemNumber(i)));
-    }
-
-    void emptyHugeAndFailing_data()
-    {
-        QTest::addColumn<Answer>("answer");
-        QTest::newRow("retry") << Answer::Retry;
-        QTest::newRow("cancel") << Answer::Cancel;
-    }
-    void emptyHugeAndFailing()
-    {
-        QFETCH(Answer, answer);
-        ContactWindowFixture f;
-        f.openWith({});
+        // An empty book, then one too large to list (refused before it is read), then a closed one.
+        const QString book = f.app.dataPath(QStringLiteral("QVL_Contacts.DAT"));
+        QVERIFY(QFile::resize(book, 0));
+        f.findContact();
         for (const char* button : {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast"}) {
             f.app.messages.expect(QStringLiteral("No more contacts"), QStringLiteral("End of file."));
             f.info().click(button);
@@ -81,19 +57,17 @@ private slots:
         QVERIFY(f.app.messages.allShown() && f.info().text("txtRN").isEmpty() && !f.info().isEnabled("txtACFName"));
         f.info().click("cmdCancel");
         ContactWindowFixture::settle();
-        // A book too large to list is refused before it is read.
-        QVERIFY(QFile::resize(f.app.dataPath(QStringLiteral("QVL_Contacts.DAT")), Q_INT64_C(1000000000000)));
+        QVERIFY(QFile::resize(book, Q_INT64_C(1000000000000)));
         f.expectError(7, QStringLiteral("Out of memory"), Answer::Retry);
         f.findContact();
         QVERIFY(f.app.messages.allShown() && f.findList()->count() == 0);
         f.info().click("cmdCancel");
         ContactWindowFixture::settle();
-
         f.app.state.contactFile.close();
-        f.expectError(52, QStringLiteral("Bad file name or number"), answer);
+        f.expectError(52, QStringLiteral("Bad file name or number"), Answer::Cancel);
         f.findContact();
         QVERIFY(f.app.messages.allShown() && f.info().window().isVisible() && !f.info().isEnabled("cmdSave"));
-        QCOMPARE(f.main().window().isVisible(), answer == Answer::Cancel);
+        QVERIFY(f.main().window().isVisible());  // Cancel's closing steps
     }
 
     // Save refused, then saved; then Delete, or Close where the window stays open: both close

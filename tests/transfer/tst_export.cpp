@@ -83,29 +83,6 @@ private slots:
         QCOMPARE(ContactExport::baseName(path), base);
     }
 
-    void recordCountRoundsHalfToEven_data()
-    {
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("none") << 0 << 0;
-        QTest::newRow("two and a half") << 1295 << 3;
-        QTest::newRow("short third read padded") << 1400 << 4;
-    }
-    void recordCountRoundsHalfToEven()
-    {
-        QFETCH(int, bytes);
-        QFETCH(int, lines);
-        const QTemporaryDir out;
-        openBook("Count.DAT", QByteArray(3 * ContactRecord::Length, 'x').left(bytes));
-        const transfer::ExportOutcome outcome = ContactExport::run(m_book, out.path(), ExportKind::Csv);
-        QCOMPARE(outcome.written ? readBytes(outcome.path).count("\r\n") : 0, lines);
-        if (lines == 0) {
-            QCOMPARE(outcome.title, ContactExport::NoContactsTitle);
-            QCOMPARE(outcome.text, QString("Export file could not be created.  There were no contacts on file."));
-            QVERIFY(QDir(out.path()).isEmpty());
-        }
-    }
-
     void failures()
     {
         QCOMPARE(errorOf([&] { ContactExport::run(m_book, m_dir.path(), ExportKind::Csv); }), 52);

@@ -7,6 +7,7 @@
 #include "transfer/ImportLines.h"
 #include "transfer/ImportText.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -50,15 +51,10 @@ class TestImport : public QObject {
         return records;
     }
 
-    // Ann Lee (a@x.com) and Bo Lee (no e-mail).
     static QByteArray book()
     {
-        contacts::ContactRecord ann, bo;
-        ann.FName = "Ann";
-        ann.LName = bo.LName = "Lee";
-        ann.Email = "a@x.com";
-        bo.FName = "Bo";
-        return ann.toBytes() + bo.toBytes();
+        return contacts::ContactRecord{.FName = "Ann", .LName = "Lee", .Email = "a@x.com"}.toBytes()
+               + contacts::ContactRecord{.FName = "Bo", .LName = "Lee"}.toBytes();
     }
 
 private slots:
@@ -184,6 +180,55 @@ private slots:
         const QStringList got = run(testsupport::readBytes(path), &out, book());
         QVERIFY(testsupport::matchesGolden((QStringList{out.title() + ": " + out.text()} + got).join('\n') + '\n',
                                            "import/" + name));
+    }
+
+    // Damaged inputs of every layout: no crash, no hang, and the book always whole records.
+    void damagedInputs_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : QDir(QStringLiteral(QUORVEL_TEST_DATA "/import")).entryList({"layout-*.csv", "layout-*.vcf"}))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void damagedInputs()
+    {
+        QFETCH(QString, name);
+        const QByteArray base = testsupport::readBytes(QStringLiteral(QUORVEL_TEST_DATA "/import/") + name);
+        // Memory-backed when there is such a folder: thousands of small files are written.
+        QTemporaryDir dir((QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath()) + "/qvfuzz-XXXXXX");
+        const QString inPath = dir.filePath("in.txt");
+        contacts::ContactFile book;
+        book.open(dir.filePath("book.dat"));
+        QRandomGenerator rng(20240607);
+        for (int i = 0; i < 10000; ++i) {
+            QByteArray input = base;
+            switch (rng.bounded(5)) {
+            case 0:  // flipped bytes
+                for (int k = rng.bounded(1, 6); k > 0; --k)
+                    input[rng.bounded(int(input.size()))] = char(rng.bounded(256));
+                break;
+            case 1:  // cut file
+                input.truncate(rng.bounded(int(input.size())));
+                break;
+            case 2:  // a line over the limit
+                input.insert(rng.bounded(int(input.size())), QByteArray(1100 + rng.bounded(200), 'x'));
+                break;
+            case 3:  // binary
+                input = QByteArray(rng.bounded(1, 400), Qt::Uninitialized);
+                for (char& c : input)
+                    c = char(rng.bounded(256));
+                if (rng.bounded(2))
+                    input.prepend(base.left(base.indexOf('\n') + 1));
+                break;
+            default:  // repeated, shuffled lines
+                input += input.mid(rng.bounded(int(input.size())));
+                break;
+            }
+            testsupport::writeBytes(inPath, input);
+            importContacts(book, inPath, i % 2 == 0, 1024);
+            QVERIFY2(book.lengthBytes() % 518 == 0, qPrintable(QString::number(i)));
+            if (book.recordCount() > 50)
+                QFile::resize(dir.filePath("book.dat"), 0);
+        }
     }
 };
 
