@@ -118,6 +118,7 @@ private slots:
         }
         openWith("abcdefgh12");
         QCOMPARE(file.read(3), QByteArray("12  "));  // a short last record reads padded
+        QCOMPARE(file.readRecords(2, 2), QByteArray("efgh12  "));  // in a block too
         QCOMPARE(file.read(std::numeric_limits<qint64>::max()), QByteArray("    "));
         QCOMPARE(errorOf([&] { file.read(0); }), 63);
         QCOMPARE(readBytes(path), QByteArray("abcdefgh12"));
