@@ -22,7 +22,7 @@ struct LabelJobRig {
     PrintDialogScript script;
     FakePrintDialogFactory printDialogs{script};
     RecordingDevice device;
-    RecordingPrinter printer{device};
+    RecordingPrinter printer;
     FakeClipboard clipboard;
     FakeShell shell;
     FakeSettings settings;
@@ -34,7 +34,8 @@ struct LabelJobRig {
     printing::LabelInput in;  // the home screen as the program starts
     printing::LabelVars vars;
 
-    LabelJobRig()
+    // `output`: the device printed on instead of the recording one.
+    explicit LabelJobRig(printing::PrinterDevice* output = nullptr) : printer(output ? *output : device)
     {
         appInfo.data = dir.path();
         script.device = &device;

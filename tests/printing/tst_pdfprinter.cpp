@@ -1,6 +1,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
+#include "LabelJobRig.h"
 #include "support/Fixture.h"
 #include "support/ModalDialog.h"
 
@@ -210,22 +211,19 @@ private slots:
         testsupport::writeBytes(path, earlier);
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        testsupport::Fixture rig(&device);
-        rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
-        rig.app.printScript.print(1);
-        rig.expectInstructions(80);
-        rig.expectAnotherPage(platform::Answer::No);
-        rig.expectPrinterProblem();
+        testsupport::LabelJobRig rig(&device);
+        rig.in.lines = {"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"};
+        rig.script.print(1);
+        rig.messages.answerFreely({});
 
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit small{4096, limit.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);  // the failing write returns instead
         setrlimit(RLIMIT_FSIZE, &small);
-        rig.click("cmdRetAddress");
+        rig.run("80");
         setrlimit(RLIMIT_FSIZE, &limit);
-
-        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+        QVERIFY(rig.messages.transcript().endsWith("\"A printer problem exists.  Check printer.\" (OK, exclamation)\n"));
         QCOMPARE(testsupport::readBytes(path), earlier);
         QCOMPARE(QDir(m_dir.path()).entryList({"short.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"short.pdf"});
 
@@ -267,61 +265,55 @@ private slots:
 
     void everyLabelFits_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<Sheet>("sheet");
         QTest::addColumn<bool>("centred");
         QTest::addColumn<bool>("bold");
         const std::tuple<const char*, const char*, Sheet> sheets[] = {
-            {"wide", "cmdWideLabel", {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1}},
-            {"large", "cmdLargeLabel", {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2}},
-            {"file folder", "cmdFileFolderStart", {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667}},
-            {"80-up", "cmdRetAddress", {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5}},
-            {"60-up", "cmdLrgRetAddress", {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666}}};
-        for (const auto& [name, button, sheet] : sheets) {
-            const bool returnAddress = QByteArray(button).contains("RetAddress");
-            for (int variant = 0; variant < (returnAddress ? 2 : 4); ++variant)
+            {"wide", "wide", {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1}},
+            {"large", "large", {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2}},
+            {"file folder", "folder", {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667}},
+            {"80-up", "80", {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5}},
+            {"60-up", "60", {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666}}};
+        for (const auto& [name, command, sheet] : sheets) {
+            for (int variant = 0; variant < (sheet.columns == 4 ? 2 : 4); ++variant)
                 QTest::addRow("%s %s%s", name, variant & 1 ? "centred" : "left-justified", variant & 2 ? " bold" : "")
-                    << QString(button) << sheet << bool(variant & 1) << bool(variant & 2);
+                    << QString(command) << sheet << bool(variant & 1) << bool(variant & 2);
         }
     }
     void everyLabelFits()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, command);
         QFETCH(Sheet, sheet);
         QFETCH(bool, centred);
         QFETCH(bool, bold);
-        const bool returnAddress = button.contains("RetAddress");
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        testsupport::Fixture rig(&device);
+        testsupport::LabelJobRig rig(&device);
 
         // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
         // 20-point text after its pad, and bold text runs wider than its average column.
         QStringList lines{"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"};
-        if (button == "cmdFileFolderStart")
+        if (command == "folder")
             lines = QStringList{bold ? "Tax Returns 2023" : lines[0]};
-        rig.typeLines(lines);
+        for (int i = 0; i < lines.size(); ++i)
+            rig.in.lines[size_t(i)] = lines[i];
         const int count = sheet.columns * sheet.rows;
-        if (!returnAddress)
-            rig.choose("optQzLabel", QStringLiteral("1-%1").arg(count));
-        rig.choose(QString(centred ? "optQzCenter " : "") + (bold ? "chkLblBold" : ""));
-        // A return-address command prints two copies, then a second pass: three sheets in the
-        // one file.
-        rig.app.printScript.print(returnAddress ? 2 : 1);
-        if (returnAddress) {
-            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
-            rig.expectAnotherPage(platform::Answer::Yes);
-            rig.app.printScript.print(1);
-            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
-            rig.expectAnotherPage(platform::Answer::No);
-        }
-        rig.click(button);
-        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+        rig.in.label = rig.in.positionChosen = sheet.columns == 2;
+        rig.vars.strLabelRange = QStringLiteral("1-%1").arg(count);
+        rig.in.centred = centred;
+        rig.in.leftJustified = !centred;
+        rig.in.labelBold = bold;
+        rig.script.print(2);  // two sheets in the one file
+        rig.messages.answerFreely({});
+        rig.run(command);
+        QVERIFY2(rig.messages.transcript().count("message box") == (sheet.columns == 4 ? 2 : 0),
+                 qPrintable(rig.messages.transcript()));
 
         const qsizetype wordsPerLabel = lines.join(' ').split(' ').size();
         const QList<testsupport::PdfPage> pages = testsupport::pdfPages(path);
-        QCOMPARE(pages.size(), returnAddress ? 3 : 1);
+        QCOMPARE(pages.size(), 2);
         for (const testsupport::PdfPage& page : pages)
             QCOMPARE(page.wordsPerLabel(count, [&](int k) { return sheet.label(k); }),
                      QList<int>(count, int(wordsPerLabel)) << 0);
