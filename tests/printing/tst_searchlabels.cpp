@@ -1,8 +1,6 @@
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
-#include "printing/qt/QtPrinterDevice.h"
 #include "LabelJobRig.h"
-#include "support/Fixture.h"
 #include "support/Golden.h"
 
 #include <QtTest>
@@ -116,30 +114,6 @@ private slots:
         QCOMPARE(printing::ListReport(rig->printer, rig->dialog, rig->messages).print(in), platform::PrintOutcome::Failed);
         QCOMPARE(rig->script.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
         QVERIFY(rig->device.documents().empty());
-    }
-
-    // Printed to PDF with no margin record, every word of 30 labels lies inside its label of
-    // the standard 30-up sheet.
-    void pdfFitsSheet()
-    {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
-        printing::QtPrinterDevice device(rig->dir.filePath("default.pdf"));
-        device.setPdfOutput(rig->dir.filePath("labels.pdf"));
-        printing::PagePrinter printer(device);
-        std::vector<QStringList> labels;
-        for (int i = 0; i < 30; ++i)
-            labels.push_back({"Margaret Q Johnson", i % 2 ? "Northwind Traders" : "", "1234 Elmwood Avenue Apt 7",
-                              "Springfield, IL  62704-1234"});
-        rig->script.print(1);
-        QCOMPARE(SearchLabelsJob(printer, rig->dialog, rig->messages, rig->dir.path()).run(labels, false, false),
-                 SearchLabelsJob::Outcome::Printed);
-        QList<int> expected;
-        for (int k = 0; k < 30; ++k)
-            expected << (k % 2 ? 13 : 11);
-        QCOMPARE(testsupport::pdfPages(rig->dir.filePath("labels.pdf")).value(0).wordsPerLabel(30, [](int k) {
-            return QRectF((0.15625 + k % 3 * 2.78125) * 72, (0.5 + k / 3) * 72, 2.625 * 72, 72);
-        }), expected << 0);
     }
 };
 
