@@ -36,7 +36,6 @@ void whenDialogShows(const std::function<void(QPrintDialog*)>& act, const char* 
     });
 }
 
-// Verdana 9: rows of 10.938 pt, columns of 4.575 pt.
 // The dialog's own print-to-file entry, the last of its list: a queue of the machine may carry
 // "PDF" in its name too, and a test prints to no queue.
 void choosePdfFile(QPrintDialog* d, const QString& path)
@@ -46,6 +45,7 @@ void choosePdfFile(QPrintDialog* d, const QString& path)
     d->findChild<QLineEdit*>("filename")->setText(path);
 }
 
+// Verdana 9: rows of 10.938 pt, columns of 4.575 pt.
 constexpr double kRow = 9 * 1.21533;
 constexpr double kColumn = 9 * 0.50830;
 
