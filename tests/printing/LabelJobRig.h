@@ -13,11 +13,22 @@
 
 namespace testsupport {
 
+// Boxes answered as they come, the offer of another page with Yes `morePages` times.
+struct LabelJobMessages : FakeMessages {
+    int morePages = 0;
+    platform::Answer messageBox(const QString& title, const QString& text, platform::Buttons buttons,
+                                platform::Icon icon) override
+    {
+        const platform::Answer answer = FakeMessages::messageBox(title, text, buttons, icon);
+        return title == QLatin1String("Completed") && morePages-- > 0 ? platform::Answer::Yes : answer;
+    }
+};
+
 // A label print command run alone: its typed input, the fakes it prints and asks on, and
 // all it did as one text for a golden file.
 struct LabelJobRig {
     QTemporaryDir dir;
-    FakeMessages messages;
+    LabelJobMessages messages;
     FakeFileDialogs fileDialogs;
     PrintDialogScript script;
     FakePrintDialogFactory printDialogs{script};

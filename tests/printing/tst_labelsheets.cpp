@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QtTest>
 
-using platform::Answer;
 
 // The Print commands of the label sheets and envelopes, run alone on their typed input: wide,
 // large, file folder and the two return-address sheets.
@@ -74,7 +73,9 @@ class TestLabelSheets : public QObject {
                                   : options.contains("cancel")   ? Action::Cancel
                                                                  : Action::Print;
         rig->script.push({kind, copies, -1, chosen ? device : QString()});
-        rig->script.print(1);  // for a second command of the row
+        // For a second command of the row, or another page ("again": a cancelled one).
+        rig->script.push({options.contains("again") ? Action::Cancel : Action::Print});
+        rig->messages.morePages = options.contains("again");
     }
 
 private slots:
@@ -183,6 +184,8 @@ private slots:
         QTest::newRow("return top -9") << "60" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0| -9"});
         QTest::newRow("return left -10") << "80" << QStringList{"A", "B", "C"} << ra << plain << (ret + QStringList{"RETURNAD|-10|  0"});
         QTest::newRow("return longest") << "80" << QStringList{QString(14, 'W'), "B", "\tC\r\n"} << ra << plain << QStringList{};
+        // Another page, its print dialog cancelled: ended quietly, the return-address screen stays.
+        QTest::newRow("return another page") << "80" << QStringList{"Ann"} << "bold again copies=2" << plain << QStringList{};
         QTest::newRow("return lines 1 to 3 empty") << "60" << QStringList{"", "", "", "Line 4"} << "bold italic" << plain << QStringList{};
         QTest::newRow("return line 5 a blank") << "60" << QStringList{"Ann", "", "", "", " "} << "bold italic" << plain << QStringList{};
         QTest::newRow("return line 3 too long") << "60" << QStringList{"Ann", "", QString(28, 'W')} << "bold italic" << plain << QStringList{};
@@ -208,27 +211,6 @@ private slots:
         QVERIFY(!rig->printer.hasOpenDocument());
         QCOMPARE(testsupport::openDescriptors(), descriptors);  // the margin file is closed
         QVERIFY(QFile::exists(rig->appInfo.data + "/QVLPARAM.TXT") || options.contains("nodata"));
-    }
-
-    void anotherPageThenCancelledDialog()
-    {
-        // Ended quietly in the second pass: the return-address screen stays.
-        const testsupport::ExpectedBox instructions{"Load printer with Avery 5167, 8167, or 18167 label stock", {},
-                                                    platform::Buttons::Ok, platform::Icon::Information,
-                                                    Answer::Ok, false, {}, false};
-        rig->messages.expectBox(instructions);
-        rig->messages.expect("Completed", "Done!  Do you want to print another page of Return Address Labels?",
-                             platform::Buttons::YesNoCancel, platform::Icon::None, Answer::Yes);
-        rig->messages.expectBox(instructions);
-        rig->in.lines[0] = "Ann";
-        rig->in.labelBold = true;
-        rig->script.print(2);
-        rig->script.cancel();
-        const printing::LabelJobResult shown = rig->run("80");
-        QVERIFY(rig->messages.allShown() && !shown.standardScreen && !shown.waitForReturnAddressLines);
-        const std::vector<printing::PrintedDocument>& docs = rig->device.documents();
-        QCOMPARE(docs.size(), size_t(2));
-        QCOMPARE(testsupport::dumpPages(docs[1].pages), testsupport::dumpPages(docs[0].pages));
     }
 
     void returnAddressRereadsTheScreenAfterTheBox()
