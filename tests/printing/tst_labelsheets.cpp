@@ -1,430 +1,265 @@
+#include "LabelJobRig.h"
 #include "support/Fixture.h"
-#include "support/Golden.h"
-#include "runtime/RuntimeError.h"
 
 #include <QFile>
 #include <QtTest>
 
-using platform::Buttons;
-using platform::Icon;
 
-namespace {
-const QString kWide = "cmdWideLabel", kLarge = "cmdLargeLabel", kFolder = "cmdFileFolderStart";
-}
-
-// The Print commands of the sheets printed by label position: wide, large and file folder.
+// The Print commands of the label sheets and envelopes, run alone on their typed input: wide,
+// large, file folder and the two return-address sheets.
 class TestLabelSheets : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Fixture> rig;
+    std::unique_ptr<testsupport::LabelJobRig> rig;
 
-    testsupport::Screen w() { return rig->window(); }
-    // The documents printed, against tests/data/labelsheets/<name>.txt.
-    bool matchesSheet(const QString& name)
+    // Words of `options`: the screen's options ("centred", "bold", "envelope" with the #10 size,
+    // "at=4-9" a position chosen), then the printer's state and the print dialog's answer.
+    void setUp(const QString& options, const QStringList& lines, const QString& device)
     {
-        return testsupport::matchesGolden(testsupport::dumpDocuments(rig->docs()),
-                                          "labelsheets/" + name);
-    }
-    QString pads() { return w().text("txtQzLeftPad") + ' ' + w().text("txtQzToppad"); }
-    // Nothing looked up or set up for printing: the home screen as it was.
-    bool untouched()
-    {
-        return pads() == "2 3" && w().isVisible("chkBold") && w().vars().strStartPos.isEmpty()
-               && w().text("lblLabelSize") == "Standard Label 1\" x 2 5/8\"";
-    }
-    void print(const QString& button, const QString& range, int copies = 1)
-    {
-        if (!range.isEmpty())
-            rig->choose("optQzLabel", range);
-        rig->app.printScript.print(copies);
-        rig->click(button);
+        printing::LabelInput& in = rig->in;
+        for (int i = 0; i < 5; ++i)
+            in.lines[size_t(i)] = lines.value(i);
+        int copies = 1;
+        for (const QString& word : options.split(' ', Qt::SkipEmptyParts)) {
+            const QString value = word.section('=', 1);
+            if (word.startsWith("at=")) {
+                in.positionChosen = in.label = true;
+                rig->vars.strLabelRange = value;
+            } else if (word.startsWith("pads=")) {
+                in.leftPad = value.section('/', 0, 0);
+                in.topPad = value.section('/', 1);
+            } else if (word.startsWith("copies=")) {
+                copies = value.toInt();
+            } else if (word.startsWith("fail=")) {
+                rig->device.failWith(value.toInt());
+            }
+            in.label |= word == "label";
+            in.centred |= word == "centred";
+            in.leftJustified &= word != "centred" && word != "noalign";
+            in.labelBold |= word == "bold";
+            in.labelItalic |= word == "italic";
+            in.envelopeBold |= word == "envbold";
+            in.largeFont |= word == "large";
+            in.label &= word != "envelope" && word != "nolabel";
+            in.envelope |= word == "envelope";
+            in.portrait = word == "portrait" || (in.portrait && word != "envelope");
+            if (word == "size") {  // #10 Business
+                rig->vars.strEnvSize = "1";
+                in.leftPad = "50";
+                in.topPad = "31";
+            } else if (word == "stale") {  // left by the prompt of an earlier position
+                rig->vars.strEndPos = "old";
+                rig->vars.intLabelCount = 3;
+            } else if (word == "prior") {  // left by an earlier job
+                rig->printer.setFontBold(true);
+                rig->printer.setFontItalic(true);
+            } else if (word == "turned") {  // landscape, left by an envelope
+                rig->printer.setOrientation(2);
+            } else if (word == "cups") {  // a CUPS queue gives the family's #10 paper 277 points in landscape
+                rig->device.setUnprintable(17.75);
+            } else if (word == "paper20") {
+                rig->printer.setPaperSize(20);
+            } else if (word == "cancelfails") {
+                rig->printer.failCancel = true;
+            } else if (word == "nodata") {
+                rig->appInfo.data = rig->dir.filePath("missing/folder");
+            }
+        }
+        using Action = testsupport::PrintDialogAction;
+        const bool chosen = options.contains("chosen");
+        if (!chosen)
+            rig->device.setDeviceName(device);
+        const Action::Kind kind = options.contains("dialogfail") ? Action::Fail
+                                  : options.contains("cancel")   ? Action::Cancel
+                                                                 : Action::Print;
+        rig->script.push({kind, copies, -1, chosen ? device : QString()});
+        // For a second command of the row, or another page ("again": a cancelled one).
+        rig->script.push({options.contains("again") ? Action::Cancel : Action::Print});
+        rig->messages.morePages = options.contains("again");
     }
 
 private slots:
-    void init() { rig = std::make_unique<testsupport::Fixture>(); }
-    void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
+    void init() { rig = std::make_unique<testsupport::LabelJobRig>(); }
 
-    void wideRangeLeftJustified()
+    void command_data()
     {
-        const QStringList address{"Jane Doe", "12 Elm St", "Springfield, IL  62701", "", ""};
-        rig->typeLines(address);
-        const qsizetype descriptors = testsupport::openDescriptors();
-        print(kWide, "4-9");
-
-        // The opening line, the top pad, then five label lines per label, the empty ones included.
-        QVERIFY(matchesSheet("wide_range_4-9"));
-        QCOMPARE(w().vars().strStartPos + ' ' + w().vars().strEndPos + ' ' + pads(), QString("10 9 68 29"));
-        QCOMPARE(w().vars().intLabelCount, std::int16_t(6));
-        QVERIFY(w().value("chkBold") == 0 && !w().isVisible("chkBold"));
-        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QVERIFY(w()->printDialog().cancelError());
-        QVERIFY(QFile::exists(rig->marginPath()));
-        QCOMPARE(testsupport::openDescriptors(), descriptors);
-
-        // Each copy is a document of its own, and a new press prints the accepted range again.
-        print(kWide, "", 3);
-        print(kWide, "", 0);
-        QCOMPARE(rig->docs().size(), size_t(4));
-        QCOMPARE(testsupport::dumpPages(rig->docs()[3].pages), testsupport::dumpPages(rig->docs()[0].pages));
-    }
-
-    void wholeSheet_data()
-    {
-        // A plain row's sheet is tests/data/labelsheets/<row>.txt; the pads of every position are
-        // the stock tables' own test.
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<QString>("start");  // positions 1 and 2 as printed
-        QTest::addColumn<QString>("after");  // the position and pads left: past the last, those of the last
-        const QString plain = "Recording Printer", officejet = "HP Officejet 3830";
-        QTest::newRow("wide") << kWide << plain << false << "" << "21 68 62";
-        QTest::newRow("wide bold") << kWide << plain << true << "5:3:A 5:60:A" << "21 60 62";
-        QTest::newRow("wide ENVY") << kWide << "HP ENVY 4500" << false << "5:5:A 5:70:A" << "21 70 62";
-        QTest::newRow("wide DeskJet bold") << kWide << "HP DeskJet 640C/642C/648C" << true << "5:5:A 5:66:A" << "21 66 62";
-        QTest::newRow("large") << kLarge << plain << false << "" << "11 46 36";
-        QTest::newRow("large bold") << kLarge << plain << true << "4:3:A 4:41:A" << "11 41 36";
-        QTest::newRow("large Photosmart") << kLarge << "HP Photosmart C4180" << false << "4:5:A 4:48:A" << "11 48 36";
-        QTest::newRow("large Officejet bold") << kLarge << officejet << true << "4:5:A 4:44:A" << "11 44 36";
-        QTest::newRow("folder") << kFolder << plain << false << "" << "31 34 28";
-        QTest::newRow("folder bold") << kFolder << plain << true << "3:5:A 3:30:A" << "31 30 28";
-        QTest::newRow("folder Officejet") << kFolder << officejet << false << "3:6:A 3:35:A" << "31 35 28";
-        QTest::newRow("folder Officejet bold") << kFolder << officejet << true << "3:6:A 3:33:A" << "31 33 28";
-    }
-    void wholeSheet()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, device);
-        QFETCH(bool, bold);
-        QFETCH(QString, start);
-        rig->app.device.setDeviceName(device);
-        rig->typeLines({"A"});
-        w().setValue("chkLblBold", bold);
-        print(button, button == kWide ? "1-20" : button == kLarge ? "1-10" : "1-30");
-        if (start.isEmpty())
-            QVERIFY(matchesSheet(QTest::currentDataTag()));
-        else
-            QCOMPARE(rig->layout(0).mid(0, 2).join(' '), start);
-        QCOMPARE(rig->layout(0).size(), button == kWide ? 20 : button == kLarge ? 10 : 30);
-        QCOMPARE(rig->docs()[0].pages[0].items.back().font.bold, bold);
-        QTEST(w().vars().strStartPos + ' ' + pads(), "after");
-        QCOMPARE(w()->printDialog().flags(), button == kFolder ? 8 : 0x80000);
-    }
-
-    void printerChosenInTheDialog_data()
-    {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("paper");  // Letter forced, or the #10 envelope left by an earlier job
-        QTest::newRow("plain") << "Recording Printer" << 68 << 20;
-        QTest::newRow("Officejet") << "HP Officejet Pro 8600" << 70 << 1;
-        QTest::newRow("DeskJet 640C alone") << "HP DeskJet 640C" << 68 << 20;
-        QTest::newRow("Photosmart shifts only") << "HP Photosmart C4180" << 70 << 20;
-        QTest::newRow("lower-case officejet") << "hp officejet" << 68 << 20;
-    }
-    void printerChosenInTheDialog()
-    {
-        // The first label's pads were looked up before the dialog, on the printer current then.
-        QFETCH(QString, device);
-        QFETCH(int, column);
-        rig->printer.setPaperSize(20);
-        rig->typeLines({"X"});
-        rig->choose("optQzLabel", "3-4");
-        rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, -1, device});
-        rig->click(kWide);
-        QCOMPARE(rig->layout(0), (QStringList{"11:3:X", QStringLiteral("11:%1:X").arg(column)}));
-        QTEST(rig->docs()[0].paperSize, "paper");
-    }
-
-    void centring_data()
-    {
-        // Each row's sheet is tests/data/labelsheets/centring/<row>.txt.
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("range");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("wide 5") << kWide << "1" << false << "Hello";
-        QTest::newRow("wide 7") << kWide << "1" << false << "Goodbye";
-        QTest::newRow("wide bold") << kWide << "2" << true << "Jane Doe";
-        QTest::newRow("wide empty") << kWide << "1" << false << "";
-        QTest::newRow("TAB, CR, LF") << kWide << "1" << false << "Jane\tDoe\r\n";
-        QTest::newRow("large") << kLarge << "1" << false << "Hello";
-        QTest::newRow("large bold") << kLarge << "1" << true << "Hello";
-        QTest::newRow("folder bold") << kFolder << "1" << true << "Hello";
-        QTest::newRow("folder") << kFolder << "2" << false << "Goodbye";
-    }
-    void centring()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, range);
-        QFETCH(bool, bold);
-        QFETCH(QString, line);
-        rig->typeLines({line, button == kFolder ? "" : "X"});
-        rig->choose(bold ? "optQzCenter chkLblBold chkLblItalic" : "optQzCenter");
-        print(button, range);
-        QVERIFY(matchesSheet("centring/" + QString(QTest::currentDataTag()).remove(',').replace(' ', '_')));
-    }
-
-    void envelope_data()
-    {
-        // Each row's envelope is tests/data/labelsheets/envelope/<row>.txt. Pads 50/15 with the
-        // ENVELOPE adjustments 2/-1: column 52 below 14 rows. Centred: pad - 6, then 18 - 8/2
-        // blanks. Large font and Bold on a family printer: 1 + 7 + 2 rows up, 6 + 6 columns
-        // left. The file folder's left-justified text: its spacer line and 20 points, in the
-        // large face too.
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("options");  // ticked or chosen, beside Envelope and Landscape
-        const QString plain = "Recording Printer", officejet = "Officejet 5740";
-        const QString all = "chkBold chkLargeFont optQzCenter";
-        QTest::newRow("wide") << kWide << plain << "";
-        QTest::newRow("wide centred") << kWide << plain << "optQzCenter";
-        QTest::newRow("wide all Officejet") << kWide << officejet << all;
-        QTest::newRow("large portrait") << kLarge << plain << "optPortrait";
-        QTest::newRow("folder centred") << kFolder << plain << "optQzCenter";
-        QTest::newRow("folder all Officejet") << kFolder << officejet << all;
-        QTest::newRow("folder large font") << kFolder << plain << "chkLargeFont";
-    }
-    void envelope()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, device);
-        QFETCH(QString, options);
-        rig->writeMargins({"ONTHEFLY| 10| 10", "ENVELOPE|  2| -1"});
-        rig->app.device.setDeviceName(device);
-        rig->printer.setFontBold(true);  // left by an earlier job
-        rig->printer.setFontItalic(true);
-        rig->typeLines({"Jane Doe"});
-        rig->choose("optQzLabel", "4-9");
-        rig->choose("optQzEnvelope optLandscape " + options);
-        w().setValue("lstEnvSize", 0);  // #10 Business: pads 50 31
-        w().setText("txtQzToppad", "15");
-        // Shown, but an envelope neither splits nor looks it up.
-        w().setText("lblQzPosition", "Label Position 4-9");
-        print(button, "", 2);
-
-        QVERIFY(matchesSheet("envelope/" + QString(QTest::currentDataTag()).replace(' ', '_')));
-        QCOMPARE(rig->docs().at(0).paperSize, device.contains("Officejet") ? 20 : 1);
-        // The file folder's envelope ends its document, and the copy ends it once more.
-        QCOMPARE(rig->printer.ends, button == kFolder ? 4 : 2);
-        QCOMPARE(w().vars().intLabelCount, std::int16_t(1));
-        QCOMPARE(w().vars().strStartPos + ' ' + pads(), QString("4 50 15"));
-        QCOMPARE(w().value("chkBold"), options.contains("chkBold") ? 1 : 0);
-    }
-
-    void familyEnvelopeIsOneEnvelope_data()
-    {
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("address");  // where line 1 lands, as it did on a second page before
-        QTest::newRow("plain") << "" << "11:50:Jane Doe 133.69";
-        QTest::newRow("bold") << "chkBold" << "10:50:Jane Doe 120.32";
-        QTest::newRow("large font") << "chkLargeFont" << "7:44:Jane Doe 97.53";
-    }
-    void familyEnvelopeIsOneEnvelope()
-    {
-        QFETCH(QString, options);
-        // A CUPS queue gives the family's #10 paper 277 points of height in landscape.
-        rig->app.device.setDeviceName("HP_ENVY_5000 Generic CUPS-PDF Printer");
-        rig->app.device.setUnprintable(17.75);
-        rig->typeLines({"Jane Doe", "12 Elm St"});
-        rig->choose("optQzEnvelope optLandscape " + options);
-        w().setValue("lstEnvSize", 0);  // #10 Business: pads 50 31
-        print(kWide, "");
-        const printing::PrintedDocument& doc = rig->docs().at(0);
-        const printing::PlacedText& first = doc.pages.back().items.at(0);
-        QTEST(QStringLiteral("%1:%2:%3 %4").arg(first.row).arg(first.column).arg(first.text).arg(first.y, 0, 'f', 2), "address");
-        QCOMPARE(doc.pages.size(), size_t(1));
-    }
-
-    void envelopePaperHoldsForItsJobOnly()
-    {
-        rig->app.device.setDeviceName("Officejet 5740");
-        rig->typeLines({"Jane Doe"});
-        rig->choose("optQzLabel", "4-9");
-        rig->choose("optQzEnvelope optLandscape");
-        w().setValue("lstEnvSize", 0);
-        print(kWide, "");
-        rig->typeLines({"Jane Doe", "12 Elm St", "Springfield"});
-        rig->expectInstructions(80);
-        rig->expectAnotherPage(platform::Answer::No);
-        print("cmdRetAddress", "");
-        QCOMPARE(rig->docs().at(0).paperSize, 20);
-        QCOMPARE(rig->docs().at(1).paperSize, 1);
-    }
-
-    void refusals_data()
-    {
-        // Each row's boxes are tests/data/labelsheets/refusals/<row>.txt.
-        QTest::addColumn<QString>("button");
+        // Each row's boxes, dialog, screen left and documents are tests/data/labelsheets/<row>.txt.
+        QTest::addColumn<QString>("command");  // wide, large, folder, 80 or 60
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("options");  // chosen; nothing else is
-        QTest::newRow("no lines") << kWide << QStringList{} << "";
-        QTest::newRow("blanks") << kWide << QStringList{"", "", " "} << "";
-        QTest::newRow("no envelope size") << kLarge << QStringList{"X"} << "optQzEnvelope";
-        QTest::newRow("no alignment") << kWide << QStringList{"X"} << "optQzLabel";
-        QTest::newRow("folder line 1 first") << kFolder << QStringList{"", "", "Other"} << "optQzLabel";
-        QTest::newRow("folder line 2 a blank") << kFolder << QStringList{"Taxes", " "} << "optQzLabel";
-        QTest::newRow("folder line 5") << kFolder << QStringList{"Taxes", "", "", "", "x"} << "";
-        QTest::newRow("folder then options") << kFolder << QStringList{"Taxes"} << "";
-        QTest::newRow("large line 2") << kLarge << QStringList{"X", QString(38, 'w')} << "optQzLabel optQzCenter";
-        QTest::newRow("wide") << kWide << QStringList{QString(60, 'w')} << "optQzLabel optQzLeftjust";
-        QTest::newRow("folder") << kFolder << QStringList{QString(23, 'w')} << "optQzLabel optQzLeftjust";
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QStringList>("margins");
+        const QString plain = "Recording Printer", officejet = "HP Officejet 3830", w = "w";
+        const QStringList a{"A"}, x{"X"}, jane{"Jane Doe"}, ann{"Ann Smith", "12 Oak St", "Springfield IL 62704"};
+        const QStringList envelope{"ONTHEFLY| 10| 10", "ENVELOPE|  2| -1"}, zero{"ONTHEFLY|  0|  0"};
+        QTest::newRow("wide range 4-9") << "wide" << QStringList{"Jane Doe", "12 Elm St", "Springfield, IL  62701"} << "at=4-9 copies=3" << plain << QStringList{};
+        // A whole sheet of each stock; the pads of every position are the stock tables' own test.
+        QTest::newRow("wide") << "wide" << a << "at=1-20" << plain << QStringList{};
+        QTest::newRow("large") << "large" << a << "at=1-10" << plain << QStringList{};
+        QTest::newRow("folder") << "folder" << a << "at=1-30" << plain << QStringList{};
+        QTest::newRow("wide bold") << "wide" << a << "at=1-2 bold" << plain << QStringList{};
+        QTest::newRow("wide ENVY") << "wide" << a << "at=1-2" << "HP ENVY 4500" << QStringList{};
+        QTest::newRow("wide DeskJet bold") << "wide" << a << "at=1-2 bold" << "HP DeskJet 640C/642C/648C" << QStringList{};
+        QTest::newRow("large bold") << "large" << a << "at=1-2 bold" << plain << QStringList{};
+        QTest::newRow("large Photosmart") << "large" << a << "at=1-2" << "HP Photosmart C4180" << QStringList{};
+        QTest::newRow("large Officejet bold") << "large" << a << "at=1-2 bold" << officejet << QStringList{};
+        QTest::newRow("folder bold") << "folder" << a << "at=1-2 bold" << plain << QStringList{};
+        QTest::newRow("folder Officejet") << "folder" << a << "at=1-2" << officejet << QStringList{};
+        QTest::newRow("folder Officejet bold") << "folder" << a << "at=1-2 bold" << officejet << QStringList{};
+        // The first label's pads are looked up before the dialog, on the printer current then;
+        // the paper is Letter forced, or the #10 envelope left by an earlier job.
+        QTest::newRow("chosen plain") << "wide" << x << "at=3-4 paper20 chosen" << plain << QStringList{};
+        QTest::newRow("chosen Officejet") << "wide" << x << "at=3-4 paper20 chosen" << "HP Officejet Pro 8600" << QStringList{};
+        QTest::newRow("chosen Photosmart") << "wide" << x << "at=3-4 paper20 chosen" << "HP Photosmart C4180" << QStringList{};
+        QTest::newRow("centring wide 5") << "wide" << QStringList{"Hello", "X"} << "at=1 centred" << plain << QStringList{};
+        QTest::newRow("centring wide 7") << "wide" << QStringList{"Goodbye", "X"} << "at=1 centred" << plain << QStringList{};
+        QTest::newRow("centring wide bold") << "wide" << QStringList{"Jane Doe", "X"} << "at=2 centred bold italic" << plain << QStringList{};
+        QTest::newRow("centring wide empty") << "wide" << QStringList{"", "X"} << "at=1 centred" << plain << QStringList{};
+        QTest::newRow("centring TAB CR LF") << "wide" << QStringList{"Jane\tDoe\r\n", "X"} << "at=1 centred" << plain << QStringList{};
+        QTest::newRow("centring large") << "large" << QStringList{"Hello", "X"} << "at=1 centred" << plain << QStringList{};
+        QTest::newRow("centring large bold") << "large" << QStringList{"Hello", "X"} << "at=1 centred bold italic" << plain << QStringList{};
+        QTest::newRow("centring folder bold") << "folder" << QStringList{"Hello"} << "at=1 centred bold italic" << plain << QStringList{};
+        QTest::newRow("centring folder") << "folder" << QStringList{"Goodbye"} << "at=2 centred" << plain << QStringList{};
+        // Pads 50/15 with the ENVELOPE adjustments 2/-1: column 52 below 14 rows. Centred: pad - 6,
+        // then 18 - 8/2 blanks. Large font and Bold on a family printer: 1 + 7 + 2 rows up, 6 + 6
+        // columns left. The file folder's left-justified text: its spacer line and 20 points, in
+        // the large face too. The position shown is neither split nor looked up.
+        const QString env = "at=4-9 envelope size pads=50/15 prior copies=2 ";
+        QTest::newRow("envelope wide") << "wide" << jane << env << plain << envelope;
+        QTest::newRow("envelope wide centred") << "wide" << jane << env + "centred" << plain << envelope;
+        QTest::newRow("envelope wide all Officejet") << "wide" << jane << env + "envbold large centred" << "Officejet 5740" << envelope;
+        QTest::newRow("envelope large portrait") << "large" << jane << env + "portrait" << plain << envelope;
+        QTest::newRow("envelope folder centred") << "folder" << jane << env + "centred" << plain << envelope;
+        QTest::newRow("envelope folder all Officejet") << "folder" << jane << env + "envbold large centred" << "Officejet 5740" << envelope;
+        QTest::newRow("envelope folder large font") << "folder" << jane << env + "large" << plain << envelope;
+        // A family #10 envelope is one envelope, where it was a second page before.
+        const QString cups = "HP_ENVY_5000 Generic CUPS-PDF Printer";
+        QTest::newRow("family envelope") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups" << cups << QStringList{};
+        QTest::newRow("family envelope bold") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups envbold" << cups << QStringList{};
+        // The forced paper holds for the envelope's job only.
+        QTest::newRow("paper then return address") << "wide 80" << QStringList{"Jane Doe", "12 Elm St", "Springfield"} << "envelope size" << "Officejet 5740" << QStringList{};
+        QTest::newRow("family envelope large font") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups large" << cups << QStringList{};
+        // Refused before the dialog: the screen stays, the margin file is read first all the same.
+        QTest::newRow("refused no lines") << "wide" << QStringList{} << "at=4-9 noalign nolabel" << plain << QStringList{};
+        QTest::newRow("refused blanks") << "wide" << QStringList{"", "", " "} << "at=4-9 noalign nolabel" << plain << QStringList{};
+        QTest::newRow("refused no envelope size") << "large" << x << "at=4-9 noalign envelope" << plain << QStringList{};
+        QTest::newRow("refused no alignment") << "wide" << x << "at=4-9 noalign" << plain << QStringList{};
+        QTest::newRow("refused folder line 1 first") << "folder" << QStringList{"", "", "Other"} << "at=4-9 noalign" << plain << QStringList{};
+        QTest::newRow("refused folder line 2 a blank") << "folder" << QStringList{"Taxes", " "} << "at=4-9 noalign" << plain << QStringList{};
+        QTest::newRow("refused folder line 5") << "folder" << QStringList{"Taxes", "", "", "", "x"} << "at=4-9 noalign nolabel" << plain << QStringList{};
+        QTest::newRow("refused folder then options") << "folder" << QStringList{"Taxes"} << "at=4-9 noalign nolabel" << plain << QStringList{};
+        QTest::newRow("refused large line 2") << "large" << QStringList{"X", w.repeated(38)} << "at=4-9 centred" << plain << QStringList{};
+        QTest::newRow("refused wide") << "wide" << QStringList{w.repeated(60)} << "at=4-9" << plain << QStringList{};
+        QTest::newRow("refused folder") << "folder" << QStringList{w.repeated(23)} << "at=4-9" << plain << QStringList{};
+        for (const char* command : {"wide", "large", "folder"})
+            QTest::addRow("refused no position %s", command) << command << x << "label" << plain << QStringList{};
+        // The command splits the range the prompt accepted afresh; "a-b" the prompt would refuse.
+        QTest::newRow("range 7") << "wide" << x << "at=7 stale cancel" << plain << QStringList{};
+        QTest::newRow("range 9-12") << "wide" << x << "at=9-12 stale cancel" << plain << QStringList{};
+        QTest::newRow("range 9-4") << "wide" << x << "at=9-4 stale" << plain << QStringList{};
+        QTest::newRow("range a-b") << "wide" << x << "at=a-b stale" << plain << QStringList{};
+        // The later ONTHEFLY record: two columns right; a top line count of -1 prints no line.
+        QTest::newRow("margin adjustments") << "folder" << QStringList{"   "} << "at=1-2" << plain << QStringList{"ONTHEFLY|  9|  9", "ONTHEFLY|  2| -1", "ENVELOPE| 40| 40"};
+        // Printer problems: the document is cancelled, also when none was open yet.
+        QTest::newRow("problem ONTHEFLY letters") << "wide" << QStringList{} << "" << plain << QStringList{"ONTHEFLY|abc|  1"};
+        QTest::newRow("problem ENVELOPE blank") << "large" << QStringList{} << "" << plain << QStringList{"ENVELOPE|  1|   "};
+        QTest::newRow("problem RETURNAD blank") << "80" << QStringList{} << "" << plain << QStringList{"RETURNAD|   |  0"};
+        QTest::newRow("problem the cancel fails too") << "folder" << QStringList{} << "cancelfails" << plain << QStringList{"ONTHEFLY| 1x|  0"};
+        QTest::newRow("problem pad plus adjustment") << "wide" << x << "at=25 pads=32767/3 copies=2" << plain << QStringList{"ONTHEFLY|  1|  0"};
+        QTest::newRow("problem centring column") << "large" << x << "at=25 pads=-32767/3 centred bold copies=2" << plain << zero;
+        QTest::newRow("problem folder pad") << "folder" << x << "at=99 pads=32767/3 copies=2" << plain << QStringList{"ONTHEFLY|  1|  0"};
+        QTest::newRow("problem printer fails") << "wide" << x << "at=1 fail=482 copies=2" << plain << zero;
+        QTest::newRow("problem dialog fails") << "wide" << x << "at=1 dialogfail" << plain << zero;
+        QTest::newRow("problem data folder missing") << "wide" << x << "at=1 nodata" << plain << zero;
+        // Return-address sheets: lines 1 to 3 on every label. Only the sign of the top adjustment
+        // counts: one line more or less above the first row. Control characters print as blanks.
+        const QString ra = "bold envbold turned ";
+        const QStringList ret{"RETURNAD| 50| 50", "ONTHEFLY|  9|  9"};
+        QTest::newRow("return 80") << "80" << ann << ra << plain << QStringList{};
+        QTest::newRow("return 60") << "60" << ann << ra << plain << QStringList{};
+        QTest::newRow("return 80 centred italic") << "80" << ann << ra + "centred italic" << plain << QStringList{};
+        QTest::newRow("return 60 centred") << "60" << QStringList{"Ann", "12 Oak St", ""} << ra + "centred" << plain << QStringList{};
+        QTest::newRow("return only line 2") << "80" << QStringList{"", "Ann", ""} << ra << plain << QStringList{};
+        QTest::newRow("return top 7") << "80" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0|  7"});
+        QTest::newRow("return top -9") << "60" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0| -9"});
+        QTest::newRow("return left -10") << "80" << QStringList{"A", "B", "C"} << ra << plain << (ret + QStringList{"RETURNAD|-10|  0"});
+        QTest::newRow("return longest") << "80" << QStringList{QString(14, 'W'), "B", "\tC\r\n"} << ra << plain << QStringList{};
+        // Another page, its print dialog cancelled: ended quietly, the return-address screen stays.
+        QTest::newRow("return another page") << "80" << QStringList{"Ann"} << "bold again copies=2" << plain << QStringList{};
+        QTest::newRow("return lines 1 to 3 empty") << "60" << QStringList{"", "", "", "Line 4"} << "bold italic" << plain << QStringList{};
+        QTest::newRow("return line 5 a blank") << "60" << QStringList{"Ann", "", "", "", " "} << "bold italic" << plain << QStringList{};
+        QTest::newRow("return line 3 too long") << "60" << QStringList{"Ann", "", QString(28, 'W')} << "bold italic" << plain << QStringList{};
+        QTest::newRow("return printer fails") << "60" << QStringList{"Ann"} << "bold italic fail=57 copies=2" << plain << QStringList{};
     }
-    void refusals()
+    void command()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, command);
+        QFETCH(QStringList, margins);
+        if (!margins.isEmpty())
+            rig->writeMargins(margins);
         QFETCH(QStringList, lines);
         QFETCH(QString, options);
-        rig->typeLines(lines);
-        w().setValue("optQzLeftjust", 0);
-        rig->choose(options);
-        w().setText("lblQzPosition", "Label Position 4-9");
-        w().vars().strLabelRange = "4-9";
-        rig->app.messages.answerFreely({});
-        rig->click(button);
-        QVERIFY(testsupport::matchesGolden(rig->app.messages.transcript(),
-                                           "labelsheets/refusals/" + QString(QTest::currentDataTag()).replace(' ', '_')));
-        QCOMPARE(rig->app.printScript.shownCount(), 0);
-        QVERIFY(untouched());
-        QVERIFY(QFile::exists(rig->marginPath()));  // read before any check
-    }
-
-    void rangeSplit_data()
-    {
-        QTest::addColumn<QString>("range");
-        QTest::addColumn<QString>("after");  // start, end, count and pads
-        QTest::addColumn<QString>("box");    // the title of the box shown; none: cancelled in the dialog
-        QTest::newRow("7") << "7" << "7 old 1 3 23" << "";
-        QTest::newRow("9-12") << "9-12" << "9 12 4 3 29" << "";
-        QTest::newRow("9-4") << "9-4" << "9 4 3 2 3" << "Try again";
-        QTest::newRow("a-b") << "a-b" << "a-b old 3 2 3" << "Printer error";
-    }
-    void rangeSplit()
-    {
-        // The command splits the range the prompt accepted afresh; "a-b" the prompt would refuse.
-        QFETCH(QString, range);
-        QFETCH(QString, box);
-        rig->typeLines({"X"});
-        rig->choose("optQzLabel");
-        w().vars().strLabelRange = range;
-        w().vars().strEndPos = "old";
-        w().vars().intLabelCount = 3;
-        w().setText("lblQzPosition", "Label Position " + range);
-        if (box.isEmpty())
-            rig->app.printScript.cancel();
-        else if (box == "Try again")
-            rig->app.messages.expect(box, "Label starting position cannot exceed ending position.", Buttons::Ok,
-                                     Icon::Information);
-        else
-            rig->expectPrinterProblem();
-        rig->click(kWide);
-        // What the split and the lookup wrote stays.
-        const printing::LabelVars& v = w().vars();
-        QTEST(QStringLiteral("%1 %2 %3 ").arg(v.strStartPos, v.strEndPos).arg(v.intLabelCount) + pads(), "after");
-        QVERIFY(rig->docs().empty());
-        QCOMPARE(rig->app.messages.beeps(), box == "Try again" ? 1 : 0);
-    }
-
-    void noPositionChosenPrintsNothing()
-    {
-        // After a job the prompt is cancelled: that job's next positions are not printed.
-        rig->typeLines({"X"});
-        print(kWide, "3");
-        rig->choose("optQzLabel");
-        for (const QString& button : {kWide, kLarge, kFolder}) {
-            rig->app.messages.expect("Label position",
-                                     "Choose the label position first: click Label stock and enter a position.",
-                                     Buttons::Ok, Icon::Exclamation);
-            rig->click(button);
-        }
-        QCOMPARE(rig->app.messages.beeps(), 3);
-        QCOMPARE(rig->docs().size(), size_t(1));
-        QCOMPARE(rig->app.printScript.shownCount(), 1);
-    }
-
-    void marginAdjustments()
-    {
-        rig->writeMargins({"ONTHEFLY|  9|  9", "ONTHEFLY|  2| -1", "ENVELOPE| 40| 40"});
-        rig->typeLines({"   "});  // blanks are information
-        print(kFolder, "1-2");
-        // The later ONTHEFLY record: two columns right; a top line count of -1 prints no line.
-        QCOMPARE(rig->layout(0), (QStringList{"3:7:   ", "3:36:   "}));
-    }
-
-    void printerProblem_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("margin");   // a record of the margin file
-        QTest::addColumn<QString>("leftPad");  // none: nothing typed, chosen or scripted
-        QTest::addColumn<QString>("position");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<int>("failure");  // of the printer; -1 of the dialog, -2 no data folder, -3 of the cancel
-        const QString zero = "ONTHEFLY|  0|  0";
-        QTest::newRow("ONTHEFLY letters") << kWide << "ONTHEFLY|abc|  1" << "" << "" << "" << 0;
-        QTest::newRow("ENVELOPE blank") << kLarge << "ENVELOPE|  1|   " << "" << "" << "" << 0;
-        QTest::newRow("RETURNAD blank") << "cmdRetAddress" << "RETURNAD|   |  0" << "" << "" << "" << 0;
-        QTest::newRow("the cancel fails too") << kFolder << "ONTHEFLY| 1x|  0" << "" << "" << "" << -3;
-        QTest::newRow("pad plus adjustment") << kWide << "ONTHEFLY|  1|  0" << "32767" << "25" << "" << 0;
-        QTest::newRow("centring column") << kLarge << zero << "-32767" << "25" << "optQzCenter chkLblBold" << 0;
-        QTest::newRow("folder pad") << kFolder << "ONTHEFLY|  1|  0" << "32767" << "99" << "" << 0;
-        QTest::newRow("printer fails") << kWide << zero << "2" << "1" << "" << 482;
-        QTest::newRow("dialog fails") << kWide << zero << "2" << "1" << "" << -1;
-        QTest::newRow("data folder missing") << kWide << zero << "2" << "1" << "" << -2;
-    }
-    void printerProblem()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, margin);
-        QFETCH(QString, leftPad);
-        QFETCH(QString, position);
-        QFETCH(QString, options);
-        QFETCH(int, failure);
-        rig->printer.failCancel = failure == -3;
-        rig->writeMargins({margin});
-        if (!leftPad.isEmpty()) {
-            rig->typeLines({"X"});
-            // Label stock at a position as the prompt accepts it, then the pads under test
-            // typed; a position off the sheet keeps them for every label.
-            rig->choose("optQzLabel");
-            w().vars().strLabelRange = position;
-            w().setText("lblQzPosition", "Label Position " + position);
-            w().setText("txtQzLeftPad", leftPad);
-            w().setText("txtQzToppad", "3");
-            rig->choose(options);
-            rig->app.device.failWith(std::max(failure, 0));
-            if (failure == -2)
-                rig->app.appInfo.data = rig->app.dataPath("missing/folder");
-            else
-                rig->app.printScript.push({failure == -1 ? testsupport::PrintDialogAction::Fail
-                                                         : testsupport::PrintDialogAction::Print, 2});
-        }
-        rig->expectPrinterProblem();
+        QFETCH(QString, device);
+        setUp(options, lines, device);
+        rig->messages.answerFreely({});
         const qsizetype descriptors = testsupport::openDescriptors();
-        rig->click(button);
-        rig->printer.failCancel = false;
-        QVERIFY(rig->docs().empty() && !rig->printer.hasOpenDocument());
-        QCOMPARE(rig->app.messages.beeps(), 0);
+        printing::LabelJobResult shown;
+        for (const QString& step : command.split(' '))
+            shown = rig->run(step);
+        QVERIFY(testsupport::matchesGolden(rig->transcript(shown),
+                                           "labelsheets/" + QString(QTest::currentDataTag()).replace(' ', '_')));
+        QVERIFY(!rig->printer.hasOpenDocument());
         QCOMPARE(testsupport::openDescriptors(), descriptors);  // the margin file is closed
-        // The document is cancelled, also when none was open yet.
-        QCOMPARE(rig->printer.kills, 1);
-        if (leftPad.isEmpty())
-            QVERIFY(untouched() && rig->app.printScript.shownCount() == 0);
+        QVERIFY(QFile::exists(rig->appInfo.data + "/QVLPARAM.TXT") || options.contains("nodata"));
     }
 
-    void returnAddressFromTheMenu()
+    void returnAddressRereadsTheScreenAfterTheBox()
     {
+        // The lines typed while the instructions are up are the ones printed.
+        printing::LabelInput after = rig->in;
+        after.lines[0] = "Ann";
+        int reads = 0;
+        rig->script.print(1);
+        rig->messages.answerFreely({});
+        const printing::LabelJobResult shown = printing::printReturnAddressEighty(
+            {rig->services, rig->dialog, rig->in, {}, [&] { return ++reads > 1 ? after : rig->in; }});
+        QCOMPARE(testsupport::dumpDocuments(rig->device.documents()).count("|Ann|"), 80);
+        QVERIFY(shown.standardScreen && shown.envelopeBoldCleared && !shown.pads && shown.focusLine == 0);
+    }
+
+    void printButtonsOfTheScreen()
+    {
+        // The screen hands each Print button's and menu command's command its lines and options
+        // and shows what it left; a new press prints the accepted range again.
+        testsupport::Fixture app;
+        testsupport::Screen w = app.window();
+        app.typeLines({"Jane Doe"});
+        w.setValue("chkBold", 1);
+        app.choose("optQzLabel", "4-9");
+        for (const QString button : {"cmdWideLabel", "cmdWideLabel", "cmdLargeLabel", "cmdFileFolderStart"}) {
+            app.app.printScript.print(1);
+            app.click(button);
+        }
+        QVERIFY2(app.leftOver().isEmpty(), qPrintable(app.leftOver()));
+        QCOMPARE(app.layout(1), app.layout(0));
+        QCOMPARE(app.layout(0).first() + ' ' + app.layout(2).first() + ' ' + app.layout(3).first(),
+                 QString("11:68:Jane Doe 13:46:Jane Doe 5:34:Jane Doe"));
+        QCOMPARE(w.vars().strStartPos + ' ' + w.vars().strEndPos + ' ' + w.text("txtQzLeftPad") + ' '
+                     + w.text("txtQzToppad"), QString("10 9 34 8"));
+        QVERIFY(w.value("chkBold") == 0 && !w.isVisible("chkBold"));
+
         // A return-address menu command prints the sheet at once, then the standard screen
         // comes back with the mode left as the menu set it.
-        rig->typeLines({"Ann Smith", "12 Oak St", "Springfield IL 62704"});
-        rig->expectInstructions(60);
-        rig->expectAnotherPage(platform::Answer::No);
-        print("mnuLrgRetAddress", "");
-        QCOMPARE(rig->layout(0).size(), 15 * 3 * 4);
-        QCOMPARE(rig->layout(0).front(), QString("5:5:Ann Smith"));
-        QVERIFY(w().isVisible("cmdQzStart") && !w().isVisible("cmdLrgRetAddress"));
-        QCOMPARE(w().text("lblLabelSize"), QString("Standard Label 1\" x 2 5/8\""));
-        QCOMPARE(rig->app.state.lngLabelMode, 4);
+        app.typeLines({"Ann Smith", "12 Oak St", "Springfield IL 62704"});
+        app.app.messages.answerFreely({});
+        app.app.printScript.print(1);
+        app.click("mnuLrgRetAddress");
+        QCOMPARE(app.layout(4).size(), 15 * 3 * 4);
+        QVERIFY(w.isVisible("cmdQzStart") && !w.isVisible("cmdLrgRetAddress"));
+        QCOMPARE(w.text("lblLabelSize") + ' ' + QString::number(app.app.state.lngLabelMode),
+                 QString("Standard Label 1\" x 2 5/8\" 4"));
     }
+
 };
 
 QTEST_MAIN(TestLabelSheets)

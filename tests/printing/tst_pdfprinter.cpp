@@ -1,6 +1,8 @@
 #include "printing/PagePrinter.h"
+#include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrintDialog.h"
 #include "printing/qt/QtPrinterDevice.h"
+#include "LabelJobRig.h"
 #include "support/Fixture.h"
 #include "support/ModalDialog.h"
 
@@ -34,7 +36,6 @@ void whenDialogShows(const std::function<void(QPrintDialog*)>& act, const char* 
     });
 }
 
-// Verdana 9: rows of 10.938 pt, columns of 4.575 pt.
 // The dialog's own print-to-file entry, the last of its list: a queue of the machine may carry
 // "PDF" in its name too, and a test prints to no queue.
 void choosePdfFile(QPrintDialog* d, const QString& path)
@@ -44,6 +45,7 @@ void choosePdfFile(QPrintDialog* d, const QString& path)
     d->findChild<QLineEdit*>("filename")->setText(path);
 }
 
+// Verdana 9: rows of 10.938 pt, columns of 4.575 pt.
 constexpr double kRow = 9 * 1.21533;
 constexpr double kColumn = 9 * 0.50830;
 
@@ -83,7 +85,6 @@ private slots:
         const QString path = m_dir.filePath("hello.pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        QCOMPARE(device.deviceName(), QString("PDF"));
         printing::PagePrinter printer(device);
         printer.beginJob();
         printer.setFontName("Verdana");
@@ -210,22 +211,19 @@ private slots:
         testsupport::writeBytes(path, earlier);
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        testsupport::Fixture rig(&device);
-        rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
-        rig.app.printScript.print(1);
-        rig.expectInstructions(80);
-        rig.expectAnotherPage(platform::Answer::No);
-        rig.expectPrinterProblem();
+        testsupport::LabelJobRig rig(&device);
+        rig.in.lines = {"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"};
+        rig.script.print(1);
+        rig.messages.answerFreely({});
 
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit small{4096, limit.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);  // the failing write returns instead
         setrlimit(RLIMIT_FSIZE, &small);
-        rig.click("cmdRetAddress");
+        rig.run("80");
         setrlimit(RLIMIT_FSIZE, &limit);
-
-        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+        QVERIFY(rig.messages.transcript().endsWith("\"A printer problem exists.  Check printer.\" (OK, exclamation)\n"));
         QCOMPARE(testsupport::readBytes(path), earlier);
         QCOMPARE(QDir(m_dir.path()).entryList({"short.pdf*"}, QDir::Files | QDir::Hidden), QStringList{"short.pdf"});
 
@@ -267,63 +265,65 @@ private slots:
 
     void everyLabelFits_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<Sheet>("sheet");
         QTest::addColumn<bool>("centred");
         QTest::addColumn<bool>("bold");
         const std::tuple<const char*, const char*, Sheet> sheets[] = {
-            {"wide", "cmdWideLabel", {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1}},
-            {"large", "cmdLargeLabel", {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2}},
-            {"file folder", "cmdFileFolderStart", {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667}},
-            {"80-up", "cmdRetAddress", {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5}},
-            {"60-up", "cmdLrgRetAddress", {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666}}};
-        for (const auto& [name, button, sheet] : sheets) {
-            const bool returnAddress = QByteArray(button).contains("RetAddress");
-            for (int variant = 0; variant < (returnAddress ? 2 : 4); ++variant)
+            {"wide", "wide", {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1}},
+            {"large", "large", {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2}},
+            {"file folder", "folder", {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667}},
+            {"80-up", "80", {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5}},
+            {"60-up", "60", {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666}},
+            {"30-up found", "search", {2.625, 1, 3, 10, 0.15625, 0.5, 2.78125, 1}}};
+        for (const auto& [name, command, sheet] : sheets) {
+            for (int variant = 0; variant < (sheet.columns == 4 ? 2 : sheet.columns == 3 ? 1 : 4); ++variant)
                 QTest::addRow("%s %s%s", name, variant & 1 ? "centred" : "left-justified", variant & 2 ? " bold" : "")
-                    << QString(button) << sheet << bool(variant & 1) << bool(variant & 2);
+                    << QString(command) << sheet << bool(variant & 1) << bool(variant & 2);
         }
     }
     void everyLabelFits()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, command);
         QFETCH(Sheet, sheet);
         QFETCH(bool, centred);
         QFETCH(bool, bold);
-        const bool returnAddress = button.contains("RetAddress");
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
         device.setPdfOutput(path);
-        testsupport::Fixture rig(&device);
+        testsupport::LabelJobRig rig(&device);
 
         // Lines of about twenty characters. A file-folder label leaves some 19.6 columns of
         // 20-point text after its pad, and bold text runs wider than its average column.
         QStringList lines{"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"};
-        if (button == "cmdFileFolderStart")
+        if (command == "folder")
             lines = QStringList{bold ? "Tax Returns 2023" : lines[0]};
-        rig.typeLines(lines);
+        else if (command == "search")  // the found contacts' labels
+            lines = QStringList{"Margaret Q Johnson", "Northwind Traders", "1234 Elmwood Avenue Apt 7",
+                                "Springfield, IL  62704-1234"};
+        for (int i = 0; i < lines.size(); ++i)
+            rig.in.lines[size_t(i)] = lines[i];
         const int count = sheet.columns * sheet.rows;
-        if (!returnAddress)
-            rig.choose("optQzLabel", QStringLiteral("1-%1").arg(count));
-        rig.choose(QString(centred ? "optQzCenter " : "") + (bold ? "chkLblBold" : ""));
-        // A return-address command prints two copies, then a second pass: three sheets in the
-        // one file.
-        rig.app.printScript.print(returnAddress ? 2 : 1);
-        if (returnAddress) {
-            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
-            rig.expectAnotherPage(platform::Answer::Yes);
-            rig.app.printScript.print(1);
-            rig.expectInstructions(sheet.rows == 20 ? 80 : 60);
-            rig.expectAnotherPage(platform::Answer::No);
-        }
-        rig.click(button);
-        QVERIFY2(rig.leftOver().isEmpty(), qPrintable(rig.leftOver()));
+        rig.in.label = rig.in.positionChosen = sheet.columns == 2;
+        rig.vars.strLabelRange = QStringLiteral("1-%1").arg(count);
+        rig.in.centred = centred;
+        rig.in.leftJustified = !centred;
+        rig.in.labelBold = bold;
+        rig.script.print(2);  // two sheets in the one file
+        rig.messages.answerFreely({});
+        if (command == "search")
+            printing::SearchLabelsJob(rig.printer, rig.dialog, rig.messages, rig.dir.path())
+                .run(std::vector<QStringList>(count, lines), bold, bold);
+        else
+            rig.run(command);
+        QVERIFY2(rig.messages.transcript().count("message box") == (sheet.columns == 4 ? 2 : 0),
+                 qPrintable(rig.messages.transcript()));
 
-        const qsizetype wordsPerLabel = lines.join(' ').split(' ').size();
+        const qsizetype wordsPerLabel = lines.join(' ').split(' ', Qt::SkipEmptyParts).size();
         const QList<testsupport::PdfPage> pages = testsupport::pdfPages(path);
-        QCOMPARE(pages.size(), returnAddress ? 3 : 1);
-        for (const testsupport::PdfPage& page : pages)
-            QCOMPARE(page.wordsPerLabel(count, [&](int k) { return sheet.label(k); }),
+        QCOMPARE(pages.size(), command == "search" ? 4 : 2);  // a full sheet of found contacts starts a page
+        for (qsizetype p = 0; p < pages.size(); p += command == "search" ? 2 : 1)
+            QCOMPARE(pages[p].wordsPerLabel(count, [&](int k) { return sheet.label(k); }),
                      QList<int>(count, int(wordsPerLabel)) << 0);
     }
 };

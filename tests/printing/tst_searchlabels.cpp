@@ -1,7 +1,6 @@
 #include "printing/ListReport.h"
 #include "printing/SearchLabelsJob.h"
-#include "printing/qt/QtPrinterDevice.h"
-#include "support/Fixture.h"
+#include "LabelJobRig.h"
 #include "support/Golden.h"
 
 #include <QtTest>
@@ -24,18 +23,15 @@ QStringList label(int i, bool company)
 class TestSearchLabels : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Fixture> rig;
-    std::unique_ptr<testsupport::FakePrintDialog> dialog;
+    std::unique_ptr<testsupport::LabelJobRig> rig;
 
-    SearchLabelsJob job() { return SearchLabelsJob(rig->app.printer, *dialog, rig->app.messages, rig->app.dataPath({})); }
+    SearchLabelsJob job() { return SearchLabelsJob(rig->printer, rig->dialog, rig->messages, rig->dir.path()); }
+    void expectPrinterProblem() { rig->messages.expect("Printer error", "A printer problem exists.  Check printer.",
+                                                       platform::Buttons::Ok, platform::Icon::Exclamation); }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<testsupport::Fixture>();
-        dialog = std::make_unique<testsupport::FakePrintDialog>(rig->app.printScript);
-    }
-    void cleanup() { QVERIFY2(rig->leftOver().isEmpty(), qPrintable(rig->leftOver())); }
+    void init() { rig = std::make_unique<testsupport::LabelJobRig>(); }
+    void cleanup() { QVERIFY2(rig->messages.allShown() && rig->script.allUsed(), qPrintable(rig->messages.pending().join(';'))); }
 
     void labels_data()
     {
@@ -54,32 +50,32 @@ private slots:
         QFETCH(QString, device);
         QFETCH(bool, bold);
         testsupport::writeBytes(rig->marginPath(), margin);
-        rig->app.device.setDeviceName(device);
+        rig->device.setDeviceName(device);
         std::vector<QStringList> labels;
         for (int i = 0; i < companies.size(); ++i)
             labels.push_back(label(i + 1, companies[i] == 'C'));
-        rig->app.printScript.print(2);
+        rig->script.print(2);
         QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
-        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{0x80000});
-        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->app.device.documents()), QTest::currentDataTag()));
+        QCOMPARE(rig->script.flagsAtShow(), std::vector<int>{0x80000});
+        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->device.documents()), QTest::currentDataTag()));
     }
 
     void failures()
     {
-        rig->app.messages.expect("No contacts found", "Empty list, no labels to print.");
+        rig->messages.expect("No contacts found", "Empty list, no labels to print.");
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::EmptyList);
         testsupport::writeBytes(rig->marginPath(), "BULKLIST|abc|  0\r\n");
-        rig->expectPrinterProblem();
+        expectPrinterProblem();
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::Failed);
         testsupport::writeBytes(rig->marginPath(), {});
-        rig->app.printScript.cancel();
+        rig->script.cancel();
         QCOMPARE(job().run({label(1, false)}, false, false), SearchLabelsJob::Outcome::Cancelled);
-        rig->app.printScript.print(1);
-        rig->expectPrinterProblem();
+        rig->script.print(1);
+        expectPrinterProblem();
         const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, false) : throw rt::RuntimeError(63); };
         QCOMPARE(job().run(5, failing, false, false), SearchLabelsJob::Outcome::Failed);
-        QCOMPARE(rig->app.device.openedCount(), 1);
-        QVERIFY(rig->app.device.documents().empty());
+        QCOMPARE(rig->device.openedCount(), 1);
+        QVERIFY(rig->device.documents().empty());
     }
 
     void report_data()
@@ -101,10 +97,10 @@ private slots:
                                       "Bob\t\tCity",
                                       "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "},
                                      email, "QVL_Contacts", "", 3, focusInHeading, "Cell", {0, 2}};
-        rig->app.printScript.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
-        printing::ListReport report(rig->app.printer, *dialog, rig->app.messages);
+        rig->script.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
+        printing::ListReport report(rig->printer, rig->dialog, rig->messages);
         QCOMPARE(report.print(in), platform::PrintOutcome::Done);
-        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->app.device.documents()), QTest::currentDataTag()));
+        QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->device.documents()), QTest::currentDataTag()));
     }
 
     void reportEdges()
@@ -113,35 +109,11 @@ private slots:
                              printing::ListReport::pageCount(81), printing::ListReport::pageCount(82),
                              printing::ListReport::pageCount(135)}), QList<int>({1, 2, 2, 3, 4}));
         printing::ListReportInput in{{"1\t2\t3\t4\t5\t6\t7\t8"}};
-        rig->app.printScript.print(3);
-        rig->expectPrinterProblem();
-        QCOMPARE(printing::ListReport(rig->app.printer, *dialog, rig->app.messages).print(in), platform::PrintOutcome::Failed);
-        QCOMPARE(rig->app.printScript.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
-        QVERIFY(rig->app.device.documents().empty());
-    }
-
-    // Printed to PDF with no margin record, every word of 30 labels lies inside its label of
-    // the standard 30-up sheet.
-    void pdfFitsSheet()
-    {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
-        printing::QtPrinterDevice device(rig->app.dataPath("default.pdf"));
-        device.setPdfOutput(rig->app.dataPath("labels.pdf"));
-        printing::PagePrinter printer(device);
-        std::vector<QStringList> labels;
-        for (int i = 0; i < 30; ++i)
-            labels.push_back({"Margaret Q Johnson", i % 2 ? "Northwind Traders" : "", "1234 Elmwood Avenue Apt 7",
-                              "Springfield, IL  62704-1234"});
-        rig->app.printScript.print(1);
-        QCOMPARE(SearchLabelsJob(printer, *dialog, rig->app.messages, rig->app.dataPath({})).run(labels, false, false),
-                 SearchLabelsJob::Outcome::Printed);
-        QList<int> expected;
-        for (int k = 0; k < 30; ++k)
-            expected << (k % 2 ? 13 : 11);
-        QCOMPARE(testsupport::pdfPages(rig->app.dataPath("labels.pdf")).value(0).wordsPerLabel(30, [](int k) {
-            return QRectF((0.15625 + k % 3 * 2.78125) * 72, (0.5 + k / 3) * 72, 2.625 * 72, 72);
-        }), expected << 0);
+        rig->script.print(3);
+        expectPrinterProblem();
+        QCOMPARE(printing::ListReport(rig->printer, rig->dialog, rig->messages).print(in), platform::PrintOutcome::Failed);
+        QCOMPARE(rig->script.flagsAtShow(), std::vector<int>{platform::PrintDialog::NoSelection});
+        QVERIFY(rig->device.documents().empty());
     }
 };
 
