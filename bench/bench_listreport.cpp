@@ -51,8 +51,7 @@ int main(int argc, char** argv)
     const int count = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 300000;
     const bool report = argc <= 2 || QByteArray(argv[2]) == "report";
 
-    printing::ListReportInput input;
-    input.lines = listLines(count);
+    printing::ListReportInput input = printing::ListReportInput::ofLines(listLines(count));
     input.emailColumns = true;
     input.fileTitle = QStringLiteral("QVL_Contacts");
     input.found = count;

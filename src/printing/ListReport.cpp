@@ -24,6 +24,14 @@ const std::array<const char*, 7> kStreetHeadings{"Name", "Street", "City", "ST",
 
 }  // namespace
 
+ListReportInput ListReportInput::ofLines(const QStringList& lines)
+{
+    ListReportInput input;
+    input.lineCount = qint32(lines.size());
+    input.line = [lines](qint32 i) { return lines.at(i); };
+    return input;
+}
+
 ListReport::ListReport(platform::Printer& printer, platform::PrintDialog& dialog, platform::Messages& messages)
     : m_printer(printer), m_dialog(dialog), m_messages(messages)
 {
@@ -41,7 +49,7 @@ int ListReport::pageCount(qsizetype lines)
 
 void ListReport::body(const ListReportInput& input)
 {
-    const int pages = pageCount(input.lines.size());
+    const int pages = pageCount(input.lineCount);
     preparePrintDialog(m_dialog);
     m_dialog.setMin(1);
     m_dialog.setMax(pages);
@@ -89,9 +97,9 @@ void ListReport::printReport(const ListReportInput& input)
     }
     p.printLine(heading);
 
-    for (const QString& line : input.lines) {
+    for (qint32 i = 0; i < input.lineCount; ++i) {
         std::vector<PrintItem> items;
-        const QStringList parts = rt::split(line, QStringLiteral("\t"));
+        const QStringList parts = rt::split(input.line(i), QStringLiteral("\t"));
         for (qsizetype m = 0; m < parts.size(); ++m) {
             // A pasted line may hold more columns than the report has.
             if (m >= static_cast<qsizetype>(columns.size()))
@@ -118,7 +126,7 @@ void ListReport::printSelection(const ListReportInput& input)
         m_printer.printLine({PrintItem::str(input.headingSelection)});
     } else {
         for (int index : input.selectedLines)
-            m_printer.printLine({PrintItem::str(input.lines.value(index))});
+            m_printer.printLine({PrintItem::str(index < input.lineCount ? input.line(index) : QString())});
     }
     m_printer.newPage();
     m_printer.endDoc();

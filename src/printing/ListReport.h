@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -16,7 +17,10 @@ namespace printing {
 
 // What File > Print of the contact list prints from: the list and the window's state.
 struct ListReportInput {
-    QStringList lines;          // the list lines in list order, TAB between the columns
+    // The list lines in list order, TAB between the columns: line(i), from 0, is asked for
+    // when it is printed, so a long list is never copied whole.
+    qint32 lineCount = 0;
+    std::function<QString(qint32)> line;
     bool emailColumns = false;  // "Show email address" chosen
     QString fileTitle;          // of the open contact file
     QString searchText;         // as typed
@@ -26,6 +30,9 @@ struct ListReportInput {
     bool focusInHeading = false;
     QString headingSelection;
     std::vector<int> selectedLines;
+
+    // Input whose lines are these texts.
+    static ListReportInput ofLines(const QStringList& lines);
 };
 
 // The landscape list report of the contact list, or the selection alone.

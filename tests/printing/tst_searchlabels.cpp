@@ -93,10 +93,15 @@ private slots:
         QFETCH(bool, email);
         QFETCH(int, flagsOut);
         QFETCH(bool, focusInHeading);
-        printing::ListReportInput in{{"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org",
-                                      "Bob\t\tCity",
-                                      "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "},
-                                     email, "QVL_Contacts", "", 3, focusInHeading, "Cell", {0, 2}};
+        auto in = printing::ListReportInput::ofLines(
+            {"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org", "Bob\t\tCity",
+             "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "});
+        in.emailColumns = email;
+        in.fileTitle = "QVL_Contacts";
+        in.found = 3;
+        in.focusInHeading = focusInHeading;
+        in.headingSelection = "Cell";
+        in.selectedLines = {0, 2};
         rig->script.push({testsupport::PrintDialogAction::Print, 1, flagsOut});
         printing::ListReport report(rig->printer, rig->dialog, rig->messages);
         QCOMPARE(report.print(in), platform::PrintOutcome::Done);
@@ -108,7 +113,7 @@ private slots:
         QCOMPARE(QList<int>({printing::ListReport::pageCount(26), printing::ListReport::pageCount(27),
                              printing::ListReport::pageCount(81), printing::ListReport::pageCount(82),
                              printing::ListReport::pageCount(135)}), QList<int>({1, 2, 2, 3, 4}));
-        printing::ListReportInput in{{"1\t2\t3\t4\t5\t6\t7\t8"}};
+        const auto in = printing::ListReportInput::ofLines({"1\t2\t3\t4\t5\t6\t7\t8"});
         rig->script.print(3);
         expectPrinterProblem();
         QCOMPARE(printing::ListReport(rig->printer, rig->dialog, rig->messages).print(in), platform::PrintOutcome::Failed);

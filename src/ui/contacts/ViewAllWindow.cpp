@@ -243,9 +243,8 @@ void ViewAllWindow::mnuPrint_Click()
 {
     widgets::SortedListBox* list = m_ui->lstAllContacts;
     printing::ListReportInput input;
-    input.lines.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        input.lines << list->text(i);
+    input.lineCount = list->count();
+    input.line = [list](qint32 i) { return list->text(i); };
     input.emailColumns = m_ui->optEmailAdd->value();
     input.fileTitle = m_state.fileTitle;
     input.searchText = m_strSearchText;
