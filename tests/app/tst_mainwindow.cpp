@@ -1,9 +1,5 @@
 #include "support/Fixture.h"
 #include "support/Golden.h"
-#include "support/TestApp.h"
-
-#include "app/MainWindow.h"
-#include "contacts/ContactRecord.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -11,9 +7,7 @@
 #include <algorithm>
 
 using platform::Answer;
-using platform::Buttons;
 using FormId = session::WindowId;
-using platform::Icon;
 using testsupport::TestApp;
 
 namespace {
@@ -48,8 +42,6 @@ private slots:
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void startup_data();
     void startup();
-    void startupError_data();
-    void startupError();
     void modeCommands();
     void positionPrompt();
     void envelopeSizes_data();
@@ -65,21 +57,35 @@ void TstMainWindow::startup_data()
 {
     QTest::addColumn<QString>("folder");     // below the temporary folder
     QTest::addColumn<QStringList>("flags");  // BdayReminder of each record; none: no file
+    QTest::addColumn<int>("blocker");        // 1: a file where the folder belongs, 2: a folder for the file
+    QTest::addColumn<int>("answer");         // to the error box
     QTest::addColumn<bool>("on");
-    QTest::newRow("empty folder") << "" << QStringList{} << false;
-    QTest::newRow("missing folder") << "Quorvel/deeper" << QStringList{} << false;
-    QTest::newRow("first record on") << "" << QStringList{"1", "0"} << true;
-    QTest::newRow("first record off") << "" << QStringList{"0", "1"} << false;
+    QTest::newRow("empty folder") << "" << QStringList{} << 0 << 0 << false;
+    QTest::newRow("missing folder") << "Quorvel/deeper" << QStringList{} << 0 << 0 << false;
+    QTest::newRow("first record on") << "" << QStringList{"1", "0"} << 0 << 0 << true;
+    QTest::newRow("first record off") << "" << QStringList{"0", "1"} << 0 << 0 << false;
+    QTest::newRow("file for folder, Retry") << "" << QStringList{} << 1 << int(Answer::Retry) << false;
+    QTest::newRow("folder for file, Retry") << "" << QStringList{} << 2 << int(Answer::Retry) << false;
+    QTest::newRow("Cancel ends the program") << "" << QStringList{} << 1 << int(Answer::Cancel) << false;
 }
 
 void TstMainWindow::startup()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, flags);
+    QFETCH(int, blocker);
+    QFETCH(int, answer);
     QFETCH(bool, on);
     TestApp app;
-    app.appInfo.data = app.dataPath(folder);
+    app.appInfo.data = app.dataPath(blocker == 1 ? "Quorvel" : folder);
     const QString path = QDir(app.appInfo.data).filePath("QVL_Contacts.DAT");
+    if (blocker == 1)
+        testsupport::writeBytes(app.appInfo.data, {});
+    if (blocker == 2)
+        QVERIFY(QDir().mkdir(path));
+    if (blocker)
+        testsupport::Fixture::expectCommonError(app.messages, blocker == 1 ? 75 : 0, "Path/File access error",
+                                                Answer(answer));
     if (!flags.isEmpty()) {
         std::vector<contacts::ContactRecord> records(std::size_t(flags.size()));
         for (qsizetype i = 0; i < flags.size(); ++i)
@@ -87,13 +93,22 @@ void TstMainWindow::startup()
         testsupport::writeContacts(path, records);
     }
     app.start();
+    QVERIFY(app.messages.allShown());
+    QVERIFY(!blocker || app.messages.shown().at(0).text.startsWith("An error has occurred. Error number "));
+    QCOMPARE(app.state.contactFile.isOpen(), !blocker);
+    QCOMPARE(app.forms->ended(), blocker && Answer(answer) == Answer::Cancel);
+    if (app.forms->ended()) {
+        QVERIFY(!anyWindowShown());
+        return;
+    }
     testsupport::Screen w = mainWindow(app);
-    QVERIFY(app.messages.shown().empty());
     QVERIFY(w->isVisible());
-    QCOMPARE(QFileInfo(path).size(), qint64(flags.size() * contacts::ContactRecord::Length));
-    QVERIFY(app.state.contactFile.isOpen());
-    QCOMPARE(w.text("txtFileNam"), path);
-    QCOMPARE(w.text("txtFileTitle"), QStringLiteral("QVL_Contacts"));
+    QCOMPARE(w.text("txtFileNam"), blocker ? QString() : path);
+    QCOMPARE(w.text("txtFileTitle"), blocker ? QString() : QStringLiteral("QVL_Contacts"));
+    // Nothing to find contacts in without a book.
+    QCOMPARE(w.isEnabled("cmdFindContact") && w.isEnabled("mnuFind"), !blocker);
+    if (!blocker)
+        QCOMPARE(QFileInfo(path).size(), qint64(flags.size() * contacts::ContactRecord::Length));
     // Reminders are on while Enable is disabled; each command switches to its state.
     for (bool state : {on, !on}) {
         QCOMPARE(w.isEnabled("mnuFileBdayOn"), !state);
@@ -110,46 +125,6 @@ void TstMainWindow::startup()
     QCOMPARE(pads(w), QStringLiteral("2/3"));
     // It fits a 1024 x 768 screen with room for the window frame and a panel.
     QVERIFY(w->sizeHint().width() <= 1000 && w->sizeHint().height() <= 700);
-}
-
-void TstMainWindow::startupError_data()
-{
-    QTest::addColumn<bool>("fileForFolder");  // a file where the folder belongs, else a folder for the file
-    QTest::addColumn<int>("answer");
-    QTest::newRow("file for folder, Retry") << true << int(Answer::Retry);
-    QTest::newRow("folder for file, Retry") << false << int(Answer::Retry);
-    QTest::newRow("Cancel ends the program") << true << int(Answer::Cancel);
-}
-
-void TstMainWindow::startupError()
-{
-    QFETCH(bool, fileForFolder);
-    QFETCH(int, answer);
-    TestApp app;
-    if (fileForFolder) {
-        QFile blocker(app.dataPath("Quorvel"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        app.appInfo.data = blocker.fileName();
-    } else {
-        QVERIFY(QDir(app.dataPath("")).mkdir("QVL_Contacts.DAT"));
-    }
-    testsupport::Fixture::expectCommonError(app.messages, fileForFolder ? 75 : 0, "Path/File access error",
-                                            Answer(answer));
-    app.start();
-    QVERIFY(app.messages.allShown());
-    QVERIFY(app.messages.shown().at(0).text.startsWith("An error has occurred. Error number "));
-    QVERIFY(!app.state.contactFile.isOpen());
-    QCOMPARE(app.forms->ended(), Answer(answer) == Answer::Cancel);
-    if (app.forms->ended()) {
-        QVERIFY(!anyWindowShown());
-        return;
-    }
-    testsupport::Screen w = mainWindow(app);
-    QVERIFY(w->isVisible());
-    QCOMPARE(w.text("txtFileNam") + w.text("txtFileTitle"), QString());
-    QCOMPARE(pads(w), QStringLiteral("2/3"));
-    // Nothing to find contacts in.
-    QVERIFY(!w.isEnabled("cmdFindContact") && !w.isEnabled("mnuFind"));
 }
 
 void TstMainWindow::modeCommands()
