@@ -6,15 +6,14 @@ namespace testsupport {
 
 namespace {
 
-QString describe(bool isInput, const QString& title, const QString& text, platform::Buttons buttons,
-                 platform::Icon icon)
+QString describe(const ExpectedBox& box, const QString& text)
 {
     static const char* const buttonNames[] = {"OK", "Retry+Cancel", "Yes+No+Cancel", "Yes+No"};
     static const char* const iconNames[] = {"no icon", "exclamation", "information"};
-    if (isInput)
-        return QStringLiteral("input box \"%1\" prompt \"%2\"").arg(title, text);
+    if (box.isInput)
+        return QStringLiteral("input box \"%1\" prompt \"%2\"").arg(box.title, text);
     return QStringLiteral("message box \"%1\" text \"%2\" (%3, %4)")
-        .arg(title, text, QLatin1String(buttonNames[int(buttons)]), QLatin1String(iconNames[int(icon)]));
+        .arg(box.title, text, QLatin1String(buttonNames[int(box.buttons)]), QLatin1String(iconNames[int(box.icon)]));
 }
 
 }  // namespace
@@ -34,7 +33,7 @@ FakeMessages& FakeMessages::expectBox(const ExpectedBox& box)
 std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 {
     m_shown.push_back(box);
-    const QString shown = describe(box.isInput, box.title, box.text, box.buttons, box.icon);
+    const QString shown = describe(box, box.text);
     m_transcript << shown + (box.isInput ? QStringLiteral(" default \"%1\"").arg(box.defaultText) : QString());
     QString failure;
     std::optional<ExpectedBox> want;
@@ -52,9 +51,7 @@ std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
         if (want->isInput != box.isInput || want->title != box.title || (want->checkText && want->text != box.text)
             || (!box.isInput && (want->buttons != box.buttons || want->icon != box.icon))) {
             failure = QStringLiteral("expected %1 but got %2")
-                          .arg(describe(want->isInput, want->title, want->checkText ? want->text : "*",
-                                        want->buttons, want->icon),
-                               shown);
+                          .arg(describe(*want, want->checkText ? want->text : "*"), shown);
             want.reset();
         }
     }
@@ -72,13 +69,16 @@ std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 platform::Answer FakeMessages::messageBox(const QString& title, const QString& text, platform::Buttons buttons,
                                           platform::Icon icon)
 {
-    const auto want = take({title, text, buttons, icon, false, QString()});
+    const auto want = take({title, text, buttons, icon});
     return want ? want->answer : platform::Answer::Cancel;
 }
 
 QString FakeMessages::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    const auto want = take({title, prompt, platform::Buttons::Ok, platform::Icon::None, true, defaultText});
+    ShownBox box{title, prompt};
+    box.isInput = true;
+    box.defaultText = defaultText;
+    const auto want = take(box);
     return want ? want->answerText : QString();
 }
 
@@ -98,7 +98,7 @@ QStringList FakeMessages::pending() const
 {
     QStringList out;
     for (const ExpectedBox& box : m_expected)
-        out << describe(box.isInput, box.title, box.text, box.buttons, box.icon);
+        out << describe(box, box.text);
     return out;
 }
 

@@ -9,7 +9,8 @@
 
 namespace testsupport {
 
-// A box the test expects and the answer it gets (an input box answers `answerText`).
+// A box the test expects and the answer it gets (an input box answers `answerText`), or one
+// the program showed (an input box with `defaultText`).
 struct ExpectedBox {
     QString title;
     QString text;
@@ -19,16 +20,9 @@ struct ExpectedBox {
     bool isInput = false;
     QString answerText;
     bool checkText = true;  // false: any text matches (error boxes with OS details)
-};
-
-struct ShownBox {
-    QString title;
-    QString text;
-    platform::Buttons buttons = platform::Buttons::Ok;
-    platform::Icon icon = platform::Icon::None;
-    bool isInput = false;
     QString defaultText;
 };
+using ShownBox = ExpectedBox;
 
 // Scripted boxes: every box and beep is recorded; a box nobody expected, or one unlike the
 // next expected box, fails the running test and is answered Cancel / "".
@@ -46,13 +40,7 @@ public:
     // From now on every box is taken as it comes: message boxes answer OK, input boxes the
     // next of `entries` ("" once they run out); transcript() tells what was shown from here.
     void answerFreely(const QStringList& entries);
-    QString transcript() const
-    {
-        QString out;
-        for (const QString& line : m_transcript)
-            out += line + QLatin1Char('\n');
-        return out;
-    }
+    QString transcript() const { return m_transcript.isEmpty() ? QString() : m_transcript.join(u'\n') + u'\n'; }
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
     int beeps() const { return m_beeps; }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "RecordingDevice.h"
 #include "platform/PrintDialog.h"
 
 #include <QString>
+#include <QTest>
 #include <deque>
 #include <memory>
 #include <vector>
 
 namespace testsupport {
-
-class RecordingDevice;
 
 // What the user does in the next print dialog.
 struct PrintDialogAction {
@@ -54,5 +54,37 @@ public:
 private:
     PrintDialogScript& m_script;
 };
+
+inline void FakePrintDialog::showPrinter()
+{
+    ++m_script.m_shown;
+    m_script.m_flagsAtShow.push_back(m_flags);
+    PrintDialogAction action{PrintDialogAction::Cancel};
+    if (m_script.m_actions.empty()) {
+        const char* message = "FakePrintDialog: a print dialog was shown with no scripted action";
+        if (QTest::currentTestFunction())
+            QTest::qFail(message, __FILE__, __LINE__);
+        else
+            qWarning("%s", message);
+    } else {
+        action = m_script.m_actions.front();
+        m_script.m_actions.pop_front();
+    }
+    switch (action.kind) {
+    case PrintDialogAction::Print:
+        m_copies = action.copies;
+        if (action.flagsOut >= 0)
+            m_flags = action.flagsOut;
+        if (!action.deviceName.isEmpty() && m_script.device)
+            m_script.device->setDeviceName(action.deviceName);
+        return;
+    case PrintDialogAction::Cancel:
+        if (m_cancelError)
+            throw rt::RuntimeError(rt::err::CancelSelected);
+        return;
+    case PrintDialogAction::Fail:
+        throw rt::RuntimeError(rt::err::PrinterError);
+    }
+}
 
 }  // namespace testsupport

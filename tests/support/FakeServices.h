@@ -13,17 +13,14 @@ namespace testsupport {
 class FakeFileDialogs : public platform::FileDialogs {
 public:
     std::deque<std::optional<platform::FileChoice>> answers;  // nullopt, or none left: Cancel
-    QStringList titles;  // of every dialog shown, in order
     // Queues the choice of `path` (its file title is the name after the last "/").
     void choose(const QString& path) { answers.push_back(platform::FileChoice{path, path.section('/', -1)}); }
-    std::optional<platform::FileChoice> openFile(const QString& title, const QString& filter,
-                                                 const QString& initialFolder) override
+    std::optional<platform::FileChoice> openFile(const QString& t, const QString& f, const QString& d) override
     {
-        return saveFile(title, filter, initialFolder);
+        return saveFile(t, f, d);
     }
-    std::optional<platform::FileChoice> saveFile(const QString& title, const QString&, const QString&) override
+    std::optional<platform::FileChoice> saveFile(const QString&, const QString&, const QString&) override
     {
-        titles << title;
         if (answers.empty())
             return std::nullopt;
         const std::optional<platform::FileChoice> answer = answers.front();

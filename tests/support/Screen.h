@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace testsupport {
@@ -35,19 +34,9 @@ public:
     }
     QWidget* focus() const { return m_window.focusWidget(); }
 
-    QString text(const QString& name) const
-    {
-        if (auto* label = qobject_cast<QLabel*>(find(name)))
-            return label->text();
-        return widgets::control<QLineEdit>(&m_window, name)->text();
-    }
-    void setText(const QString& name, const QString& text) const
-    {
-        if (auto* label = qobject_cast<QLabel*>(find(name)))
-            label->setText(text);
-        else
-            widgets::control<QLineEdit>(&m_window, name)->setText(text);
-    }
+    // Labels and line boxes.
+    QString text(const QString& name) const { return find(name)->property("text").toString(); }
+    void setText(const QString& name, const QString& text) const { find(name)->setProperty("text", text); }
     // Check boxes: 0 or 1; option buttons: 1 chosen, 0 not; lists: the selected row.
     int value(const QString& name) const
     {
@@ -75,12 +64,7 @@ public:
             return !widget->isHidden();
         return widgets::control<QAction>(&m_window, name)->isVisible();
     }
-    bool isEnabled(const QString& name) const
-    {
-        if (auto* widget = qobject_cast<QWidget*>(find(name)))
-            return widget->isEnabled();
-        return widgets::control<QAction>(&m_window, name)->isEnabled();
-    }
+    bool isEnabled(const QString& name) const { return find(name)->property("enabled").toBool(); }
     // The size caption, the Print buttons shown, each label option as enabled ("on") and
     // ticked, and the alignment.
     QString summary() const

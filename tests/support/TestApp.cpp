@@ -16,8 +16,6 @@ TestApp::TestApp(printing::PrinterDevice* output)
     // The documents are opened through the fake shell only; their folder needs no files.
     appInfo.documents = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : m_dir.path();
     printScript.device = &device;
-
-
     forms = std::make_unique<app::WindowSet>(services, state);
 }
 

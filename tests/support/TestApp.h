@@ -4,7 +4,6 @@
 #include "FakePrintDialog.h"
 #include "FakeServices.h"
 #include "RecordingDevice.h"
-#include "RecordingPrinter.h"
 #include "Screen.h"
 #include "app/WindowSet.h"
 #include "contacts/BookSession.h"
