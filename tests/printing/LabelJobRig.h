@@ -5,7 +5,7 @@
 #include "support/FakeServices.h"
 #include "support/Golden.h"
 #include "support/RecordingDevice.h"
-#include "support/RecordingPrinter.h"
+#include "support/RecordingDevice.h"
 #include "printing/FileFolderPrintJob.h"
 #include "printing/ReturnAddressJob.h"
 
