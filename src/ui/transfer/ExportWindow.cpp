@@ -32,9 +32,7 @@ ExportWindow::ExportWindow(session::Windows& windows, const platform::Services& 
         connect(option, &QRadioButton::clicked, this, &ExportWindow::optExpCG_Click);
     connect(m_ui->cmdExpCreate, &QPushButton::clicked, this, &ExportWindow::cmdExpCreate_Click);
     connect(m_ui->cmdExpCancel, &QPushButton::clicked, this, &ExportWindow::cmdExpCancel_Click);
-    connect(m_ui->mnuETFileExit, &QAction::triggered, this, &ExportWindow::fileExit);
-    connect(m_ui->mnuETHelpUM, &QAction::triggered, this, &ExportWindow::helpUserManual);
-    connect(m_ui->mnuETHelpAbout, &QAction::triggered, this, &ExportWindow::helpAbout);
+    wireCommonCommands(m_ui->mnuETFileExit, m_ui->mnuETHelpUM, m_ui->mnuETHelpAbout);
 }
 
 ExportWindow::~ExportWindow() = default;

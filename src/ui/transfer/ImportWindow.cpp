@@ -38,9 +38,7 @@ ImportWindow::ImportWindow(session::Windows& windows, const platform::Services& 
     connect(m_ui->cmdCsvOpen, &QPushButton::clicked, this, &ImportWindow::cmdCsvOpen_Click);
     connect(m_ui->cmdStartImport, &QPushButton::clicked, this, &ImportWindow::cmdStartImport_Click);
     connect(m_ui->cmdImpCancel, &QPushButton::clicked, this, &ImportWindow::cmdImpCancel_Click);
-    connect(m_ui->mnuITFileExit, &QAction::triggered, this, &ImportWindow::fileExit);
-    connect(m_ui->mnuITHelpUM, &QAction::triggered, this, &ImportWindow::helpUserManual);
-    connect(m_ui->mnuITHelpAbout, &QAction::triggered, this, &ImportWindow::helpAbout);
+    wireCommonCommands(m_ui->mnuITFileExit, m_ui->mnuITHelpUM, m_ui->mnuITHelpAbout);
 }
 
 ImportWindow::~ImportWindow() = default;

@@ -25,6 +25,13 @@ void TransferForm::nameHelpSeparator(QMenu* help, const QString& name)
     }
 }
 
+void TransferForm::wireCommonCommands(QAction* fileExit, QAction* helpUserManual, QAction* helpAbout)
+{
+    connect(fileExit, &QAction::triggered, this, &TransferForm::fileExit);
+    connect(helpUserManual, &QAction::triggered, this, &TransferForm::helpUserManual);
+    connect(helpAbout, &QAction::triggered, this, &TransferForm::helpAbout);
+}
+
 void TransferForm::formUnload()
 {
     m_services.cursor.setBusy(false);

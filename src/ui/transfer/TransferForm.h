@@ -5,6 +5,7 @@
 #include "session/Windows.h"
 #include "widgets/Form.h"
 
+class QAction;
 class QMenu;
 
 namespace transfer {
@@ -21,15 +22,18 @@ protected:
 
     // Names the Help menu's separator as drawn (the form file cannot name one).
     static void nameHelpSeparator(QMenu* help, const QString& name);
-    void fileExit();
-    void helpUserManual();
-    void helpAbout();
+    // Connects File > Exit, Help > User Manual and Help > About to their steps.
+    void wireCommonCommands(QAction* fileExit, QAction* helpUserManual, QAction* helpAbout);
 
     session::Windows& m_windows;
     const platform::Services& m_services;
     contacts::BookSession& m_state;
 
 private:
+    void fileExit();
+    void helpUserManual();
+    void helpAbout();
+
     session::WindowId m_id;
     // File > Exit: the program ends, so closing gives no window back.
     bool m_exiting = false;
