@@ -57,13 +57,17 @@ std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
     }
     if (!failure.isEmpty()) {
         m_failures << failure;
-        // Outside a test function there is no test to fail: the failure is logged.
-        if (QTest::currentTestFunction())
-            QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
-        else
-            qWarning("FakeMessages: %s", qPrintable(failure));
+        failTest(QStringLiteral("FakeMessages: ") + failure);
     }
     return want;
+}
+
+void failTest(const QString& failure)
+{
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
+    else
+        qWarning("%s", qPrintable(failure));
 }
 
 platform::Answer FakeMessages::messageBox(const QString& title, const QString& text, platform::Buttons buttons,
@@ -90,7 +94,6 @@ void FakeMessages::answerFreely(const QStringList& entries)
 
 void FakeMessages::beep()
 {
-    ++m_beeps;
     m_transcript << QStringLiteral("beep");
 }
 

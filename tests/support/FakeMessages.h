@@ -43,7 +43,6 @@ public:
     QString transcript() const { return m_transcript.isEmpty() ? QString() : m_transcript.join(u'\n') + u'\n'; }
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
-    int beeps() const { return m_beeps; }
     // Every expected box was shown and nothing unexpected happened.
     bool allShown() const { return m_expected.empty() && m_failures.isEmpty(); }
     const QStringList& failures() const { return m_failures; }
@@ -57,7 +56,9 @@ private:
     QStringList m_failures;
     QStringList m_transcript;
     std::optional<QStringList> m_freeEntries;
-    int m_beeps = 0;
 };
+
+// Fails the running test; outside a test function, where there is none, the failure is logged.
+void failTest(const QString& failure);
 
 }  // namespace testsupport
