@@ -24,8 +24,11 @@ double printCopies(int copies)
 
     rig.typeLines({"Margaret Q. Johnson", "1234 Elmwood Avenue", "Springfield IL 62704"});
     rig.app.printScript.print(copies);
-    rig.expectInstructions(80);
-    rig.expectAnotherPage(platform::Answer::No);
+    rig.app.messages.expect("Load printer with Avery 5167, 8167, or 18167 label stock",
+                            "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels",
+                            platform::Buttons::Ok, platform::Icon::Information);
+    rig.app.messages.expect("Completed", "Done!  Do you want to print another page of Return Address Labels?",
+                            platform::Buttons::YesNoCancel, platform::Icon::None, platform::Answer::No);
 
     QElapsedTimer timer;
     timer.start();

@@ -18,18 +18,6 @@ QString describe(const ExpectedBox& box, const QString& text)
 
 }  // namespace
 
-FakeMessages& FakeMessages::expect(const QString& title, const QString& text, platform::Buttons buttons,
-                                   platform::Icon icon, platform::Answer answer)
-{
-    return expectBox({title, text, buttons, icon, answer});
-}
-
-FakeMessages& FakeMessages::expectBox(const ExpectedBox& box)
-{
-    m_expected.push_back(box);
-    return *this;
-}
-
 std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 {
     m_shown.push_back(box);
@@ -57,41 +45,17 @@ std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
     }
     if (!failure.isEmpty()) {
         m_failures << failure;
-        // Outside a test function there is no test to fail: the failure is logged.
-        if (QTest::currentTestFunction())
-            QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
-        else
-            qWarning("FakeMessages: %s", qPrintable(failure));
+        failTest(QStringLiteral("FakeMessages: ") + failure);
     }
     return want;
 }
 
-platform::Answer FakeMessages::messageBox(const QString& title, const QString& text, platform::Buttons buttons,
-                                          platform::Icon icon)
+void failTest(const QString& failure)
 {
-    const auto want = take({title, text, buttons, icon});
-    return want ? want->answer : platform::Answer::Cancel;
-}
-
-QString FakeMessages::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
-{
-    ShownBox box{title, prompt};
-    box.isInput = true;
-    box.defaultText = defaultText;
-    const auto want = take(box);
-    return want ? want->answerText : QString();
-}
-
-void FakeMessages::answerFreely(const QStringList& entries)
-{
-    m_freeEntries = entries;
-    m_transcript.clear();
-}
-
-void FakeMessages::beep()
-{
-    ++m_beeps;
-    m_transcript << QStringLiteral("beep");
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
+    else
+        qWarning("%s", qPrintable(failure));
 }
 
 QStringList FakeMessages::pending() const

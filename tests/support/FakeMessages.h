@@ -29,21 +29,39 @@ using ShownBox = ExpectedBox;
 class FakeMessages : public platform::Messages {
 public:
     FakeMessages& expect(const QString& title, const QString& text, platform::Buttons buttons = platform::Buttons::Ok,
-                         platform::Icon icon = platform::Icon::None, platform::Answer answer = platform::Answer::Ok);
-    FakeMessages& expectBox(const ExpectedBox& box);
+                         platform::Icon icon = platform::Icon::None, platform::Answer answer = platform::Answer::Ok)
+    {
+        return expectBox({title, text, buttons, icon, answer});
+    }
+    FakeMessages& expectBox(const ExpectedBox& box)
+    {
+        m_expected.push_back(box);
+        return *this;
+    }
 
     platform::Answer messageBox(const QString& title, const QString& text, platform::Buttons buttons,
-                                platform::Icon icon) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    void beep() override;
+                                platform::Icon icon) override
+    {
+        const auto want = take({title, text, buttons, icon});
+        return want ? want->answer : platform::Answer::Cancel;
+    }
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        const auto want = take({.title = title, .text = prompt, .isInput = true, .defaultText = defaultText});
+        return want ? want->answerText : QString();
+    }
+    void beep() override { m_transcript << QStringLiteral("beep"); }
 
     // From now on every box is taken as it comes: message boxes answer OK, input boxes the
     // next of `entries` ("" once they run out); transcript() tells what was shown from here.
-    void answerFreely(const QStringList& entries);
+    void answerFreely(const QStringList& entries)
+    {
+        m_freeEntries = entries;
+        m_transcript.clear();
+    }
     QString transcript() const { return m_transcript.isEmpty() ? QString() : m_transcript.join(u'\n') + u'\n'; }
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
-    int beeps() const { return m_beeps; }
     // Every expected box was shown and nothing unexpected happened.
     bool allShown() const { return m_expected.empty() && m_failures.isEmpty(); }
     const QStringList& failures() const { return m_failures; }
@@ -57,7 +75,9 @@ private:
     QStringList m_failures;
     QStringList m_transcript;
     std::optional<QStringList> m_freeEntries;
-    int m_beeps = 0;
 };
+
+// Fails the running test; outside a test function, where there is none, the failure is logged.
+void failTest(const QString& failure);
 
 }  // namespace testsupport

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "FakeMessages.h"
 #include "RecordingDevice.h"
 #include "platform/PrintDialog.h"
 
 #include <QString>
-#include <QTest>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -61,11 +61,7 @@ inline void FakePrintDialog::showPrinter()
     m_script.m_flagsAtShow.push_back(m_flags);
     PrintDialogAction action{PrintDialogAction::Cancel};
     if (m_script.m_actions.empty()) {
-        const char* message = "FakePrintDialog: a print dialog was shown with no scripted action";
-        if (QTest::currentTestFunction())
-            QTest::qFail(message, __FILE__, __LINE__);
-        else
-            qWarning("%s", message);
+        failTest(QStringLiteral("FakePrintDialog: a print dialog was shown with no scripted action"));
     } else {
         action = m_script.m_actions.front();
         m_script.m_actions.pop_front();

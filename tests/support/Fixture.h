@@ -86,10 +86,9 @@ inline void writeContacts(const QString& path, const std::vector<contacts::Conta
 }
 
 // The program started on the fakes with the recording printer: typing lines, choosing
-// options, writing margins and the boxes the main window's commands show.
+// options and the boxes the main window's commands show.
 struct Fixture {
     TestApp app;
-    RecordingPrinter& printer = app.printer;
 
     explicit Fixture(printing::PrinterDevice* output = nullptr) : app(output) { app.start(); }
     Screen window() { return app.screen(FormId::Main); }
@@ -117,13 +116,6 @@ struct Fixture {
         }
     }
 
-    QString marginPath() const { return app.dataPath(QStringLiteral("QVLPARAM.TXT")); }
-    // Each record "name|left|top" with the fields as the file holds them.
-    void writeMargins(const QStringList& records)
-    {
-        writeBytes(marginPath(), (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
-    }
-
     // The common error box with its wording; its text is checked when `number` is not 0.
     static void expectCommonError(FakeMessages& messages, int number, const QString& description,
                                   platform::Answer answer)
@@ -135,32 +127,8 @@ struct Fixture {
                        .arg(description);
         messages.expectBox(box);
     }
-    void expectPrinterProblem()
-    {
-        app.messages.expect(QStringLiteral("Printer error"),
-                            QStringLiteral("A printer problem exists.  Check printer."), platform::Buttons::Ok,
-                            platform::Icon::Exclamation);
-    }
-    // The notice of the return-address sheet with 80 or 60 labels.
-    void expectInstructions(int labelsOnSheet)
-    {
-        const bool small = labelsOnSheet == 80;
-        app.messages.expect(QStringLiteral("Load printer with Avery %1 label stock").arg(small ? "5167, 8167, or 18167"
-                                                                                           : "5195, 8195, or 18195"),
-                        QStringLiteral("Prints %1 return address labels on Avery %2 labels")
-                            .arg(labelsOnSheet)
-                            .arg(small ? "5167 [1/2 inch x 1 3/4 inch]" : "5195 or 8195 [2/3 inch x 1 3/4 inch]"),
-                        platform::Buttons::Ok, platform::Icon::Information);
-    }
-    void expectAnotherPage(platform::Answer answer)
-    {
-        app.messages.expect(QStringLiteral("Completed"),
-                            QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
-                            platform::Buttons::YesNoCancel, platform::Icon::None, answer);
-    }
 
-    const std::vector<printing::PrintedDocument>& docs() const { return app.device.documents(); }
-    QStringList layout(size_t document) const { return textLayout(docs().at(document)); }
+    QStringList layout(size_t document) const { return textLayout(app.device.documents().at(document)); }
     // Scripted boxes not shown, dialogs not used, surprises.
     QString leftOver() const
     {

@@ -65,22 +65,6 @@ public:
         return widgets::control<QAction>(&m_window, name)->isVisible();
     }
     bool isEnabled(const QString& name) const { return find(name)->property("enabled").toBool(); }
-    // The size caption, the Print buttons shown, each label option as enabled ("on") and
-    // ticked, and the alignment.
-    QString summary() const
-    {
-        QStringList out{text(QStringLiteral("lblLabelSize"))};
-        for (const char* button : {"cmdQzStart", "cmdWideLabel", "cmdLargeLabel", "cmdFileFolderStart", "cmdRetAddress",
-                                   "cmdLrgRetAddress"}) {
-            if (isVisible(QLatin1String(button)))
-                out << QLatin1String(button);
-        }
-        for (const char* option : {"optQzLabel", "optQzEnvelope", "chkLblBold", "chkLblItalic"})
-            out << QStringLiteral("%1 %2%3").arg(QLatin1String(option), isEnabled(QLatin1String(option)) ? "on" : "off",
-                                                 value(QLatin1String(option)) ? " ticked" : "");
-        out << (value(QStringLiteral("optQzCenter")) ? "centred" : value(QStringLiteral("optQzLeftjust")) ? "left" : "no alignment");
-        return out.join(QStringLiteral(", "));
-    }
 
 private:
     QObject* find(const QString& name) const { return widgets::control<QObject>(&m_window, name); }

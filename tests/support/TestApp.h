@@ -9,8 +9,11 @@
 #include "contacts/BookSession.h"
 #include "printing/PagePrinter.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
+#include <stdexcept>
 
 namespace testsupport {
 
@@ -21,12 +24,26 @@ using FormId = session::WindowId;
 class TestApp {
 public:
     // `output`: the device the program prints on instead of the recording device.
-    explicit TestApp(printing::PrinterDevice* output = nullptr);
-    ~TestApp();
+    explicit TestApp(printing::PrinterDevice* output = nullptr) : printer(output ? *output : device)
+    {
+        if (!m_dir.isValid())
+            throw std::runtime_error("TestApp: no temporary folder");
+        appInfo.data = m_dir.path();
+        // The documents are opened through the fake shell only; their folder needs no files.
+        appInfo.documents = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : m_dir.path();
+        printScript.device = &device;
+        forms = std::make_unique<app::WindowSet>(services, state);
+    }
+    ~TestApp()
+    {
+        // The windows go before the services they use and the folder their files live in.
+        forms.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.contactFile.close();
+    }
 
-    void start();
-
-    QString dataPath(const QString& fileName) const;
+    void start() { forms->start(); }
+    QString dataPath(const QString& fileName) const { return QDir(m_dir.path()).filePath(fileName); }
 
     // The window (loaded on first reference) and its controls by objectName.
     widgets::Form& form(FormId id) { return forms->get(id); }
