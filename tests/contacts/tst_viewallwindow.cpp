@@ -26,16 +26,13 @@ struct ViewAllFixture : ContactWindowFixture {
         return app.screen(FormId::ViewAll);
     }
     widgets::SortedListBox* list() { return app.screen(FormId::ViewAll).get<widgets::SortedListBox>("lstAllContacts"); }
-    QString lines()
-    {
-        QStringList out;
-        for (int i = 0; i < list()->count(); ++i)
-            out << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->text(i).section(u'\t', 0, 0));
-        return out.join(u'|');
-    }
+    // The window after `step`, its lines as "number name".
     QString lookAll(const QString& step)
     {
-        return look(step + QStringLiteral("; ") + lines(), FormId::ViewAll,
+        QStringList lines;
+        for (int i = 0; i < list()->count(); ++i)
+            lines << QStringLiteral("%1 %2").arg(list()->itemNumber(i)).arg(list()->text(i).section(u'\t', 0, 0));
+        return look(step + QStringLiteral("; ") + lines.join(u'|'), FormId::ViewAll,
                     {"lblTotContacts", "lblSearchDisplay", "frSearch", "cmdACGetReport", "cmdPrintLabels", "mnuPrint"});
     }
 };
