@@ -5,7 +5,6 @@
 #include "support/FakeServices.h"
 #include "support/Golden.h"
 #include "support/RecordingDevice.h"
-#include "support/RecordingDevice.h"
 #include "printing/FileFolderPrintJob.h"
 #include "printing/ReturnAddressJob.h"
 

@@ -11,15 +11,6 @@ using printing::FontMetrics;
 using printing::PrintFont;
 using testsupport::errorOf;
 
-namespace {
-
-bool near(double a, double b)
-{
-    return std::abs(a - b) < 1e-3;
-}
-
-}  // namespace
-
 class TestPagePrinter : public QObject {
     Q_OBJECT
 
@@ -68,9 +59,9 @@ private slots:
         QFETCH(double, line);
         QFETCH(double, column);
         const printing::FontMeasures m = FontMetrics::measure({face, 10, bold, italic});
-        QVERIFY2(near(m.lineHeight, 10 * line) && near(m.columnWidth, 10 * column),
+        QVERIFY2(std::abs(m.lineHeight - 10 * line) < 1e-3 && std::abs(m.columnWidth - 10 * column) < 1e-3,
                  qPrintable(QStringLiteral("%1 %2").arg(m.lineHeight).arg(m.columnWidth)));
-        QVERIFY(near(FontMetrics::measure({"Verdana", 9}).ascent, 9 * 2059.0 / 2048));
+        QVERIFY(std::abs(FontMetrics::measure({"Verdana", 9}).ascent - 9 * 2059.0 / 2048) < 1e-3);
         QCOMPARE(FontMetrics::drawFace("trebuchet ms"), QString("DejaVu Sans Condensed"));
         QCOMPARE(FontMetrics::drawFace("Liberation Sans"), QString("Liberation Sans"));
     }
