@@ -1,7 +1,5 @@
 #pragma once
 
-#include "support/FakeMessages.h"
-#include "support/FakePrintDialog.h"
 #include "support/FakeServices.h"
 #include "support/Golden.h"
 #include "support/RecordingDevice.h"
@@ -25,30 +23,17 @@ struct LabelJobMessages : FakeMessages {
 
 // A label print command run alone: its typed input, the fakes it prints and asks on, and
 // all it did as one text for a golden file.
-struct LabelJobRig {
+struct LabelJobRig : FakeServiceSet<LabelJobMessages> {
     QTemporaryDir dir;
-    LabelJobMessages messages;
-    FakeFileDialogs fileDialogs;
-    PrintDialogScript script;
-    FakePrintDialogFactory printDialogs{script};
-    RecordingDevice device;
-    RecordingPrinter printer;
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeSettings settings;
-    FakeCursor cursor;
-    FakeAppInfo appInfo;
-    const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
-                                      shell,    settings,    cursor,       appInfo};
+    PrintDialogScript& script = printScript;
     FakePrintDialog dialog{script};
     printing::LabelInput in;  // the home screen as the program starts
     printing::LabelVars vars;
 
     // `output`: the device printed on instead of the recording one.
-    explicit LabelJobRig(printing::PrinterDevice* output = nullptr) : printer(output ? *output : device)
+    explicit LabelJobRig(printing::PrinterDevice* output = nullptr) : FakeServiceSet(output)
     {
         appInfo.data = dir.path();
-        script.device = &device;
         in.label = in.leftJustified = in.portrait = true;
         in.leftPad = QStringLiteral("2");
         in.topPad = QStringLiteral("3");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakePrintDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/Services.h"
 
@@ -76,6 +77,30 @@ public:
     QString title() const override { return QStringLiteral("Quorvel"); }
     platform::Version version() const override { return {1, 0, 0}; }
     QDate today() const override { return {2026, 12, 6}; }
+};
+
+// Every service scripted or recorded, composed as the program composes the real ones.
+// `output`: the device printed on instead of the recording one.
+template <class Messages = FakeMessages>
+struct FakeServiceSet {
+    explicit FakeServiceSet(printing::PrinterDevice* output = nullptr) : printer(output ? *output : device)
+    {
+        printScript.device = &device;
+    }
+
+    Messages messages;
+    FakeFileDialogs fileDialogs;
+    PrintDialogScript printScript;
+    FakePrintDialogFactory printDialogs{printScript};
+    RecordingDevice device;
+    RecordingPrinter printer;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeSettings settings;
+    FakeCursor cursor;
+    FakeAppInfo appInfo;
+    const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
+                                      shell,    settings,    cursor,       appInfo};
 };
 
 }  // namespace testsupport

@@ -34,14 +34,6 @@ struct PdfPage {
     QSizeF size;
     QList<std::pair<QString, QRectF>> words;
 
-    QRectF box(const QString& word) const  // of its first occurrence; null when absent
-    {
-        for (const auto& [text, rect] : words) {
-            if (text == word)
-                return rect;
-        }
-        return {};
-    }
     // The words inside each of `labels` labels, then those in none.
     QList<int> wordsPerLabel(int labels, const std::function<QRectF(int)>& label) const
     {

@@ -21,17 +21,16 @@ using FormId = session::WindowId;
 
 // The whole program on scripted services: a temporary data folder, the recording printer,
 // scripted boxes and dialogs. start() runs the program's start-up.
-class TestApp {
+class TestApp : public FakeServiceSet<> {
 public:
     // `output`: the device the program prints on instead of the recording device.
-    explicit TestApp(printing::PrinterDevice* output = nullptr) : printer(output ? *output : device)
+    explicit TestApp(printing::PrinterDevice* output = nullptr) : FakeServiceSet(output)
     {
         if (!m_dir.isValid())
             throw std::runtime_error("TestApp: no temporary folder");
         appInfo.data = m_dir.path();
         // The documents are opened through the fake shell only; their folder needs no files.
         appInfo.documents = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : m_dir.path();
-        printScript.device = &device;
         forms = std::make_unique<app::WindowSet>(services, state);
     }
     ~TestApp()
@@ -52,19 +51,6 @@ public:
     T* find(FormId id, const QString& name) { return screen(id).get<T>(name); }
     void click(FormId id, const QString& name) { screen(id).click(name); }
 
-    FakeMessages messages;
-    FakeFileDialogs fileDialogs;
-    PrintDialogScript printScript;
-    FakePrintDialogFactory printDialogs{printScript};
-    RecordingDevice device;
-    RecordingPrinter printer;
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeSettings settings;
-    FakeCursor cursor;
-    FakeAppInfo appInfo;
-    const platform::Services services{messages, fileDialogs, printDialogs, printer, clipboard,
-                                      shell,    settings,    cursor,       appInfo};
     contacts::BookSession state;
     std::unique_ptr<app::WindowSet> forms;
 
