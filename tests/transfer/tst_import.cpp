@@ -88,7 +88,6 @@ private slots:
     void unsafeFiles()
     {
         QCOMPARE(errorOf([&] { ImportLines lines(m_dir.path()); }), 75);
-        QCOMPARE(errorOf([&] { ImportLines lines(m_dir.filePath("missing")); }), 53);
         ImportLines lines(file(QByteArray(5000, 'x')), 4096);
         QCOMPARE(errorOf([&] { lines.readLine(); }), 7);
     }
