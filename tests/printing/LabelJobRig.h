@@ -43,15 +43,13 @@ struct LabelJobRig : FakeServiceSet<LabelJobMessages> {
     {
         writeBytes(marginPath(), (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     }
-    static printing::LabelCommand command(const QString& name)
-    {
-        return name == "wide" ? printing::printWideLabels : name == "large" ? printing::printLargeLabels
-             : name == "folder" ? printing::printFileFolderLabels : name == "80" ? printing::printReturnAddressEighty
-                                                                    : printing::printReturnAddressSixty;
-    }
     printing::LabelJobResult run(const QString& name)
     {
-        const printing::LabelJobResult r = command(name)({services, dialog, in, vars, [this] { return in; }});
+        const printing::LabelCommand command =
+            name == "wide" ? printing::printWideLabels : name == "large" ? printing::printLargeLabels
+          : name == "folder" ? printing::printFileFolderLabels : name == "80" ? printing::printReturnAddressEighty
+                                                                 : printing::printReturnAddressSixty;
+        const printing::LabelJobResult r = command({services, dialog, in, vars, [this] { return in; }});
         vars = r.vars;
         return r;
     }
