@@ -83,21 +83,6 @@ private slots:
         QCOMPARE(ContactRules::fromRecord(ContactRecord::fromBytes(record.toBytes()))[F(field)], stored);
     }
 
-    void findListText_data()
-    {
-        QTest::addColumn<QStringList>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("initial") << QStringList{"Al", "Q", "Five"} << "Al Q Five";
-        QTest::newRow("no initial") << QStringList{"Bob", "", "Ray"} << "Bob  Ray";
-        QTest::newRow("blanks around") << QStringList{" Al ", "", " Lee"} << "Al  Lee";
-    }
-    void findListText()
-    {
-        QFETCH(QStringList, name);
-        QFETCH(QString, text);
-        QCOMPARE(ContactRules::findListText(ContactRecord{.FName = name[0], .MiddleInit = name[1], .LName = name[2]}), text);
-    }
-
     void addressLines_data()
     {
         QTest::addColumn<bool>("search");
