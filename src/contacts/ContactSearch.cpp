@@ -25,14 +25,9 @@ bool tooShort(const char* record, FieldSlice field)
     return trimmedBytes(record, field).size() < 2;
 }
 
-QString preparedCity(const char* record)
+QString prepared(const char* record, FieldSlice field, QLatin1StringView unknown)
 {
-    return tooShort(record, fields::City) ? QString(kUnknownCity) : storedField(record, fields::City);
-}
-
-QString preparedZip(const char* record)
-{
-    return tooShort(record, fields::Zip) ? QString(kUnknownZip) : storedField(record, fields::Zip);
+    return tooShort(record, field) ? QString(unknown) : storedField(record, field);
 }
 
 QString fieldCaptionOf(SearchField f)
@@ -62,9 +57,9 @@ bool ContactSearch::matches(const char* record) const
     case SearchField::All: return true;
     case SearchField::FirstName: value = storedField(record, fields::FName); break;
     case SearchField::LastName: value = storedField(record, fields::LName); break;
-    case SearchField::City: value = preparedCity(record); break;
+    case SearchField::City: value = prepared(record, fields::City, kUnknownCity); break;
     case SearchField::State: value = storedField(record, fields::State); break;
-    case SearchField::Zip: value = preparedZip(record); break;
+    case SearchField::Zip: value = prepared(record, fields::Zip, kUnknownZip); break;
     case SearchField::Email: value = storedField(record, fields::Email); break;
     case SearchField::Category: value = storedField(record, fields::Category); break;
     case SearchField::Company: value = storedField(record, fields::Company); break;
@@ -80,27 +75,10 @@ bool ContactSearch::matches(const char* record) const
 
 namespace {
 
-// A field's bytes, all its width or without the blanks at its ends.
-struct Span {
-    const char* at;
-    int size;
-};
-
-Span storedSpan(const char* record, FieldSlice field)
+// A field's bytes, all its width.
+QByteArrayView storedBytes(const char* record, FieldSlice field)
 {
-    return {record + field.offset, field.width};
-}
-
-Span trimmedSpan(const char* record, FieldSlice field)
-{
-    Span s = storedSpan(record, field);
-    while (s.size > 0 && *s.at == ' ') {
-        ++s.at;
-        --s.size;
-    }
-    while (s.size > 0 && s.at[s.size - 1] == ' ')
-        --s.size;
-    return s;
+    return QByteArrayView(record + field.offset, field.width);
 }
 
 // The list line as the list shows it. A tab or line end stored in a field (a book another
@@ -109,7 +87,7 @@ Span trimmedSpan(const char* record, FieldSlice field)
 class LineText {
 public:
     LineText() { line.reserve(200); }
-    void field(Span s) { line += rt::blankControls(rt::fromCp1252(s.at, s.size)); }
+    void field(QByteArrayView s) { line += rt::blankControls(rt::fromCp1252(s.data(), s.size())); }
     void literal(QLatin1StringView text) { line += text; }
     void blanks(int count) { line += QString(count, QLatin1Char(' ')); }
     QString line;
@@ -119,7 +97,7 @@ public:
 class LineKey {
 public:
     explicit LineKey(std::string& key) : m_key(key) {}
-    void field(Span s) { ListKey::appendBytes(s.at, s.size, true, m_key); }
+    void field(QByteArrayView s) { ListKey::appendBytes(s.data(), int(s.size()), true, m_key); }
     void literal(QLatin1StringView text) { ListKey::appendBytes(text.data(), text.size(), false, m_key); }
     void blanks(int count) { ListKey::appendBlanks(count, m_key); }
 
@@ -127,30 +105,22 @@ private:
     std::string& m_key;
 };
 
+// The city or the zip, or "Unknown" in its width when it is too short to mean anything.
 template <class Out>
-void cityOf(const char* record, Out& out)
+void knownOf(const char* record, FieldSlice field, QLatin1StringView unknown, Out& out)
 {
-    if (tooShort(record, fields::City))
-        out.literal(kUnknownCity);
+    if (tooShort(record, field))
+        out.literal(unknown);
     else
-        out.field(storedSpan(record, fields::City));
-}
-
-template <class Out>
-void zipOf(const char* record, Out& out)
-{
-    if (tooShort(record, fields::Zip))
-        out.literal(kUnknownZip);
-    else
-        out.field(storedSpan(record, fields::Zip));
+        out.field(storedBytes(record, field));
 }
 
 template <class Out>
 void phoneOf(const char* record, FieldSlice slice, Out& out)
 {
-    const Span s = storedSpan(record, slice);
+    const QByteArrayView s = storedBytes(record, slice);
     // An empty phone (a blank field, worth 0) needs no text to be judged.
-    if (trimmedSpan(record, slice).size == 0 || rt::val(rt::fromCp1252(s.at, s.size)) < 1)
+    if (trimmedBytes(record, slice).isEmpty() || rt::val(rt::fromCp1252(s.data(), s.size())) < 1)
         out.blanks(22);
     else
         out.field(s);
@@ -159,13 +129,13 @@ void phoneOf(const char* record, FieldSlice slice, Out& out)
 template <class Out>
 void streetOf(const char* record, Out& out)
 {
-    const Span s = trimmedSpan(record, fields::FStreet);
-    if (s.size < 2) {
+    const QByteArrayView s = trimmedBytes(record, fields::FStreet);
+    if (s.size() < 2) {
         out.blanks(40);
         return;
     }
     out.field(s);
-    if (s.size <= 19 && s.size >= 3)
+    if (s.size() <= 19 && s.size() >= 3)
         out.blanks(12);
 }
 
@@ -184,8 +154,8 @@ qint32 listableCount(const ContactFile& file)
 template <class Out>
 void ContactSearch::writeLine(const char* record, Out& out) const
 {
-    const Span first = trimmedSpan(record, fields::FName);
-    const Span last = trimmedSpan(record, fields::LName);
+    const QByteArrayView first = trimmedBytes(record, fields::FName);
+    const QByteArrayView last = trimmedBytes(record, fields::LName);
     const char* initial = record + fields::MiddleInit.offset;
     const auto writeInitial = [&] {
         if (*initial >= 'A' && *initial <= 'Z') {
@@ -208,27 +178,27 @@ void ContactSearch::writeLine(const char* record, Out& out) const
     const QLatin1StringView tab("\t");
     out.literal(tab);
     if (m_query.columns == ColumnSet::Email) {
-        cityOf(record, out);
+        knownOf(record, fields::City, kUnknownCity, out);
         out.literal(tab);
-        out.field(storedSpan(record, fields::State));
+        out.field(storedBytes(record, fields::State));
         out.literal(tab);
-        zipOf(record, out);
+        knownOf(record, fields::Zip, kUnknownZip, out);
         out.literal(tab);
         phoneOf(record, fields::HPhone, out);
         out.literal(tab);
         phoneOf(record, fields::CPhone, out);
         out.literal(tab);
-        out.field(storedSpan(record, fields::Email));
+        out.field(storedBytes(record, fields::Email));
     } else {
         streetOf(record, out);
         out.literal(QLatin1StringView(" "));
-        out.field(trimmedSpan(record, fields::SStreet));
+        out.field(trimmedBytes(record, fields::SStreet));
         out.literal(tab);
-        cityOf(record, out);
+        knownOf(record, fields::City, kUnknownCity, out);
         out.literal(tab);
-        out.field(storedSpan(record, fields::State));
+        out.field(storedBytes(record, fields::State));
         out.literal(tab);
-        zipOf(record, out);
+        knownOf(record, fields::Zip, kUnknownZip, out);
         out.blanks(6);
         out.literal(tab);
         phoneOf(record, fields::HPhone, out);
