@@ -155,9 +155,7 @@ void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
     placed.y = m_y;
     placed.x = x;
     placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
-    const bool controls =
-        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return rt::isControl(c.unicode()); });
-    placed.text = controls ? rt::blankControls(text) : text;
+    placed.text = rt::blankControls(text);
     placed.font = m_font;
     x += m_widths.of(placed.text);
     m_page.items.push_back(std::move(placed));
