@@ -104,11 +104,12 @@ void ContactFile::remove(qint32 n)
 
     // Every other record read and written afresh: a short last record comes back padded,
     // bytes past the last counted record are dropped. QSaveFile refuses to replace a file
-    // that may not be written.
+    // that may not be written. Unbuffered, every write reaches the disk before commit: a
+    // buffered last block that fails there is renamed over the book all the same.
     const QString target = m_file.path();
     QSaveFile out(target);
     errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         raiseSaveError(rt::err::PathFileAccess);
     QByteArray chunk;
     for (qint32 k = 1; k <= count; ++k) {

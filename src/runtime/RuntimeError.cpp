@@ -59,7 +59,8 @@ int errorFromErrno(int osError)
     switch (osError) {
     case ENOENT: return err::FileNotFound;
     case ENOSPC:
-    case EDQUOT: return err::DiskFull;
+    case EDQUOT:
+    case EFBIG: return err::DiskFull;  // the file size limit of the process reached
     case EIO: return err::DeviceIo;
     case ENOTDIR: return err::PathNotFound;
     case ENOMEM: return err::OutOfMemory;

@@ -22,7 +22,9 @@ void saveFile(const QString& path, const std::function<void(QIODevice&)>& fill)
 {
     QSaveFile out(path);
     errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
+    // Unbuffered, a write that fails says so at once; QSaveFile's commit() renames even when
+    // the flush of a buffered last block fails.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(rt::err::PathFileAccess);
     fill(out);  // raises past `out`, whose destructor removes the temporary file
     errno = 0;

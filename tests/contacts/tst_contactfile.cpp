@@ -1,5 +1,6 @@
 #include "contacts/ContactFile.h"
 #include "session/BookLock.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <QFileInfo>
@@ -90,6 +91,14 @@ private slots:
 
     void failedRemoveChangesNothing()
     {
+        // A nearly full disk: the rewrite of 9,842 bytes fails past 8 KB, in one write that
+        // a buffered file would only have made at its commit.
+        openWith(records(QStringList(20, "Ann")));
+        QCOMPARE(testsupport::errorUnderFileLimit(8192, [&] { m_file.remove(1); }), 61);
+        QCOMPARE(readBytes(m_path), records(QStringList(20, "Ann")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"QVL_Contacts.DAT"});
+        m_file.close();
+
         if (::geteuid() == 0)
             QSKIP("permissions do not apply to root");
         openWith(records({"Ann", "Bob"}));

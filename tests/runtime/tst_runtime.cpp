@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(rt::errorFromErrno(ENOENT), 53);
         QCOMPARE(rt::errorFromErrno(EROFS), 75);
         QCOMPARE(rt::errorFromErrno(ENOSPC), 61);
+        QCOMPARE(rt::errorFromErrno(EFBIG), 61);
     }
 
     void codePageAndTextFiles()

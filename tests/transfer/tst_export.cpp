@@ -1,4 +1,5 @@
 #include "contacts/ContactFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "transfer/ContactExport.h"
 
@@ -52,6 +53,25 @@ private slots:
         QVERIFY(outcome.written && outcome.text.endsWith("This file is named " + file));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{file});
         QCOMPARE(readBytes(outcome.path), readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/") + file));
+    }
+
+    // On a nearly full disk (a file size limit of 8 KB) an export of about 12 KB, one write
+    // that a buffered file would only make at its commit, fails with "Disk full" and the
+    // earlier export stays.
+    void diskFull_data() { golden_data(); }
+    void diskFull()
+    {
+        QFETCH(ExportKind, kind);
+        QFETCH(QString, file);
+        const QTemporaryDir out;
+        openSampleBook();
+        ContactExport::run(m_book, out.path(), kind);
+        const QByteArray earlier = readBytes(QDir(out.path()).filePath(file));
+        m_book.close();
+        openBook("Book.DAT", readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/Book.DAT")).repeated(12 * 1024 / earlier.size() + 1));
+        QCOMPARE(testsupport::errorUnderFileLimit(8192, [&] { ContactExport::run(m_book, out.path(), kind); }), 61);
+        QCOMPARE(readBytes(QDir(out.path()).filePath(file)), earlier);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{file});
     }
 
     void writesBlockByBlock()
