@@ -130,37 +130,66 @@ private slots:
         QCOMPARE(readBytes(m_path), bytes);
     }
 
-    // The lock beside the book; %pid, %app and %host stand for this test's own.
+    // The lock beside the book; %pid, %app and %host stand for this test's own, %none for no
+    // file, %folder and %unreadable for what no copy of the program leaves there.
     void bookLock_data()
     {
         QTest::addColumn<QByteArray>("lockFile");
+        QTest::addColumn<int>("fileLimit");  // -1: none; else taken where a file may hold no more
         QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("empty") << QByteArray("") << Outcome::Taken;
-        QTest::newRow("zeros") << QByteArray(40, '\0') << Outcome::Taken;
-        QTest::newRow("cut short") << QByteArray("%pid\n%app") << Outcome::Taken;
-        QTest::newRow("process gone") << QByteArray("2000000000\nquorvel\n%host\n") << Outcome::Taken;
-        QTest::newRow("running") << QByteArray("%pid\n%app\n%host\n") << Outcome::Held;
-        QTest::newRow("other host") << QByteArray("%pid\nquorvel\nfaraway\n") << Outcome::Held;
-        QTest::newRow("folder is a file") << QByteArray("/") << Outcome::NotMade;
+        QTest::addColumn<Outcome>("next");  // of a second copy, once the first has finished
+        QTest::newRow("empty") << QByteArray("") << -1 << Outcome::Taken << Outcome::Held;
+        QTest::newRow("zeros") << QByteArray(40, '\0') << -1 << Outcome::Taken << Outcome::Held;
+        QTest::newRow("cut short") << QByteArray("%pid\n%app") << -1 << Outcome::Taken << Outcome::Held;
+        QTest::newRow("process gone") << QByteArray("2000000000\nquorvel\n%host\n") << -1 << Outcome::Taken << Outcome::Held;
+        QTest::newRow("running") << QByteArray("%pid\n%app\n%host\n") << -1 << Outcome::Held << Outcome::Held;
+        QTest::newRow("other host") << QByteArray("%pid\nquorvel\nfaraway\n") << -1 << Outcome::Held << Outcome::Held;
+        QTest::newRow("folder is a file") << QByteArray("/") << -1 << Outcome::NotMade << Outcome::NotMade;
+        // A full disk leaves no lock file that the next start would take for another copy's.
+        QTest::newRow("disk full") << QByteArray("%none") << 0 << Outcome::NotMade << Outcome::Taken;
+        QTest::newRow("empty, disk full") << QByteArray("") << 0 << Outcome::NotMade << Outcome::Taken;
+        QTest::newRow("folder") << QByteArray("%folder") << -1 << Outcome::Blocked << Outcome::Blocked;
+        QTest::newRow("unreadable") << QByteArray("%unreadable") << -1 << Outcome::Blocked << Outcome::Blocked;
     }
     void bookLock()
     {
         QFETCH(QByteArray, lockFile);
+        QFETCH(int, fileLimit);
         QFETCH(Outcome, outcome);
+        QFETCH(Outcome, next);
         const QList<QByteArray> named =
             lockFile.replace("%pid", QByteArray::number(QCoreApplication::applicationPid()))
                 .replace("%app", QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8())
                 .replace("%host", QSysInfo::machineHostName().toUtf8())
                 .split('\n');
         // A folder whose parent is a plain file cannot be made, even by root.
-        const QString book = outcome == Outcome::NotMade ? m_dir.filePath("file/book.DAT") : m_path;
-        testsupport::writeBytes(outcome == Outcome::NotMade ? m_dir.filePath("file") : book + ".lock", lockFile);
+        const bool parentIsFile = lockFile == "/";
+        const QString book = parentIsFile ? m_dir.filePath("file/book.DAT") : m_path;
+        QDir(book + ".lock").removeRecursively();
+        QFile::remove(book + ".lock");
+        if (lockFile == "%folder")
+            QVERIFY(QDir().mkdir(book + ".lock"));
+        else if (lockFile != "%none")
+            testsupport::writeBytes(parentIsFile ? m_dir.filePath("file") : book + ".lock", lockFile);
+        if (lockFile == "%unreadable") {
+            if (::geteuid() == 0)
+                QSKIP("permissions do not apply to root");
+            QVERIFY(QFile::setPermissions(book + ".lock", {}));
+        }
         session::BookLock lock(book);
-        QCOMPARE(lock.take(), outcome);
-        QCOMPARE(lock.holder(),
-                 outcome == Outcome::Held ? QString("process %1 on host %2").arg(named[0], named[2]) : "");
-        QCOMPARE(lock.reason(), outcome == Outcome::NotMade ? "Not a directory" : "");
-        QCOMPARE(session::BookLock(book).take(), outcome == Outcome::NotMade ? outcome : Outcome::Held);
+        if (fileLimit >= 0) {
+            QCOMPARE(testsupport::underFileLimit(fileLimit, [&] { return int(lock.take()); }), int(outcome));
+            QVERIFY(!QFileInfo::exists(book + ".lock"));
+        } else {
+            QCOMPARE(lock.take(), outcome);
+            QCOMPARE(lock.holder(),
+                     outcome == Outcome::Held ? QString("process %1 on host %2").arg(named[0], named[2]) : "");
+            QCOMPARE(lock.reason(), parentIsFile               ? "Not a directory"
+                                    : lockFile == "%folder"     ? "a folder"
+                                    : lockFile == "%unreadable" ? "a file that cannot be read (Permission denied)"
+                                                                : "");
+        }
+        QCOMPARE(session::BookLock(book).take(), next);
     }
 };
 

@@ -10,11 +10,11 @@
 
 namespace testsupport {
 
-// The error number f raises when run in a child process whose files may not grow past
-// `bytes`: RLIMIT_FSIZE with SIGXFSZ ignored fails a write past it as a nearly full disk
-// would, with no small file system and no root. What f changes on disk stays; what it
-// changes in memory goes with the child. -1 when the child gave no number.
-inline int errorUnderFileLimit(rlim_t bytes, const std::function<void()>& f)
+// What f gives when run in a child process whose files may not grow past `bytes`:
+// RLIMIT_FSIZE with SIGXFSZ ignored fails a write past it as a nearly full disk would, with
+// no small file system and no root. What f changes on disk stays; what it changes in
+// memory goes with the child. -1 when the child gave nothing.
+inline int underFileLimit(rlim_t bytes, const std::function<int()>& f)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -24,19 +24,25 @@ inline int errorUnderFileLimit(rlim_t bytes, const std::function<void()>& f)
         ::close(channel[0]);
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, bytes};
-        const int number = ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? errorOf(f) : -1;
-        [[maybe_unused]] const ssize_t put = ::write(channel[1], &number, sizeof number);
+        const int result = ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? f() : -1;
+        [[maybe_unused]] const ssize_t put = ::write(channel[1], &result, sizeof result);
         ::_exit(0);
     }
     ::close(channel[1]);
-    int number = -1;
-    if (child < 0 || ::read(channel[0], &number, sizeof number) != ssize_t(sizeof number))
-        number = -1;
+    int result = -1;
+    if (child < 0 || ::read(channel[0], &result, sizeof result) != ssize_t(sizeof result))
+        result = -1;
     ::close(channel[0]);
     int status = 0;
     if (child > 0)
         ::waitpid(child, &status, 0);
-    return number;
+    return result;
+}
+
+// The error number f raises under that limit.
+inline int errorUnderFileLimit(rlim_t bytes, const std::function<void()>& f)
+{
+    return underFileLimit(bytes, [&] { return errorOf(f); });
 }
 
 }  // namespace testsupport
