@@ -669,11 +669,6 @@ void MainWindow::showAtLabelLines()
     line(1)->setFocus();
 }
 
-QString MainWindow::labelLine(int line) const
-{
-    return this->line(line)->text();
-}
-
 void MainWindow::setLabelLine(int line, const QString& text)
 {
     this->line(line)->setText(text);

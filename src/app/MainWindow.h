@@ -39,14 +39,12 @@ public:
     ~MainWindow() override;
 
     printing::LabelVars& vars() { return m_vars; }
-    platform::PrintDialog& printDialog() { return *m_dlgCommonDialog; }
 
     bool labelBold() const override;
     bool labelItalic() const override;
     void untickLabelFont() override;
     void showForLabelLines() override;
     void showAtLabelLines() override;
-    QString labelLine(int line) const override;
     void setLabelLine(int line, const QString& text) override;
     void showLabelMode(int mode) override;
 

@@ -55,6 +55,8 @@ class ContactSearch {
 public:
     explicit ContactSearch(const SearchQuery& query);
 
+    // Every match's list line in record order. The program lists through runSorted; run and
+    // sortAsList are kept only as the tests' reference for what runSorted must give.
     // Raises rt::RuntimeError like the file it reads (52 when no file is open), and 7 for a
     // book of more records than FindList::maxItems() before reading any.
     SearchResult run(const ContactFile& file) const;
@@ -72,7 +74,7 @@ public:
     static std::array<int, 7> tabStops(ColumnSet columns);
     static QString heading(ColumnSet columns);
 
-    // Sorts the entries as the sorted list control holds them.
+    // Sorts the entries as the sorted list control holds them (the tests' reference, with run).
     static void sortAsList(std::vector<ListEntry>& entries);
 
 private:

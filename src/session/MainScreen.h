@@ -14,7 +14,6 @@ public:
     virtual void showForLabelLines() = 0;
     // Shown with the focus in label line 1.
     virtual void showAtLabelLines() = 0;
-    virtual QString labelLine(int line) const = 0;  // 1 to 5
     virtual void setLabelLine(int line, const QString& text) = 0;
     // A main-window label mode's size caption and its Print button alone; nothing for another
     // number.

@@ -17,8 +17,6 @@ class Form : public QMainWindow {
 public:
     explicit Form(QWidget* parent = nullptr);
 
-    bool isFormLoaded() const { return m_loaded; }
-
     // Runs the load step once; the window set calls it right after creating the window.
     void load();
     // Shows without blocking (modeless) and raises the window.
