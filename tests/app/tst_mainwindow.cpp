@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("missing folder") << "Quorvel/deeper" << QStringList{} << 0 << 0 << false;
         QTest::newRow("first record on") << "" << QStringList{"1", "0"} << 0 << 0 << true;
         QTest::newRow("first record off") << "" << QStringList{"0", "1"} << 0 << 0 << false;
+        QTest::newRow("one record on") << "" << QStringList{"1"} << 0 << 0 << true;
         QTest::newRow("file for folder, Retry") << "" << QStringList{} << 1 << int(Answer::Retry) << false;
         QTest::newRow("folder for file, Retry") << "" << QStringList{} << 2 << int(Answer::Retry) << false;
         QTest::newRow("Cancel ends the program") << "" << QStringList{} << 1 << int(Answer::Cancel) << false;

@@ -50,14 +50,17 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("staleNumber");  // 0: the shown contact's number stays current
-        QTest::newRow("yes") << Answer::Yes << 0;
-        QTest::newRow("no") << Answer::No << 0;
-        QTest::newRow("yes, stale number") << Answer::Yes << 4;
+        QTest::addColumn<bool>("tickedWithoutCompany");  // the include-company box ticked by hand, no company
+        QTest::newRow("yes") << Answer::Yes << 0 << false;
+        QTest::newRow("no") << Answer::No << 0 << false;
+        QTest::newRow("yes, stale number") << Answer::Yes << 4 << false;
+        QTest::newRow("no, ticked without company") << Answer::No << 0 << true;
     }
     void saveDeleteAndClose()
     {
         QFETCH(Answer, answer);
         QFETCH(int, staleNumber);
+        QFETCH(bool, tickedWithoutCompany);
         ContactWindowFixture f;
         f.start({person("Ann", "Lee", {{&R::BdayReminder, "1"}}), person("Rob", "Ray"), person("Cy", "Sun")});
         f.main().click(QStringLiteral("mnuLargeLabel"));
@@ -79,9 +82,14 @@ private slots:
         QVERIFY(w.text("txtACCity") == "Rome," && f.fileBytes() == before);  // reported before any box is cleaned
 
         f.app.state.lngCurrentRecord = 2;
+        if (tickedWithoutCompany) {
+            w.setText("txtACCompany", QStringLiteral("Firm"));
+            w.setText("txtACCompany", QString());
+            w.setValue("chkCompanyInclude", 1);
+        }
         f.app.messages.expect(QStringLiteral("Changes saved"), QStringLiteral("S A V E D"));
         w.click("cmdSave");
-        QVERIFY(f.app.messages.allShown());
+        QVERIFY(f.app.messages.allShown() && w.value("chkCompanyInclude") == 0);
         QCOMPARE(f.app.state.contactFile.read(2),
                  person("Bob", "Ray", {{&R::City, "Rome"}, {&R::Email, "bob@example.com"}, {&R::BdayReminder, "1"}}));
         QVERIFY(f.fileBytes().left(518) == before.left(518) && f.main().isEnabled("mnuFileBdayOff"));
