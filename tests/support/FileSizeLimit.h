@@ -10,10 +10,9 @@
 
 namespace testsupport {
 
-// What f gives when run in a child process whose files may not grow past `bytes`:
-// RLIMIT_FSIZE with SIGXFSZ ignored fails a write past it as a nearly full disk would, with
-// no small file system and no root. What f changes on disk stays; what it changes in
-// memory goes with the child. -1 when the child gave nothing.
+// What f gives when run in a child process whose files may not grow past `bytes`
+// (RLIMIT_FSIZE, SIGXFSZ ignored): a write past it fails as on a nearly full disk, with no
+// small file system and no root. What f changes on disk stays; -1 when the child gave nothing.
 inline int underFileLimit(rlim_t bytes, const std::function<int()>& f)
 {
     int channel[2];
@@ -21,25 +20,20 @@ inline int underFileLimit(rlim_t bytes, const std::function<int()>& f)
         qFatal("no pipe");
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(channel[0]);
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, bytes};
         const int result = ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? f() : -1;
-        [[maybe_unused]] const ssize_t put = ::write(channel[1], &result, sizeof result);
-        ::_exit(0);
+        ::_exit(::write(channel[1], &result, sizeof result) == sizeof result ? 0 : 1);
     }
-    ::close(channel[1]);
+    ::close(channel[1]);  // a child never made leaves the pipe at its end at once
     int result = -1;
-    if (child < 0 || ::read(channel[0], &result, sizeof result) != ssize_t(sizeof result))
+    if (::read(channel[0], &result, sizeof result) != sizeof result)
         result = -1;
     ::close(channel[0]);
-    int status = 0;
-    if (child > 0)
-        ::waitpid(child, &status, 0);
+    ::waitpid(child, nullptr, 0);
     return result;
 }
 
-// The error number f raises under that limit.
 inline int errorUnderFileLimit(rlim_t bytes, const std::function<void()>& f)
 {
     return underFileLimit(bytes, [&] { return errorOf(f); });
