@@ -57,12 +57,13 @@ int main(int argc, char** argv)
         return 0;
     case session::BookLock::Outcome::Blocked:
         // Not what a copy of the program leaves, so not its to remove: the user decides.
-        messages.messageBox(QStringLiteral("Contact book cannot be locked"),
-                            QStringLiteral("The contact book %1 cannot be locked, so Quorvel ends.\n"
-                                           "In place of its lock file %2 there is %3.\n"
-                                           "If no other copy of Quorvel runs, move or delete it, then start Quorvel again.")
-                                .arg(book, bookLock.lockPath(), bookLock.reason()),
-                            platform::Buttons::Ok, platform::Icon::Exclamation);
+        messages.messageBox(
+            QStringLiteral("Contact book cannot be locked"),
+            QStringLiteral("The contact book %1 cannot be locked, so Quorvel ends.\n"
+                           "In place of its lock file %2 there is %3.\n"
+                           "If no other copy of Quorvel runs, move or delete it, then start Quorvel again.")
+                .arg(book, bookLock.lockPath(), bookLock.reason()),
+            platform::Buttons::Ok, platform::Icon::Exclamation);
         return 0;
     case session::BookLock::Outcome::NotMade:
         // Said once: the book still opens, but nothing keeps a second copy off it.

@@ -141,7 +141,8 @@ private slots:
         QTest::newRow("empty") << QByteArray("") << -1 << Outcome::Taken << Outcome::Held;
         QTest::newRow("zeros") << QByteArray(40, '\0') << -1 << Outcome::Taken << Outcome::Held;
         QTest::newRow("cut short") << QByteArray("%pid\n%app") << -1 << Outcome::Taken << Outcome::Held;
-        QTest::newRow("process gone") << QByteArray("2000000000\nquorvel\n%host\n") << -1 << Outcome::Taken << Outcome::Held;
+        QTest::newRow("process gone") << QByteArray("2000000000\nquorvel\n%host\n") << -1 << Outcome::Taken
+                                      << Outcome::Held;
         QTest::newRow("running") << QByteArray("%pid\n%app\n%host\n") << -1 << Outcome::Held << Outcome::Held;
         QTest::newRow("other host") << QByteArray("%pid\nquorvel\nfaraway\n") << -1 << Outcome::Held << Outcome::Held;
         QTest::newRow("folder is a file") << QByteArray("/") << -1 << Outcome::NotMade << Outcome::NotMade;
@@ -184,7 +185,7 @@ private slots:
             QCOMPARE(lock.take(), outcome);
             QCOMPARE(lock.holder(),
                      outcome == Outcome::Held ? QString("process %1 on host %2").arg(named[0], named[2]) : "");
-            QCOMPARE(lock.reason(), parentIsFile               ? "Not a directory"
+            QCOMPARE(lock.reason(), parentIsFile                ? "Not a directory"
                                     : lockFile == "%folder"     ? "a folder"
                                     : lockFile == "%unreadable" ? "a file that cannot be read (Permission denied)"
                                                                 : "");

@@ -68,8 +68,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("texts");  // records 1, 2, ...
         QTest::addColumn<QString>("order");
-        QTest::newRow("case, blank, accent") << QStringList{"bob", " Zed", "Bob", "ann", "\u00c9mile", "ezra"} << "241356";
-        QTest::newRow("two letters") << QStringList{"\u00c6b", "Ac", "\u0152b", "Oc", "\u00deb", "Tc", "\u00dfb", "Sc"} << "21438765";
+        QTest::newRow("case, blank, accent")
+            << QStringList{"bob", " Zed", "Bob", "ann", "\u00c9mile", "ezra"} << "241356";
+        QTest::newRow("two letters") << QStringList{"\u00c6b", "Ac", "\u0152b", "Oc", "\u00deb", "Tc", "\u00dfb", "Sc"}
+                                     << "21438765";
     }
     void listOrder()
     {

@@ -68,7 +68,9 @@ private slots:
         ContactExport::run(m_book, out.path(), kind);
         const QByteArray earlier = readBytes(QDir(out.path()).filePath(file));
         m_book.close();
-        openBook("Book.DAT", readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/Book.DAT")).repeated(12 * 1024 / earlier.size() + 1));
+        openBook(
+            "Book.DAT",
+            readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/Book.DAT")).repeated(12 * 1024 / earlier.size() + 1));
         QCOMPARE(testsupport::errorUnderFileLimit(8192, [&] { ContactExport::run(m_book, out.path(), kind); }), 61);
         QCOMPARE(readBytes(QDir(out.path()).filePath(file)), earlier);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{file});
