@@ -139,8 +139,7 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
         storing = true;
         try {
             if (out.layout == ImportLayout::VCard) {
-                ImportLines again(path, maxLine);
-                VCardReader(again).run(sink);
+                VCardReader(lines, first).run(sink);
             } else {
                 CsvRecords records(lines);
                 const QStringList header = records.complete(first);
