@@ -90,17 +90,6 @@ void takeAddress(const QString& value, ContactRecord& v)
     v.Country.clear();
 }
 
-// Many writers give a card only FN (all that vCard 4.0 requires): its last word is taken as
-// the last name, the words before it as the first name.
-void namesFromFullName(const QString& fullName, ContactRecord& v)
-{
-    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return;
-    v.LName = words.takeLast().left(contacts::fields::LName.width);
-    v.FName = words.join(QLatin1Char(' ')).left(contacts::fields::FName.width);
-}
-
 }  // namespace
 
 VCardReader::VCardReader(ImportLines& lines, const QString& firstLine)
@@ -350,6 +339,7 @@ void VCardReader::apply(const Property& p, Card& card)
 ContactRecord VCardReader::Card::contact() const
 {
     ContactRecord out = v;
+    // Many writers give a card only FN (all that vCard 4.0 requires).
     if (out.FName.isEmpty() && out.LName.isEmpty())
         namesFromFullName(fullName, out);
     if (out.HPhone.isEmpty())
