@@ -73,7 +73,7 @@ public:
     void offer(const contacts::ContactRecord& contact, bool namesOnly) override
     {
         const bool holds = std::any_of(OwnCsvColumns.cbegin(), OwnCsvColumns.cend(), [&](const OwnCsvColumn& c) {
-            return c.field != &contacts::ContactRecord::IncComp && !(contact.*c.field).trimmed().isEmpty();
+            return c.field != &contacts::ContactRecord::IncComp && !QStringView(contact.*c.field).trimmed().isEmpty();
         });
         if (!holds) {
             ++m_blank;

@@ -144,9 +144,17 @@ void ImportLines::readLine(QString& line)
         i = m_pos + offset;
     }
     const qsizetype n = m_buffer.size();
-    line = decode(QByteArrayView(m_buffer).sliced(m_pos, i - m_pos), &m_lastBytewise);
-    if (!m_lastBytewise)
-        line = rt::narrowToCp1252(line);
+    const QByteArrayView bytes = QByteArrayView(m_buffer).sliced(m_pos, i - m_pos);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
+        // Plain ASCII, the usual line: into the memory line already holds.
+        line.resize(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), line.data());
+        m_lastBytewise = false;
+    } else {
+        line = decode(bytes, &m_lastBytewise);
+        if (!m_lastBytewise)
+            line = rt::narrowToCp1252(line);
+    }
     if (i >= n) {
         m_lastEnd.clear();
         m_pos = n;

@@ -336,9 +336,9 @@ void VCardReader::apply(const Property& p, Card& card)
     }
 }
 
-ContactRecord VCardReader::Card::contact() const
+const ContactRecord& VCardReader::Card::finish()
 {
-    ContactRecord out = v;
+    ContactRecord& out = v;
     // Many writers give a card only FN (all that vCard 4.0 requires).
     if (out.FName.isEmpty() && out.LName.isEmpty())
         namesFromFullName(fullName, out);
@@ -350,7 +350,7 @@ ContactRecord VCardReader::Card::contact() const
         out.State = other.State;
         out.Zip = other.Zip;
     }
-    return out;
+    return v;
 }
 
 void VCardReader::run(ContactSink& sink)
@@ -370,7 +370,7 @@ void VCardReader::run(ContactSink& sink)
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
             if (inCard)
-                sink.offer(card.contact(), true);
+                sink.offer(card.finish(), true);
             inCard = false;
         } else if (inCard && p.name == QLatin1String("FN")) {
             card.fullName = unescape(p.value);

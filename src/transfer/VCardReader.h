@@ -36,8 +36,8 @@ public:
         bool homeAddress = false;
         bool otherAddress = false;
         contacts::ContactRecord other;  // the first untyped or work address
-        // The contact of the card once it has ended.
-        contacts::ContactRecord contact() const;
+        // Completes v once the card has ended.
+        const contacts::ContactRecord& finish();
     };
 
     // firstLine: the line that lines read last and nobody has used yet.
