@@ -84,9 +84,9 @@ bool ImportLines::fill()
             bytes = bytes.sliced(3);
         } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
             m_encoding = bytes[0] == '\xFF' ? Encoding::Utf16LE : Encoding::Utf16BE;
-            m_utf16 = QStringDecoder(m_encoding == Encoding::Utf16LE ? QStringConverter::Utf16LE
-                                                                     : QStringConverter::Utf16BE,
-                                     QStringConverter::Flag::Default);
+            m_utf16 =
+                QStringDecoder(m_encoding == Encoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Default);
             bytes = bytes.sliced(2);
         }
     }

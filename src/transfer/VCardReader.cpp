@@ -308,7 +308,8 @@ void VCardReader::apply(const Property& p, Card& card)
         if (isType("HOME")) {
             takeAddress(p.value, v);
             card.homeAddress = true;
-        } else if (!card.otherAddress && (isType("WORK") || onlyTypes(p, {"PREF", "POSTAL", "PARCEL", "DOM", "INTL"}))) {
+        } else if (!card.otherAddress
+                   && (isType("WORK") || onlyTypes(p, {"PREF", "POSTAL", "PARCEL", "DOM", "INTL"}))) {
             takeAddress(p.value, card.other);
             card.otherAddress = true;
         }
