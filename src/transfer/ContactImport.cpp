@@ -5,9 +5,11 @@
 #include "transfer/CsvFields.h"
 #include "transfer/DuplicateIndex.h"
 #include "transfer/ImportLines.h"
+#include "transfer/OwnCsvColumns.h"
 #include "transfer/VCardReader.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace transfer {
 
@@ -60,6 +62,34 @@ private:
     int m_imported = 0;
     int m_pending = 0;
     QByteArray m_batch;
+};
+
+// Passes on the rows that hold a contact: a row whose fields would all be stored empty (the
+// include-company flag aside) is never stored nor counted.
+class ContactsOnly : public ContactSink {
+public:
+    explicit ContactsOnly(ContactSink& next) : m_next(next) {}
+
+    void offer(const contacts::ContactRecord& contact, bool namesOnly) override
+    {
+        const bool holds = std::any_of(OwnCsvColumns.cbegin(), OwnCsvColumns.cend(), [&](const OwnCsvColumn& c) {
+            return c.field != &contacts::ContactRecord::IncComp && !QStringView(contact.*c.field).trimmed().isEmpty();
+        });
+        if (!holds) {
+            ++m_blank;
+            return;
+        }
+        ++m_contacts;
+        m_next.offer(contact, namesOnly);
+    }
+
+    // Rows were read and none of them held a contact.
+    bool onlyBlank() const { return m_blank > 0 && m_contacts == 0; }
+
+private:
+    ContactSink& m_next;
+    qint64 m_blank = 0;
+    qint64 m_contacts = 0;
 };
 
 }  // namespace
@@ -136,20 +166,24 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
         book.requireSameFile();
         const DuplicateIndex index(book, recordCount);
         BookSink sink(book, index, recordCount, remindersOn);
+        ContactsOnly contacts(sink);
         storing = true;
         try {
             if (out.layout == ImportLayout::VCard) {
-                ImportLines again(path, maxLine);
-                VCardReader(again).run(sink);
+                VCardReader(lines, first).run(contacts);
             } else {
                 CsvRecords records(lines);
                 const QStringList header = records.complete(first);
-                if (!importCsv(out.layout, header, records, sink)) {
+                if (!importCsv(out.layout, header, records, contacts)) {
                     out.kind = ImportOutcome::Kind::NotCompatible;
                     return out;
                 }
             }
             sink.flush();
+            if (contacts.onlyBlank()) {
+                out.kind = ImportOutcome::Kind::NotCompatible;
+                return out;
+            }
         } catch (...) {
             // What was read before the failure is stored, as when each contact was written
             // at once; a failing write leaves the book as it was before it.

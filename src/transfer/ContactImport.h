@@ -21,7 +21,8 @@ struct ImportOutcome {
     enum class Kind {
         NoFileChosen,   // beep, then the box; nothing else changes
         Completed,      // the completion report
-        NotCompatible,  // no layout holds, or the e-mail column layout found no e-mail column
+        NotCompatible,  // no layout holds, the e-mail column layout found no e-mail column, or
+                        // no row read held a contact
         Failed,         // the error box (Retry / Cancel)
     };
 
@@ -46,13 +47,15 @@ struct ImportOutcome {
 
 // The import command: recognises the layout of the file at path by its first non-empty
 // line and appends to the open contact file every contact not already on it (the
-// reminder flag "1" exactly when reminders are on). Never throws: a failure becomes the
-// Failed outcome, with the contacts stored before it kept and the contact file cut back to
-// whole records. maxLine bounds a line (16 MB characters); a longer one fails with 7.
+// reminder flag "1" exactly when reminders are on), reading the file once. Never throws: a
+// failure becomes the Failed outcome, with the contacts stored before it kept and the
+// contact file cut back to whole records. maxLine bounds a line (16 MB); a longer one fails
+// with 7.
 ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, bool remindersOn,
                              qsizetype maxLine = 16 * 1024 * 1024);
 
-// The check the file choice makes: the file opens for reading (only regular files).
+// The check the file choice makes: the file opens for reading (only regular files); nothing
+// of it is read.
 // Raises rt::RuntimeError as the import would.
 void checkImportFile(const QString& path);
 

@@ -268,15 +268,40 @@ bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSi
     return true;
 }
 
+// The layout without a "First Name" column (Name,E-mail Address or Action,ID,Name,E-mail
+// Address,...): the Name column gives both names, the column after it the address.
+void nameColumn(const QStringList& header, CsvRecords& records, ContactSink& sink, const QString& last)
+{
+    const qsizetype name = header.size() - 2;
+    ContactRecord v;
+    QStringList fields;
+    while (records.next(fields)) {
+        const QString joined = fields.join(QLatin1Char(','));
+        if (joined.contains(last))
+            continue;
+        const qsizetype at = domainCut(joined);
+        const QStringList cols = cutJoined(fields, at);
+        // No domain ending, or the first one lies before the address.
+        if (name < 0 || cols.size() < name + 2 || cols[name].trimmed().isEmpty())
+            continue;
+        v = ContactRecord();
+        namesFromFullName(cols[name], v);
+        v.Email = cols[name + 1];
+        clearAllBut(v);
+        sink.offer(v, false);
+    }
+}
+
 void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
 {
     const QString joinedHeader = headerFields.join(QLatin1Char(','));
     const QString last = QStringLiteral("Name,E-mail Address");
     const qsizetype from = joinedHeader.indexOf(QLatin1String("First Name,"));
     const qsizetype to = joinedHeader.indexOf(last);
-    // A header that cannot be cut there: the cut would take a negative count.
-    if (from < 0 || to < 0 || to + last.size() < from)
-        rt::raise(rt::err::InvalidCall);
+    if (from < 0 || from > to) {
+        nameColumn(rt::split(joinedHeader.left(to + last.size()), QStringLiteral(",")), records, sink, last);
+        return;
+    }
     const QStringList header = rt::split(joinedHeader.mid(from, to + last.size() - from), QStringLiteral(","));
     offerEmailRows(records, header, ImportLayout::NameEmail, sink,
                    [&last](const QString& joined) { return joined.contains(last); });

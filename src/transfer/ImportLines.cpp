@@ -43,7 +43,6 @@ ImportLines::ImportLines(const QString& path, qsizetype maxLine)
         rt::raise(rt::err::PathFileAccess);
     }
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
-    detectEncoding();
 }
 
 ImportLines::~ImportLines()
@@ -52,54 +51,14 @@ ImportLines::~ImportLines()
         ::close(m_fd);
 }
 
-void ImportLines::detectEncoding()
+QString ImportLines::decode(QByteArrayView bytes, bool* bytewise)
 {
-    char head[3];
-    ssize_t got = 0;
-    while (got < 3) {
-        const ssize_t n = readSome(m_fd, head + got, size_t(3 - got));
-        if (n < 0)
-            rt::raise(rt::errorFromErrno(errno));
-        if (n == 0)
-            break;
-        got += n;
-    }
-    const QByteArray start(head, got);
-    off_t bodyStart = 0;
-    if (start.startsWith("\xEF\xBB\xBF")) {
-        bodyStart = 3;
-    } else if (start.startsWith("\xFF\xFE")) {
-        m_encoding = Encoding::Utf16LE;
-        bodyStart = 2;
-    } else if (start.startsWith("\xFE\xFF")) {
-        m_encoding = Encoding::Utf16BE;
-        bodyStart = 2;
-    }
-    if (m_encoding == Encoding::Cp1252) {
-        if (::lseek(m_fd, bodyStart, SEEK_SET) < 0)
-            rt::raise(rt::errorFromErrno(errno));
-        // One pass over the whole file: a single bad sequence anywhere makes it Windows-1252.
-        QStringDecoder utf8(QStringConverter::Utf8);
-        char chunk[ChunkBytes];
-        for (;;) {
-            const ssize_t n = readSome(m_fd, chunk, sizeof chunk);
-            if (n < 0)
-                rt::raise(rt::errorFromErrno(errno));
-            // A sequence cut by the end of the file shows only when more text follows it.
-            [[maybe_unused]] const QString text = n == 0 ? utf8("\n") : utf8(QByteArrayView(chunk, n));
-            if (n == 0 || utf8.hasError())
-                break;
-        }
-        m_encoding = utf8.hasError() ? Encoding::Cp1252 : Encoding::Utf8;
-    }
-    if (::lseek(m_fd, bodyStart, SEEK_SET) < 0)
-        rt::raise(rt::errorFromErrno(errno));
-    if (m_encoding != Encoding::Cp1252) {
-        const auto enc = m_encoding == Encoding::Utf8 ? QStringConverter::Utf8
-            : m_encoding == Encoding::Utf16LE        ? QStringConverter::Utf16LE
-                                                     : QStringConverter::Utf16BE;
-        m_decoder = QStringDecoder(enc, QStringConverter::Flag::Default);
-    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    const bool bad = utf8.hasError();
+    if (bytewise)
+        *bytewise = bad;
+    return bad ? rt::fromCp1252(bytes.data(), bytes.size()) : text;
 }
 
 bool ImportLines::fill()
@@ -107,9 +66,30 @@ bool ImportLines::fill()
     if (m_eof)
         return false;
     char chunk[ChunkBytes];
-    const ssize_t n = readSome(m_fd, chunk, sizeof chunk);
-    if (n < 0)
-        rt::raise(rt::errorFromErrno(errno));
+    ssize_t n = 0;
+    // The first bytes are read whole for the byte-order mark.
+    const ssize_t want = m_encoding == Encoding::Unknown ? 3 : 1;
+    do {
+        const ssize_t got = readSome(m_fd, chunk + n, sizeof chunk - size_t(n));
+        if (got < 0)
+            rt::raise(rt::errorFromErrno(errno));
+        if (got == 0)
+            break;
+        n += got;
+    } while (n < want);
+    QByteArrayView bytes(chunk, n);
+    if (m_encoding == Encoding::Unknown) {
+        m_encoding = Encoding::Bytes;
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            bytes = bytes.sliced(3);
+        } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+            m_encoding = bytes[0] == '\xFF' ? Encoding::Utf16LE : Encoding::Utf16BE;
+            m_utf16 =
+                QStringDecoder(m_encoding == Encoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Default);
+            bytes = bytes.sliced(2);
+        }
+    }
     if (n == 0) {
         m_eof = true;
         return false;
@@ -118,10 +98,10 @@ bool ImportLines::fill()
         m_buffer.remove(0, m_pos);
         m_pos = 0;
     }
-    if (m_encoding == Encoding::Cp1252)
-        m_buffer += rt::fromCp1252(chunk, n);
+    if (m_encoding == Encoding::Bytes)
+        m_buffer += bytes;
     else
-        m_buffer += m_decoder.decode(QByteArrayView(chunk, n));
+        m_buffer += QString(m_utf16.decode(bytes)).toUtf8();
     return true;
 }
 
@@ -148,13 +128,13 @@ void ImportLines::readLine(QString& line)
     qsizetype i = m_pos;
     for (;;) {
         const qsizetype n = m_buffer.size();
-        const QChar* d = m_buffer.constData();
-        while (i < n && d[i] != QLatin1Char('\r') && d[i] != QLatin1Char('\n'))
+        const char* d = m_buffer.constData();
+        while (i < n && d[i] != '\r' && d[i] != '\n')
             ++i;
         if (i - m_pos > m_maxLine)
             rt::raise(rt::err::OutOfMemory);
         // A CR at the end of what is read may be the first half of CR LF.
-        if (i < n - 1 || (i == n - 1 && d[i] == QLatin1Char('\n')))
+        if (i < n - 1 || (i == n - 1 && d[i] == '\n'))
             break;
         const qsizetype offset = i - m_pos;
         if (!fill()) {
@@ -164,17 +144,25 @@ void ImportLines::readLine(QString& line)
         i = m_pos + offset;
     }
     const qsizetype n = m_buffer.size();
-    line.resize(i - m_pos);
-    std::copy(m_buffer.constData() + m_pos, m_buffer.constData() + i, line.data());
-    line = rt::narrowToCp1252(line);
+    const QByteArrayView bytes = QByteArrayView(m_buffer).sliced(m_pos, i - m_pos);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
+        // Plain ASCII, the usual line: into the memory line already holds.
+        line.resize(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), line.data());
+        m_lastBytewise = false;
+    } else {
+        line = decode(bytes, &m_lastBytewise);
+        if (!m_lastBytewise)
+            line = rt::narrowToCp1252(line);
+    }
     if (i >= n) {
         m_lastEnd.clear();
         m_pos = n;
-    } else if (m_buffer[i] == QLatin1Char('\r') && i + 1 < n && m_buffer[i + 1] == QLatin1Char('\n')) {
+    } else if (m_buffer[i] == '\r' && i + 1 < n && m_buffer[i + 1] == '\n') {
         m_lastEnd = QStringLiteral("\r\n");
         m_pos = i + 2;
     } else {
-        m_lastEnd = m_buffer[i] == QLatin1Char('\r') ? QStringLiteral("\r") : QStringLiteral("\n");
+        m_lastEnd = m_buffer[i] == '\r' ? QStringLiteral("\r") : QStringLiteral("\n");
         m_pos = i + 1;
     }
 }

@@ -6,17 +6,18 @@
 
 namespace transfer {
 
-// Reads an import file line by line without holding it whole. A line ends at CR LF, a lone
-// CR or a lone LF. The text is decoded once for the whole file: a UTF-8 byte-order mark is
-// dropped, a UTF-16 file with a byte-order mark is read as its characters, a file that is
-// valid UTF-8 as UTF-8, anything else byte for byte as Windows-1252. Every line is narrowed
-// to what the contact book holds (Windows-1252, "?" elsewhere).
+// Reads an import file line by line without holding it whole, in one pass. A line ends at
+// CR LF, a lone CR or a lone LF. A UTF-8 byte-order mark is dropped and a UTF-16 file with a
+// byte-order mark is read as its characters; otherwise each line on its own is read as UTF-8
+// when it is valid UTF-8, else byte for byte as Windows-1252, so that one stray byte spoils
+// no other line. Every line is narrowed to what the contact book holds (Windows-1252, "?"
+// elsewhere).
 class ImportLines {
 public:
     static constexpr qsizetype DefaultMaxLine = 16 * 1024 * 1024;
 
-    // Only a regular file opens (else error 75); a missing file raises 53. A line longer
-    // than maxLine characters raises 7 when it is read.
+    // Only a regular file opens (else error 75); a missing file raises 53. Nothing is read
+    // yet. A line longer than maxLine bytes raises 7 when it is read.
     explicit ImportLines(const QString& path, qsizetype maxLine = DefaultMaxLine);
     ~ImportLines();
     ImportLines(const ImportLines&) = delete;
@@ -29,22 +30,29 @@ public:
     void readLine(QString& line);
     // What ended the line last read: "\r\n", "\r", "\n", or "" at the end of the file.
     QString lastLineEnd() const { return m_lastEnd; }
+    // The line last read was not UTF-8 and was read byte for byte: rt::toCp1252 gives its
+    // bytes back.
+    bool lastLineBytewise() const { return m_lastBytewise; }
     qsizetype maxLine() const { return m_maxLine; }
 
-private:
-    enum class Encoding { Utf8, Utf16LE, Utf16BE, Cp1252 };
+    // Bytes as a line of the file is read: valid UTF-8 as UTF-8, anything else byte for byte
+    // as Windows-1252 (bytewise tells which), not yet narrowed.
+    static QString decode(QByteArrayView bytes, bool* bytewise = nullptr);
 
-    void detectEncoding();
+private:
+    enum class Encoding { Unknown, Bytes, Utf16LE, Utf16BE };
+
     bool fill();  // false at the end of the file
 
     int m_fd = -1;
     qsizetype m_maxLine;
-    Encoding m_encoding = Encoding::Cp1252;
-    QStringDecoder m_decoder;
-    QString m_buffer;
+    Encoding m_encoding = Encoding::Unknown;
+    QStringDecoder m_utf16;
+    QByteArray m_buffer;  // UTF-16 is held as UTF-8
     qsizetype m_pos = 0;
     bool m_eof = false;
     QString m_lastEnd;
+    bool m_lastBytewise = false;
 };
 
 }  // namespace transfer

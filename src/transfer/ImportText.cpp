@@ -58,21 +58,66 @@ bool hasDigit(const QString& text)
     return false;
 }
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Digits and the marks numbers are written with, a "+" only in front.
+bool isPlainNumber(QStringView written)
+{
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const char16_t c = written[i].unicode();
+        if (!(isDigit(c) || c == u' ' || c == u'-' || c == u'.' || c == u'/' || c == u'(' || c == u')'
+              || (c == u'+' && i == 0)))
+            return false;
+    }
+    return true;
+}
+
+// Where an extension written after the number ("x12", "ext 12", "Ext. 12") begins, or -1.
+qsizetype extensionStart(QStringView written)
+{
+    qsizetype end = written.size();
+    while (end > 0 && isDigit(written[end - 1]))
+        --end;
+    if (end == written.size())
+        return -1;
+    while (end > 0 && written[end - 1] == QLatin1Char(' '))
+        --end;
+    for (const char* marker : {"ext.", "ext", "x"}) {
+        const QStringView before = written.left(end);
+        if (!before.endsWith(QLatin1String(marker), Qt::CaseInsensitive))
+            continue;
+        const qsizetype at = end - qsizetype(qstrlen(marker));
+        // The marker stands after the number, not inside a word.
+        if (at > 0 && !written[at - 1].isLetter() && hasDigit(written.left(at).toString()))
+            return at;
+    }
+    return -1;
+}
+
+}  // namespace
+
 QString cleanPhone(const QString& value, int width)
 {
     const QStringView written = QStringView(value).trimmed();
+    if (const qsizetype ext = extensionStart(written); ext >= 0) {
+        const QStringView number = written.left(ext).trimmed();
+        if (written.size() <= width && isPlainNumber(number))
+            return written.toString();
+        return cleanPhone(number.toString(), width);
+    }
     const bool plus = written.startsWith(QLatin1Char('+'));
     QString digits(written.size(), Qt::Uninitialized);
     qsizetype count = 0;
-    bool plain = true;
-    for (qsizetype i = 0; i < written.size(); ++i) {
-        const char16_t c = written[i].unicode();
-        if (c >= u'0' && c <= u'9')
+    for (const QChar c : written) {
+        if (isDigit(c))
             digits[count++] = c;
-        else if (!(c == u' ' || c == u'-' || c == u'.' || c == u'/' || c == u'(' || c == u')'
-                   || (c == u'+' && i == 0)))
-            plain = false;
     }
+    const bool plain = isPlainNumber(written);
     digits.truncate(count);
     if (digits.isEmpty())
         return {};
@@ -122,6 +167,15 @@ QString usStateCode(const QString& state)
             return QLatin1String(s.code);
     }
     return state;
+}
+
+void namesFromFullName(const QString& fullName, contacts::ContactRecord& v)
+{
+    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return;
+    v.LName = words.takeLast().left(contacts::fields::LName.width);
+    v.FName = words.join(QLatin1Char(' ')).left(contacts::fields::FName.width);
 }
 
 QString vcardBirthDate(const QString& value)

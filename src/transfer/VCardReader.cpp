@@ -40,6 +40,8 @@ QString component(const QStringList& comps, qsizetype i)
     return i < comps.size() ? comps[i] : QString();
 }
 
+// Bytes in the charset a value names; without one, or when they are not in it, as a line of
+// the file is read. Narrowed to what the book holds.
 QString decodeBytes(const QByteArray& bytes, const QString& charset)
 {
     if (!charset.isEmpty()) {
@@ -47,28 +49,55 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
         if (decoder.isValid()) {
             const QString text = decoder(bytes);
             if (!decoder.hasError())
-                return text;
+                return rt::narrowToCp1252(text);
         }
     }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? rt::fromCp1252(bytes) : text;
+    return rt::narrowToCp1252(ImportLines::decode(bytes));
 }
 
-// Many writers give a card only FN (all that vCard 4.0 requires): its last word is taken as
-// the last name, the words before it as the first name.
-void namesFromFullName(const QString& fullName, ContactRecord& v)
+// Bare parameters of vCard 2.1 that name an encoding, not a type.
+bool isEncoding(QStringView param)
 {
-    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return;
-    v.LName = words.takeLast().left(contacts::fields::LName.width);
-    v.FName = words.join(QLatin1Char(' ')).left(contacts::fields::FName.width);
+    for (const char* e : {"QUOTED-PRINTABLE", "BASE64", "B", "8BIT", "7BIT"}) {
+        if (param.compare(QLatin1String(e), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every type of the property is one of allowed (none at all included).
+bool onlyTypes(const VCardReader::Property& p, std::initializer_list<const char*> allowed)
+{
+    return std::all_of(p.types.cbegin(), p.types.cend(), [&](const QString& t) {
+        return std::any_of(allowed.begin(), allowed.end(), [&](const char* a) { return t == QLatin1String(a); });
+    });
+}
+
+// The street, city, state and zip of an ADR value.
+void takeAddress(const QString& value, ContactRecord& v)
+{
+    const QStringList comps = VCardReader::components(value);
+    v.FStreet = component(comps, 2).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (const QString city = component(comps, 3); !city.isEmpty())
+        v.City = QString(city).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A state name the codes do not hold, or a region of another country, is no state.
+    if (const QString state = component(comps, 4); !state.isEmpty())
+        v.State = stateCheck(rt::ucase(usStateCode(state)));
+    if (const QString zip = component(comps, 5); !zip.isEmpty()) {
+        QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
+        v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
+    }
+    v.Country.clear();
 }
 
 }  // namespace
 
-bool VCardReader::nextLogicalLine(QString& line)
+VCardReader::VCardReader(ImportLines& lines, const QString& firstLine)
+    : m_lines(lines), m_pending(firstLine), m_hasPending(true), m_pendingBytewise(lines.lastLineBytewise())
+{
+}
+
+bool VCardReader::nextLogicalLine(QString& line, bool* bytewise)
 {
     if (m_deferredError != 0)
         rt::raise(m_deferredError);
@@ -76,10 +105,12 @@ bool VCardReader::nextLogicalLine(QString& line)
         if (m_lines.atEnd())
             return false;
         m_lines.readLine(m_pending);
+        m_pendingBytewise = m_lines.lastLineBytewise();
     }
     // The buffers change hands instead of being made afresh for every line.
     line.swap(m_pending);
     m_hasPending = false;
+    bool eightBit = m_pendingBytewise;
     while (!m_lines.atEnd()) {
         try {
             m_lines.readLine(m_next);
@@ -93,18 +124,22 @@ bool VCardReader::nextLogicalLine(QString& line)
         if (!folded && !softBreak) {
             m_pending.swap(m_next);
             m_hasPending = true;
+            m_pendingBytewise = m_lines.lastLineBytewise();
             break;
         }
+        eightBit = eightBit || m_lines.lastLineBytewise();
         if (softBreak)
             line.chop(1);
         line += QStringView(m_next).mid(folded ? 1 : 0);
         if (line.size() > m_lines.maxLine())
             rt::raise(rt::err::OutOfMemory);
     }
+    if (bytewise)
+        *bytewise = eightBit;
     return true;
 }
 
-bool VCardReader::parse(const QString& line, Property& out)
+bool VCardReader::parse(const QString& line, Property& out, bool bytewise)
 {
     qsizetype colon = -1;
     bool quoted = false;
@@ -133,6 +168,7 @@ bool VCardReader::parse(const QString& line, Property& out)
     out.types.clear();
     out.charset.clear();
     out.quotedPrintable = false;
+    out.preferred = false;
     if (semi >= 0) {
         for (const QStringView param : head.mid(semi + 1).tokenize(u';', Qt::SkipEmptyParts)) {
             const qsizetype eq = param.indexOf(QLatin1Char('='));
@@ -144,7 +180,10 @@ bool VCardReader::parse(const QString& line, Property& out)
             if (eq < 0) {
                 if (is("QUOTED-PRINTABLE"))
                     out.quotedPrintable = true;
-                out.types << key.toString().toUpper();
+                if (!isEncoding(key))
+                    out.types << key.toString().toUpper();
+            } else if (is("PREF")) {
+                out.preferred = out.preferred || val == QLatin1String("1");
             } else if (is("TYPE")) {
                 for (const QStringView t : val.tokenize(u',', Qt::SkipEmptyParts))
                     out.types << unquote(t.trimmed()).toString().toUpper();
@@ -155,9 +194,12 @@ bool VCardReader::parse(const QString& line, Property& out)
             }
         }
     }
+    out.preferred = out.preferred || out.types.contains(QLatin1String("PREF"));
     const QStringView raw = QStringView(line).mid(colon + 1);
     if (out.quotedPrintable)
         out.value = decodeBytes(decodeQuotedPrintable(raw.toString()), out.charset);
+    else if (bytewise && !out.charset.isEmpty())
+        out.value = decodeBytes(rt::toCp1252(raw.toString()), out.charset);
     else
         assign(out.value, raw);
     return !out.name.isEmpty();
@@ -231,8 +273,9 @@ QStringList VCardReader::components(const QString& value)
     return out;
 }
 
-void VCardReader::apply(const Property& p, ContactRecord& v)
+void VCardReader::apply(const Property& p, Card& card)
 {
+    ContactRecord& v = card.v;
     auto isType = [&](const char* t) { return p.types.contains(QLatin1String(t)); };
     const QString& name = p.name;
     if (name == QLatin1String("N")) {
@@ -240,6 +283,8 @@ void VCardReader::apply(const Property& p, ContactRecord& v)
         v.LName = component(comps, 0);
         v.FName = component(comps, 1);
     } else if (name == QLatin1String("TEL")) {
+        if (isType("FAX") || isType("PAGER"))
+            return;
         QString value = unescape(p.value);
         if (value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             value = value.mid(4);
@@ -257,59 +302,81 @@ void VCardReader::apply(const Property& p, ContactRecord& v)
             if (const QString number = cleanPhone(value, kind.width); !number.isEmpty())
                 v.*kind.field = number;
         }
-    } else if (name == QLatin1String("ADR") && isType("HOME")) {
-        const QStringList comps = components(p.value);
-        v.FStreet = component(comps, 2).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (const QString city = component(comps, 3); !city.isEmpty())
-            v.City = QString(city).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (const QString state = component(comps, 4); !state.isEmpty())
-            v.State = rt::ucase(usStateCode(state));
-        if (const QString zip = component(comps, 5); !zip.isEmpty()) {
-            QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
-            v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
+        if (card.otherPhone.isEmpty() && onlyTypes(p, {"VOICE", "PREF"}))
+            card.otherPhone = cleanPhone(value, contacts::fields::HPhone.width);
+    } else if (name == QLatin1String("ADR")) {
+        if (isType("HOME")) {
+            takeAddress(p.value, v);
+            card.homeAddress = true;
+        } else if (!card.otherAddress
+                   && (isType("WORK") || onlyTypes(p, {"PREF", "POSTAL", "PARCEL", "DOM", "INTL"}))) {
+            takeAddress(p.value, card.other);
+            card.otherAddress = true;
         }
-        v.Country.clear();
     } else if (name == QLatin1String("BDAY")) {
         v.Birthdate = vcardBirthDate(unescape(p.value));
     } else if (name == QLatin1String("NOTE")) {
         v.Notes = unescape(p.value);
     } else if (name == QLatin1String("EMAIL")) {
-        if (p.group.isEmpty() || v.Email.isEmpty()) {
-            const QString email = unescape(p.value);
-            v.Email = email.contains(QLatin1Char('@')) ? email : QString();
+        if (card.preferredEmail)
+            return;
+        const QString email = unescape(p.value);
+        const bool address = email.contains(QLatin1Char('@'));
+        if (p.preferred && address) {
+            v.Email = email;
+            card.preferredEmail = true;
+        } else if (p.group.isEmpty() || v.Email.isEmpty()) {
+            v.Email = address ? email : QString();
         }
     } else if (name == QLatin1String("ORG")) {
-        v.Company = components(p.value).join(QString());
+        QStringList parts = components(p.value);
+        for (QString& part : parts)
+            part = part.trimmed();
+        parts.removeAll(QString());
+        v.Company = parts.join(QLatin1Char(' ')).left(contacts::fields::Company.width);
     }
+}
+
+const ContactRecord& VCardReader::Card::finish()
+{
+    ContactRecord& out = v;
+    // Many writers give a card only FN (all that vCard 4.0 requires).
+    if (out.FName.isEmpty() && out.LName.isEmpty())
+        namesFromFullName(fullName, out);
+    if (out.HPhone.isEmpty())
+        out.HPhone = otherPhone;
+    if (!homeAddress && otherAddress) {
+        out.FStreet = other.FStreet;
+        out.City = other.City;
+        out.State = other.State;
+        out.Zip = other.Zip;
+    }
+    return v;
 }
 
 void VCardReader::run(ContactSink& sink)
 {
-    ContactRecord v;
-    QString fullName;
+    Card card;
     bool inCard = false;
     QString line;
+    bool bytewise = false;
     Property p;
-    while (nextLogicalLine(line)) {
-        if (!parse(line, p))
+    while (nextLogicalLine(line, &bytewise)) {
+        if (!parse(line, p, bytewise))
             continue;
         const bool vcard = QStringView(p.value).trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0;
         if (p.name == QLatin1String("BEGIN") && vcard) {
-            v = ContactRecord();
-            v.IncComp = QStringLiteral("0");
-            fullName.clear();
+            card = Card();
+            card.v.IncComp = QStringLiteral("0");
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
-            if (inCard) {
-                if (v.FName.isEmpty() && v.LName.isEmpty())
-                    namesFromFullName(fullName, v);
-                sink.offer(v, true);
-            }
+            if (inCard)
+                sink.offer(card.finish(), true);
             inCard = false;
         } else if (inCard && p.name == QLatin1String("FN")) {
-            fullName = unescape(p.value);
+            card.fullName = unescape(p.value);
         } else if (inCard) {
-            apply(p, v);
+            apply(p, card);
         }
     }
 }

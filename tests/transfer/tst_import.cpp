@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("overlong") << QByteArray("\xC0\xAFx") << QStringList{"À¯x"};
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QStringList{"í\u00A0€"};
         QTest::newRow("cut at the end") << QByteArray("ab\xC3") << QStringList{"abÃ"};
+        QTest::newRow("per line") << QByteArray("Zo\xC3\xAB\r\n\xE9\r\nJos\xC3\xA9") << QStringList{"Zoë", "é", "José"};
         QTest::newRow("across chunks") << QByteArray(65535, 'a') + "\xC3\xA9" << QStringList{QString(65535, 'a') + "é"};
         QTest::newRow("utf16le bom") << QByteArray("\xFF\xFEJ\0\xE9\0\n\0b\0", 10) << QStringList{"Jé", "b"};
         QTest::newRow("utf16be bom") << QByteArray("\xFE\xFF\0a\0\r\0\n\0b", 10) << QStringList{"a", "b"};

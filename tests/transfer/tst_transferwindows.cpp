@@ -127,6 +127,15 @@ private slots:
         i.click("mnuITHelpUM");
         QVERIFY(f.app.messages.shown().back().text.contains("qvlUman.pdf"));
 
+        // Rows that give no contact: the refusal, Import disabled, the book untouched.
+        f.app.fileDialogs.choose(QStringLiteral(QUORVEL_TEST_DATA "/import/csv-blankrows.csv"));
+        i.click("cmdCsvOpen");
+        f.app.messages.expectBox({"No contacts imported", "CSV file not compatible with import function.", Buttons::Ok,
+                                  Icon::Information, Answer::Ok});
+        i.click("cmdStartImport");
+        QVERIFY(f.app.messages.allShown() && !i.isEnabled("cmdStartImport"));
+        QCOMPARE(f.app.state.contactFile.recordCount(), 0);
+
         f.app.fileDialogs.choose(f.app.dataPath("missing.csv"));
         f.app.messages.expectBox({"Error", "An error has occurred. Error number 53 -- File not found.  Try again, or notify Quorvel.",
                                   Buttons::RetryCancel, Icon::None, Answer::Cancel});
