@@ -131,13 +131,14 @@ void PagePrinter::startPage()
 }
 
 // A row that would reach past the foot of the page goes to the top of a new one; a row
-// taller than the whole page still goes on an empty one. An envelope is one envelope: the
-// empty rows down to its address that pass the foot of its page (the family's #10 paper is
-// only 4 1/8 in high) go on at the top of the same envelope.
+// taller than the whole page still goes on an empty one. Empty rows never make a page of
+// their own: those that pass the foot of a page still empty go on at its top. So an envelope
+// is one envelope on any printer, whatever paper its size came from (the rows down to the
+// address pass the foot of a #10 envelope only 4 1/8 in high).
 void PagePrinter::startRow(const FontMeasures& m)
 {
     if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon) {
-        if (m_doc->paperSize == Envelope10 && m_page.items.empty())
+        if (m_page.items.empty())
             resetPosition();
         else
             startPage();
