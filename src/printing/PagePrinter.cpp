@@ -147,18 +147,23 @@ void PagePrinter::startRow(const FontMeasures& m)
 
 // Text moves the position on by the width it is drawn with; a control character in it (a tab
 // or line end stored in a contact) prints as a blank and never moves the position otherwise.
-void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
+// A text of a size of its own is drawn in a copy of the font at that size, on the row's
+// baseline; widths and ascents grow in proportion to the size.
+void PagePrinter::place(const QString& text, double size, double& x, const FontMeasures& m)
 {
     if (text.isEmpty())
         return;
+    const double scale = size > 0 ? size / m_font.size : 1;
     PlacedText placed;
     placed.row = m_row;
-    placed.y = m_y;
+    placed.y = m_y + m.ascent * (1 - scale);
     placed.x = x;
     placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
     placed.text = rt::blankControls(text);
     placed.font = m_font;
-    x += m_widths.of(placed.text);
+    if (size > 0)
+        placed.font.size = size;
+    x += m_widths.of(placed.text) * scale;
     m_page.items.push_back(std::move(placed));
 }
 
@@ -186,15 +191,18 @@ void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
             x = target;
             break;
         }
+        case platform::PrintItem::Kind::Column:
+            x = (std::max(item.count, 1) - 1) * m.columnWidth;
+            break;
         case platform::PrintItem::Kind::Spaces:
             if (item.count > 0)
                 x += item.count * m.columnWidth;
             break;
         case platform::PrintItem::Kind::Text:
-            place(item.text, x, m);
+            place(item.text, item.size, x, m);
             break;
         case platform::PrintItem::Kind::Number:
-            place(numberText(item.number), x, m);
+            place(numberText(item.number), 0, x, m);
             break;
         }
     }

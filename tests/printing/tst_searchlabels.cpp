@@ -9,11 +9,16 @@ using printing::SearchLabelsJob;
 
 namespace {
 
-QStringList label(int i, bool company)
+// C with company, N without, L long lines (a real 45-character street; the company too wide
+// even at the smallest size).
+QStringList label(int i, QChar kind)
 {
     const QString n = QString::number(i);
+    if (kind == 'L')
+        return {"Margaret Alexandria Worthington " + n, QString(30, 'W'), "12345 North Whispering Pines Boulevard Apt 10",
+                "Springfield, IL  62704-1234"};
     QStringList lines{"Name " + n, "Street\t" + n + " ", "City" + n + ", ST  0000" + n};  // a stored TAB prints as a blank
-    if (company)
+    if (kind == 'C')
         lines.insert(1, "Company " + n);
     return lines;
 }
@@ -35,13 +40,15 @@ private slots:
 
     void labels_data()
     {
-        QTest::addColumn<QString>("companies");  // C with company, N without, one per label
+        QTest::addColumn<QString>("companies");  // a kind of label(), one per label
         QTest::addColumn<QByteArray>("margin");
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false;
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false << true;
         QTest::newRow("searchlabels_31_bold_officejet")
-            << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true;
+            << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true << false;
+        QTest::newRow("searchlabels_long_bold") << "NLLL" << QByteArray() << "Recording" << true << false;
     }
     void labels()
     {
@@ -49,15 +56,43 @@ private slots:
         QFETCH(QByteArray, margin);
         QFETCH(QString, device);
         QFETCH(bool, bold);
+        QFETCH(bool, italic);
         testsupport::writeBytes(rig->marginPath(), margin);
         rig->device.setDeviceName(device);
         std::vector<QStringList> labels;
         for (int i = 0; i < companies.size(); ++i)
-            labels.push_back(label(i + 1, companies[i] == 'C'));
+            labels.push_back(label(i + 1, companies[i]));
         rig->script.print(2);
-        QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
+        QCOMPARE(job().run(labels, bold, italic), SearchLabelsJob::Outcome::Printed);
         QCOMPARE(rig->script.flagsAtShow(), std::vector<int>{0x80000});
         QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->device.documents()), QTest::currentDataTag()));
+    }
+
+    // The top-margin lines by the margin record's top adjustment, on every page; a list that
+    // fills its last sheet ends with it.
+    void topMarginAndPages_data()
+    {
+        QTest::addColumn<QByteArray>("top");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("pages");
+        for (const auto& [top, lines] : {std::pair{"-2", 2}, {"-1", 3}, {" 0", 4}, {" 1", 5}, {" 2", 6}, {" 3", 4}, {"-5", 4}})
+            QTest::addRow("top %s", top) << QByteArray(top) << 31 << lines << 2;
+        QTest::newRow("30") << QByteArray(" 0") << 30 << 4 << 1;
+        QTest::newRow("60") << QByteArray(" 0") << 60 << 4 << 2;
+    }
+    void topMarginAndPages()
+    {
+        QFETCH(QByteArray, top);
+        QFETCH(int, count);
+        testsupport::writeBytes(rig->marginPath(), "BULKLIST|  0| " + top + "\r\n");
+        rig->script.print(1);
+        QCOMPARE(job().run(std::vector<QStringList>(size_t(count), label(1, 'N')), false, false),
+                 SearchLabelsJob::Outcome::Printed);
+        const auto& printed = rig->device.documents().at(0).pages;
+        QTEST(int(printed.size()), "pages");
+        for (const auto& page : printed)
+            QTEST(page.items.at(0).row - 1, "lines");
     }
 
     void failures()
@@ -69,10 +104,10 @@ private slots:
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::Failed);
         testsupport::writeBytes(rig->marginPath(), {});
         rig->script.cancel();
-        QCOMPARE(job().run({label(1, false)}, false, false), SearchLabelsJob::Outcome::Cancelled);
+        QCOMPARE(job().run({label(1, 'N')}, false, false), SearchLabelsJob::Outcome::Cancelled);
         rig->script.print(1);
         expectPrinterProblem();
-        const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, false) : throw rt::RuntimeError(63); };
+        const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, 'N') : throw rt::RuntimeError(63); };
         QCOMPARE(job().run(5, failing, false, false), SearchLabelsJob::Outcome::Failed);
         QCOMPARE(rig->device.openedCount(), 1);
         QVERIFY(rig->device.documents().empty());
