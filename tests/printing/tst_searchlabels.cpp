@@ -118,19 +118,28 @@ private slots:
         QTest::addColumn<bool>("email");
         QTest::addColumn<int>("flagsOut");
         QTest::addColumn<bool>("focusInHeading");
-        QTest::newRow("listreport_email") << true << -1 << false;
-        QTest::newRow("listreport_street") << false << -1 << false;
-        QTest::newRow("listreport_selection") << true << 1 << false;
-        QTest::newRow("listreport_heading_selection") << true << 1 << true;
+        QTest::addColumn<QString>("extra");  // a line after the three
+        QTest::newRow("listreport_email") << true << -1 << false << QString();
+        QTest::newRow("listreport_street") << false << -1 << false << QString();
+        QTest::newRow("listreport_selection") << true << 1 << false << QString();
+        QTest::newRow("listreport_heading_selection") << true << 1 << true << QString();
+        // Parts that would pass the page's right edge: a real 50-character e-mail, a full cell number.
+        QTest::newRow("listreport_email_long") << true << -1 << false
+            << "Dee Ray\tPortland\tOR\t97201\t555-0100\t555-0199\tmargaret.worthington-smythe@northwindtraders.example";
+        QTest::newRow("listreport_street_long") << false << -1 << false
+            << "Dee Ray\t1 Main St\tPortland\tOR\t97201\t(503) 555-0100\t(503) 555-0199 ext. 12345";
     }
     void report()
     {
         QFETCH(bool, email);
         QFETCH(int, flagsOut);
         QFETCH(bool, focusInHeading);
-        auto in = printing::ListReportInput::ofLines(
-            {"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org", "Bob\t\tCity",
-             "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "});
+        QFETCH(QString, extra);
+        QStringList lines{"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org", "Bob\t\tCity",
+                          "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "};
+        if (!extra.isEmpty())
+            lines << extra;
+        auto in = printing::ListReportInput::ofLines(lines);
         in.emailColumns = email;
         in.fileTitle = "QVL_Contacts";
         in.found = 3;
