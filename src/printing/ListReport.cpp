@@ -111,7 +111,8 @@ void ListReport::printReport(const ListReportInput& input)
             // A pasted line may hold more columns than the report has.
             if (m >= static_cast<qsizetype>(columns.size()))
                 throw rt::RuntimeError(rt::err::Subscript);
-            const TextFit::Fitted part = TextFit::fit(font, rt::trim(parts[m]), pageRight - (columns[m] - 1) * columnWidth);
+            const double start = (columns[m] - 1) * columnWidth;
+            const TextFit::Fitted part = TextFit::fit(font, rt::trim(parts[m]), pageRight - start);
             items.push_back(PrintItem::tab(columns[m]));
             items.push_back(PrintItem::sized(part.text, part.size));
             if (parts[m].isEmpty())

@@ -21,18 +21,16 @@ constexpr double kLabelSize = 9;
 const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
 
 // The 30-up sheet across, in inches from the paper's left edge: the first label's left edge,
-// the distance to the next label and a label's width. A line keeps 1/16 inch from the
-// label's right edge.
+// the distance to the next label and a label's width.
 constexpr double kSheetLeft = 0.15625;
 constexpr double kSheetPitch = 2.78125;
 constexpr double kLabelWidth = 2.625;
-constexpr double kLabelInset = 72.0 / 16;
 
-// Where label k (0 to 2) of a row must end its lines, in points from the page origin, as the
-// PDF places the page: a printer's own offset is the margin record's to correct.
-double labelEnd(size_t k)
+// The right edge of label k (0 to 2) of a row, in points from the page origin, as the PDF
+// places the page: a printer's own offset is the margin record's to correct.
+double labelRight(size_t k)
 {
-    return (kSheetLeft + static_cast<double>(k) * kSheetPitch + kLabelWidth) * 72 - kPdfOriginLeft - kLabelInset;
+    return (kSheetLeft + static_cast<double>(k) * kSheetPitch + kLabelWidth) * 72 - kPdfOriginLeft;
 }
 
 }  // namespace
@@ -170,7 +168,7 @@ void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
         for (size_t k = 0; k < stacks.size(); ++k) {
             if (line < stacks[k].size()) {
                 const double start = (std::max(m_columns[k], 1) - 1) * columnWidth;
-                const TextFit::Fitted fitted = TextFit::fit(m_font, stacks[k][line], labelEnd(k) - start);
+                const TextFit::Fitted fitted = TextFit::fit(m_font, stacks[k][line], labelRight(k) - start);
                 items.push_back(platform::PrintItem::column(m_columns[k]));
                 items.push_back(platform::PrintItem::sized(fitted.text, fitted.size));
             }

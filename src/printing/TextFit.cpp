@@ -9,9 +9,10 @@ namespace printing {
 
 // Drawn widths grow in proportion to the size: the size that fills the room exactly is the
 // font's size times room / width.
-TextFit::Fitted TextFit::fit(const PrintFont& font, const QString& text, double room)
+TextFit::Fitted TextFit::fit(const PrintFont& font, const QString& text, double toEdge)
 {
     constexpr double kEpsilon = 1e-6;
+    const double room = toEdge - kClearance;
     Fitted fitted{rt::blankControls(text), font.size};
     const double width = FontMetrics::widths(font).of(fitted.text);
     if (width <= room + kEpsilon)

@@ -12,14 +12,16 @@ namespace printing {
 class TextFit {
 public:
     static constexpr double kSmallestSize = 6;
+    // What a fitted text keeps from the edge it must not pass, in points (1/16 inch).
+    static constexpr double kClearance = 72.0 / 16;
 
     struct Fitted {
         QString text;     // control characters as the printer draws them: blanks
         double size = 0;  // points
     };
 
-    // `room`: from where the text starts to where it must end, in points.
-    static Fitted fit(const PrintFont& font, const QString& text, double room);
+    // `toEdge`: from where the text starts to the edge it must not pass, in points.
+    static Fitted fit(const PrintFont& font, const QString& text, double toEdge);
 };
 
 }  // namespace printing
