@@ -7,15 +7,19 @@ namespace platform {
 
 // One item of a printed line.
 struct PrintItem {
-    enum class Kind { Tab, Spaces, Text, Number };
+    // Column: to that column of the current row, also back over what the line has printed.
+    enum class Kind { Tab, Spaces, Text, Number, Column };
     Kind kind = Kind::Text;
-    int count = 0;       // Tab: column (from 1); Spaces: how many
+    int count = 0;       // Tab, Column: column (from 1); Spaces: how many
     QString text;        // Text
     double number = 0;   // Number: printed as blank, digits, blank
+    double size = 0;     // Text: drawn at this size in points; 0: the font's. The font stays as it is.
 
     static PrintItem tab(int column) { return {Kind::Tab, column, {}, 0}; }
+    static PrintItem column(int column) { return {Kind::Column, column, {}, 0}; }
     static PrintItem spaces(int n) { return {Kind::Spaces, n, {}, 0}; }
     static PrintItem str(const QString& t) { return {Kind::Text, 0, t, 0}; }
+    static PrintItem sized(const QString& t, double size) { return {Kind::Text, 0, t, 0, size}; }
     static PrintItem num(double v) { return {Kind::Number, 0, {}, v}; }
 };
 
@@ -46,7 +50,8 @@ public:
     virtual void setPaperSize(int paperSize) = 0;
 
     // No items prints an empty line. Tab below 1 goes to 1; a tab to a column already
-    // passed goes to that column on the next row; negative spaces print none.
+    // passed goes to that column on the next row (a Column item stays on the row); negative
+    // spaces print none. A text drawn at a size of its own keeps the baseline of the row.
     virtual void printLine(const std::vector<PrintItem>& items = {}) = 0;
     virtual void moveToTopLeft() = 0;   // row 1 of the current page; starts no page
     virtual void newPage() = 0;         // held back until something follows it

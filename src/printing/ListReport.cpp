@@ -1,6 +1,8 @@
 #include "printing/ListReport.h"
 
+#include "printing/FontMetrics.h"
 #include "printing/PrintJob.h"
+#include "printing/TextFit.h"
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
@@ -97,6 +99,11 @@ void ListReport::printReport(const ListReportInput& input)
     }
     p.printLine(heading);
 
+    // A part that would pass the page's right edge (as the PDF places the page) prints smaller.
+    const PrintFont font{p.fontName(), p.fontSize(), p.fontBold(), p.fontItalic()};
+    const double columnWidth = FontMetrics::measure(font).columnWidth;
+    const double pageRight =
+        paperPoints(platform::Printer::Letter, platform::Printer::Landscape).width() - kPdfOriginLeft;
     for (qint32 i = 0; i < input.lineCount; ++i) {
         std::vector<PrintItem> items;
         const QStringList parts = rt::split(input.line(i), QStringLiteral("\t"));
@@ -104,8 +111,10 @@ void ListReport::printReport(const ListReportInput& input)
             // A pasted line may hold more columns than the report has.
             if (m >= static_cast<qsizetype>(columns.size()))
                 throw rt::RuntimeError(rt::err::Subscript);
+            const double start = (columns[m] - 1) * columnWidth;
+            const TextFit::Fitted part = TextFit::fit(font, rt::trim(parts[m]), pageRight - start);
             items.push_back(PrintItem::tab(columns[m]));
-            items.push_back(PrintItem::str(rt::trim(parts[m])));
+            items.push_back(PrintItem::sized(part.text, part.size));
             if (parts[m].isEmpty())
                 break;
         }

@@ -131,13 +131,14 @@ void PagePrinter::startPage()
 }
 
 // A row that would reach past the foot of the page goes to the top of a new one; a row
-// taller than the whole page still goes on an empty one. An envelope is one envelope: the
-// empty rows down to its address that pass the foot of its page (the family's #10 paper is
-// only 4 1/8 in high) go on at the top of the same envelope.
+// taller than the whole page still goes on an empty one. Empty rows never make a page of
+// their own: those that pass the foot of a page still empty go on at its top. So an envelope
+// is one envelope on any printer, whatever paper its size came from (the rows down to the
+// address pass the foot of a #10 envelope only 4 1/8 in high).
 void PagePrinter::startRow(const FontMeasures& m)
 {
     if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon) {
-        if (m_doc->paperSize == Envelope10 && m_page.items.empty())
+        if (m_page.items.empty())
             resetPosition();
         else
             startPage();
@@ -146,18 +147,23 @@ void PagePrinter::startRow(const FontMeasures& m)
 
 // Text moves the position on by the width it is drawn with; a control character in it (a tab
 // or line end stored in a contact) prints as a blank and never moves the position otherwise.
-void PagePrinter::place(const QString& text, double& x, const FontMeasures& m)
+// A text of a size of its own is drawn in a copy of the font at that size, on the row's
+// baseline; widths and ascents grow in proportion to the size.
+void PagePrinter::place(const QString& text, double size, double& x, const FontMeasures& m)
 {
     if (text.isEmpty())
         return;
+    const double scale = size > 0 ? size / m_font.size : 1;
     PlacedText placed;
     placed.row = m_row;
-    placed.y = m_y;
+    placed.y = m_y + m.ascent * (1 - scale);
     placed.x = x;
     placed.column = static_cast<int>(std::nearbyint(x / m.columnWidth)) + 1;
     placed.text = rt::blankControls(text);
     placed.font = m_font;
-    x += m_widths.of(placed.text);
+    if (size > 0)
+        placed.font.size = size;
+    x += m_widths.of(placed.text) * scale;
     m_page.items.push_back(std::move(placed));
 }
 
@@ -185,15 +191,18 @@ void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
             x = target;
             break;
         }
+        case platform::PrintItem::Kind::Column:
+            x = (std::max(item.count, 1) - 1) * m.columnWidth;
+            break;
         case platform::PrintItem::Kind::Spaces:
             if (item.count > 0)
                 x += item.count * m.columnWidth;
             break;
         case platform::PrintItem::Kind::Text:
-            place(item.text, x, m);
+            place(item.text, item.size, x, m);
             break;
         case platform::PrintItem::Kind::Number:
-            place(numberText(item.number), x, m);
+            place(numberText(item.number), 0, x, m);
             break;
         }
     }

@@ -69,7 +69,7 @@ private:
     void openDocument();
     void startPage();
     void startRow(const FontMeasures& m);
-    void place(const QString& text, double& x, const FontMeasures& m);
+    void place(const QString& text, double size, double& x, const FontMeasures& m);
     void resetPosition();
     // Closes the open document without ending it; true when one was open.
     bool dropDocument();

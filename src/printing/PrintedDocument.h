@@ -17,7 +17,7 @@ struct PrintFont {
 // One piece of text placed on a page.
 struct PlacedText {
     int row = 1;         // text row on the page, from 1 (lines printed on it so far + 1)
-    double y = 0;        // top of the row in points from the page origin
+    double y = 0;        // top of the text in points from the page origin: its row's, or below for a smaller size
     double x = 0;        // left of the text in points from the page origin
     int column = 1;      // column from 1 in the font the text was printed in
     QString text;

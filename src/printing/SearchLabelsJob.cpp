@@ -1,8 +1,10 @@
 #include "printing/SearchLabelsJob.h"
 
 #include "margins/MarginFile.h"
+#include "printing/FontMetrics.h"
 #include "printing/LabelModes.h"
 #include "printing/PrintJob.h"
+#include "printing/TextFit.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
@@ -17,6 +19,19 @@ namespace {
 const QString kFace = QStringLiteral("Verdana");
 constexpr double kLabelSize = 9;
 const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
+
+// The 30-up sheet across, in inches from the paper's left edge: the first label's left edge,
+// the distance to the next label and a label's width.
+constexpr double kSheetLeft = 0.15625;
+constexpr double kSheetPitch = 2.78125;
+constexpr double kLabelWidth = 2.625;
+
+// The right edge of label k (0 to 2) of a row, in points from the page origin, as the PDF
+// places the page: a printer's own offset is the margin record's to correct.
+double labelRight(size_t k)
+{
+    return (kSheetLeft + static_cast<double>(k) * kSheetPitch + kLabelWidth) * 72 - kPdfOriginLeft;
+}
 
 }  // namespace
 
@@ -74,6 +89,7 @@ void SearchLabelsJob::printCopy(qint32 count, const SearchLabelLines& lines, boo
     m_printer.setFontSize(kLabelSize);
     m_printer.setFontBold(bold);
     m_printer.setFontItalic(italic);
+    m_font = {kFace, kLabelSize, bold, italic};
 
     const QString device = m_printer.deviceName();
     const bool shifted = device.contains(QLatin1String("Officejet")) || device.contains(QLatin1String("ENVY")) ||
@@ -87,13 +103,13 @@ void SearchLabelsJob::printCopy(qint32 count, const SearchLabelLines& lines, boo
         const bool withCompany = got.size() >= 4;
         const int at = withCompany ? 2 : 1;
         row.push_back({got.value(0), withCompany ? got.value(1) : QString(), got.value(at), got.value(at + 1)});
-        if (row.size() == 3) {
-            printCompleteRow(row);
+        const bool last = i == count - 1;
+        if (row.size() == 3 || last) {
+            printRow(row, !last);
             row.clear();
-        } else if (i == count - 1) {
-            printPartialRow(row);
         }
-        if ((i + 1) % kLabelsOnSheet == 0) {
+        // A list that fills its last sheet ends with it.
+        if ((i + 1) % kLabelsOnSheet == 0 && !last) {
             m_printer.newPage();
             topMargin(top);
         }
@@ -107,7 +123,8 @@ void SearchLabelsJob::topMargin(int top)
         m_printer.printLine();
 }
 
-void SearchLabelsJob::printCompleteRow(const Row& row)
+// The row's labels, then, where more rows follow, its gap.
+void SearchLabelsJob::printRow(const Row& row, bool gap)
 {
     m_printer.setFontSize(kLabelSize);
     std::vector<QStringList> stacks;
@@ -120,6 +137,8 @@ void SearchLabelsJob::printCompleteRow(const Row& row)
         stacks.push_back(stack << label.street << label.city);
     }
     printStacked(stacks);
+    if (!gap)
+        return;
     // Both gaps come to nearly the same height, so rows stay on their labels.
     if (anyCompany) {
         m_printer.setFontSize(8);
@@ -135,24 +154,12 @@ void SearchLabelsJob::printCompleteRow(const Row& row)
     m_printer.setFontSize(kLabelSize);
 }
 
-// The last, partly filled row puts the company line above the name line.
-void SearchLabelsJob::printPartialRow(const Row& row)
-{
-    m_printer.setFontSize(kLabelSize);
-    std::vector<QStringList> stacks;
-    for (const Label& label : row) {
-        QStringList stack;
-        if (!label.company.isEmpty())
-            stack << label.company;
-        stacks.push_back(stack << label.name << label.street << label.city);
-    }
-    printStacked(stacks);
-}
-
-// The labels' lines top-aligned, each label at its column; a label out of lines leaves its
-// place empty.
+// The labels' lines top-aligned, each label at its column on the row, whatever its neighbours
+// hold; a label out of lines leaves its place empty. A line too wide for its label is drawn
+// smaller (TextFit).
 void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
 {
+    const double columnWidth = FontMetrics::measure(m_font).columnWidth;
     qsizetype depth = 0;
     for (const QStringList& stack : stacks)
         depth = std::max(depth, stack.size());
@@ -160,8 +167,10 @@ void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
         std::vector<platform::PrintItem> items;
         for (size_t k = 0; k < stacks.size(); ++k) {
             if (line < stacks[k].size()) {
-                items.push_back(platform::PrintItem::tab(m_columns[k]));
-                items.push_back(platform::PrintItem::str(stacks[k][line]));
+                const double start = (std::max(m_columns[k], 1) - 1) * columnWidth;
+                const TextFit::Fitted fitted = TextFit::fit(m_font, stacks[k][line], labelRight(k) - start);
+                items.push_back(platform::PrintItem::column(m_columns[k]));
+                items.push_back(platform::PrintItem::sized(fitted.text, fitted.size));
             }
         }
         m_printer.printLine(items);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorTraps.h"
+#include "printing/PrintedDocument.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ class Printer;
 
 namespace printing {
 
-// The lines of one listed contact's label as a complete row prints them, top to bottom:
+// The lines of one listed contact's label as they print, top to bottom:
 // the name line, the company line (only for a label with company), the street line and the
 // city line. Four lines mean a label with company.
 using SearchLabelLines = std::function<QStringList(qint32 index)>;
@@ -49,8 +50,7 @@ private:
     void body(qint32 count, const SearchLabelLines& lines, bool bold, bool italic);
     void printCopy(qint32 count, const SearchLabelLines& lines, bool bold, bool italic, int left, int top);
     void topMargin(int top);
-    void printCompleteRow(const Row& row);
-    void printPartialRow(const Row& row);
+    void printRow(const Row& row, bool gap);
     void printStacked(const std::vector<QStringList>& stacks);
 
     platform::Printer& m_printer;
@@ -58,6 +58,7 @@ private:
     platform::Messages& m_messages;
     QString m_dataFolder;
     std::array<int, 3> m_columns{};
+    PrintFont m_font;  // the labels'
     bool m_emptyList = false;
 };
 

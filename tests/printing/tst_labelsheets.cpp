@@ -57,6 +57,8 @@ class TestLabelSheets : public QObject {
                 rig->printer.setOrientation(2);
             } else if (word == "cups") {  // a CUPS queue gives the family's #10 paper 277 points in landscape
                 rig->device.setUnprintable(17.75);
+            } else if (word == "chose10") {  // the #10 envelope chosen in the dialog of any printer
+                rig->device.setOwnPaper(20);
             } else if (word == "paper20") {
                 rig->printer.setPaperSize(20);
             } else if (word == "cancelfails") {
@@ -132,6 +134,7 @@ private slots:
         QTest::newRow("family envelope bold") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups envbold" << cups << QStringList{};
         // The forced paper holds for the envelope's job only.
         QTest::newRow("paper then return address") << "wide 80" << QStringList{"Jane Doe", "12 Elm St", "Springfield"} << "envelope size" << "Officejet 5740" << QStringList{};
+        QTest::newRow("envelope on any printer") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size chose10" << plain << QStringList{};
         QTest::newRow("family envelope large font") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups large" << cups << QStringList{};
         // Refused before the dialog: the screen stays, the margin file is read first all the same.
         QTest::newRow("refused no lines") << "wide" << QStringList{} << "at=4-9 noalign nolabel" << plain << QStringList{};

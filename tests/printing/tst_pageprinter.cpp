@@ -83,6 +83,9 @@ private slots:
         m_printer->setFontSize(12);
         m_printer->setFontBold(true);
         print({PrintItem::tab(10), PrintItem::str("mono")});
+        // A column item stays on the row; a text of its own size keeps the row's baseline and font.
+        print({PrintItem::str(QString(20, 'x')), PrintItem::column(5), PrintItem::sized("small", 6), PrintItem::str("!")});
+        print({PrintItem::str("next")});
         m_printer->endDoc();
         QVERIFY(matches("columns_and_rows"));
     }

@@ -2,6 +2,7 @@
 #include "printing/SearchLabelsJob.h"
 #include "LabelJobRig.h"
 #include "support/Golden.h"
+#include "support/TableRows.h"
 
 #include <QtTest>
 
@@ -9,11 +10,16 @@ using printing::SearchLabelsJob;
 
 namespace {
 
-QStringList label(int i, bool company)
+// C with company, N without, L long lines (a real 45-character street; the company too wide
+// even at the smallest size).
+QStringList label(int i, QChar kind)
 {
     const QString n = QString::number(i);
+    if (kind == 'L')
+        return {"Margaret Alexandria Worthington " + n, QString(30, 'W'), "12345 North Whispering Pines Boulevard Apt 10",
+                "Springfield, IL  62704-1234"};
     QStringList lines{"Name " + n, "Street\t" + n + " ", "City" + n + ", ST  0000" + n};  // a stored TAB prints as a blank
-    if (company)
+    if (kind == 'C')
         lines.insert(1, "Company " + n);
     return lines;
 }
@@ -35,13 +41,15 @@ private slots:
 
     void labels_data()
     {
-        QTest::addColumn<QString>("companies");  // C with company, N without, one per label
+        QTest::addColumn<QString>("companies");  // a kind of label(), one per label
         QTest::addColumn<QByteArray>("margin");
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false;
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("searchlabels_rows") << "CNNNNNNC" << QByteArray() << "Recording" << false << true;
         QTest::newRow("searchlabels_31_bold_officejet")
-            << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true;
+            << "NCN" + QString(28, 'N') << QByteArray("BULKLIST|  1| -2\r\n") << "HP Officejet 6500" << true << false;
+        QTest::newRow("searchlabels_long_bold") << "NLLL" << QByteArray() << "Recording" << true << false;
     }
     void labels()
     {
@@ -49,15 +57,38 @@ private slots:
         QFETCH(QByteArray, margin);
         QFETCH(QString, device);
         QFETCH(bool, bold);
+        QFETCH(bool, italic);
         testsupport::writeBytes(rig->marginPath(), margin);
         rig->device.setDeviceName(device);
         std::vector<QStringList> labels;
         for (int i = 0; i < companies.size(); ++i)
-            labels.push_back(label(i + 1, companies[i] == 'C'));
+            labels.push_back(label(i + 1, companies[i]));
         rig->script.print(2);
-        QCOMPARE(job().run(labels, bold, bold), SearchLabelsJob::Outcome::Printed);
+        QCOMPARE(job().run(labels, bold, italic), SearchLabelsJob::Outcome::Printed);
         QCOMPARE(rig->script.flagsAtShow(), std::vector<int>{0x80000});
         QVERIFY(testsupport::matchesGolden(testsupport::dumpDocuments(rig->device.documents()), QTest::currentDataTag()));
+    }
+
+    // The top-margin lines by the margin record's top adjustment, on every page; a list that
+    // fills its last sheet ends with it.
+    void topMarginAndPages_data()
+    {
+        for (const char* column : {"top", "count", "lines", "pages"})
+            QTest::addColumn<int>(column);
+        for (const QStringList& r : testsupport::tableRows("searchlabels_top_margin.tsv"))
+            QTest::newRow(qPrintable(r[0])) << r[1].toInt() << r[2].toInt() << r[3].toInt() << r[4].toInt();
+    }
+    void topMarginAndPages()
+    {
+        QFETCH(int, top);
+        QFETCH(int, count);
+        testsupport::writeBytes(rig->marginPath(), QString("BULKLIST|  0|%1\r\n").arg(top, 3).toLatin1());
+        rig->script.print(1);
+        job().run(std::vector<QStringList>(size_t(count), label(1, 'N')), false, false);
+        const auto& printed = rig->device.documents().at(0).pages;
+        QTEST(int(printed.size()), "pages");
+        for (const auto& page : printed)
+            QTEST(page.items.at(0).row - 1, "lines");
     }
 
     void failures()
@@ -69,10 +100,10 @@ private slots:
         QCOMPARE(job().run({}, false, false), SearchLabelsJob::Outcome::Failed);
         testsupport::writeBytes(rig->marginPath(), {});
         rig->script.cancel();
-        QCOMPARE(job().run({label(1, false)}, false, false), SearchLabelsJob::Outcome::Cancelled);
+        QCOMPARE(job().run({label(1, 'N')}, false, false), SearchLabelsJob::Outcome::Cancelled);
         rig->script.print(1);
         expectPrinterProblem();
-        const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, false) : throw rt::RuntimeError(63); };
+        const auto failing = [](qint32 i) -> QStringList { return i < 3 ? label(i, 'N') : throw rt::RuntimeError(63); };
         QCOMPARE(job().run(5, failing, false, false), SearchLabelsJob::Outcome::Failed);
         QCOMPARE(rig->device.openedCount(), 1);
         QVERIFY(rig->device.documents().empty());
@@ -83,19 +114,25 @@ private slots:
         QTest::addColumn<bool>("email");
         QTest::addColumn<int>("flagsOut");
         QTest::addColumn<bool>("focusInHeading");
-        QTest::newRow("listreport_email") << true << -1 << false;
-        QTest::newRow("listreport_street") << false << -1 << false;
-        QTest::newRow("listreport_selection") << true << 1 << false;
-        QTest::newRow("listreport_heading_selection") << true << 1 << true;
+        QTest::addColumn<QString>("extra");  // a line after the three
+        QTest::newRow("listreport_email") << true << -1 << false << QString();
+        QTest::newRow("listreport_street") << false << -1 << false << QString();
+        QTest::newRow("listreport_selection") << true << 1 << false << QString();
+        QTest::newRow("listreport_heading_selection") << true << 1 << true << QString();
+        QTest::newRow("listreport_email_long") << true << -1 << false  // would pass the page's right edge
+            << "Dee Ray\tPortland\tOR\t97201\t555-0100\t555-0199\tmargaret.worthington-smythe@northwindtraders.example";
     }
     void report()
     {
         QFETCH(bool, email);
         QFETCH(int, flagsOut);
         QFETCH(bool, focusInHeading);
-        auto in = printing::ListReportInput::ofLines(
-            {"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org", "Bob\t\tCity",
-             "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "});
+        QFETCH(QString, extra);
+        QStringList lines{"Ann Q. Lee\tBoston   \tMA\t02118\t555-1234\t\tann@lee.org", "Bob\t\tCity",
+                          "Cy Smith\t12 Oak St             Apt 2\tSalem\tOR\tK1A 0B1      \t0800 123\t  "};
+        if (!extra.isEmpty())
+            lines << extra;
+        auto in = printing::ListReportInput::ofLines(lines);
         in.emailColumns = email;
         in.fileTitle = "QVL_Contacts";
         in.found = 3;

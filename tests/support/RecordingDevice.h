@@ -16,8 +16,10 @@ public:
     void setDeviceName(const QString& name) { m_deviceName = name; }
     double pageHeight(int paperSize, int orientation) const override
     {
-        return printing::pdfPageHeight(paperSize, orientation) - m_unprintable;
+        return printing::pdfPageHeight(paperSize != 0 ? paperSize : m_ownPaper, orientation) - m_unprintable;
     }
+    // The paper chosen in the print dialog, where the job names none (Letter unless set).
+    void setOwnPaper(int paperSize) { m_ownPaper = paperSize; }
     // Pages as a real printer reports them: this much of each page cannot be printed on.
     void setUnprintable(double points) { m_unprintable = points; }
     void documentOpened(const printing::DocumentSetup& setup) override
@@ -56,6 +58,7 @@ private:
     int m_failWith = 0;
     int m_opened = 0;
     double m_unprintable = 0;
+    int m_ownPaper = 1;
 };
 
 // Every page as text: "page N", then per piece "row column x,y font size[ bold][ italic] |text|",

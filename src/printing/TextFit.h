@@ -1,0 +1,27 @@
+#pragma once
+
+#include "printing/PrintedDocument.h"
+
+#include <QString>
+
+namespace printing {
+
+// A text that must stay inside a given width (a list label, the list report's page): where it
+// is wider, it is drawn in a smaller size of its font that fits, and cut to its longest start
+// that fits only where even the smallest size is too wide.
+class TextFit {
+public:
+    static constexpr double kSmallestSize = 6;
+    // What a fitted text keeps from the edge it must not pass, in points (1/16 inch).
+    static constexpr double kClearance = 72.0 / 16;
+
+    struct Fitted {
+        QString text;     // control characters as the printer draws them: blanks
+        double size = 0;  // points
+    };
+
+    // `toEdge`: from where the text starts to the edge it must not pass, in points.
+    static Fitted fit(const PrintFont& font, const QString& text, double toEdge);
+};
+
+}  // namespace printing
