@@ -65,6 +65,8 @@ MainWindow::MainWindow(WindowSet& forms, const platform::Services& services, con
       m_ui(std::make_unique<Ui::MainWindowForm>())
 {
     m_ui->setupUi(this);
+    m_printButtons = {m_ui->cmdQzStart,       m_ui->cmdWideLabel,  m_ui->cmdLargeLabel,
+                      m_ui->cmdLrgRetAddress, m_ui->cmdRetAddress, m_ui->cmdFileFolderStart};
     setWindowTitle(m_services.appInfo.title());
     m_dlgCommonDialog = m_services.printDialogs.create();
     wireControls();
@@ -581,7 +583,7 @@ void MainWindow::clearEnvelopeBold()
 
 QPushButton* MainWindow::printButton(int mode) const
 {
-    return findChild<QPushButton*>(QLatin1String(printing::labelMode(mode)->printButton));
+    return m_printButtons.at(static_cast<std::size_t>(mode - printing::number(printing::Mode::Standard)));
 }
 
 void MainWindow::print(const printing::LabelMode& mode)
@@ -592,17 +594,23 @@ void MainWindow::print(const printing::LabelMode& mode)
             showReturnAddressSheet(number);
         return labelInput();
     };
-    apply(mode.print({m_services, *m_dlgCommonDialog, labelInput(), m_vars, reread}), number);
+    const auto show = [this](const printing::LabelJobResult& sofar) { showJobState(sofar); };
+    apply(mode.print({m_services, *m_dlgCommonDialog, labelInput(), m_vars, reread, show}), number);
 }
 
-// In the order the command made its changes: each runs the handlers a user's change runs.
-void MainWindow::apply(const printing::LabelJobResult& result, int mode)
+void MainWindow::showJobState(const printing::LabelJobResult& result)
 {
     m_vars = result.vars;
     if (result.pads)
         setPads(result.pads->left, result.pads->top);
     if (result.envelopeBoldCleared)
         clearEnvelopeBold();
+}
+
+// In the order the command made its changes: each runs the handlers a user's change runs.
+void MainWindow::apply(const printing::LabelJobResult& result, int mode)
+{
+    showJobState(result);
     if (result.focusLine > 0)
         line(result.focusLine)->setFocus();
     if (result.waitForReturnAddressLines)
@@ -680,6 +688,10 @@ void MainWindow::showLabelMode(int mode)
         return;
     showOnlyPrintButton(mode);
     m_ui->lblLabelSize->setText(printing::labelSizeCaption(mode));
+    // A return-address sheet's screen comes back as its File menu command shows it, whatever
+    // screen its command last left: the label options wait for its lines.
+    if (printing::labelMode(mode)->returnAddress)
+        showReturnAddressScreen(printing::Mode(mode));
 }
 
 }  // namespace app

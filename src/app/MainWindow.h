@@ -99,6 +99,8 @@ private:
     // A mode's Print command on what the screen shows now, then its outcome shown.
     void print(const printing::LabelMode& mode);
     printing::LabelInput labelInput() const;
+    // What a print command has changed so far: the form's label state, the pads, the envelope's Bold.
+    void showJobState(const printing::LabelJobResult& result);
     void apply(const printing::LabelJobResult& result, int mode);
     void setPads(const QString& left, const QString& top);
     void clearEnvelopeBold();
@@ -123,6 +125,8 @@ private:
     printing::LabelVars m_vars;
     std::unique_ptr<Ui::MainWindowForm> m_ui;
     std::unique_ptr<platform::PrintDialog> m_dlgCommonDialog;
+    // The six Print buttons in mode order, Standard to FileFolder.
+    std::array<QPushButton*, 6> m_printButtons{};
 
     int m_envSizeBeforePress = -1;  // the size picked when the mouse went down on the list
 };

@@ -41,6 +41,8 @@ struct LabelInput {
     bool positionChosen = false;  // lblQzPosition shows a position
 };
 
+struct LabelJobResult;
+
 // What a label print command starts from: the screen and the form's label state as they were
 // at the click, and the print dialog it opens.
 struct LabelJob {
@@ -51,6 +53,10 @@ struct LabelJob {
     // The screen read again where a box of the command comes before or after, the command's own
     // screen shown first (a return-address sheet's caption and Print button).
     std::function<LabelInput()> reread;
+    // Shows the form's label state, the pad boxes and the envelope's Bold box as the command
+    // has left them so far, at once when it changes them: a box or the print dialog it shows
+    // next stands over the screen as it is then.
+    std::function<void(const LabelJobResult&)> show;
 };
 
 // What the main window shows once a label print command ended, also when it failed half-way.

@@ -15,17 +15,17 @@ using Sheet = StockTables::Sheet;
 const std::array<LabelMode, 7> kModes{{
     // The standard-label and envelope print routine of the home screen is not part of this
     // program yet: its button stays disabled.
-    {Mode::Standard, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, "cmdQzStart", nullptr, true, false},
-    {Mode::Wide, "Wide Label 1\" x 4\"", 20, 2, 20, 4, Sheet::Wide, "cmdWideLabel", printWideLabels, true, false},
-    {Mode::Large, "Large Label 2\" x 4\"", 10, 2, 10, 4, Sheet::Large, "cmdLargeLabel", printLargeLabels, true, false},
+    {Mode::Standard, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, nullptr, true, false},
+    {Mode::Wide, "Wide Label 1\" x 4\"", 20, 2, 20, 4, Sheet::Wide, printWideLabels, true, false},
+    {Mode::Large, "Large Label 2\" x 4\"", 10, 2, 10, 4, Sheet::Large, printLargeLabels, true, false},
     // The return-address screens restore the standard one, whose prompt they keep.
-    {Mode::ReturnSixty, "Return Address Label 2/3\" x 1 3/4\"", 60, 4, 30, 5, std::nullopt, "cmdLrgRetAddress",
-     printReturnAddressSixty, false, true},
-    {Mode::ReturnEighty, "Return Address Label 1/2\" x 1 3/4\"", 80, 4, 30, 5, std::nullopt, "cmdRetAddress",
-     printReturnAddressEighty, false, true},
-    {Mode::FileFolder, "File Folder Label 2/3\" x 3 7/16\"", 30, 2, 30, 4, Sheet::FileFolder, "cmdFileFolderStart",
-     printFileFolderLabels, true, false},
-    {Mode::SearchResult, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, nullptr, nullptr, false, false},
+    {Mode::ReturnSixty, "Return Address Label 2/3\" x 1 3/4\"", 60, 4, 30, 5, std::nullopt, printReturnAddressSixty,
+     false, true},
+    {Mode::ReturnEighty, "Return Address Label 1/2\" x 1 3/4\"", 80, 4, 30, 5, std::nullopt, printReturnAddressEighty,
+     false, true},
+    {Mode::FileFolder, "File Folder Label 2/3\" x 3 7/16\"", 30, 2, 30, 4, Sheet::FileFolder, printFileFolderLabels,
+     true, false},
+    {Mode::SearchResult, "Standard Label 1\" x 2 5/8\"", 30, 3, 30, 5, std::nullopt, nullptr, false, false},
 }};
 
 }  // namespace

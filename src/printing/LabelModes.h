@@ -34,8 +34,7 @@ struct LabelMode {
     int maximumPosition;                              // the highest position the position prompt accepts
     int exampleSecondRow;                             // the prompt's example: the second label on the 2nd row
     std::optional<StockTables::Sheet> positionSheet;  // whose pads the prompt writes
-    const char* printButton;                          // the main window's Print button of the mode
-    // The button's command; none: the button stays disabled.
+    // The command of the mode's Print button; none: the button stays disabled.
     LabelCommand print;
     // Printed by label position: a change of the label font boxes moves on to Print.
     bool byPosition;

@@ -52,12 +52,20 @@ void PrintJob::setPads(const QString& left, const QString& top)
     m_input.leftPad = left;
     m_input.topPad = top;
     m_result.pads = LabelPads{left, top};
+    showSoFar();
 }
 
 void PrintJob::clearEnvelopeBold()
 {
     m_input.envelopeBold = false;
     m_result.envelopeBoldCleared = true;
+    showSoFar();
+}
+
+void PrintJob::showSoFar() const
+{
+    if (m_job.show)
+        m_job.show(m_result);
 }
 
 int PrintJob::centringSpaces(int halfWidth, qsizetype length)

@@ -58,6 +58,7 @@ protected:
     // The screen as it is after a box the command showed.
     void reread();
 
+    // The pad boxes and the envelope's Bold box change on the screen at once.
     void setPads(const QString& left, const QString& top);
     // Label printing unticks and hides the envelope's Bold box.
     void clearEnvelopeBold();
@@ -79,6 +80,8 @@ protected:
     void emptyLines(int count);
 
 private:
+    void showSoFar() const;
+
     const LabelJob& m_job;
     LabelInput m_input;
     LabelJobResult m_result;

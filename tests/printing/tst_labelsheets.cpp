@@ -231,6 +231,14 @@ private slots:
         app.typeLines({"Jane Doe"});
         w.setValue("chkBold", 1);
         app.choose("optQzLabel", "4-9");
+        // Each command's pads and envelope Bold as they stand under its print dialog or box.
+        QStringList seen;
+        const auto look = [&](const QString& at) {
+            seen << at + ' ' + w.text("txtQzLeftPad") + '/' + w.text("txtQzToppad")
+                        + (w.value("chkBold") || w.isVisible("chkBold") ? " Bold" : "");
+        };
+        app.app.printScript.onShow = [&] { look("dialog"); };
+        app.app.messages.onShow = [&](const testsupport::ShownBox& box) { look(box.title.section(u' ', 0, 0)); };
         for (const QString button : {"cmdWideLabel", "cmdWideLabel", "cmdLargeLabel", "cmdFileFolderStart"}) {
             app.app.printScript.print(1);
             app.click(button);
@@ -248,11 +256,27 @@ private slots:
         app.typeLines({"Ann Smith", "12 Oak St", "Springfield IL 62704"});
         app.app.messages.answerFreely({});
         app.app.printScript.print(1);
+        w.setValue("optQzEnvelope", 1);
+        w.setValue("chkBold", 1);
         app.click("mnuLrgRetAddress");
         QCOMPARE(app.layout(4).size(), 15 * 3 * 4);
         QVERIFY(w.isVisible("cmdQzStart") && !w.isVisible("cmdLrgRetAddress"));
         QCOMPARE(w.text("lblLabelSize") + ' ' + QString::number(app.app.state.lngLabelMode),
                  QString("Standard Label 1\" x 2 5/8\" 4"));
+        QCOMPARE(seen.join(", "), QString("dialog 68/9 Bold, dialog 68/9, dialog 46/11, dialog 34/2, Load 34/8 Bold, "
+                                          "dialog 34/8 Bold, Completed 34/8"));
+
+        // Closing the contact window brings the sheet's screen back as the File menu shows it,
+        // the label options greyed out, Italic unticked: the sheet prints upright.
+        w.setValue("chkLblItalic", 1);
+        app.click("mnuFind");
+        app.app.form(testsupport::FormId::ContactInfo).close();
+        QCOMPARE(w.text("lblLabelSize"), QString("Return Address Label 2/3\" x 1 3/4\""));
+        QVERIFY(!w.isEnabled("optQzLabel") && !w.isEnabled("optQzEnvelope") && !w.isEnabled("chkLblBold")
+                && !w.isEnabled("chkLblItalic") && !w.value("chkLblItalic") && !w.isVisible("lblQzPosition"));
+        app.app.printScript.print(1);
+        app.click("cmdLrgRetAddress");
+        QVERIFY(!testsupport::dumpDocuments({app.app.device.documents().back()}).contains(" italic "));
     }
 
 };

@@ -20,6 +20,8 @@ QString describe(const ExpectedBox& box, const QString& text)
 
 std::optional<ExpectedBox> FakeMessages::take(const ShownBox& box)
 {
+    if (onShow)
+        onShow(box);
     m_shown.push_back(box);
     const QString shown = describe(box, box.text);
     m_transcript << shown + (box.isInput ? QStringLiteral(" default \"%1\"").arg(box.defaultText) : QString());

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
         m_transcript.clear();
     }
     QString transcript() const { return m_transcript.isEmpty() ? QString() : m_transcript.join(u'\n') + u'\n'; }
+
+    // Runs as each box comes up, before it is answered: a look at the screen under it.
+    std::function<void(const ShownBox&)> onShow;
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
     // Every expected box was shown and nothing unexpected happened.

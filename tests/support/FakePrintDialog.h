@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     const std::vector<int>& flagsAtShow() const { return m_flagsAtShow; }
     bool allUsed() const { return m_actions.empty(); }
 
+    // Runs as each dialog comes up, before its action: a look at the screen under it.
+    std::function<void()> onShow;
     std::deque<PrintDialogAction> m_actions;
     std::vector<int> m_flagsAtShow;
     int m_shown = 0;
@@ -57,6 +60,8 @@ private:
 
 inline void FakePrintDialog::showPrinter()
 {
+    if (m_script.onShow)
+        m_script.onShow();
     ++m_script.m_shown;
     m_script.m_flagsAtShow.push_back(m_flags);
     PrintDialogAction action{PrintDialogAction::Cancel};
