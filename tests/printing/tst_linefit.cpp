@@ -26,8 +26,9 @@ LineFit::Place placeOf(const QString& stock, const QString& options, int where)
     if (stock == "80" || stock == "60")
         return (stock == "80" ? printing::ReturnSheet::eighty() : printing::ReturnSheet::sixty())
             .linePlaces(in)[size_t(where - 1)];
-    const LabelStock& s = stock == "wide" ? LabelStock::wide() : stock == "large" ? LabelStock::large()
-                                                                                   : LabelStock::fileFolder();
+    const LabelStock& s = stock == "wide"    ? LabelStock::wide()
+                          : stock == "large" ? LabelStock::large()
+                                             : LabelStock::fileFolder();
     if (in.envelope) {
         in.leftPad = options.section("pad=", 1).section(' ', 0, 0);
         return s.envelopePlace(in, where, options.contains("family"));
@@ -58,6 +59,7 @@ private slots:
         QTest::newRow("wide 2, Honourable") << "wide" << "" << 2 << "The Honourable Dr. Bartholomew Fitzwilliam-Montgomery Jr. X" << 56 << 324.5;
         QTest::newRow("wide 1 centred") << "wide" << "centred" << 1 << w.repeated(40) << 30 << 27.1;
         QTest::newRow("wide 1 centred, a") << "wide" << "centred" << 1 << a.repeated(60) << 48 << 27.1;
+        QTest::newRow("wide 2 centred, Jane Doe") << "wide" << "centred" << 2 << "Jane Doe" << -1 << 438.9;
         QTest::newRow("wide 2 bold centred") << "wide" << "bold centred" << 2 << w.repeated(30) << 27 << 309.3;
         QTest::newRow("large 2") << "large" << "" << 2 << w.repeated(30) << 18 << 338.2;
         QTest::newRow("large 1 bold centred below 1") << "large" << "bold centred" << 1 << w.repeated(20) << 17 << 18.0;
