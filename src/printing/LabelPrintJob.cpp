@@ -2,7 +2,6 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
-#include "printing/FontMetrics.h"
 #include "printing/LabelRange.h"
 #include "printing/PrinterFamily.h"
 #include "runtime/Numeric.h"
@@ -19,39 +18,43 @@ const QString kVerdana = QStringLiteral("Verdana");
 const QString kTrebuchet = QStringLiteral("Trebuchet MS");
 constexpr double kLargeFontSize = 14;
 constexpr std::int16_t kLargeFontShift = -6;  // columns, on an envelope
-// A centred envelope line: its tab column from the pad, and the centring half-width.
+// A centred envelope line: its tab column from the pad, and its middle from that column.
 constexpr std::int16_t kEnvelopeCentreShift = -6;
 constexpr int kEnvelopeHalfWidth = 18;
-// The longest envelope of the size list (#10 and #A10, 9 1/2 inches), in points.
-constexpr double kEnvelopeLength = 9.5 * 72;
+
+// A pad as a whole column; the printer's own count refuses one out of range later.
+int padColumn(const QString& pad)
+{
+    return static_cast<int>(std::clamp(rt::roundHalfEven(rt::val(pad)), -32768.0, 32767.0));
+}
 
 }  // namespace
 
 const LabelStock& LabelStock::wide()
 {
-    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, 24, -3, 0, 4 * 72, 0};
+    static const LabelStock stock{StockTables::Sheet::Wide, 9, 11, 5, -3, 0, 0};
     return stock;
 }
 
 const LabelStock& LabelStock::large()
 {
-    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, 18, -3, -1, 4 * 72, 0};
+    static const LabelStock stock{StockTables::Sheet::Large, 14, 11, 5, -3, -1, 0};
     return stock;
 }
 
 const LabelStock& LabelStock::fileFolder()
 {
-    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, 10, -2, 1, 3.4375 * 72, 20};
+    static const LabelStock stock{StockTables::Sheet::FileFolder, 20, 11, 1, -2, 1, 20};
     return stock;
 }
 
-LabelStock::LineStart LabelStock::lineStart(const LabelInput& in, qsizetype length) const
+int LabelStock::tabShift(const LabelInput& in) const
 {
     if (!in.centred)
-        return {};
+        return 0;
     if (in.envelope)
-        return {kEnvelopeCentreShift, PrintJob::centringSpaces(kEnvelopeHalfWidth, length)};
-    return {in.labelBold ? centreBoldShift : centrePlainShift, PrintJob::centringSpaces(centreHalfWidth, length)};
+        return kEnvelopeCentreShift;
+    return in.labelBold ? centreBoldShift : centrePlainShift;
 }
 
 PrintFont LabelStock::lineFont(const LabelInput& in) const
@@ -63,17 +66,24 @@ PrintFont LabelStock::lineFont(const LabelInput& in) const
     return {in.largeFont ? kTrebuchet : kVerdana, size, in.envelopeBold, in.largeFont};
 }
 
-LineFit::Place LabelStock::linePlace(const LabelInput& in, const QString& line) const
+LineFit::Place LabelStock::labelPlace(const LabelInput& in, double position, const QString& leftPad) const
 {
-    const PrintFont font = lineFont(in);
-    const double column = FontMetrics::measure(font).columnWidth;
-    const LineStart start = lineStart(in, line.size());
-    if (!in.envelope)
-        return {font, (start.tabShift + start.blanks) * column, labelWidth - 2 * LineFit::kInset};
-    // The envelope goes through the printer lengthwise; the large font moves its lines left.
-    const int shift = start.tabShift + start.blanks + (in.largeFont ? kLargeFontShift : 0);
-    const double pad = std::max(0, static_cast<int>(rt::val(in.leftPad))) * column;
-    return {font, shift * column, kEnvelopeLength - LineFit::kInset - pad};
+    const QRectF label = LabelSheet::of(sheet).label(static_cast<int>(std::clamp(position, 1.0, 1000.0)) - 1);
+    const LineFit::Place place =
+        LineFit::Place::at(lineFont(in), padColumn(leftPad) + tabShift(in), label.left(), label.right());
+    return in.centred ? place.centredOn(label.center().x()) : place;
+}
+
+LineFit::Place LabelStock::envelopePlace(const LabelInput& in, int size, bool envelopePaper) const
+{
+    // The envelope lies at the paper's left edge; the large font moves its lines left.
+    const int orientation = in.portrait ? platform::Printer::Portrait : platform::Printer::Landscape;
+    const double page =
+        paperPoints(envelopePaper ? platform::Printer::Envelope10 : platform::Printer::Letter, orientation).width();
+    const double length = envelopeLength(size);
+    const int tab = padColumn(in.leftPad) + tabShift(in) + (in.largeFont ? kLargeFontShift : 0);
+    const LineFit::Place place = LineFit::Place::at(lineFont(in), tab, 0, length > 0 ? std::min(length, page) : page);
+    return in.centred ? place.centredOn(place.tab + kEnvelopeHalfWidth * place.column) : place;
 }
 
 LabelPrintJob::LabelPrintJob(const LabelJob& job, const LabelStock& stock) : PrintJob(job), m_stock(stock) {}
@@ -101,7 +111,9 @@ void LabelPrintJob::body()
     m_labelAdjust = adjust[0];
     m_envelopeAdjust = adjust[1];
 
-    if (refuseLines() || refuseOptions() || refuseNoPosition() || refuseLongLine())
+    m_firstFamily = familyPrinter();
+    m_envelopeSize = vars().strEnvSize;
+    if (refuseLines() || refuseOptions() || refuseNoPosition() || refuseLongLine(m_firstFamily))
         return;
 
     if (input().label) {
@@ -115,6 +127,9 @@ void LabelPrintJob::body()
     printer().setFontSize(m_stock.fontSize);
     dialog().showPrinter();
     afterPrintDialog();
+    // The printer chosen in the dialog may take other pads or paper.
+    if (refuseLongLine(familyPrinter()))
+        return;
 
     const std::int16_t copyCount = copies();
     const QString startPos = vars().strStartPos;
@@ -169,13 +184,41 @@ bool LabelPrintJob::refuseNoPosition()
 }
 
 // Checked before anything is printed: a line too long runs onto the next label or off the
-// page.
-bool LabelPrintJob::refuseLongLine()
+// envelope. The labels are those of the range the prompt accepted, each with the pads the
+// walk through the range will give it.
+bool LabelPrintJob::refuseLongLine(bool laterFamily)
 {
     const LabelInput in = input();
-    return PrintJob::refuseLongLine(
-        typedLines().mid(0, m_stock.linesPerLabel), [&](const QString& line) { return m_stock.linePlace(in, line); },
-        in.envelope ? QStringLiteral("envelope") : QStringLiteral("label"));
+    std::vector<LineFit::Place> places;
+    if (in.envelope) {
+        places.push_back(envelopePlace());
+    } else if (const std::optional<LabelRange> range = LabelRange::parse(vars().strLabelRange)) {
+        const double start = rt::val(range->startPos);
+        const double end = range->endPos.isEmpty() ? start : std::max(start, rt::val(range->endPos));
+        QString pad = in.leftPad;
+        for (double position = start; position <= end; ++position) {
+            const bool family = position == start ? m_firstFamily : laterFamily;
+            // A position off the sheet has no label to keep to.
+            if (const std::optional<LabelPads> pads =
+                    StockTables::pads(m_stock.sheet, position, in.labelBold, family)) {
+                pad = pads->left;
+                places.push_back(m_stock.labelPlace(in, position, pad));
+            }
+        }
+    }
+    return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), places,
+                                    in.envelope ? QStringLiteral("envelope") : QStringLiteral("label"));
+}
+
+LineFit::Place LabelPrintJob::envelopePlace() const
+{
+    return m_stock.envelopePlace(input(), static_cast<int>(rt::val(m_envelopeSize)),
+                                 PrinterFamily::forcesPaperSize(printer().deviceName()));
+}
+
+bool LabelPrintJob::familyPrinter() const
+{
+    return PrinterFamily::shiftsColumns(printer().deviceName());
 }
 
 // The range is split afresh from what the position prompt accepted, so a press of Print
@@ -211,8 +254,8 @@ void LabelPrintJob::lookUpPosition()
     const double position = rt::val(vars().strStartPos);
     if (!StockTables::isPosition(m_stock.sheet, position))
         return;
-    const bool family = PrinterFamily::shiftsColumns(printer().deviceName());
-    const std::optional<LabelPads> pads = StockTables::pads(m_stock.sheet, position, input().labelBold, family);
+    const std::optional<LabelPads> pads =
+        StockTables::pads(m_stock.sheet, position, input().labelBold, familyPrinter());
     setPads(pads->left, pads->top);
 }
 
@@ -298,13 +341,14 @@ void LabelPrintJob::printLabelLines(bool envelope)
 {
     const LabelInput in = input();
     const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
+    const LineFit::Place place =
+        envelope ? envelopePlace() : m_stock.labelPlace(in, rt::val(vars().strStartPos), in.leftPad);
+    const auto tab = static_cast<std::int16_t>(m_stock.tabShift(in));
     for (const QString& line : lines) {
         beforeTextLine(in.centred, envelope);
-        const LabelStock::LineStart start = m_stock.lineStart(in, line.size());
-        std::vector<platform::PrintItem> items{
-            platform::PrintItem::tab(rt::add16(m_printCol, static_cast<std::int16_t>(start.tabShift)))};
+        std::vector<platform::PrintItem> items{platform::PrintItem::tab(rt::add16(m_printCol, tab))};
         if (in.centred)
-            items.push_back(platform::PrintItem::spaces(start.blanks));
+            items.push_back(platform::PrintItem::spaces(LineFit::blanks(line, place)));
         items.push_back(platform::PrintItem::str(line));
         printer().printLine(items);
     }

@@ -16,23 +16,20 @@ struct LabelStock {
     double fontSize;           // set before the print dialog and for portrait printing
     double landscapeFontSize;  // landscape printing
     int linesPerLabel;         // label lines printed on each label (5, or line 1 alone)
-    int centreHalfWidth;       // half-width of a centred label line, in columns
     int centreBoldShift;       // tab column of a centred line, Bold ticked, from the pad
     int centrePlainShift;      // the same, Bold not ticked
-    double labelWidth;         // one label, in points
     double textSize;           // of every text line but a centred envelope's (0: the page's size)
 
-    // A typed line starts at the pad's tab column plus `tabShift`, after `blanks` blanks.
-    struct LineStart {
-        int tabShift = 0;
-        int blanks = 0;
-    };
-    LineStart lineStart(const LabelInput& in, qsizetype length) const;
+    // Columns from the pad to a typed line's tab column.
+    int tabShift(const LabelInput& in) const;
     // The font the typed lines print in on the label or envelope chosen.
     PrintFont lineFont(const LabelInput& in) const;
-    // Where a typed line is drawn and the room it has: the label's width less its insets, or an
-    // envelope from the left pad to its far end less the inset.
-    LineFit::Place linePlace(const LabelInput& in, const QString& line) const;
+    // Where the typed lines of the label at `position` print with the left pad `leftPad`; a
+    // centred line is centred on the label.
+    LineFit::Place labelPlace(const LabelInput& in, double position, const QString& leftPad) const;
+    // Where the envelope's lines print: envelope `size` of the list, on the #10 envelope paper
+    // or Letter; a centred line is centred on a column some way right of the pad.
+    LineFit::Place envelopePlace(const LabelInput& in, int size, bool envelopePaper) const;
 
     static const LabelStock& wide();
     static const LabelStock& large();
@@ -63,7 +60,12 @@ protected:
 private:
     bool refuseOptions();
     bool refuseNoPosition();
-    bool refuseLongLine();
+    // Checks every label of the range with the pads it will print with: the first label's
+    // from the printer current before the print dialog, the later ones' from `laterFamily`.
+    bool refuseLongLine(bool laterFamily);
+    bool familyPrinter() const;
+    // Where the envelope's lines print on the printer current now.
+    LineFit::Place envelopePlace() const;
     bool splitRange();
     void lookUpPosition();
     void printOne();
@@ -76,6 +78,8 @@ private:
     margins::MarginAdjust m_envelopeAdjust;
     std::int16_t m_printCol = 0;
     std::int16_t m_printRows = 0;
+    bool m_firstFamily = false;  // the printer family's pads for the first label
+    QString m_envelopeSize;      // strEnvSize
 };
 
 // The Print buttons of the wide and large stocks.

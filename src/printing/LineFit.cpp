@@ -3,26 +3,66 @@
 #include "printing/FontMetrics.h"
 #include "runtime/Text.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace printing {
 
-qsizetype LineFit::charactersThatFit(const QString& line, const Place& place)
+namespace {
+
+// Positions are sums of unrounded advances; a line that ends on the margin fits.
+constexpr double kEpsilon = 1e-6;
+
+}  // namespace
+
+LineFit::Place LineFit::Place::at(const PrintFont& font, int tabColumn, double left, double right)
 {
-    // Positions are sums of unrounded advances; a line that ends on the inset fits.
-    constexpr double kEpsilon = 1e-6;
+    const double column = FontMetrics::measure(font).columnWidth;
+    return {font, kPdfOriginLeft + (std::max(tabColumn, 1) - 1) * column, column, std::nullopt, left, right};
+}
+
+LineFit::Place LineFit::Place::centredOn(double middle) const
+{
+    Place centred = *this;
+    centred.centre = middle;
+    return centred;
+}
+
+int LineFit::Place::blanks(double width) const
+{
+    if (!centre || column <= 0)
+        return 0;
+    const double count = std::nearbyint((*centre - width / 2 - tab) / column);
+    return count > 0 ? static_cast<int>(count) : 0;
+}
+
+bool LineFit::Place::fits(double width) const
+{
+    const double start = tab + blanks(width) * column;
+    return start >= left + kMargin - kEpsilon && start + width <= right - kMargin + kEpsilon;
+}
+
+int LineFit::blanks(const QString& line, const Place& place)
+{
+    return place.blanks(FontMetrics::widths(place.font).of(rt::blankControls(line)));
+}
+
+qsizetype LineFit::charactersThatFit(const QString& line, std::span<const Place> places)
+{
     const QString drawn = rt::blankControls(line);
-    const TextWidths widths = FontMetrics::widths(place.font);
-    const auto fits = [&](qsizetype n) {
-        return place.start + widths.of(QStringView(drawn).left(n)) <= place.room + kEpsilon;
-    };
-    if (fits(drawn.size()))
-        return drawn.size();
-    qsizetype most = 0;
-    qsizetype over = drawn.size();
-    while (over - most > 1) {
-        const qsizetype mid = (most + over) / 2;
-        (fits(mid) ? most : over) = mid;
+    std::vector<TextWidths> widths;
+    for (const Place& place : places)
+        widths.push_back(FontMetrics::widths(place.font));
+    // A centred start moves with its length: every start is judged as a line of its own.
+    for (qsizetype n = drawn.size(); n > 0; --n) {
+        const QStringView start = QStringView(drawn).left(n);
+        bool all = true;
+        for (std::size_t i = 0; i < places.size() && all; ++i)
+            all = places[i].fits(widths[i].of(start));
+        if (all)
+            return n;
     }
-    return most;
+    return 0;
 }
 
 }  // namespace printing

@@ -3,27 +3,47 @@
 #include "printing/PrintedDocument.h"
 
 #include <QString>
+#include <optional>
+#include <span>
 
 namespace printing {
 
-// Whether a typed line stays on its label or envelope: the width it is drawn with, from where
-// it starts, must stay inside the room the label leaves it; a longer line runs onto the next
-// label or off the page.
+// Whether a typed line stays on its label or envelope: printed where its column puts it and as
+// wide as it is drawn, it must lie inside the label with a little room to spare at each side.
+// Lines are judged on the paper as PDF output places the page; a real printer's own offset is
+// the margin records' to correct.
 class LineFit {
 public:
-    // The label's inner margin at each side, in points (1/8 inch).
-    static constexpr double kInset = 9;
+    // The room kept free at each side of a label or envelope, in points (1/16 inch).
+    static constexpr double kMargin = 4.5;
 
-    // Where a line is drawn: its font, how far right of its place it starts (a centred line's
-    // shift and blanks), and the room from that place to the far inset, in points.
+    // Where a line prints, in points from the paper's left edge.
     struct Place {
         PrintFont font;
-        double start = 0;
-        double room = 0;
+        double tab = 0;                // the line's tab column
+        double column = 0;             // one column of the font: the width of a blank
+        std::optional<double> centre;  // a centred line: where its middle belongs
+        double left = 0;               // the edges of the label or envelope
+        double right = 0;
+
+        // `column` of `font`, a tab to a column below 1 going to column 1 as the printer does.
+        static Place at(const PrintFont& font, int tabColumn, double left, double right);
+        // The same place for a line centred on `middle`.
+        Place centredOn(double middle) const;
+
+        // Blanks printed before a line drawn `width` wide: for a centred line as many as bring
+        // its middle nearest to the centre, none when it is too wide for any; otherwise none.
+        int blanks(double width) const;
+        // Whether a line drawn `width` wide, after its blanks, lies inside the edges less the
+        // margin.
+        bool fits(double width) const;
     };
 
-    // How many leading characters of `line` end inside the room: all of them when it fits.
-    static qsizetype charactersThatFit(const QString& line, const Place& place);
+    // Blanks printed before `line` at `place` (control characters print as blanks).
+    static int blanks(const QString& line, const Place& place);
+    // The most leading characters of `line` that, typed as the line, fit at every one of
+    // `places`: all of them when the line fits.
+    static qsizetype charactersThatFit(const QString& line, std::span<const Place> places);
 };
 
 }  // namespace printing

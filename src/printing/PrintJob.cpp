@@ -68,17 +68,10 @@ void PrintJob::showSoFar() const
         m_job.show(m_result);
 }
 
-int PrintJob::centringSpaces(int halfWidth, qsizetype length)
-{
-    const double spaces = rt::roundHalfEven(halfWidth - static_cast<double>(length) / 2);
-    return spaces > 0 ? static_cast<int>(spaces) : 0;
-}
-
-bool PrintJob::refuseLongLine(const QStringList& lines, const std::function<LineFit::Place(const QString&)>& place,
-                              const QString& medium)
+bool PrintJob::refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium)
 {
     for (int i = 0; i < lines.size(); ++i) {
-        const qsizetype fit = LineFit::charactersThatFit(lines[i], place(lines[i]));
+        const qsizetype fit = LineFit::charactersThatFit(lines[i], places);
         if (fit == lines[i].size())
             continue;
         refuse(QStringLiteral("Line too long"),

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace platform {
 class Printer;
@@ -41,11 +42,6 @@ public:
     // The whole command, to its end, under its error trap; what the screen shows afterwards.
     LabelJobResult run();
 
-    // Blanks in front of a centred text: half-width minus half its length, to the nearest
-    // whole number with halves to even. A text too long to centre gets none: it starts at its
-    // tab column.
-    static int centringSpaces(int halfWidth, qsizetype length);
-
 protected:
     virtual void body() = 0;
 
@@ -67,10 +63,9 @@ protected:
 
     // Beep, then the refusal's box with an OK button.
     void refuse(const QString& title, const QString& text, platform::Icon icon);
-    // Refuses the first line that does not fit where `place` puts it on the `medium` ("label"
-    // or "envelope"), naming it, and puts the cursor in it; true when it refused.
-    bool refuseLongLine(const QStringList& lines, const std::function<LineFit::Place(const QString&)>& place,
-                        const QString& medium);
+    // Refuses the first line that does not fit at every one of `places` on the `medium`
+    // ("label" or "envelope"), naming it, and puts the cursor in it; true when it refused.
+    bool refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium);
 
     // The flags the file-folder and return-address commands leave in the dialog afterwards.
     void leaveDialogFlags();

@@ -2,7 +2,6 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
-#include "printing/FontMetrics.h"
 #include "runtime/Numeric.h"
 
 namespace printing {
@@ -12,9 +11,6 @@ namespace {
 const QString kLabelFace = QStringLiteral("Microsoft Sans Serif");
 const QString kSpacerFace = QStringLiteral("Courier New");
 constexpr std::int16_t kBaseColumn = 3;
-constexpr int kCentreHalfWidth = 12;
-// Both sheets' labels are 1 3/4 inches wide.
-constexpr double kLabelWidth = 1.75 * 72;
 
 }  // namespace
 
@@ -30,6 +26,7 @@ const ReturnSheet& ReturnSheet::eighty()
         8,
         0,
         0,
+        &LabelSheet::returnEighty(),
     };
     return sheet;
 }
@@ -46,15 +43,23 @@ const ReturnSheet& ReturnSheet::sixty()
         15,
         8,
         6,
+        &LabelSheet::returnSixty(),
     };
     return sheet;
 }
 
-LineFit::Place ReturnSheet::linePlace(const LabelInput& in, const QString& line) const
+std::array<LineFit::Place, 4> ReturnSheet::linePlaces(const LabelInput& in) const
 {
     const PrintFont font{kLabelFace, fontSize, false, in.labelItalic};
-    const int blanks = in.centred ? PrintJob::centringSpaces(kCentreHalfWidth, line.size()) : 0;
-    return {font, blanks * FontMetrics::measure(font).columnWidth, kLabelWidth - 2 * LineFit::kInset};
+    std::array<LineFit::Place, 4> places;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const QRectF label = labels->label(static_cast<int>(k));
+        const int tab = kBaseColumn + (in.centred ? centreColumns[k] : leftColumns[k]);
+        places[k] = LineFit::Place::at(font, tab, label.left(), label.right());
+        if (in.centred)
+            places[k] = places[k].centredOn(label.center().x());
+    }
+    return places;
 }
 
 ReturnAddressJob::ReturnAddressJob(const LabelJob& job, const ReturnSheet& sheet) : PrintJob(job), m_sheet(sheet) {}
@@ -93,9 +98,8 @@ void ReturnAddressJob::body()
             return;
         }
         // A line wider than its label runs into the next label across and shifts the sheet.
-        if (refuseLongLine(
-                {in.lines[0], in.lines[1], in.lines[2]},
-                [&](const QString& line) { return m_sheet.linePlace(in, line); }, QStringLiteral("label")))
+        m_places = m_sheet.linePlaces(in);
+        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, m_places, QStringLiteral("label")))
             return;
 
         preparePrintDialog(dialog());
@@ -166,17 +170,17 @@ void ReturnAddressJob::printSheet()
     }
 }
 
-// One printed line: the same text on the four labels of the row.
+// One printed line: the same text on the four labels of the row, a centred one centred on
+// each label.
 void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
-    const int spaces = centred ? centringSpaces(kCentreHalfWidth, line.size()) : 0;
     std::vector<platform::PrintItem> items;
-    for (int offset : columns) {
-        items.push_back(
-            platform::PrintItem::tab(rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(offset))));
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        items.push_back(platform::PrintItem::tab(
+            rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(columns[k]))));
         if (centred)
-            items.push_back(platform::PrintItem::spaces(spaces));
+            items.push_back(platform::PrintItem::spaces(LineFit::blanks(line, m_places[k])));
         items.push_back(platform::PrintItem::str(line));
     }
     printer().printLine(items);

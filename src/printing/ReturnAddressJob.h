@@ -3,6 +3,7 @@
 #include "margins/MarginFile.h"
 #include "printing/LineFit.h"
 #include "printing/PrintJob.h"
+#include "printing/StockTables.h"
 
 #include <QString>
 #include <array>
@@ -20,9 +21,10 @@ struct ReturnSheet {
     double spacerSize;                 // "Courier New" empty line after every row
     int extraSpacerRow;                // row followed by one more, smaller spacer (0: none)
     double extraSpacerSize;
+    const LabelSheet* labels;  // where the labels lie on the sheet
 
-    // Where line 1, 2 or 3 is drawn on each label and the room it has there.
-    LineFit::Place linePlace(const LabelInput& in, const QString& line) const;
+    // Where lines 1 to 3 print on each label of a row, left-justified or centred.
+    std::array<LineFit::Place, 4> linePlaces(const LabelInput& in) const;
 
     static const ReturnSheet& eighty();  // 1/2" x 1 3/4", 80 to a sheet
     static const ReturnSheet& sixty();   // 2/3" x 1 3/4", 60 to a sheet
@@ -39,6 +41,8 @@ protected:
 private:
     void printSheet();
     void printRowLine(const QString& line, bool centred, int base);
+
+    std::array<LineFit::Place, 4> m_places;
 
     const ReturnSheet& m_sheet;
     margins::MarginAdjust m_adjust;

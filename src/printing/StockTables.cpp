@@ -1,5 +1,6 @@
 #include "printing/StockTables.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -49,7 +50,54 @@ const SheetTable& table(StockTables::Sheet sheet)
     return folder;
 }
 
+// The standard sheets, in the table's order: wide, large, file folder, return 1/2", return
+// 2/3", list labels.
+constexpr std::array<LabelSheet, 6> kSheets{{
+    {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1},
+    {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2},
+    {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667},
+    {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5},
+    {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666},
+    {2.625, 1, 3, 10, 0.15625, 0.5, 2.78125, 1},
+}};
+
+// #10, #6 3/4, A2, #9, A7 and #A10, in inches.
+constexpr std::array<double, 6> kEnvelopeLengths{9.5, 6.5, 5.75, 8.875, 7.25, 9.5};
+
 }  // namespace
+
+QRectF LabelSheet::label(int k) const
+{
+    constexpr double kPointsPerInch = 72;
+    const int n = std::max(k, 0);
+    return {(left + n % across * pitchAcross) * kPointsPerInch, (top + n / across * pitchDown) * kPointsPerInch,
+            width * kPointsPerInch, height * kPointsPerInch};
+}
+
+const LabelSheet& LabelSheet::of(StockTables::Sheet sheet)
+{
+    return kSheets[static_cast<std::size_t>(sheet)];
+}
+
+const LabelSheet& LabelSheet::returnEighty()
+{
+    return kSheets[3];
+}
+
+const LabelSheet& LabelSheet::returnSixty()
+{
+    return kSheets[4];
+}
+
+const LabelSheet& LabelSheet::list()
+{
+    return kSheets[5];
+}
+
+double envelopeLength(int size)
+{
+    return size >= 1 && size <= 6 ? kEnvelopeLengths[static_cast<std::size_t>(size - 1)] * 72 : 0;
+}
 
 int StockTables::positionCount(Sheet sheet)
 {

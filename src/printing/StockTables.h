@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -30,5 +31,29 @@ bool isPosition(Sheet sheet, double position);
 // one of the sheet's positions.
 std::optional<LabelPads> pads(Sheet sheet, double position, bool bold, bool family);
 }  // namespace StockTables
+
+// A standard sheet of labels on US Letter paper, in inches: where its labels lie.
+struct LabelSheet {
+    double width;
+    double height;
+    int across;
+    int down;
+    double left;  // the first label's left and top edge, from the paper's top-left corner
+    double top;
+    double pitchAcross;  // from one label to the next across and down
+    double pitchDown;
+
+    // Label k (from 0, left to right and top to bottom) in points from the paper's top-left
+    // corner; beyond the last row the labels go on down.
+    QRectF label(int k) const;
+
+    static const LabelSheet& of(StockTables::Sheet sheet);
+    static const LabelSheet& returnEighty();  // 1/2" x 1 3/4", 80 to a sheet
+    static const LabelSheet& returnSixty();   // 2/3" x 1 3/4", 60 to a sheet
+    static const LabelSheet& list();          // 1" x 2 5/8", 30 to a sheet
+};
+
+// The length of an envelope of the size list (strEnvSize 1 to 6) in points; 0 for none.
+double envelopeLength(int size);
 
 }  // namespace printing

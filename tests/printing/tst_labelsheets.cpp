@@ -30,6 +30,8 @@ class TestLabelSheets : public QObject {
                 in.topPad = value.section('/', 1);
             } else if (word.startsWith("copies=")) {
                 copies = value.toInt();
+            } else if (word.startsWith("size=")) {  // an envelope size of the list
+                rig->vars.strEnvSize = value;
             } else if (word.startsWith("fail=")) {
                 rig->device.failWith(value.toInt());
             }
@@ -148,6 +150,10 @@ private slots:
         QTest::newRow("refused large line 2") << "large" << QStringList{"X", w.repeated(38)} << "at=4-9 centred" << plain << QStringList{};
         QTest::newRow("refused wide") << "wide" << QStringList{w.repeated(60)} << "at=4-9" << plain << QStringList{};
         QTest::newRow("refused folder") << "folder" << QStringList{w.repeated(23)} << "at=4-9" << plain << QStringList{};
+        // Label 2 of a family printer chosen in the dialog has one column less; a #6 3/4 envelope
+        // is 6 1/2 inches long.
+        QTest::newRow("refused after the dialog") << "wide" << QStringList{QString(30, 'W')} << "at=1-2 chosen" << officejet << QStringList{};
+        QTest::newRow("refused personal envelope") << "wide" << QStringList{"X", QString(25, 'W')} << "envelope size=2 pads=33/32" << plain << QStringList{};
         for (const char* command : {"wide", "large", "folder"})
             QTest::addRow("refused no position %s", command) << command << x << "label" << plain << QStringList{};
         // The command splits the range the prompt accepted afresh; "a-b" the prompt would refuse.
@@ -179,7 +185,7 @@ private slots:
         QTest::newRow("return top 7") << "80" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0|  7"});
         QTest::newRow("return top -9") << "60" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0| -9"});
         QTest::newRow("return left -10") << "80" << QStringList{"A", "B", "C"} << ra << plain << (ret + QStringList{"RETURNAD|-10|  0"});
-        QTest::newRow("return longest") << "80" << QStringList{QString(14, 'W'), "B", "\tC\r\n"} << ra << plain << QStringList{};
+        QTest::newRow("return longest") << "80" << QStringList{QString(13, 'W'), "B", "\tC\r\n"} << ra << plain << QStringList{};
         // Another page, its print dialog cancelled: ended quietly, the return-address screen stays.
         QTest::newRow("return another page") << "80" << QStringList{"Ann"} << "bold again copies=2" << plain << QStringList{};
         QTest::newRow("return lines 1 to 3 empty") << "60" << QStringList{"", "", "", "Line 4"} << "bold italic" << plain << QStringList{};

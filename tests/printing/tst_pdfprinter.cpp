@@ -296,6 +296,13 @@ private slots:
         rig.in.labelBold = bold;
         rig.script.print(2);  // two sheets in the one file
         rig.messages.answerFreely({});
+        if (command == "wide" || command == "large") {  // and a line of W as long as the command accepts
+            rig.in.lines[3] = QString(60, 'W');
+            rig.run(command);
+            lines << QString(rig.messages.transcript().section("only its first ", 1).section(' ', 0, 0).toInt(), 'W');
+            rig.in.lines[3] = lines.last();
+            rig.messages.answerFreely({});
+        }
         if (command == "search")
             printing::SearchLabelsJob(rig.printer, rig.dialog, rig.messages, rig.dir.path())
                 .run(std::vector<QStringList>(count, lines), bold, bold);
@@ -306,9 +313,10 @@ private slots:
 
         const qsizetype wordsPerLabel = lines.join(' ').split(' ', Qt::SkipEmptyParts).size();
         const QList<testsupport::PdfPage> pages = testsupport::pdfPages(path);
+        const double inset = command == "search" ? 0 : 4.5;  // the 1/16 inch a typed line keeps free
         QCOMPARE(pages.size(), 2);
         for (qsizetype p = 0; p < pages.size(); ++p)
-            QCOMPARE(pages[p].wordsPerLabel(count, [&](int k) { return sheet.label(k); }),
+            QCOMPARE(pages[p].wordsPerLabel(count, [&](int k) { return sheet.label(k).adjusted(inset, 0, -inset, 0); }),
                      QList<int>(count, int(wordsPerLabel)) << 0);
     }
 };
