@@ -4,6 +4,7 @@
 #include "printing/FontMetrics.h"
 #include "printing/LabelModes.h"
 #include "printing/PrintJob.h"
+#include "printing/StockTables.h"
 #include "printing/TextFit.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -20,17 +21,11 @@ const QString kFace = QStringLiteral("Verdana");
 constexpr double kLabelSize = 9;
 const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
 
-// The 30-up sheet across, in inches from the paper's left edge: the first label's left edge,
-// the distance to the next label and a label's width.
-constexpr double kSheetLeft = 0.15625;
-constexpr double kSheetPitch = 2.78125;
-constexpr double kLabelWidth = 2.625;
-
 // The right edge of label k (0 to 2) of a row, in points from the page origin, as the PDF
 // places the page: a printer's own offset is the margin record's to correct.
 double labelRight(size_t k)
 {
-    return (kSheetLeft + static_cast<double>(k) * kSheetPitch + kLabelWidth) * 72 - kPdfOriginLeft;
+    return LabelSheet::list().label(static_cast<int>(k)).right() - kPdfOriginLeft;
 }
 
 }  // namespace
