@@ -39,7 +39,7 @@ int LineFit::Place::blanks(double width) const
 bool LineFit::Place::fits(double width) const
 {
     const double start = tab + blanks(width) * column;
-    return start >= left + kMargin - kEpsilon && start + width <= right - kMargin + kEpsilon;
+    return start >= left + kEdgeClearance - kEpsilon && start + width <= right - kEdgeClearance + kEpsilon;
 }
 
 int LineFit::blanks(const QString& line, const Place& place)

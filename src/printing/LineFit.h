@@ -14,9 +14,6 @@ namespace printing {
 // the margin records' to correct.
 class LineFit {
 public:
-    // The room kept free at each side of a label or envelope, in points (1/16 inch).
-    static constexpr double kMargin = 4.5;
-
     // Where a line prints, in points from the paper's left edge.
     struct Place {
         PrintFont font;

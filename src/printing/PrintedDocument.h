@@ -52,6 +52,8 @@ inline QSizeF paperPoints(int paperSize, int orientation)
 // stock fit the standard sheets.
 constexpr double kPdfOriginLeft = 18;   // 1/4 inch
 constexpr double kPdfOriginTop = 2.25;  // 1/32 inch
+// What a printed line keeps free from the edge of its label or page, in points (1/16 inch).
+constexpr double kEdgeClearance = 72.0 / 16;
 
 // Rows of PDF output run down to the foot of the paper.
 inline double pdfPageHeight(int paperSize, int orientation)

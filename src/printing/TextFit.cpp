@@ -12,7 +12,7 @@ namespace printing {
 TextFit::Fitted TextFit::fit(const PrintFont& font, const QString& text, double toEdge)
 {
     constexpr double kEpsilon = 1e-6;
-    const double room = toEdge - kClearance;
+    const double room = toEdge - kEdgeClearance;
     Fitted fitted{rt::blankControls(text), font.size};
     const double width = FontMetrics::widths(font).of(fitted.text);
     if (width <= room + kEpsilon)

@@ -12,8 +12,6 @@ namespace printing {
 class TextFit {
 public:
     static constexpr double kSmallestSize = 6;
-    // What a fitted text keeps from the edge it must not pass, in points (1/16 inch).
-    static constexpr double kClearance = 72.0 / 16;
 
     struct Fitted {
         QString text;     // control characters as the printer draws them: blanks
