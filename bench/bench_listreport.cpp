@@ -25,22 +25,6 @@ public:
     void showPrinter() override {}
 };
 
-// A contact whose list line (e-mail columns) is as long as a real one.
-contacts::ContactRecord contact(int i)
-{
-    contacts::ContactRecord r;
-    r.FName = QStringLiteral("Wilhelmina");
-    r.MiddleInit = QStringLiteral("M");
-    r.LName = QStringLiteral("Montgomery%1").arg(i);
-    r.City = QStringLiteral("Springfield");
-    r.State = QStringLiteral("IL");
-    r.Zip = QStringLiteral("62704");
-    r.HPhone = QStringLiteral("555-123-%1").arg(i % 10000, 4, 10, QLatin1Char('0'));
-    r.CPhone = QStringLiteral("555-987-%1").arg(i % 10000, 4, 10, QLatin1Char('0'));
-    r.Email = QStringLiteral("wilhelmina.montgomery%1@example.com").arg(i);
-    return r;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -52,7 +36,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString bookPath = dir.filePath("QVL_Contacts.DAT");
-    if (!bench::writeBook(bookPath, count, contact))
+    if (!bench::writeBook(bookPath, count, [count](int i) { return bench::sample(i, count); }))
         return 1;
     contacts::ContactFile book;
     book.open(bookPath);

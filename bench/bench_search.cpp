@@ -31,27 +31,11 @@ double seconds(const QElapsedTimer& timer)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-// One contact of a book of `records`: first names shuffled, a tenth of the last names Smith.
-ContactRecord sample(int i, int records)
-{
-    ContactRecord r;
-    r.FName = QStringLiteral("First%1").arg(qint64(i) * 7919 % records);
-    r.MiddleInit = QStringLiteral("Q");
-    r.LName = i % 10 ? QStringLiteral("Johnson%1").arg(i) : QStringLiteral("Smith%1").arg(i);
-    r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
-    r.City = QStringLiteral("Springfield");
-    r.State = QStringLiteral("IL");
-    r.Zip = QStringLiteral("62704");
-    r.HPhone = QStringLiteral("555-1234");
-    r.Email = QStringLiteral("someone%1@example.com").arg(i);
-    return r;
-}
-
 int search(int records)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("QVL_Contacts.DAT"));
-    if (!bench::writeBook(path, records, [records](int i) { return sample(i, records); }))
+    if (!bench::writeBook(path, records, [records](int i) { return bench::sample(i, records); }))
         return 1;
     ContactFile file;
     file.open(path);
@@ -105,7 +89,7 @@ int listing(int records, bool listReport, bool typing = false)
     device.setPdfOutput(pdf);
     testsupport::TestApp app(listReport ? &device : nullptr);
     if (!bench::writeBook(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records,
-                          [records](int i) { return sample(i, records); }))
+                          [records](int i) { return bench::sample(i, records); }))
         return 1;
     app.messages.answerFreely({});
     app.start();

@@ -15,7 +15,7 @@ namespace transfer {
 // The contacts on file when an import begins, looked up by name (and e-mail) instead of
 // reading every record for every imported contact. Records the import itself adds are
 // never in it. It holds each distinct key once, packed, so that a book of a million
-// contacts costs tens of megabytes and a book of a million blank records a few bytes. The
+// contacts costs tens of megabytes and a book of a million blank records next to nothing. The
 // keys of a comparison are read from the book when it is first made: an import compares
 // either the names alone or the names and e-mail, and keeps only the keys it compares.
 class DuplicateIndex {
