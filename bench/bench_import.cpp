@@ -69,10 +69,10 @@ int main(int argc, char** argv)
     if (job.isEmpty()) {
         const QStringList jobs{QStringLiteral("vcard"), QStringLiteral("csv")};
         return bench::runEach(records, jobs, {QStringLiteral("distinct")})
-                && bench::runEach(records, jobs, {QStringLiteral("blank")})
-                && bench::runEach(records, {QStringLiteral("sparse")})
-            ? 0
-            : 1;
+                       && bench::runEach(records, jobs, {QStringLiteral("blank")})
+                       && bench::runEach(records, {QStringLiteral("sparse")})
+                   ? 0
+                   : 1;
     }
     const bool sparse = job == QLatin1String("sparse");
     const bool blank = argc > 3 && QByteArray(argv[3]) == "blank";
@@ -81,12 +81,13 @@ int main(int argc, char** argv)
     const QString bookPath = dir.filePath(QStringLiteral("QVL_Contacts.DAT"));
     const QString inPath = dir.filePath(QStringLiteral("in.txt"));
     const bool cards = job == QLatin1String("vcard");
-    const bool made = sparse ? QFile(bookPath).open(QIODevice::WriteOnly) && QFile::resize(bookPath, kSparseBytes)
+    const bool made = sparse  ? QFile(bookPath).open(QIODevice::WriteOnly) && QFile::resize(bookPath, kSparseBytes)
                       : blank ? bench::writeBook(bookPath, records, [](int) { return contacts::ContactRecord(); })
                               : bench::writeBook(bookPath, records, old);
     if (!dir.isValid() || !made
-        || !writeInput(inPath, cards ? std::function<QByteArray(int)>([](int i) { return i < 0 ? QByteArray() : vcard(i); })
-                                     : std::function<QByteArray(int)>(csvLine)))
+        || !writeInput(inPath,
+                       cards ? std::function<QByteArray(int)>([](int i) { return i < 0 ? QByteArray() : vcard(i); })
+                             : std::function<QByteArray(int)>(csvLine)))
         return 1;
 
     contacts::ContactFile book;
@@ -95,7 +96,7 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     timer.start();
     const auto outcome = transfer::importContacts(book, inPath, true);
-    const char* what = sparse ? "import 100,000 own-CSV lines, 1 GB sparse"
+    const char* what = sparse  ? "import 100,000 own-CSV lines, 1 GB sparse"
                        : cards ? (blank ? "import 100,000 vCards, blank book" : "import 100,000 vCards")
                                : (blank ? "import 100,000 own-CSV lines, blank book" : "import 100,000 own-CSV lines");
     bench::report(what, before, double(timer.nsecsElapsed()) / 1e9, outcome.text());

@@ -40,12 +40,14 @@ int main(int argc, char** argv)
         return 1;
     contacts::ContactFile book;
     book.open(bookPath);
-    const contacts::ContactSearch search({contacts::SearchField::All, {}, contacts::NameOrder::LastName,
-                                          contacts::ColumnSet::Email});
+    const contacts::ContactSearch search(
+        {contacts::SearchField::All, {}, contacts::NameOrder::LastName, contacts::ColumnSet::Email});
     const contacts::SearchResult listed = search.runSorted(book);
     printing::ListReportInput input;
     input.lineCount = qint32(listed.listed.size());
-    input.line = [&](qint32 i) { return search.listLine(book.readRecords(listed.listed[std::size_t(i)], 1).constData()); };
+    input.line = [&](qint32 i) {
+        return search.listLine(book.readRecords(listed.listed[std::size_t(i)], 1).constData());
+    };
     input.emailColumns = true;
     input.fileTitle = QStringLiteral("QVL_Contacts");
     input.found = listed.found;

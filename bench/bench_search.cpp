@@ -102,7 +102,8 @@ int listing(int records, bool listReport, bool typing = false)
     const int listed = list->model()->rowCount();
     bench::report("Get report, the list filled", records, getReport, QStringLiteral("%1 listed").arg(listed));
     if (typing)
-        typeAhead(*app.find<widgets::SortedListBox>(session::WindowId::ViewAll, QStringLiteral("lstAllContacts")), records);
+        typeAhead(*app.find<widgets::SortedListBox>(session::WindowId::ViewAll, QStringLiteral("lstAllContacts")),
+                  records);
     if (!listReport)
         return listed == records ? 0 : 1;
 

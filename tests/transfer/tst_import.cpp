@@ -180,12 +180,14 @@ private slots:
     {
         using contacts::ContactRecord;
         QByteArray bytes = ContactRecord().toBytes().repeated(300) + book()
-            + ContactRecord{.LName = "Lee", .Email = "c@x.com"}.toBytes()
-            + ContactRecord{.FName = "Ann", .LName = "Lee", .Email = "b@x.com"}.toBytes()
-            + ContactRecord{.FName = "Annabelle-Marie-Louise", .LName = "Lee"}.toBytes()
-            + ContactRecord{.FName = "José", .LName = "Núñez", .Email = "j@x.com"}.toBytes();
-        for (int i = 0; i < 5000; ++i)
-            bytes += ContactRecord{.FName = QStringLiteral("F%1").arg(i), .LName = "Doe", .Email = QStringLiteral("f%1@x.com").arg(i)}.toBytes();
+                           + ContactRecord{.LName = "Lee", .Email = "c@x.com"}.toBytes()
+                           + ContactRecord{.FName = "Ann", .LName = "Lee", .Email = "b@x.com"}.toBytes()
+                           + ContactRecord{.FName = "Annabelle-Marie-Louise", .LName = "Lee"}.toBytes()
+                           + ContactRecord{.FName = "José", .LName = "Núñez", .Email = "j@x.com"}.toBytes();
+        for (int i = 0; i < 5000; ++i) {
+            const QString n = QString::number(i);
+            bytes += ContactRecord{.FName = "F" + n, .LName = "Doe", .Email = "f" + n + "@x.com"}.toBytes();
+        }
         contacts::ContactFile file;
         file.open(this->file(bytes));
         const DuplicateIndex index(file, file.recordCount());
