@@ -30,6 +30,22 @@ inline double peakMb()
     return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
+// One contact of a book of `records`: first names shuffled, a tenth of the last names Smith.
+inline contacts::ContactRecord sample(int i, int records)
+{
+    contacts::ContactRecord r;
+    r.FName = QStringLiteral("First%1").arg(qint64(i) * 7919 % records);
+    r.MiddleInit = QStringLiteral("Q");
+    r.LName = i % 10 ? QStringLiteral("Johnson%1").arg(i) : QStringLiteral("Smith%1").arg(i);
+    r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
+    r.City = QStringLiteral("Springfield");
+    r.State = QStringLiteral("IL");
+    r.Zip = QStringLiteral("62704");
+    r.HPhone = QStringLiteral("555-1234");
+    r.Email = QStringLiteral("someone%1@example.com").arg(i);
+    return r;
+}
+
 // Writes `count` records, record n (from 0) made by make(n), about 1 MB at a time.
 inline bool writeBook(const QString& path, int count, const std::function<contacts::ContactRecord(int)>& make)
 {

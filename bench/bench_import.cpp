@@ -1,6 +1,8 @@
 // Imports 100,000 vCards, then 100,000 lines of the program's own CSV, into a book of the size
-// given (10000, 100000 or 1000000; 100000 when none), each in a process of its own:
-//   bench_import [contacts] [vcard|csv]
+// given (10000, 100000 or 1000000; 100000 when none) of distinct contacts, then of blank records
+// (every record the same empty name), each in a process of its own; last the CSV into a sparse
+// book of 1 GB (about 1.9 million records of NULs), which must end at once (refused or done):
+//   bench_import [contacts] [vcard|csv|sparse] [distinct|blank]
 #include "BenchBook.h"
 #include "contacts/ContactFile.h"
 #include "transfer/ContactImport.h"
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr int kImported = 100000;
+constexpr qint64 kSparseBytes = Q_INT64_C(1000000000);
 
 contacts::ContactRecord old(int i)
 {
@@ -63,24 +66,39 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int records = bench::bookSize(argc, argv);
     const QString job = bench::job(argc, argv);
-    if (job.isEmpty())
-        return bench::runEach(records, {QStringLiteral("vcard"), QStringLiteral("csv")}) ? 0 : 1;
+    if (job.isEmpty()) {
+        const QStringList jobs{QStringLiteral("vcard"), QStringLiteral("csv")};
+        return bench::runEach(records, jobs, {QStringLiteral("distinct")})
+                       && bench::runEach(records, jobs, {QStringLiteral("blank")})
+                       && bench::runEach(records, {QStringLiteral("sparse")})
+                   ? 0
+                   : 1;
+    }
+    const bool sparse = job == QLatin1String("sparse");
+    const bool blank = argc > 3 && QByteArray(argv[3]) == "blank";
 
     QTemporaryDir dir;
     const QString bookPath = dir.filePath(QStringLiteral("QVL_Contacts.DAT"));
     const QString inPath = dir.filePath(QStringLiteral("in.txt"));
     const bool cards = job == QLatin1String("vcard");
-    if (!dir.isValid() || !bench::writeBook(bookPath, records, old)
-        || !writeInput(inPath, cards ? std::function<QByteArray(int)>([](int i) { return i < 0 ? QByteArray() : vcard(i); })
-                                     : std::function<QByteArray(int)>(csvLine)))
+    const bool made = sparse  ? QFile(bookPath).open(QIODevice::WriteOnly) && QFile::resize(bookPath, kSparseBytes)
+                      : blank ? bench::writeBook(bookPath, records, [](int) { return contacts::ContactRecord(); })
+                              : bench::writeBook(bookPath, records, old);
+    if (!dir.isValid() || !made
+        || !writeInput(inPath,
+                       cards ? std::function<QByteArray(int)>([](int i) { return i < 0 ? QByteArray() : vcard(i); })
+                             : std::function<QByteArray(int)>(csvLine)))
         return 1;
 
     contacts::ContactFile book;
     book.open(bookPath);
+    const qint32 before = book.recordCount();
     QElapsedTimer timer;
     timer.start();
     const auto outcome = transfer::importContacts(book, inPath, true);
-    bench::report(cards ? "import 100,000 vCards" : "import 100,000 own-CSV lines", records,
-                  double(timer.nsecsElapsed()) / 1e9, outcome.text());
-    return book.recordCount() == records + kImported ? 0 : 1;
+    const char* what = sparse  ? "import 100,000 own-CSV lines, 1 GB sparse"
+                       : cards ? (blank ? "import 100,000 vCards, blank book" : "import 100,000 vCards")
+                               : (blank ? "import 100,000 own-CSV lines, blank book" : "import 100,000 own-CSV lines");
+    bench::report(what, before, double(timer.nsecsElapsed()) / 1e9, outcome.text());
+    return outcome.kind == transfer::ImportOutcome::Kind::Failed || book.recordCount() == before + kImported ? 0 : 1;
 }

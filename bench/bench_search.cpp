@@ -1,9 +1,10 @@
 // A book of the size given (10000, 100000 or 1000000; 100000 when none): listing every contact
-// (the search and sort alone, and a one-field search), the View All Contacts window's Get
-// report with its list filled, File > Print of that list (the list report) to a PDF through
-// the real Qt printer, and 3,000 search-result labels (100 sheets) to PDF. Each job runs in a
-// process of its own, so that the peak memory it prints is its own:
-//   bench_search [contacts] [search|getreport|listreport|labels]
+// and a one-field search as Get report runs them (the pass that keeps the matches' record
+// numbers in list order), the View All Contacts window's Get report with its list filled,
+// typing in that list, File > Print of that list (the list report) to a PDF through the real
+// Qt printer, and 3,000 search-result labels (100 sheets) to PDF. Each job runs in a process of
+// its own, so that the peak memory it prints is its own:
+//   bench_search [contacts] [search|getreport|typeahead|listreport|labels]
 #include "BenchBook.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ContactSearch.h"
@@ -11,12 +12,15 @@
 #include "printing/SearchLabelsJob.h"
 #include "printing/qt/QtPrinterDevice.h"
 #include "support/TestApp.h"
+#include "widgets/Controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStyleHints>
 #include <QTemporaryDir>
+#include <QThread>
 
 using namespace contacts;
 
@@ -27,43 +31,57 @@ double seconds(const QElapsedTimer& timer)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-// One contact of a book of `records`: first names shuffled, a tenth of the last names Smith.
-ContactRecord sample(int i, int records)
-{
-    ContactRecord r;
-    r.FName = QStringLiteral("First%1").arg(qint64(i) * 7919 % records);
-    r.MiddleInit = QStringLiteral("Q");
-    r.LName = i % 10 ? QStringLiteral("Johnson%1").arg(i) : QStringLiteral("Smith%1").arg(i);
-    r.FStreet = QStringLiteral("%1 Elmwood Avenue").arg(i);
-    r.City = QStringLiteral("Springfield");
-    r.State = QStringLiteral("IL");
-    r.Zip = QStringLiteral("62704");
-    r.HPhone = QStringLiteral("555-1234");
-    r.Email = QStringLiteral("someone%1@example.com").arg(i);
-    return r;
-}
-
 int search(int records)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("QVL_Contacts.DAT"));
-    if (!bench::writeBook(path, records, [records](int i) { return sample(i, records); }))
+    if (!bench::writeBook(path, records, [records](int i) { return bench::sample(i, records); }))
         return 1;
     ContactFile file;
     file.open(path);
     QElapsedTimer timer;
     timer.start();
-    SearchResult all = ContactSearch({SearchField::All, {}, NameOrder::LastName, ColumnSet::Email}).run(file);
-    ContactSearch::sortAsList(all.entries);
+    const SearchResult all =
+        ContactSearch({SearchField::All, {}, NameOrder::LastName, ColumnSet::Email}).runSorted(file);
     bench::report("view all (search and sort)", records, seconds(timer), QStringLiteral("%1 found").arg(all.found));
     timer.restart();
-    const SearchResult some = ContactSearch({SearchField::LastName, QStringLiteral("smith")}).run(file);
+    const SearchResult some = ContactSearch({SearchField::LastName, QStringLiteral("smith")}).runSorted(file);
     bench::report("last-name search", records, seconds(timer), QStringLiteral("%1 found").arg(some.found));
     return 0;
 }
 
-// Get report in View All Contacts, then (listReport) File > Print of the whole list to PDF.
-int listing(int records, bool listReport)
+// Typing in the filled list as a user types: a name's letters in quick succession, then after
+// a pause a letter no line begins with, which looks at the lines from the current one round to
+// it. Each search is timed in the list, then in Qt's own search of every line (what the list
+// did before it searched its sorted lines).
+void typeAhead(widgets::SortedListBox& list, int records)
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    QCoreApplication::processEvents();  // the list lays out its lines once shown, before typing
+    const auto type = [&](const char* what, const QString& keys, bool qtOwn) {
+        QThread::msleep(5);
+        QElapsedTimer timer;
+        timer.start();
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            // The first key after a pause starts a new search, the others follow at once.
+            hints->setKeyboardInputInterval(i == 0 ? 0 : 60000);
+            if (qtOwn)
+                list.QAbstractItemView::keyboardSearch(keys.mid(i, 1));
+            else
+                list.keyboardSearch(keys.mid(i, 1));
+        }
+        bench::report(what, records, seconds(timer), QStringLiteral("line %1").arg(list.currentIndex().row()));
+    };
+    for (bool qtOwn : {false, true}) {
+        list.setCurrentIndex(QModelIndex());
+        type(qtOwn ? "typing \"First5\", Qt's own search" : "typing \"First5\"", QStringLiteral("First5"), qtOwn);
+        type(qtOwn ? "typing \"x\" (no line), Qt's own search" : "typing \"x\" (no line)", QStringLiteral("x"), qtOwn);
+    }
+}
+
+// Get report in View All Contacts, then (listReport) File > Print of the whole list to PDF, or
+// (typing) letters typed in the list.
+int listing(int records, bool listReport, bool typing = false)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
@@ -71,7 +89,7 @@ int listing(int records, bool listReport)
     device.setPdfOutput(pdf);
     testsupport::TestApp app(listReport ? &device : nullptr);
     if (!bench::writeBook(app.dataPath(QStringLiteral("QVL_Contacts.DAT")), records,
-                          [records](int i) { return sample(i, records); }))
+                          [records](int i) { return bench::sample(i, records); }))
         return 1;
     app.messages.answerFreely({});
     app.start();
@@ -83,6 +101,9 @@ int listing(int records, bool listReport)
     const auto* list = app.find<QAbstractItemView>(session::WindowId::ViewAll, QStringLiteral("lstAllContacts"));
     const int listed = list->model()->rowCount();
     bench::report("Get report, the list filled", records, getReport, QStringLiteral("%1 listed").arg(listed));
+    if (typing)
+        typeAhead(*app.find<widgets::SortedListBox>(session::WindowId::ViewAll, QStringLiteral("lstAllContacts")),
+                  records);
     if (!listReport)
         return listed == records ? 0 : 1;
 
@@ -122,12 +143,12 @@ int main(int argc, char** argv)
     const QString job = bench::job(argc, argv);
     if (job == QLatin1String("search"))
         return search(records);
-    if (job == QLatin1String("getreport") || job == QLatin1String("listreport"))
-        return listing(records, job == QLatin1String("listreport"));
+    if (job == QLatin1String("getreport") || job == QLatin1String("listreport") || job == QLatin1String("typeahead"))
+        return listing(records, job == QLatin1String("listreport"), job == QLatin1String("typeahead"));
     if (job == QLatin1String("labels"))
         return labels();
-    return bench::runEach(records, {QStringLiteral("search"), QStringLiteral("getreport"), QStringLiteral("listreport"),
-                                    QStringLiteral("labels")})
+    return bench::runEach(records, {QStringLiteral("search"), QStringLiteral("getreport"), QStringLiteral("typeahead"),
+                                    QStringLiteral("listreport"), QStringLiteral("labels")})
         ? 0
         : 2;
 }

@@ -144,8 +144,7 @@ void streetOf(const char* record, Out& out)
 qint32 listableCount(const ContactFile& file)
 {
     const qint32 count = file.recordCount();
-    if (count > FindList::maxItems())
-        rt::raise(rt::err::OutOfMemory);
+    FindList::requireListable(count);
     return count;
 }
 

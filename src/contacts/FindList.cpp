@@ -30,12 +30,17 @@ qint64 FindList::maxItems()
     return std::min<qint64>(qint64(pages) / kBytesPerItem * pageSize, std::numeric_limits<qint32>::max());
 }
 
+void FindList::requireListable(qint64 count)
+{
+    if (count > maxItems())
+        rt::raise(rt::err::OutOfMemory);
+}
+
 void FindList::read(const ContactFile& file, qint32 count, std::vector<Item>& items)
 {
     if (count <= 0)
         return;
-    if (count > maxItems())
-        rt::raise(rt::err::OutOfMemory);
+    requireListable(count);
     std::vector<Item> read;
     read.reserve(std::size_t(count));
     KeyedRows keyed;

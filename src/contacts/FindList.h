@@ -24,6 +24,10 @@ public:
     // The most lines this machine can list: a book beyond it would exhaust memory (or take
     // ages) before a single line showed.
     static qint64 maxItems();
+    // Raises error 7 for a book of more records than maxItems(): every pass that keeps
+    // something a record (a list, the import's duplicate index) or that would run for ages
+    // over such a book (an export) refuses it at once, as the lists do.
+    static void requireListable(qint64 count);
 };
 
 }  // namespace contacts

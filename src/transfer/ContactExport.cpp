@@ -1,5 +1,6 @@
 #include "transfer/ContactExport.h"
 
+#include "contacts/FindList.h"
 #include "runtime/Text.h"
 #include "transfer/CsvWriter.h"
 #include "transfer/SaveText.h"
@@ -124,6 +125,9 @@ void ContactExport::write(const contacts::ContactFile& book, qint32 count, Expor
 ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QString& dataFolder, ExportKind kind)
 {
     const qint32 count = book.recordCount();  // raises when no contact file is open
+    // A book too large to list is refused at once, as View All and Find Contact refuse it,
+    // not after tens of minutes and gigabytes written.
+    contacts::FindList::requireListable(count);
     const QString base = baseName(book.path());
     if (count == 0)
         return {false, QString(), NoContactsTitle, NoContactsText};

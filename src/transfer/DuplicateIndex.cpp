@@ -1,9 +1,11 @@
 #include "transfer/DuplicateIndex.h"
 
 #include "contacts/ContactFile.h"
+#include "contacts/FindList.h"
 #include "runtime/Codepage.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cstring>
 
 namespace transfer {
@@ -26,63 +28,99 @@ void appendStored(QByteArray& key, const QString& value)
     }
 }
 
-size_t tableSize(qint32 count)
-{
-    size_t size = 16;
-    while (size < size_t(count) * 2)
-        size *= 2;
-    return size;
-}
-
 }  // namespace
 
-void DuplicateIndex::Table::insert(size_t hash, quint32 entry)
+QByteArrayView DuplicateIndex::KeySet::keyAt(quint64 place) const
 {
-    const size_t mask = cells.size() - 1;
-    size_t at = hash & mask;
-    while (cells[at] != 0)
-        at = (at + 1) & mask;
-    cells[at] = entry + 1;
+    const char* at = m_blocks[place >> kBlockBits].get() + (place & ((quint64(1) << kBlockBits) - 1));
+    return QByteArrayView(at + 1, uchar(*at));
+}
+
+std::size_t DuplicateIndex::KeySet::probe(QByteArrayView key, std::size_t hash) const
+{
+    const std::size_t mask = m_cells.size() - 1;
+    const quint64 tag = quint64(hash >> kPlaceBits) << kPlaceBits;
+    std::size_t at = hash & mask;
+    for (; m_cells[at] != 0; at = (at + 1) & mask) {
+        const quint64 cell = m_cells[at];
+        if ((cell & ~kPlaceMask) == tag && keyAt((cell & kPlaceMask) - 1) == key)
+            break;
+    }
+    return at;
+}
+
+void DuplicateIndex::KeySet::grow()
+{
+    std::vector<quint64> old(m_cells.empty() ? 16 : m_cells.size() * 2, 0);
+    old.swap(m_cells);
+    for (quint64 cell : old) {
+        if (cell == 0)
+            continue;
+        const QByteArrayView key = keyAt((cell & kPlaceMask) - 1);
+        m_cells[probe(key, qHash(key))] = cell;
+    }
+}
+
+void DuplicateIndex::KeySet::insert(QByteArrayView key)
+{
+    Q_ASSERT(key.size() < 256);
+    if ((m_used + 1) * 2 > m_cells.size())
+        grow();
+    const std::size_t hash = qHash(key);
+    const std::size_t at = probe(key, hash);
+    if (m_cells[at] != 0)
+        return;
+    // A key never straddles two blocks.
+    constexpr quint64 blockSize = quint64(1) << kBlockBits;
+    if ((m_end & (blockSize - 1)) + 1 + quint64(key.size()) > blockSize || m_end >> kBlockBits == m_blocks.size()) {
+        if (m_end & (blockSize - 1))
+            m_end = (m_end | (blockSize - 1)) + 1;
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+    }
+    char* out = m_blocks[m_end >> kBlockBits].get() + (m_end & (blockSize - 1));
+    *out = char(uchar(key.size()));
+    std::memcpy(out + 1, key.data(), size_t(key.size()));
+    m_cells[at] = (quint64(hash >> kPlaceBits) << kPlaceBits) | (m_end + 1);
+    m_end += 1 + quint64(key.size());
+    ++m_used;
+}
+
+bool DuplicateIndex::KeySet::contains(QByteArrayView key) const
+{
+    return !m_cells.empty() && key.size() < 256 && m_cells[probe(key, qHash(key))] != 0;
 }
 
 DuplicateIndex::DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount)
+    : m_book(book), m_recordCount(std::max(recordCount, 0))
 {
-    if (recordCount <= 0)
-        return;
-    m_entries.reserve(size_t(recordCount));
-    m_keys.reserve(qsizetype(recordCount) * 24);
-    m_names.cells.assign(tableSize(recordCount), 0);
-    m_namesAndEmail.cells.assign(tableSize(recordCount), 0);
-    book.forEachRecord(recordCount, [this](const char* record, qint32) {
-        const QByteArrayView first = contacts::trimmedBytes(record, contacts::fields::FName);
-        const QByteArrayView last = contacts::trimmedBytes(record, contacts::fields::LName);
-        const QByteArrayView email = contacts::trimmedBytes(record, contacts::fields::Email);
-        Entry e{m_keys.size(), quint16(first.size() + 1 + last.size()), 0};
-        m_keys.append(first).append(Sep).append(last).append(Sep).append(email);
-        e.length = quint16(m_keys.size() - e.start);
-        const quint32 index = quint32(m_entries.size());
-        m_entries.push_back(e);
-        m_names.insert(qHash(key(e, true)), index);
-        m_namesAndEmail.insert(qHash(key(e, false)), index);
+    contacts::FindList::requireListable(m_recordCount);
+}
+
+const DuplicateIndex::KeySet& DuplicateIndex::keys(bool namesOnly) const
+{
+    std::unique_ptr<KeySet>& set = namesOnly ? m_names : m_namesAndEmail;
+    if (set)
+        return *set;
+    auto made = std::make_unique<KeySet>();
+    m_book.forEachRecord(m_recordCount, [&made, namesOnly](const char* record, qint32) {
+        char key[contacts::fields::FName.width + contacts::fields::LName.width + contacts::fields::Email.width + 2];
+        qsizetype size = 0;
+        const auto add = [&](contacts::FieldSlice field) {
+            const QByteArrayView bytes = contacts::trimmedBytes(record, field);
+            std::memcpy(key + size, bytes.data(), size_t(bytes.size()));
+            size += bytes.size();
+        };
+        add(contacts::fields::FName);
+        key[size++] = Sep;
+        add(contacts::fields::LName);
+        if (!namesOnly) {
+            key[size++] = Sep;
+            add(contacts::fields::Email);
+        }
+        made->insert(QByteArrayView(key, size));
     });
-    m_keys.squeeze();
-}
-
-QByteArrayView DuplicateIndex::key(const Entry& e, bool namesOnly) const
-{
-    return QByteArrayView(m_keys.constData() + e.start, namesOnly ? e.namesLength : e.length);
-}
-
-bool DuplicateIndex::find(const Table& table, QByteArrayView wanted, bool namesOnly) const
-{
-    if (table.cells.empty())
-        return false;
-    const size_t mask = table.cells.size() - 1;
-    for (size_t at = qHash(wanted) & mask; table.cells[at] != 0; at = (at + 1) & mask) {
-        if (key(m_entries[table.cells[at] - 1], namesOnly) == wanted)
-            return true;
-    }
-    return false;
+    set = std::move(made);
+    return *set;
 }
 
 bool DuplicateIndex::holds(const contacts::ContactRecord& v, bool namesOnly) const
@@ -94,11 +132,11 @@ bool DuplicateIndex::holds(const contacts::ContactRecord& v, bool namesOnly) con
     appendStored(wanted, v.FName);
     wanted += Sep;
     appendStored(wanted, v.LName);
-    if (namesOnly)
-        return find(m_names, wanted, true);
-    wanted += Sep;
-    appendStored(wanted, v.Email);
-    return find(m_namesAndEmail, wanted, false);
+    if (!namesOnly) {
+        wanted += Sep;
+        appendStored(wanted, v.Email);
+    }
+    return keys(namesOnly).contains(wanted);
 }
 
 }  // namespace transfer

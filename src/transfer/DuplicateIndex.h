@@ -2,8 +2,8 @@
 
 #include "transfer/ContactSink.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
+#include <memory>
 #include <vector>
 
 namespace contacts {
@@ -14,39 +14,55 @@ namespace transfer {
 
 // The contacts on file when an import begins, looked up by name (and e-mail) instead of
 // reading every record for every imported contact. Records the import itself adds are
-// never in it. It holds only the keys, packed, so that a book of a million contacts costs
-// tens of megabytes.
+// never in it. It holds each distinct key once, packed, so that a book of a million
+// contacts costs tens of megabytes and a book of a million blank records next to nothing. The
+// keys of a comparison are read from the book when it is first made: an import compares
+// either the names alone or the names and e-mail, and keeps only the keys it compares.
 class DuplicateIndex {
 public:
     // The first recordCount records of book, read in blocks (a short last record reads as
-    // padded with blanks).
+    // padded with blanks). A count the find list could not hold either raises error 7 at
+    // once. The book must stay open while the index is used.
     DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount);
 
     // Names and e-mail: the trimmed first name, last name and e-mail equal those of a
     // record, and none of the three working values is empty. namesOnly leaves out the
-    // e-mail. Values are compared as the book would hold them (Windows-1252).
+    // e-mail. Values are compared as the book would hold them (Windows-1252). Raises
+    // rt::RuntimeError when the book cannot be read.
     bool holds(const contacts::ContactRecord& values, bool namesOnly) const;
 
 private:
-    struct Entry {
-        qint64 start;  // in m_keys
-        quint16 namesLength;
-        quint16 length;
-    };
-    // Open addressing over the entries: cell = entry index + 1, 0 = free.
-    struct Table {
-        std::vector<quint32> cells;
-        void insert(size_t hash, quint32 entry);
+    // A set of distinct byte strings: kept one after another in blocks, each after its
+    // length byte, and found through an open-addressing table of their places.
+    class KeySet {
+    public:
+        void insert(QByteArrayView key);
+        bool contains(QByteArrayView key) const;
+
+    private:
+        // Cell: 0 = free, else the high bits of the key's hash over its place + 1.
+        static constexpr int kPlaceBits = 40;
+        static constexpr quint64 kPlaceMask = (quint64(1) << kPlaceBits) - 1;
+        static constexpr int kBlockBits = 20;
+
+        QByteArrayView keyAt(quint64 place) const;
+        // The cell holding key, or the free cell where it goes.
+        std::size_t probe(QByteArrayView key, std::size_t hash) const;
+        void grow();
+
+        std::vector<quint64> m_cells;
+        std::size_t m_used = 0;
+        std::vector<std::unique_ptr<char[]>> m_blocks;
+        quint64 m_end = 0;  // where the next key goes
     };
 
-    QByteArrayView key(const Entry& e, bool namesOnly) const;
-    bool find(const Table& table, QByteArrayView wanted, bool namesOnly) const;
+    const KeySet& keys(bool namesOnly) const;
 
-    // Per record: first name, 0x1F, last name, 0x1F, e-mail, each trimmed, as stored.
-    QByteArray m_keys;
-    std::vector<Entry> m_entries;
-    Table m_names;
-    Table m_namesAndEmail;
+    const contacts::ContactFile& m_book;
+    qint32 m_recordCount;
+    // Read when first asked for.
+    mutable std::unique_ptr<KeySet> m_names;
+    mutable std::unique_ptr<KeySet> m_namesAndEmail;
 };
 
 }  // namespace transfer

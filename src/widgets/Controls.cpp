@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -39,6 +40,52 @@ int sortedPlace(int count, const QString& text, TextAt textAt)
             high = mid;
     }
     return low;
+}
+
+// Beginnings in the list order (rt::listSortKey) of which every text that Qt's case-blind
+// match takes for `typed` has one: a character of the text matches every character of the
+// same case folding, and these nearly always share one place in the order (the long s, which
+// folds to s, does not). Made from as many characters of the text as keep them to a handful;
+// a character outside the Basic Multilingual Plane ends them.
+QStringList matchingKeyPrefixes(const QString& typed)
+{
+    constexpr qsizetype kMost = 8;
+    QStringList prefixes{QString()};
+    for (QChar c : typed) {
+        if (c.isSurrogate())
+            break;
+        // Worked out once a character: a walk over the whole plane.
+        static QHash<char32_t, QStringList> keysOfFolded;
+        const char32_t folded = QChar::toCaseFolded(char32_t(c.unicode()));
+        if (!keysOfFolded.contains(folded)) {
+            QStringList found;
+            for (char32_t x = 0; x < 0x10000; ++x) {
+                if (QChar::toCaseFolded(x) == folded && !QChar::isSurrogate(x)) {
+                    const QString key = rt::listSortKey(QString(QChar(char16_t(x))));
+                    if (!found.contains(key))
+                        found << key;
+                }
+            }
+            keysOfFolded.insert(folded, found);
+        }
+        const QStringList keys = keysOfFolded.value(folded);
+        if (prefixes.size() * keys.size() > kMost)
+            break;
+        QStringList longer;
+        for (const QString& prefix : prefixes) {
+            for (const QString& key : keys)
+                longer << prefix + key;
+        }
+        prefixes = longer;
+    }
+    return prefixes;
+}
+
+bool keyBefore(const QString& a, const QString& b)
+{
+    // Code unit by code unit, as the keys are made to compare.
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](QChar x, QChar y) { return x.unicode() < y.unicode(); });
 }
 
 // Draws a list line with its TAB characters expanded to the list's tab stops.
@@ -508,6 +555,74 @@ std::vector<int> SortedListBox::selectedRows() const
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+void SortedListBox::keyboardSearch(const QString& search)
+{
+    // The typed text and the line the search starts from are kept as Qt's item views keep
+    // them, so that typing does here what it does in any list.
+    const int rows = count();
+    if (rows == 0)
+        return;
+    const QModelIndex current = currentIndex();
+    int start = current.isValid() ? current.row() : 0;
+    bool skipRow = false;
+    const bool timed = m_typedTime.isValid();
+    const qint64 elapsed = timed ? m_typedTime.restart() : 0;
+    if (!timed)
+        m_typedTime.start();
+    if (search.isEmpty() || !timed || elapsed > QApplication::keyboardInputInterval()) {
+        m_typed = search;
+        skipRow = current.isValid();
+    } else {
+        m_typed += search;
+    }
+    // One letter typed again (Qt 6 looks for all of them, "ss") looks from the next line on.
+    const bool sameKey = m_typed.size() > 1 && m_typed.count(m_typed.back()) == m_typed.size();
+    if (sameKey || skipRow)
+        start = start < rows - 1 ? start + 1 : 0;
+    const int found = lineBeginningWith(m_typed, start);
+    if (found >= 0)
+        setCurrentIndex(m_lines->index(found));
+}
+
+int SortedListBox::lineBeginningWith(const QString& typed, int start) const
+{
+    // A line that Qt's match takes lies among the lines whose sort key begins with one of
+    // these prefixes, and those stand together in the sorted list: each run is found by a
+    // binary search, and only its lines from the start on (or from its top, wrapping) are
+    // read until one matches.
+    const int rows = count();
+    int after = -1;
+    int before = -1;
+    for (const QString& prefix : matchingKeyPrefixes(typed)) {
+        int low = 0;
+        int high = prefix.isEmpty() ? 0 : rows;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (keyBefore(rt::listSortKey(m_lines->text(mid)), prefix))
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        const auto firstMatch = [&](int from, int to) {
+            for (int row = from; row < to; ++row) {
+                const QString text = m_lines->text(row);
+                if (!rt::listSortKey(text).startsWith(prefix))
+                    return -1;
+                if (text.startsWith(typed, Qt::CaseInsensitive))
+                    return row;
+            }
+            return -1;
+        };
+        const int here = firstMatch(std::max(low, start), rows);
+        if (here >= 0 && (after < 0 || here < after))
+            after = here;
+        const int wrapped = here < 0 ? firstMatch(low, start) : -1;
+        if (wrapped >= 0 && (before < 0 || wrapped < before))
+            before = wrapped;
+    }
+    return after >= 0 ? after : before;
 }
 
 void enterMovesOn(QWidget* field)

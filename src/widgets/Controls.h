@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QListView>
 #include <functional>
 #include <QRadioButton>
@@ -104,13 +105,25 @@ public:
     // The selected lines' indexes in ascending order.
     std::vector<int> selectedRows() const;
 
+    // Typing moves to a line as Qt's item views do (the letters typed in quick succession,
+    // case aside, begin the line; a new search starts after the current line, wrapping, as
+    // does one letter typed again), but finds it by a binary search over the sorted lines: a
+    // few dozen lines read, not every line of a long list.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void lineDoubleClicked(int index);
 
 private:
     class LineModel;
+    // The first line from `start` on, wrapping, that begins with `typed` case aside; -1 when
+    // none.
+    int lineBeginningWith(const QString& typed, int start) const;
+
     LineModel* m_lines = nullptr;
     std::vector<int> m_tabStops;
+    QString m_typed;
+    QElapsedTimer m_typedTime;
 };
 
 // Enter in the field is swallowed and a Tab is posted to the field's window: once the

@@ -4,6 +4,7 @@
 #include "contacts/ContactFile.h"
 #include "transfer/ContactImport.h"
 #include "transfer/CsvFields.h"
+#include "transfer/DuplicateIndex.h"
 #include "transfer/ImportLines.h"
 #include "transfer/ImportText.h"
 
@@ -158,9 +159,42 @@ private slots:
         QCOMPARE(run(many + "Bo\r\n", &out).size(), 2100);
         QCOMPARE(run("BEGIN:VCARD\r\nN:A;B\r\nEND:VCARD\r\nN:" + QByteArray(70000, 'x'), &out).size(), 1);
         QCOMPARE(out.errorNumber, 7);
+        // A book the lists could not hold is refused before it is read.
+        contacts::ContactFile huge;
+        huge.open(file({}));
+        QVERIFY(QFile::resize(huge.path(), Q_INT64_C(1000000000000)));
+        QCOMPARE(importContacts(huge, file(QByteArray(OwnHeader) + "Ann,,Lee\r\n"), true).errorNumber, 7);
         contacts::ContactFile none;
         QCOMPARE(importContacts(none, QString(), true).text(), QStringLiteral("Click 'Select file to import' to select csv or vcf file."));
         QCOMPARE(importContacts(none, file("BEGIN:VCARD"), true).errorNumber, 52);
+    }
+
+    void duplicates_data()
+    {
+        QTest::addColumn<bool>("namesOnly");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("held");
+        for (const QStringList& r : testsupport::tableRows("transfer/duplicates.tsv"))
+            QTest::newRow(qPrintable(r[0])) << (r[1] == "names") << r.mid(2, 3) << (r[5] == "yes");
+    }
+    void duplicates()
+    {
+        using contacts::ContactRecord;
+        QByteArray bytes = ContactRecord().toBytes().repeated(300) + book()
+                           + ContactRecord{.LName = "Lee", .Email = "c@x.com"}.toBytes()
+                           + ContactRecord{.FName = "Ann", .LName = "Lee", .Email = "b@x.com"}.toBytes()
+                           + ContactRecord{.FName = "Annabelle-Marie-Louise", .LName = "Lee"}.toBytes()
+                           + ContactRecord{.FName = "José", .LName = "Núñez", .Email = "j@x.com"}.toBytes();
+        for (int i = 0; i < 5000; ++i) {
+            const QString n = QString::number(i);
+            bytes += ContactRecord{.FName = "F" + n, .LName = "Doe", .Email = "f" + n + "@x.com"}.toBytes();
+        }
+        contacts::ContactFile file;
+        file.open(this->file(bytes));
+        const DuplicateIndex index(file, file.recordCount());
+        QFETCH(bool, namesOnly);
+        QFETCH(QStringList, values);
+        QTEST(index.holds({.FName = values[0], .LName = values[1], .Email = values[2]}, namesOnly), "held");
     }
 
     // Each file of tests/data/import imported into book(): the outcome and the records stored,

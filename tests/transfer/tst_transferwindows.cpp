@@ -70,6 +70,11 @@ private slots:
                               Icon::Information);
         e.click("cmdExpCreate");
         QVERIFY(f.app.messages.allShown() && !QFile::exists(f.app.dataPath("QVLC_QVL_Contacts.csv")));
+        // A book too large to list is refused at once, as View All refuses it.
+        QVERIFY(QFile::resize(f.app.dataPath("QVL_Contacts.DAT"), Q_INT64_C(1000000000000)));
+        f.expectError(7, QStringLiteral("Out of memory"), Answer::Retry);
+        e.click("cmdExpCreate");
+        QVERIFY(f.app.messages.allShown() && !QFile::exists(f.app.dataPath("QVLC_QVL_Contacts.csv")));
 
         writeBytes(f.app.dataPath("QVL_Contacts.DAT"), person("Ann", "Lee").toBytes());
         QVERIFY(QDir(f.app.dataPath({})).mkdir("QVLC_QVL_Contacts.csv"));  // cannot be written as a file

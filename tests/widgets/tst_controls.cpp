@@ -2,6 +2,7 @@
 #include "widgets/EditMenu.h"
 #include "widgets/Form.h"
 #include "support/FakeServices.h"
+#include "support/TableRows.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -14,8 +15,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStringListModel>
+#include <QStyleHints>
 #include <QTest>
 #include <QVBoxLayout>
+#include <numeric>
 
 using widgets::OptionButton;
 using widgets::SortedComboBox;
@@ -151,6 +155,63 @@ private slots:
         QCOMPARE(list.selectedRows(), (std::vector<int>{2, 4}));
         list.removeLines({0, 1, 3});
         QCOMPARE(contents(list).join(u' '), QStringLiteral("b=2 c=3"));
+    }
+
+    // Type-ahead finds the line Qt's own list view finds, by its binary search.
+    void typeAhead_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        for (const QStringList& r : testsupport::tableRows("widgets/typeahead.tsv"))
+            QTest::newRow(qPrintable(r[0])) << r[1] << r[2] << r[3];
+    }
+    void typeAhead()
+    {
+        SortedListBox list("lstAllContacts");
+        for (const char* line : {" lead blank", "aaron", "Abe", "Æsop", "Ålborg", "émile", "Emma", "Eve", "eve", "Øre",
+                                 "Smith, Ann", "smith, bo", "Søren", "Straße", "Zed", "µ-law", "ſam", "ƒoo"})
+            list.addSortedItem(QString::fromUtf8(line), 0);
+        QStringList lines;
+        for (int i = 0; i < list.count(); ++i)
+            lines << list.text(i);
+        QStringListModel model(lines);
+        QListView qt;
+        qt.setModel(&model);
+        QFETCH(QString, current);
+        if (!current.isEmpty()) {
+            list.setCurrentIndex(list.model()->index(int(lines.indexOf(current)), 0));
+            qt.setCurrentIndex(model.index(int(lines.indexOf(current)), 0));
+        }
+        QFETCH(QString, keys);
+        QStyleHints* hints = QGuiApplication::styleHints();
+        const int interval = hints->keyboardInputInterval();
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            const bool pause = keys[i] == u'~';
+            hints->setKeyboardInputInterval(pause ? 0 : 5000);
+            if (pause)
+                QTest::qSleep(5);
+            list.keyboardSearch(keys.mid(i += pause, 1));
+            qt.keyboardSearch(keys.mid(i, 1));
+        }
+        hints->setKeyboardInputInterval(interval);
+        QCOMPARE(list.currentIndex().data().toString(), qt.currentIndex().data().toString());
+        QTEST(list.currentIndex().data().toString(), "after");
+    }
+
+    // Typing reads a few dozen lines of a long list, not every one.
+    void typeAheadReadsFewLines()
+    {
+        SortedListBox list("lstAllContacts");
+        int reads = 0;
+        std::vector<qint32> numbers(100000);
+        std::iota(numbers.begin(), numbers.end(), 0);
+        list.setNumberedLines(numbers, [&reads](qint32 n) {
+            ++reads;
+            return QStringLiteral("%1 Lee").arg(QChar(u'A' + n / 4000)) + QString::number(n).rightJustified(6, u'0');
+        });
+        list.keyboardSearch("M");
+        QVERIFY2(list.currentIndex().row() == 12 * 4000 && reads < 60, qPrintable(QString::number(reads)));
     }
 
     void listTabStops()
