@@ -1,5 +1,6 @@
 #include "LabelJobRig.h"
 #include "support/Fixture.h"
+#include "support/TableRows.h"
 
 #include <QFile>
 #include <QtTest>
@@ -18,7 +19,7 @@ class TestLabelSheets : public QObject {
     {
         printing::LabelInput& in = rig->in;
         for (int i = 0; i < 5; ++i)
-            in.lines[size_t(i)] = lines.value(i);
+            in.lines[size_t(i)] = testsupport::repeated(lines.value(i));
         int copies = 1;
         for (const QString& word : options.split(' ', Qt::SkipEmptyParts)) {
             const QString value = word.section('=', 1);
@@ -88,110 +89,14 @@ private slots:
     void command_data()
     {
         // Each row's boxes, dialog, screen left and documents are tests/data/labelsheets/<row>.txt.
-        QTest::addColumn<QString>("command");  // wide, large, folder, 80 or 60
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("margins");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("device");
-        QTest::addColumn<QStringList>("margins");
-        const QString plain = "Recording Printer", officejet = "HP Officejet 3830", w = "w";
-        const QStringList a{"A"}, x{"X"}, jane{"Jane Doe"}, ann{"Ann Smith", "12 Oak St", "Springfield IL 62704"};
-        const QStringList envelope{"ONTHEFLY| 10| 10", "ENVELOPE|  2| -1"}, zero{"ONTHEFLY|  0|  0"};
-        QTest::newRow("wide range 4-9") << "wide" << QStringList{"Jane Doe", "12 Elm St", "Springfield, IL  62701"} << "at=4-9 copies=3" << plain << QStringList{};
-        // A whole sheet of each stock; the pads of every position are the stock tables' own test.
-        QTest::newRow("wide") << "wide" << a << "at=1-20" << plain << QStringList{};
-        QTest::newRow("large") << "large" << a << "at=1-10" << plain << QStringList{};
-        QTest::newRow("folder") << "folder" << a << "at=1-30" << plain << QStringList{};
-        QTest::newRow("wide DeskJet bold") << "wide" << a << "at=1-2 bold" << "HP DeskJet 640C/642C/648C" << QStringList{};
-        QTest::newRow("large Officejet bold") << "large" << a << "at=1-2 bold" << officejet << QStringList{};
-        QTest::newRow("folder Officejet bold") << "folder" << a << "at=1-2 bold" << officejet << QStringList{};
-        // The first label's pads are looked up before the dialog, on the printer current then;
-        // the paper is Letter forced, or the #10 envelope left by an earlier job.
-        QTest::newRow("chosen plain") << "wide" << x << "at=3-4 paper20 chosen" << plain << QStringList{};
-        QTest::newRow("chosen Officejet") << "wide" << x << "at=3-4 paper20 chosen" << "HP Officejet Pro 8600" << QStringList{};
-        QTest::newRow("chosen Photosmart") << "wide" << x << "at=3-4 paper20 chosen" << "HP Photosmart C4180" << QStringList{};
-        QTest::newRow("centring wide 5") << "wide" << QStringList{"Hello", "X"} << "at=1 centred" << plain << QStringList{};
-        QTest::newRow("centring wide 7") << "wide" << QStringList{"Goodbye", "X"} << "at=1 centred" << plain << QStringList{};
-        QTest::newRow("centring wide bold") << "wide" << QStringList{"Jane Doe", "X"} << "at=2 centred bold italic" << plain << QStringList{};
-        QTest::newRow("centring wide empty") << "wide" << QStringList{"", "X"} << "at=1 centred" << plain << QStringList{};
-        QTest::newRow("centring TAB CR LF") << "wide" << QStringList{"Jane\tDoe\r\n", "X"} << "at=1 centred" << plain << QStringList{};
-        QTest::newRow("centring large") << "large" << QStringList{"Hello", "X"} << "at=1 centred" << plain << QStringList{};
-        QTest::newRow("centring large bold") << "large" << QStringList{"Hello", "X"} << "at=1 centred bold italic" << plain << QStringList{};
-        QTest::newRow("centring folder bold") << "folder" << QStringList{"Hello"} << "at=1 centred bold italic" << plain << QStringList{};
-        QTest::newRow("centring folder") << "folder" << QStringList{"Goodbye"} << "at=2 centred" << plain << QStringList{};
-        // Pads 50/15 with the ENVELOPE adjustments 2/-1: column 52 below 14 rows. Centred: pad - 6,
-        // then 18 - 8/2 blanks. Large font and Bold on a family printer: 1 + 7 + 2 rows up, 6 + 6
-        // columns left. The file folder's left-justified text: its spacer line and 20 points, in
-        // the large face too. The position shown is neither split nor looked up.
-        const QString env = "at=4-9 envelope size pads=50/15 prior copies=2 ";
-        QTest::newRow("envelope wide") << "wide" << jane << env << plain << envelope;
-        QTest::newRow("envelope wide centred") << "wide" << jane << env + "centred" << plain << envelope;
-        QTest::newRow("envelope wide all Officejet") << "wide" << jane << env + "envbold large centred" << "Officejet 5740" << envelope;
-        QTest::newRow("envelope large portrait") << "large" << jane << env + "portrait" << plain << envelope;
-        QTest::newRow("envelope folder centred") << "folder" << jane << env + "centred" << plain << envelope;
-        QTest::newRow("envelope folder all Officejet") << "folder" << jane << env + "envbold large centred" << "Officejet 5740" << envelope;
-        QTest::newRow("envelope folder large font") << "folder" << jane << env + "large" << plain << envelope;
-        // A family #10 envelope is one envelope, where it was a second page before.
-        const QString cups = "HP_ENVY_5000 Generic CUPS-PDF Printer";
-        QTest::newRow("family envelope") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups" << cups << QStringList{};
-        QTest::newRow("family envelope bold") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups envbold" << cups << QStringList{};
-        // The forced paper holds for the envelope's job only.
-        QTest::newRow("paper then return address") << "wide 80" << QStringList{"Jane Doe", "12 Elm St", "Springfield"} << "envelope size" << "Officejet 5740" << QStringList{};
-        QTest::newRow("envelope on any printer") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size chose10" << plain << QStringList{};
-        QTest::newRow("family envelope large font") << "wide" << QStringList{"Jane Doe", "12 Elm St"} << "envelope size cups large" << cups << QStringList{};
-        // Refused before the dialog: the screen stays, the margin file is read first all the same.
-        QTest::newRow("refused no lines") << "wide" << QStringList{} << "at=4-9 noalign nolabel" << plain << QStringList{};
-        QTest::newRow("refused blanks") << "wide" << QStringList{"", "", " "} << "at=4-9 noalign nolabel" << plain << QStringList{};
-        QTest::newRow("refused no envelope size") << "large" << x << "at=4-9 noalign envelope" << plain << QStringList{};
-        QTest::newRow("refused no alignment") << "wide" << x << "at=4-9 noalign" << plain << QStringList{};
-        QTest::newRow("refused folder line 1 first") << "folder" << QStringList{"", "", "Other"} << "at=4-9 noalign" << plain << QStringList{};
-        QTest::newRow("refused folder line 2 a blank") << "folder" << QStringList{"Taxes", " "} << "at=4-9 noalign" << plain << QStringList{};
-        QTest::newRow("refused folder line 5") << "folder" << QStringList{"Taxes", "", "", "", "x"} << "at=4-9 noalign nolabel" << plain << QStringList{};
-        QTest::newRow("refused folder then options") << "folder" << QStringList{"Taxes"} << "at=4-9 noalign nolabel" << plain << QStringList{};
-        QTest::newRow("refused large line 2") << "large" << QStringList{"X", w.repeated(38)} << "at=4-9 centred" << plain << QStringList{};
-        QTest::newRow("refused wide") << "wide" << QStringList{w.repeated(60)} << "at=4-9" << plain << QStringList{};
-        QTest::newRow("refused folder") << "folder" << QStringList{w.repeated(23)} << "at=4-9" << plain << QStringList{};
-        // Label 2 of a family printer chosen in the dialog has one column less; a #6 3/4 envelope
-        // is 6 1/2 inches long.
-        QTest::newRow("refused after the dialog") << "wide" << QStringList{QString(30, 'W')} << "at=1-2 chosen" << officejet << QStringList{};
-        QTest::newRow("refused personal envelope") << "wide" << QStringList{"X", QString(25, 'W')} << "envelope size=2 pads=33/32" << plain << QStringList{};
-        for (const char* command : {"wide", "large", "folder"})
-            QTest::addRow("refused no position %s", command) << command << x << "label" << plain << QStringList{};
-        // The command splits the range the prompt accepted afresh; "a-b" the prompt would refuse.
-        QTest::newRow("range 7") << "wide" << x << "at=7 stale cancel" << plain << QStringList{};
-        QTest::newRow("range 9-4") << "wide" << x << "at=9-4 stale" << plain << QStringList{};
-        QTest::newRow("range a-b") << "wide" << x << "at=a-b stale" << plain << QStringList{};
-        // The later ONTHEFLY record: two columns right; a top line count of -1 prints no line.
-        QTest::newRow("margin adjustments") << "folder" << QStringList{"   "} << "at=1-2" << plain << QStringList{"ONTHEFLY|  9|  9", "ONTHEFLY|  2| -1", "ENVELOPE| 40| 40"};
-        // Printer problems: the document is cancelled, also when none was open yet.
-        QTest::newRow("problem ONTHEFLY letters") << "wide" << QStringList{} << "" << plain << QStringList{"ONTHEFLY|abc|  1"};
-        QTest::newRow("problem ENVELOPE blank") << "large" << QStringList{} << "" << plain << QStringList{"ENVELOPE|  1|   "};
-        QTest::newRow("problem RETURNAD blank") << "80" << QStringList{} << "" << plain << QStringList{"RETURNAD|   |  0"};
-        QTest::newRow("problem the cancel fails too") << "folder" << QStringList{} << "cancelfails" << plain << QStringList{"ONTHEFLY| 1x|  0"};
-        QTest::newRow("problem pad plus adjustment") << "wide" << x << "at=25 pads=32767/3 copies=2" << plain << QStringList{"ONTHEFLY|  1|  0"};
-        QTest::newRow("problem centring column") << "large" << x << "at=25 pads=-32767/3 centred bold copies=2" << plain << zero;
-        QTest::newRow("problem folder pad") << "folder" << x << "at=99 pads=32767/3 copies=2" << plain << QStringList{"ONTHEFLY|  1|  0"};
-        QTest::newRow("problem printer fails") << "wide" << x << "at=1 fail=482 copies=2" << plain << zero;
-        QTest::newRow("problem dialog fails") << "wide" << x << "at=1 dialogfail" << plain << zero;
-        QTest::newRow("problem data folder missing") << "wide" << x << "at=1 nodata" << plain << zero;
-        // Return-address sheets: lines 1 to 3 on every label. Only the sign of the top adjustment
-        // counts: one line more or less above the first row. Control characters print as blanks.
-        const QString ra = "bold envbold turned ";
-        const QStringList ret{"RETURNAD| 50| 50", "ONTHEFLY|  9|  9"};
-        QTest::newRow("return 80") << "80" << ann << ra << plain << QStringList{};
-        QTest::newRow("return 60") << "60" << ann << ra << plain << QStringList{};
-        QTest::newRow("return 80 centred italic") << "80" << ann << ra + "centred italic" << plain << QStringList{};
-        QTest::newRow("return 60 centred") << "60" << QStringList{"Ann", "12 Oak St", ""} << ra + "centred" << plain << QStringList{};
-        QTest::newRow("return only line 2") << "80" << QStringList{"", "Ann", ""} << ra << plain << QStringList{};
-        QTest::newRow("return top 7") << "80" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0|  7"});
-        QTest::newRow("return top -9") << "60" << ann << ra << plain << (ret + QStringList{"RETURNAD|  0| -9"});
-        QTest::newRow("return left -10") << "80" << QStringList{"A", "B", "C"} << ra << plain << (ret + QStringList{"RETURNAD|-10|  0"});
-        QTest::newRow("return longest") << "80" << QStringList{QString(13, 'W'), "B", "\tC\r\n"} << ra << plain << QStringList{};
-        // Another page, its print dialog cancelled: ended quietly, the return-address screen stays.
-        QTest::newRow("return another page") << "80" << QStringList{"Ann"} << "bold again copies=2" << plain << QStringList{};
-        QTest::newRow("return lines 1 to 3 empty") << "60" << QStringList{"", "", "", "Line 4"} << "bold italic" << plain << QStringList{};
-        QTest::newRow("return line 5 a blank") << "60" << QStringList{"Ann", "", "", "", " "} << "bold italic" << plain << QStringList{};
-        QTest::newRow("return line 3 too long") << "60" << QStringList{"Ann", "", QString(28, 'W')} << "bold italic" << plain << QStringList{};
-        QTest::newRow("return printer fails") << "60" << QStringList{"Ann"} << "bold italic fail=57 copies=2" << plain << QStringList{};
+        for (const QStringList& r : testsupport::tableRows("labelsheets.tsv"))
+            QTest::newRow(qPrintable(r[0]))
+                << r[1] << r[2].split('|') << r[3].split(", ", Qt::SkipEmptyParts) << r[4] << r[5];
     }
     void command()
     {
@@ -284,7 +189,6 @@ private slots:
         app.click("cmdLrgRetAddress");
         QVERIFY(!testsupport::dumpDocuments({app.app.device.documents().back()}).contains(" italic "));
     }
-
 };
 
 QTEST_MAIN(TestLabelSheets)

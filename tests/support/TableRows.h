@@ -26,4 +26,12 @@ inline QList<QStringList> tableRows(const QString& name)
     return rows;
 }
 
+// A field "W*40" of a table as forty W; any other field as it is.
+inline QString repeated(const QString& field)
+{
+    bool isCount = false;
+    const int times = field.section(u'*', -1).toInt(&isCount);
+    return isCount ? field.section(u'*', 0, -2).repeated(times) : field;
+}
+
 }  // namespace testsupport
