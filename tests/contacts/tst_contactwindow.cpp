@@ -50,17 +50,14 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("staleNumber");  // 0: the shown contact's number stays current
-        QTest::addColumn<bool>("tickedWithoutCompany");  // the include-company box ticked by hand, no company
-        QTest::newRow("yes") << Answer::Yes << 0 << false;
-        QTest::newRow("no") << Answer::No << 0 << false;
-        QTest::newRow("yes, stale number") << Answer::Yes << 4 << false;
-        QTest::newRow("no, ticked without company") << Answer::No << 0 << true;
+        QTest::newRow("yes") << Answer::Yes << 0;
+        QTest::newRow("no, include company ticked without one") << Answer::No << 0;
+        QTest::newRow("yes, stale number") << Answer::Yes << 4;
     }
     void saveDeleteAndClose()
     {
         QFETCH(Answer, answer);
         QFETCH(int, staleNumber);
-        QFETCH(bool, tickedWithoutCompany);
         ContactWindowFixture f;
         f.start({person("Ann", "Lee", {{&R::BdayReminder, "1"}}), person("Rob", "Ray"), person("Cy", "Sun")});
         f.main().click(QStringLiteral("mnuLargeLabel"));
@@ -82,7 +79,7 @@ private slots:
         QVERIFY(w.text("txtACCity") == "Rome," && f.fileBytes() == before);  // reported before any box is cleaned
 
         f.app.state.lngCurrentRecord = 2;
-        if (tickedWithoutCompany) {
+        if (answer == Answer::No) {  // the include-company box ticked by hand, with no company
             w.setText("txtACCompany", QStringLiteral("Firm"));
             w.setText("txtACCompany", QString());
             w.setValue("chkCompanyInclude", 1);

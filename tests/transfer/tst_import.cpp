@@ -185,10 +185,9 @@ private slots:
                            + ContactRecord{.FName = "Ann", .LName = "Lee", .Email = "b@x.com"}.toBytes()
                            + ContactRecord{.FName = "Annabelle-Marie-Louise", .LName = "Lee"}.toBytes()
                            + ContactRecord{.FName = "José", .LName = "Núñez", .Email = "j@x.com"}.toBytes();
-        for (int i = 0; i < 5000; ++i) {
-            const QString n = QString::number(i);
-            bytes += ContactRecord{.FName = "F" + n, .LName = "Doe", .Email = "f" + n + "@x.com"}.toBytes();
-        }
+        for (int i = 0; i < 5000; ++i)
+            bytes += ContactRecord{.FName = QString("F%1").arg(i), .LName = "Doe", .Email = QString("f%1@x.com").arg(i)}
+                         .toBytes();
         contacts::ContactFile file;
         file.open(this->file(bytes));
         const DuplicateIndex index(file, file.recordCount());

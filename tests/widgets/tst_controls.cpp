@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QStringListModel>
 #include <QStyleHints>
 #include <QTest>
 #include <QVBoxLayout>
@@ -157,7 +156,8 @@ private slots:
         QCOMPARE(contents(list).join(u' '), QStringLiteral("b=2 c=3"));
     }
 
-    // Type-ahead finds the line Qt's own list view finds, by its binary search.
+    // Type-ahead finds the line Qt's own list views find (the table's last column), by its binary
+    // search.
     void typeAhead_data()
     {
         QTest::addColumn<QString>("current");
@@ -169,20 +169,14 @@ private slots:
     void typeAhead()
     {
         SortedListBox list("lstAllContacts");
-        for (const char* line : {" lead blank", "aaron", "Abe", "Æsop", "Ålborg", "émile", "Emma", "Eve", "eve", "Øre",
-                                 "Smith, Ann", "smith, bo", "Søren", "Straße", "Zed", "µ-law", "ſam", "ƒoo"})
+        for (const char* line :
+             {" lead blank", "aaron", "Abe",        "Æsop",      "Ålborg", "émile",  "Emma", "Eve",   "eve", "llama",
+              "Lloyd",       "Øre",   "Smith, Ann", "smith, bo", "Søren",  "Straße", "Zed",  "µ-law", "ſam", "ƒoo"})
             list.addSortedItem(QString::fromUtf8(line), 0);
-        QStringList lines;
-        for (int i = 0; i < list.count(); ++i)
-            lines << list.text(i);
-        QStringListModel model(lines);
-        QListView qt;
-        qt.setModel(&model);
         QFETCH(QString, current);
-        if (!current.isEmpty()) {
-            list.setCurrentIndex(list.model()->index(int(lines.indexOf(current)), 0));
-            qt.setCurrentIndex(model.index(int(lines.indexOf(current)), 0));
-        }
+        for (int i = 0; i < list.count(); ++i)
+            if (list.text(i) == current)
+                list.setCurrentIndex(list.model()->index(i, 0));
         QFETCH(QString, keys);
         QStyleHints* hints = QGuiApplication::styleHints();
         const int interval = hints->keyboardInputInterval();
@@ -192,10 +186,8 @@ private slots:
             if (pause)
                 QTest::qSleep(5);
             list.keyboardSearch(keys.mid(i += pause, 1));
-            qt.keyboardSearch(keys.mid(i, 1));
         }
         hints->setKeyboardInputInterval(interval);
-        QCOMPARE(list.currentIndex().data().toString(), qt.currentIndex().data().toString());
         QTEST(list.currentIndex().data().toString(), "after");
     }
 
