@@ -69,9 +69,7 @@ PrintFont LabelStock::lineFont(const LabelInput& in) const
 LineFit::Place LabelStock::labelPlace(const LabelInput& in, double position, const QString& leftPad) const
 {
     const QRectF label = LabelSheet::of(sheet).label(static_cast<int>(std::clamp(position, 1.0, 1000.0)) - 1);
-    const LineFit::Place place =
-        LineFit::Place::at(lineFont(in), padColumn(leftPad) + tabShift(in), label.left(), label.right());
-    return in.centred ? place.centredOn(label.center().x()) : place;
+    return LineFit::Place::onLabel(lineFont(in), padColumn(leftPad) + tabShift(in), label, in.centred);
 }
 
 LineFit::Place LabelStock::envelopePlace(const LabelInput& in, int size, bool envelopePaper) const
@@ -195,15 +193,11 @@ bool LabelPrintJob::refuseLongLine(bool laterFamily)
     } else if (const std::optional<LabelRange> range = LabelRange::parse(vars().strLabelRange)) {
         const double start = rt::val(range->startPos);
         const double end = range->endPos.isEmpty() ? start : std::max(start, rt::val(range->endPos));
-        QString pad = in.leftPad;
         for (double position = start; position <= end; ++position) {
             const bool family = position == start ? m_firstFamily : laterFamily;
             // A position off the sheet has no label to keep to.
-            if (const std::optional<LabelPads> pads =
-                    StockTables::pads(m_stock.sheet, position, in.labelBold, family)) {
-                pad = pads->left;
-                places.push_back(m_stock.labelPlace(in, position, pad));
-            }
+            if (const std::optional<LabelPads> pads = StockTables::pads(m_stock.sheet, position, in.labelBold, family))
+                places.push_back(m_stock.labelPlace(in, position, pads->left));
         }
     }
     return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), places,

@@ -8,17 +8,10 @@
 
 namespace printing {
 
-namespace {
-
-// Positions are sums of unrounded advances; a line that ends on the margin fits.
-constexpr double kEpsilon = 1e-6;
-
-}  // namespace
-
 LineFit::Place LineFit::Place::at(const PrintFont& font, int tabColumn, double left, double right)
 {
     const double column = FontMetrics::measure(font).columnWidth;
-    return {font, kPdfOriginLeft + (std::max(tabColumn, 1) - 1) * column, column, std::nullopt, left, right};
+    return {font, kPdfOriginLeft + columnLeft(tabColumn, column), column, std::nullopt, left, right};
 }
 
 LineFit::Place LineFit::Place::centredOn(double middle) const
@@ -26,6 +19,12 @@ LineFit::Place LineFit::Place::centredOn(double middle) const
     Place centred = *this;
     centred.centre = middle;
     return centred;
+}
+
+LineFit::Place LineFit::Place::onLabel(const PrintFont& font, int tabColumn, const QRectF& label, bool centred)
+{
+    const Place place = at(font, tabColumn, label.left(), label.right());
+    return centred ? place.centredOn(label.center().x()) : place;
 }
 
 int LineFit::Place::blanks(double width) const
@@ -38,8 +37,9 @@ int LineFit::Place::blanks(double width) const
 
 bool LineFit::Place::fits(double width) const
 {
+    // A line that ends on the margin fits.
     const double start = tab + blanks(width) * column;
-    return start >= left + kEdgeClearance - kEpsilon && start + width <= right - kEdgeClearance + kEpsilon;
+    return start >= left + kEdgeClearance - kPointEpsilon && start + width <= right - kEdgeClearance + kPointEpsilon;
 }
 
 int LineFit::blanks(const QString& line, const Place& place)

@@ -2,6 +2,7 @@
 
 #include "printing/PrintedDocument.h"
 
+#include <QRectF>
 #include <QString>
 #include <optional>
 #include <span>
@@ -27,6 +28,9 @@ public:
         static Place at(const PrintFont& font, int tabColumn, double left, double right);
         // The same place for a line centred on `middle`.
         Place centredOn(double middle) const;
+        // A line on `label` (points from the paper's top-left corner), centred on its middle
+        // when `centred`.
+        static Place onLabel(const PrintFont& font, int tabColumn, const QRectF& label, bool centred);
 
         // Blanks printed before a line drawn `width` wide: for a centred line as many as bring
         // its middle nearest to the centre, none when it is too wide for any; otherwise none.

@@ -1,6 +1,5 @@
 #include "printing/ListReport.h"
 
-#include "printing/FontMetrics.h"
 #include "printing/PrintJob.h"
 #include "printing/TextFit.h"
 
@@ -101,7 +100,6 @@ void ListReport::printReport(const ListReportInput& input)
 
     // A part that would pass the page's right edge (as the PDF places the page) prints smaller.
     const PrintFont font{p.fontName(), p.fontSize(), p.fontBold(), p.fontItalic()};
-    const double columnWidth = FontMetrics::measure(font).columnWidth;
     const double pageRight =
         paperPoints(platform::Printer::Letter, platform::Printer::Landscape).width() - kPdfOriginLeft;
     for (qint32 i = 0; i < input.lineCount; ++i) {
@@ -111,8 +109,7 @@ void ListReport::printReport(const ListReportInput& input)
             // A pasted line may hold more columns than the report has.
             if (m >= static_cast<qsizetype>(columns.size()))
                 throw rt::RuntimeError(rt::err::Subscript);
-            const double start = (columns[m] - 1) * columnWidth;
-            const TextFit::Fitted part = TextFit::fit(font, rt::trim(parts[m]), pageRight - start);
+            const TextFit::Fitted part = TextFit::fit(font, rt::trim(parts[m]), columns[m], pageRight);
             items.push_back(PrintItem::tab(columns[m]));
             items.push_back(PrintItem::sized(part.text, part.size));
             if (parts[m].isEmpty())

@@ -11,10 +11,6 @@ namespace printing {
 
 namespace {
 
-// Positions are sums of unrounded products; a tab to the column the line stands on must
-// not count as passed because of the last bits.
-constexpr double kEpsilon = 1e-6;
-
 // A number printed as a number: sign or blank, digits, blank; fractions without the
 // leading zero (" .5 ", "-.25 ").
 QString numberText(double value)
@@ -137,7 +133,7 @@ void PagePrinter::startPage()
 // address pass the foot of a #10 envelope only 4 1/8 in high).
 void PagePrinter::startRow(const FontMeasures& m)
 {
-    if (m_y > kEpsilon && m_y + m.lineHeight > m_pageHeight + kEpsilon) {
+    if (m_y > kPointEpsilon && m_y + m.lineHeight > m_pageHeight + kPointEpsilon) {
         if (m_page.items.empty())
             resetPosition();
         else
@@ -182,8 +178,10 @@ void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
     for (const platform::PrintItem& item : items) {
         switch (item.kind) {
         case platform::PrintItem::Kind::Tab: {
-            const double target = (std::max(item.count, 1) - 1) * m.columnWidth;
-            if (x > target + kEpsilon) {
+            // A tab to the column the line stands on must not count as passed because of the
+            // last bits of the sums.
+            const double target = columnLeft(item.count, m.columnWidth);
+            if (x > target + kPointEpsilon) {
                 ++m_row;
                 m_y += m.lineHeight;
                 startRow(m);
@@ -192,7 +190,7 @@ void PagePrinter::printLine(const std::vector<platform::PrintItem>& items)
             break;
         }
         case platform::PrintItem::Kind::Column:
-            x = (std::max(item.count, 1) - 1) * m.columnWidth;
+            x = columnLeft(item.count, m.columnWidth);
             break;
         case platform::PrintItem::Kind::Spaces:
             if (item.count > 0)

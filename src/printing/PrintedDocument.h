@@ -2,6 +2,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 namespace printing {
@@ -54,6 +55,15 @@ constexpr double kPdfOriginLeft = 18;   // 1/4 inch
 constexpr double kPdfOriginTop = 2.25;  // 1/32 inch
 // What a printed line keeps free from the edge of its label or page, in points (1/16 inch).
 constexpr double kEdgeClearance = 72.0 / 16;
+// Positions are sums of unrounded advances: two this close are one place.
+constexpr double kPointEpsilon = 1e-6;
+
+// Where tab column `column` begins, in points from the start of the line: a column below 1 is
+// column 1, as the printer takes it.
+inline double columnLeft(int column, double columnWidth)
+{
+    return (std::max(column, 1) - 1) * columnWidth;
+}
 
 // Rows of PDF output run down to the foot of the paper.
 inline double pdfPageHeight(int paperSize, int orientation)

@@ -53,11 +53,8 @@ std::array<LineFit::Place, 4> ReturnSheet::linePlaces(const LabelInput& in) cons
     const PrintFont font{kLabelFace, fontSize, false, in.labelItalic};
     std::array<LineFit::Place, 4> places;
     for (std::size_t k = 0; k < places.size(); ++k) {
-        const QRectF label = labels->label(static_cast<int>(k));
         const int tab = kBaseColumn + (in.centred ? centreColumns[k] : leftColumns[k]);
-        places[k] = LineFit::Place::at(font, tab, label.left(), label.right());
-        if (in.centred)
-            places[k] = places[k].centredOn(label.center().x());
+        places[k] = LineFit::Place::onLabel(font, tab, labels->label(static_cast<int>(k)), in.centred);
     }
     return places;
 }

@@ -1,7 +1,6 @@
 #include "printing/SearchLabelsJob.h"
 
 #include "margins/MarginFile.h"
-#include "printing/FontMetrics.h"
 #include "printing/LabelModes.h"
 #include "printing/PrintJob.h"
 #include "printing/StockTables.h"
@@ -154,7 +153,6 @@ void SearchLabelsJob::printRow(const Row& row, bool gap)
 // smaller (TextFit).
 void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
 {
-    const double columnWidth = FontMetrics::measure(m_font).columnWidth;
     qsizetype depth = 0;
     for (const QStringList& stack : stacks)
         depth = std::max(depth, stack.size());
@@ -162,8 +160,7 @@ void SearchLabelsJob::printStacked(const std::vector<QStringList>& stacks)
         std::vector<platform::PrintItem> items;
         for (size_t k = 0; k < stacks.size(); ++k) {
             if (line < stacks[k].size()) {
-                const double start = (std::max(m_columns[k], 1) - 1) * columnWidth;
-                const TextFit::Fitted fitted = TextFit::fit(m_font, stacks[k][line], labelRight(k) - start);
+                const TextFit::Fitted fitted = TextFit::fit(m_font, stacks[k][line], m_columns[k], labelRight(k));
                 items.push_back(platform::PrintItem::column(m_columns[k]));
                 items.push_back(platform::PrintItem::sized(fitted.text, fitted.size));
             }

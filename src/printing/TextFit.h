@@ -18,8 +18,9 @@ public:
         double size = 0;  // points
     };
 
-    // `toEdge`: from where the text starts to the edge it must not pass, in points.
-    static Fitted fit(const PrintFont& font, const QString& text, double toEdge);
+    // `text` printed from tab column `column` of `font`; `edge`: what it must not pass, in
+    // points from the start of the line.
+    static Fitted fit(const PrintFont& font, const QString& text, int column, double edge);
 };
 
 }  // namespace printing

@@ -339,17 +339,16 @@ void VCardReader::apply(const Property& p, Card& card)
 
 const ContactRecord& VCardReader::Card::finish()
 {
-    ContactRecord& out = v;
     // Many writers give a card only FN (all that vCard 4.0 requires).
-    if (out.FName.isEmpty() && out.LName.isEmpty())
-        namesFromFullName(fullName, out);
-    if (out.HPhone.isEmpty())
-        out.HPhone = otherPhone;
+    if (v.FName.isEmpty() && v.LName.isEmpty())
+        namesFromFullName(fullName, v);
+    if (v.HPhone.isEmpty())
+        v.HPhone = otherPhone;
     if (!homeAddress && otherAddress) {
-        out.FStreet = other.FStreet;
-        out.City = other.City;
-        out.State = other.State;
-        out.Zip = other.Zip;
+        v.FStreet = other.FStreet;
+        v.City = other.City;
+        v.State = other.State;
+        v.Zip = other.Zip;
     }
     return v;
 }
