@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libqt6printsupport6 qt6-qpa-plugins qt6-wayland libxkbcommon-dev
-          fonts-dejavu-core fonts-dejavu-extra fonts-liberation poppler-utils)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation poppler-utils xdg-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
