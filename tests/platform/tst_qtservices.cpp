@@ -1,6 +1,7 @@
 #include "platform/qt/QtCursor.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/qt/QtShell.h"
 #include "support/ModalDialog.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -77,6 +79,45 @@ private slots:
         QCOMPARE(QtFileDialogs::qtFilter("Contact files (*.DAT)|*.DAT|All files (*.*)|*.*"),
                  QString("Contact files (*.DAT);;All files (*.*)"));
         QCOMPARE(QtFileDialogs::qtFilter("vCard or CSV|*.vcf;*.csv"), QString("vCard or CSV (*.vcf *.csv)"));
+    }
+
+    // Documents and web pages open through xdg-open, whose exit status tells whether a
+    // program took them: nothing registered for the type must not pass for success.
+    void shellOpensThroughXdgOpen_data()
+    {
+        QTest::addColumn<QString>("script");  // the body of xdg-open; "" when none is installed
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("handed to the desktop") << "exit 0" << true;
+        QTest::newRow("no program for the type") << "exit 3" << false;
+        QTest::newRow("file gone") << "exit 2" << false;
+        QTest::newRow("viewer runs in the foreground") << "exec /bin/sleep 3" << true;
+        QTest::newRow("xdg-utils missing") << "" << false;
+    }
+    void shellOpensThroughXdgOpen()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, opened);
+        QTemporaryDir bin;
+        const QString argsFile = bin.filePath("args");
+        if (!script.isEmpty()) {
+            QFile tool(bin.filePath("xdg-open"));
+            QVERIFY(tool.open(QIODevice::WriteOnly));
+            tool.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n%2\n").arg(argsFile, script).toUtf8());
+            tool.close();
+            tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        platform::QtShell shell;
+        const bool document = shell.openDocument("/tmp/Quorvel\\qvlUman.pdf");
+        QFile args(argsFile);
+        const QString given = args.open(QIODevice::ReadOnly) ? QString::fromUtf8(args.readAll()).trimmed() : QString();
+        const bool page = shell.openUrl("www.usps.com/zip4/");
+        qputenv("PATH", path);
+        QCOMPARE(document, opened);
+        QCOMPARE(page, opened);
+        if (!script.isEmpty())
+            QCOMPARE(given, QString("/tmp/Quorvel/qvlUman.pdf"));
     }
 
     void busyCursorIsBalanced()
