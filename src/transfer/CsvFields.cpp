@@ -16,7 +16,7 @@ void CsvFields::feed(QStringView text)
         case State::FieldStart:
             if (c == QLatin1Char('"')) {
                 m_state = State::Quoted;
-            } else if (c == QLatin1Char(',')) {
+            } else if (c == m_separator) {
                 m_fields << QString();
             } else {
                 m_field += c;
@@ -24,7 +24,7 @@ void CsvFields::feed(QStringView text)
             }
             break;
         case State::Unquoted:
-            if (c == QLatin1Char(',')) {
+            if (c == m_separator) {
                 m_fields << m_field;
                 m_field.clear();
                 m_state = State::FieldStart;
@@ -42,7 +42,7 @@ void CsvFields::feed(QStringView text)
             if (c == QLatin1Char('"')) {
                 m_field += c;
                 m_state = State::Quoted;
-            } else if (c == QLatin1Char(',')) {
+            } else if (c == m_separator) {
                 m_fields << m_field;
                 m_field.clear();
                 m_state = State::FieldStart;
@@ -69,9 +69,9 @@ QStringList CsvFields::take()
     return out;
 }
 
-QStringList CsvFields::split(QStringView text)
+QStringList CsvFields::split(QStringView text, QChar separator)
 {
-    CsvFields fields;
+    CsvFields fields(separator);
     fields.feed(text);
     return fields.take();
 }

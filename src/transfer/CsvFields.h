@@ -9,19 +9,23 @@ class ImportLines;
 
 // Splits CSV text into fields by RFC 4180: a field in double quotes may hold commas, doubled
 // quotes and line breaks; the quoting is removed. A quote inside an unquoted field, or text
-// after a closing quote, is kept as it stands.
+// after a closing quote, is kept as it stands. Fields are separated by "," unless told
+// otherwise (the text export's "|").
 class CsvFields {
 public:
+    explicit CsvFields(QChar separator = u',') : m_separator(separator) {}
+
     void feed(QStringView text);
     // Inside a quoted field: the record goes on with the next line.
     bool open() const { return m_state == State::Quoted; }
     // The fields fed so far; text with no characters gives no fields. Starts afresh.
     QStringList take();
 
-    static QStringList split(QStringView text);
+    static QStringList split(QStringView text, QChar separator = u',');
 
 private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+    QChar m_separator;
     QStringList m_fields;
     QString m_field;
     State m_state = State::FieldStart;

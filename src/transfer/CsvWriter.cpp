@@ -7,10 +7,10 @@ namespace transfer {
 
 namespace {
 
-bool needsQuotes(const QString& value)
+bool needsQuotes(const QString& value, QChar separator)
 {
     for (QChar c : value) {
-        if (c == u',' || c == u'"')
+        if (c == separator || c == u'"')
             return true;
     }
     return false;
@@ -39,7 +39,7 @@ QString CsvWriter::header() const
 
 void CsvWriter::appendColumn(QString& out, const QString& value) const
 {
-    if (m_style == Style::Text || !needsQuotes(value)) {
+    if (!needsQuotes(value, separator())) {
         out += value;
         return;
     }

@@ -7,9 +7,9 @@
 namespace transfer {
 
 // The 18-column exports, a header line of the column names first. The CSV export separates
-// by "," and quotes a value holding a comma or a double quote, its quotes doubled, so that
-// other programs read 18 columns back (values reach it without line breaks). The text
-// export separates by "|" and writes values as they stand.
+// by "," and the text export by "|"; either writes a value holding its separator or a double
+// quote in double quotes, its quotes doubled, so that other programs read 18 columns back
+// (values reach it without line breaks). Every other value is written as it stands.
 class CsvWriter {
 public:
     enum class Style { Csv, Text };

@@ -171,7 +171,14 @@ QString usStateCode(const QString& state)
 
 void namesFromFullName(const QString& fullName, contacts::ContactRecord& v)
 {
-    QStringList words = fullName.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString name = fullName.simplified();
+    // "Smith, John": last name first, as address books and mail programs write it.
+    if (const qsizetype comma = name.indexOf(QLatin1Char(',')); comma >= 0) {
+        v.LName = name.left(comma).trimmed().left(contacts::fields::LName.width);
+        v.FName = name.mid(comma + 1).trimmed().left(contacts::fields::FName.width);
+        return;
+    }
+    QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty())
         return;
     v.LName = words.takeLast().left(contacts::fields::LName.width);

@@ -30,7 +30,8 @@ QString usStateCode(const QString& state);
 QString vcardBirthDate(const QString& value);
 
 // A full name, as a vCard's FN or a CSV's Name column holds it: its last word becomes the last
-// name, the words before it the first name, each cut to its field.
+// name, the words before it the first name; a name with a comma is written last name first and
+// splits at its first comma instead. Each part is trimmed and cut to its field.
 void namesFromFullName(const QString& fullName, contacts::ContactRecord& v);
 
 // The plausibility checks of the CSV layouts: a value that fails is emptied.

@@ -53,6 +53,8 @@ private slots:
         log += f.lookAll(QStringLiteral("report"));
         QCOMPARE(v.get("txtViewAllHeader")->cursorPosition(), 0);
 
+        // The labels take the main window's label font: Italic ticked prints italic, not bold.
+        f.main().setValue("chkLblItalic", 1);
         f.app.printScript.print(1);
         v.click("cmdPrintLabels");
         QVERIFY(matchesGolden(dumpPages(f.app.device.documents().at(0).pages), "viewall_email_labels"));

@@ -2,10 +2,12 @@
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "transfer/ContactExport.h"
+#include "transfer/CsvFields.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <unistd.h>
 
 using contacts::ContactRecord;
@@ -37,22 +39,39 @@ private slots:
     {
         QTest::addColumn<ExportKind>("kind");
         QTest::addColumn<QString>("file");
-        QTest::newRow("csv") << ExportKind::Csv << "QVLC_Book.csv";
-        QTest::newRow("text") << ExportKind::Text << "QVLT_Book.txt";
-        QTest::newRow("android") << ExportKind::VCardAndroid << "QVLVAndroid_Book.vcf";
-        QTest::newRow("iphone") << ExportKind::VCardIPhone << "QVLViPhone_Book.vcf";
-        QTest::newRow("v30") << ExportKind::VCard30 << "QVLV30_Book.vcf";
+        QTest::addColumn<QChar>("separator");
+        QTest::newRow("csv") << ExportKind::Csv << "QVLC_Book.csv" << QChar(u',');
+        QTest::newRow("text") << ExportKind::Text << "QVLT_Book.txt" << QChar(u'|');
+        QTest::newRow("android") << ExportKind::VCardAndroid << "QVLVAndroid_Book.vcf" << QChar();
+        QTest::newRow("iphone") << ExportKind::VCardIPhone << "QVLViPhone_Book.vcf" << QChar();
+        QTest::newRow("v30") << ExportKind::VCard30 << "QVLV30_Book.vcf" << QChar();
     }
     void golden()
     {
         QFETCH(ExportKind, kind);
         QFETCH(QString, file);
+        QFETCH(QChar, separator);
         const QTemporaryDir out;
         openSampleBook();
         const transfer::ExportOutcome outcome = ContactExport::run(m_book, out.path(), kind);
         QVERIFY(outcome.written && outcome.text.endsWith("This file is named " + file));
         const QByteArray golden = readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/") + file);
         QCOMPARE(readBytes(outcome.path), golden);
+
+        // Read back by a CSV reader set to the separator, every line has 18 columns and the
+        // values are the CSV export's, a "|" or a double quote inside them included.
+        if (!separator.isNull()) {
+            const auto rows = [](const QByteArray& bytes, QChar separator) {
+                QList<QStringList> rows;
+                for (const QString& line : QString::fromUtf8(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+                    rows << transfer::CsvFields::split(line, separator);
+                return rows;
+            };
+            const QList<QStringList> got = rows(readBytes(outcome.path), separator);
+            QCOMPARE(got, rows(readBytes(QStringLiteral(QUORVEL_TEST_DATA "/export/QVLC_Book.csv")), u','));
+            QVERIFY(std::all_of(got.cbegin(), got.cend(), [](const QStringList& r) { return r.size() == 18; }));
+            QCOMPARE(got.last().last(), QStringLiteral("Gate code 4|7 \"back door\"; ring twice"));
+        }
 
         // On a nearly full disk (a file size limit of 8 KB) an export of about 12 KB, one write
         // that a buffered file would only make at its commit, fails with "Disk full"; a book too
