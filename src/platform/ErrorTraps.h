@@ -29,7 +29,8 @@ bool trapErrors(const std::function<void()>& command, const std::function<void(c
 enum class PrintOutcome { Done, Cancelled, Failed };
 
 // A whole print command under its trap: one job on the printer (every document of the
-// command goes into the one output, written when the job ends), a cancelled dialog ending it
+// command goes into the one output, written when the job ends, unless the command sends what
+// it printed before waiting on the user), a cancelled dialog ending it
 // silently, any other failure, the job's own end included, cancelling the document and
 // reported as a printer problem under `title` (the windows word it differently). What the
 // command completed before a failure or a cancel still goes out.

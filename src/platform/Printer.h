@@ -62,6 +62,11 @@ public:
     // it sets holds until its end. The end raises rt::RuntimeError when the output fails.
     virtual void beginJob() {}
     virtual void endJob() {}
+    // Within a print command, between its documents: what it has printed goes out now as a
+    // job of its own (in the print queue, or its PDF file written), and what it prints next
+    // starts a new one. For a command that waits on the user after printing. Raises
+    // rt::RuntimeError when the output fails.
+    virtual void sendJob() {}
 };
 
 }  // namespace platform

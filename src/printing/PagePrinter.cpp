@@ -277,6 +277,17 @@ void PagePrinter::endJob()
     m_device.endJob();
 }
 
+// The command goes on: the paper it set still holds. A document left open is cancelled, as at
+// the end of a job.
+void PagePrinter::sendJob()
+{
+    if (m_jobDepth == 0)
+        return;
+    if (dropDocument())
+        m_device.documentCancelled();
+    m_device.endJob();
+}
+
 void PagePrinter::resetPosition()
 {
     m_row = 1;

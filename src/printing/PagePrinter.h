@@ -60,6 +60,7 @@ public:
     void killDoc() override;
     void beginJob() override;
     void endJob() override;
+    void sendJob() override;
 
     // Whether a document is open (something printed since the last end or cancel).
     bool hasOpenDocument() const { return m_doc.has_value(); }

@@ -112,6 +112,8 @@ void ReturnAddressJob::body()
             printSheet();
             printer().endDoc();
         }
+        // The user may check the sheets before answering: they are out when the question is.
+        printer().sendJob();
 
         const platform::Answer another =
             messages().messageBox(QStringLiteral("Completed"),

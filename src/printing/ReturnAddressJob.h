@@ -31,6 +31,7 @@ struct ReturnSheet {
 };
 
 // The return-address Print command: a whole sheet per copy, then the offer of another page.
+// Each pass is a job of its own, out before that offer comes up.
 class ReturnAddressJob : public PrintJob {
 public:
     ReturnAddressJob(const LabelJob& job, const ReturnSheet& sheet);

@@ -9,10 +9,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -194,6 +197,44 @@ private slots:
         dialog.setCancelError(true);
         whenDialogShows([](QPrintDialog*) {}, "reject");
         QCOMPARE(testsupport::errorOf([&] { dialog.showPrinter(); }), 32755);
+    }
+
+    // The return-address command waits on the user after each pass: by then the pass's file
+    // is written. Another pass to the same name replaces it once the dialog has asked.
+    void returnAddressPassIsWrittenBeforeTheQuestion()
+    {
+        const QString path = m_dir.filePath("return.pdf");
+        printing::QtPrinterDevice device(m_dir.filePath("default.pdf"));
+        printing::QtPrintDialog dialog(device);
+        testsupport::LabelJobRig rig(&device);
+        rig.in.lines[0] = "Ann";
+        QStringList seen;
+        // The dialog's own Print button: its file checks come before the dialog closes.
+        const auto pass = [&](int copies) {
+            testsupport::whenShown<QPrintDialog>([&, copies](QPrintDialog* d) {
+                choosePdfFile(d, path);
+                d->findChild<QSpinBox*>("copies")->setValue(copies);
+                testsupport::whenShown<QMessageBox>([&](QMessageBox* box) {
+                    seen << box->text().replace('\n', ' ');
+                    box->button(QMessageBox::Yes)->click();
+                });
+                QMetaObject::invokeMethod(d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), "click",
+                                          Qt::QueuedConnection);
+            });
+        };
+        rig.messages.onShow = [&](const testsupport::ShownBox& box) {
+            if (box.title != "Completed")
+                return;
+            seen << QString("%1 pages").arg(QFile::exists(path) ? pdfPages(path).size() : 0);
+            if (rig.messages.morePages > 0)
+                pass(1);
+        };
+        rig.messages.morePages = 1;
+        rig.messages.answerFreely({});
+        pass(2);
+        printing::printReturnAddressEighty({rig.services, dialog, rig.in, {}, [&] { return rig.in; }});
+        QCOMPARE(seen.join(" | "), "2 pages | " + path + " already exists. Do you want to overwrite it? | 1 pages");
+        QCOMPARE(pdfPages(path).size(), 1);
     }
 
     // A write that falls short (here past a file size limit) fails the command, and the file
