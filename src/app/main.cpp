@@ -16,6 +16,50 @@
 #include <QApplication>
 #include <QDir>
 
+namespace {
+
+// Takes the lock on the contact book and tells the user what came of it; whether the program
+// goes on.
+bool takeBookLock(session::BookLock& bookLock, const QString& book, const QString& dataFolder,
+                  platform::Messages& messages)
+{
+    switch (bookLock.take()) {
+    case session::BookLock::Outcome::Taken:
+        break;
+    case session::BookLock::Outcome::Held:
+        messages.messageBox(
+            QStringLiteral("Contact book in use"),
+            QStringLiteral("The contact book %1 is in use by another copy of Quorvel.\n"
+                           "Its lock file %2 names %3.\n"
+                           "If that copy no longer runs, delete the lock file.")
+                .arg(book, bookLock.lockPath(),
+                     bookLock.holder().isEmpty() ? QStringLiteral("no process yet") : bookLock.holder()),
+            platform::Buttons::Ok, platform::Icon::Exclamation);
+        return false;
+    case session::BookLock::Outcome::Blocked:
+        // Not what a copy of the program leaves, so not its to remove: the user decides.
+        messages.messageBox(
+            QStringLiteral("Contact book cannot be locked"),
+            QStringLiteral("The contact book %1 cannot be locked, so Quorvel ends.\n"
+                           "In place of its lock file %2 there is %3.\n"
+                           "If no other copy of Quorvel runs, move or delete it, then start Quorvel again.")
+                .arg(book, bookLock.lockPath(), bookLock.reason()),
+            platform::Buttons::Ok, platform::Icon::Exclamation);
+        return false;
+    case session::BookLock::Outcome::NotMade:
+        // Said once: the book still opens, but nothing keeps a second copy off it.
+        messages.messageBox(QStringLiteral("Contact book not locked"),
+                            QStringLiteral("The contact book's lock file could not be made in the folder:\n%1\n%2\n"
+                                           "Quorvel runs on; do not start a second copy while this one runs.")
+                                .arg(dataFolder, bookLock.reason()),
+                            platform::Buttons::Ok, platform::Icon::Exclamation);
+        break;
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -42,38 +86,8 @@ int main(int argc, char** argv)
     QDir().mkpath(appInfo.dataFolder());
     const QString book = QDir(appInfo.dataFolder()).filePath(QStringLiteral("QVL_Contacts.DAT"));
     session::BookLock bookLock(book);
-    switch (bookLock.take()) {
-    case session::BookLock::Outcome::Taken:
-        break;
-    case session::BookLock::Outcome::Held:
-        messages.messageBox(
-            QStringLiteral("Contact book in use"),
-            QStringLiteral("The contact book %1 is in use by another copy of Quorvel.\n"
-                           "Its lock file %2 names %3.\n"
-                           "If that copy no longer runs, delete the lock file.")
-                .arg(book, bookLock.lockPath(),
-                     bookLock.holder().isEmpty() ? QStringLiteral("no process yet") : bookLock.holder()),
-            platform::Buttons::Ok, platform::Icon::Exclamation);
+    if (!takeBookLock(bookLock, book, appInfo.dataFolder(), messages))
         return 0;
-    case session::BookLock::Outcome::Blocked:
-        // Not what a copy of the program leaves, so not its to remove: the user decides.
-        messages.messageBox(
-            QStringLiteral("Contact book cannot be locked"),
-            QStringLiteral("The contact book %1 cannot be locked, so Quorvel ends.\n"
-                           "In place of its lock file %2 there is %3.\n"
-                           "If no other copy of Quorvel runs, move or delete it, then start Quorvel again.")
-                .arg(book, bookLock.lockPath(), bookLock.reason()),
-            platform::Buttons::Ok, platform::Icon::Exclamation);
-        return 0;
-    case session::BookLock::Outcome::NotMade:
-        // Said once: the book still opens, but nothing keeps a second copy off it.
-        messages.messageBox(QStringLiteral("Contact book not locked"),
-                            QStringLiteral("The contact book's lock file could not be made in the folder:\n%1\n%2\n"
-                                           "Quorvel runs on; do not start a second copy while this one runs.")
-                                .arg(appInfo.dataFolder(), bookLock.reason()),
-                            platform::Buttons::Ok, platform::Icon::Exclamation);
-        break;
-    }
 
     contacts::BookSession state;
     app::WindowSet forms(services, state);

@@ -110,7 +110,6 @@ void LabelPrintJob::body()
     m_envelopeAdjust = adjust[1];
 
     m_firstFamily = familyPrinter();
-    m_envelopeSize = vars().strEnvSize;
     if (refuseLines() || refuseOptions() || refuseNoPosition() || refuseLongLine(m_firstFamily))
         return;
 
@@ -206,7 +205,7 @@ bool LabelPrintJob::refuseLongLine(bool laterFamily)
 
 LineFit::Place LabelPrintJob::envelopePlace() const
 {
-    return m_stock.envelopePlace(input(), static_cast<int>(rt::val(m_envelopeSize)),
+    return m_stock.envelopePlace(input(), static_cast<int>(rt::val(vars().strEnvSize)),
                                  PrinterFamily::forcesPaperSize(printer().deviceName()));
 }
 

@@ -79,7 +79,6 @@ private:
     std::int16_t m_printCol = 0;
     std::int16_t m_printRows = 0;
     bool m_firstFamily = false;  // the printer family's pads for the first label
-    QString m_envelopeSize;      // strEnvSize
 };
 
 // The Print buttons of the wide and large stocks.

@@ -50,6 +50,7 @@ protected:
     platform::PrintDialog& dialog() const { return m_job.dialog; }
     const LabelInput& input() const { return m_input; }
     LabelVars& vars() { return m_result.vars; }
+    const LabelVars& vars() const { return m_result.vars; }
     QString dataFolder() const;
     // The screen as it is after a box the command showed.
     void reread();

@@ -41,20 +41,27 @@ struct PrintedDocument : DocumentSetup {
     std::vector<PrintedPage> pages;
 };
 
+constexpr double kPointsPerInch = 72;
+
+// The #10 envelope in inches, paper size 20 and the first of the envelope size list.
+constexpr double kEnvelope10Width = 4.125;
+constexpr double kEnvelope10Length = 9.5;
+
 // The paper in points as it lies on the page: landscape turns it. Paper size 20 is the #10
-// envelope (4 1/8 x 9 1/2 in); anything else is Letter.
+// envelope; anything else is Letter.
 inline QSizeF paperPoints(int paperSize, int orientation)
 {
-    const QSizeF portrait = paperSize == 20 ? QSizeF(4.125 * 72, 9.5 * 72) : QSizeF(8.5 * 72, 11 * 72);
+    const QSizeF portrait = paperSize == 20 ? QSizeF(kEnvelope10Width, kEnvelope10Length) * kPointsPerInch
+                                            : QSizeF(8.5, 11) * kPointsPerInch;
     return orientation == 2 ? portrait.transposed() : portrait;
 }
 
 // Where PDF output puts the page origin on the paper: there the unadjusted layouts of every
 // stock fit the standard sheets.
-constexpr double kPdfOriginLeft = 18;   // 1/4 inch
-constexpr double kPdfOriginTop = 2.25;  // 1/32 inch
-// What a printed line keeps free from the edge of its label or page, in points (1/16 inch).
-constexpr double kEdgeClearance = 72.0 / 16;
+constexpr double kPdfOriginLeft = kPointsPerInch / 4;
+constexpr double kPdfOriginTop = kPointsPerInch / 32;
+// What a printed line keeps free from the edge of its label or page.
+constexpr double kEdgeClearance = kPointsPerInch / 16;
 // Positions are sums of unrounded advances: two this close are one place.
 constexpr double kPointEpsilon = 1e-6;
 

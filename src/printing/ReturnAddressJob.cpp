@@ -26,7 +26,7 @@ const ReturnSheet& ReturnSheet::eighty()
         8,
         0,
         0,
-        &LabelSheet::returnEighty(),
+        &LabelSheet::of(LabelSheet::Stock::ReturnEighty),
     };
     return sheet;
 }
@@ -43,7 +43,7 @@ const ReturnSheet& ReturnSheet::sixty()
         15,
         8,
         6,
-        &LabelSheet::returnSixty(),
+        &LabelSheet::of(LabelSheet::Stock::ReturnSixty),
     };
     return sheet;
 }

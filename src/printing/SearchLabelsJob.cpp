@@ -24,7 +24,7 @@ const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
 // places the page: a printer's own offset is the margin record's to correct.
 double labelRight(size_t k)
 {
-    return LabelSheet::list().label(static_cast<int>(k)).right() - kPdfOriginLeft;
+    return LabelSheet::of(LabelSheet::Stock::List).label(static_cast<int>(k)).right() - kPdfOriginLeft;
 }
 
 }  // namespace

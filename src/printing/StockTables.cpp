@@ -1,5 +1,7 @@
 #include "printing/StockTables.h"
 
+#include "printing/PrintedDocument.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -50,53 +52,58 @@ const SheetTable& table(StockTables::Sheet sheet)
     return folder;
 }
 
-// The standard sheets, in the table's order: wide, large, file folder, return 1/2", return
-// 2/3", list labels.
-constexpr std::array<LabelSheet, 6> kSheets{{
-    {4, 1, 2, 10, 0.15625, 0.5, 4.1875, 1},
-    {4, 2, 2, 5, 0.1625, 0.5, 4.1875, 2},
-    {3.4375, 0.6667, 2, 15, 0.53125, 0.5, 4, 0.6667},
-    {1.75, 0.5, 4, 20, 0.28125, 0.5, 2.0625, 0.5},
-    {1.75, 0.666, 4, 15, 0.297, 0.531, 2.031, 0.666},
-    {2.625, 1, 3, 10, 0.15625, 0.5, 2.78125, 1},
-}};
+// The standard sheets the stocks are made for.
+constexpr LabelSheet kWideSheet{
+    .width = 4, .height = 1, .cols = 2, .rows = 10, .x0 = 0.15625, .y0 = 0.5, .dx = 4.1875, .dy = 1};
+constexpr LabelSheet kLargeSheet{
+    .width = 4, .height = 2, .cols = 2, .rows = 5, .x0 = 0.1625, .y0 = 0.5, .dx = 4.1875, .dy = 2};
+constexpr LabelSheet kFolderSheet{
+    .width = 3.4375, .height = 0.6667, .cols = 2, .rows = 15, .x0 = 0.53125, .y0 = 0.5, .dx = 4, .dy = 0.6667};
+constexpr LabelSheet kReturnEightySheet{
+    .width = 1.75, .height = 0.5, .cols = 4, .rows = 20, .x0 = 0.28125, .y0 = 0.5, .dx = 2.0625, .dy = 0.5};
+constexpr LabelSheet kReturnSixtySheet{
+    .width = 1.75, .height = 0.666, .cols = 4, .rows = 15, .x0 = 0.297, .y0 = 0.531, .dx = 2.031, .dy = 0.666};
+constexpr LabelSheet kListSheet{
+    .width = 2.625, .height = 1, .cols = 3, .rows = 10, .x0 = 0.15625, .y0 = 0.5, .dx = 2.78125, .dy = 1};
 
 // #10, #6 3/4, A2, #9, A7 and #A10, in inches.
-constexpr std::array<double, 6> kEnvelopeLengths{9.5, 6.5, 5.75, 8.875, 7.25, 9.5};
+constexpr std::array<double, 6> kEnvelopeLengths{kEnvelope10Length, 6.5, 5.75, 8.875, 7.25, 9.5};
 
 }  // namespace
 
 QRectF LabelSheet::label(int k) const
 {
-    constexpr double kPointsPerInch = 72;
     const int n = std::max(k, 0);
-    return {(left + n % across * pitchAcross) * kPointsPerInch, (top + n / across * pitchDown) * kPointsPerInch,
-            width * kPointsPerInch, height * kPointsPerInch};
+    return {(x0 + n % cols * dx) * kPointsPerInch, (y0 + n / cols * dy) * kPointsPerInch, width * kPointsPerInch,
+            height * kPointsPerInch};
+}
+
+const LabelSheet& LabelSheet::of(Stock stock)
+{
+    switch (stock) {
+    case Stock::Wide: return kWideSheet;
+    case Stock::Large: return kLargeSheet;
+    case Stock::FileFolder: return kFolderSheet;
+    case Stock::ReturnEighty: return kReturnEightySheet;
+    case Stock::ReturnSixty: return kReturnSixtySheet;
+    case Stock::List: break;
+    }
+    return kListSheet;
 }
 
 const LabelSheet& LabelSheet::of(StockTables::Sheet sheet)
 {
-    return kSheets[static_cast<std::size_t>(sheet)];
-}
-
-const LabelSheet& LabelSheet::returnEighty()
-{
-    return kSheets[3];
-}
-
-const LabelSheet& LabelSheet::returnSixty()
-{
-    return kSheets[4];
-}
-
-const LabelSheet& LabelSheet::list()
-{
-    return kSheets[5];
+    switch (sheet) {
+    case StockTables::Sheet::Wide: return of(Stock::Wide);
+    case StockTables::Sheet::Large: return of(Stock::Large);
+    case StockTables::Sheet::FileFolder: break;
+    }
+    return of(Stock::FileFolder);
 }
 
 double envelopeLength(int size)
 {
-    return size >= 1 && size <= 6 ? kEnvelopeLengths[static_cast<std::size_t>(size - 1)] * 72 : 0;
+    return size >= 1 && size <= 6 ? kEnvelopeLengths[static_cast<std::size_t>(size - 1)] * kPointsPerInch : 0;
 }
 
 int StockTables::positionCount(Sheet sheet)

@@ -34,23 +34,31 @@ std::optional<LabelPads> pads(Sheet sheet, double position, bool bold, bool fami
 
 // A standard sheet of labels on US Letter paper, in inches: where its labels lie.
 struct LabelSheet {
-    double width;
+    enum class Stock {
+        Wide,          // 1" x 4", 20 to a sheet
+        Large,         // 2" x 4", 10 to a sheet
+        FileFolder,    // 2/3" x 3 7/16", 30 to a sheet
+        ReturnEighty,  // 1/2" x 1 3/4", 80 to a sheet
+        ReturnSixty,   // 2/3" x 1 3/4", 60 to a sheet
+        List,          // 1" x 2 5/8", 30 to a sheet
+    };
+
+    double width;  // of one label
     double height;
-    int across;
-    int down;
-    double left;  // the first label's left and top edge, from the paper's top-left corner
-    double top;
-    double pitchAcross;  // from one label to the next across and down
-    double pitchDown;
+    int cols;
+    int rows;
+    double x0;  // the first label's left and top edge, from the paper's top-left corner
+    double y0;
+    double dx;  // from one label to the next across and down
+    double dy;
 
     // Label k (from 0, left to right and top to bottom) in points from the paper's top-left
     // corner; beyond the last row the labels go on down.
     QRectF label(int k) const;
 
+    static const LabelSheet& of(Stock stock);
+    // The sheet of a stock printed by label position.
     static const LabelSheet& of(StockTables::Sheet sheet);
-    static const LabelSheet& returnEighty();  // 1/2" x 1 3/4", 80 to a sheet
-    static const LabelSheet& returnSixty();   // 2/3" x 1 3/4", 60 to a sheet
-    static const LabelSheet& list();          // 1" x 2 5/8", 30 to a sheet
 };
 
 // The length of an envelope of the size list (strEnvSize 1 to 6) in points; 0 for none.

@@ -173,7 +173,7 @@ void QtPrinterDevice::startJob()
         rt::raise(rt::err::PrinterError);
     if (!job->painter.begin(job->device))
         rt::raise(rt::err::PrinterError);
-    job->scale = (job->pdf ? job->writer->resolution() : m_printer->resolution()) / 72.0;
+    job->scale = (job->pdf ? job->writer->resolution() : m_printer->resolution()) / kPointsPerInch;
     m_job = std::move(job);
 }
 
