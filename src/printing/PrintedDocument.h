@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Printer.h"
+
 #include <QSizeF>
 #include <QString>
 #include <algorithm>
@@ -51,9 +53,9 @@ constexpr double kEnvelope10Length = 9.5;
 // envelope; anything else is Letter.
 inline QSizeF paperPoints(int paperSize, int orientation)
 {
-    const QSizeF portrait = paperSize == 20 ? QSizeF(kEnvelope10Width, kEnvelope10Length) * kPointsPerInch
+    const QSizeF portrait = paperSize == platform::Printer::Envelope10 ? QSizeF(kEnvelope10Width, kEnvelope10Length) * kPointsPerInch
                                             : QSizeF(8.5, 11) * kPointsPerInch;
-    return orientation == 2 ? portrait.transposed() : portrait;
+    return orientation == platform::Printer::Landscape ? portrait.transposed() : portrait;
 }
 
 // Where PDF output puts the page origin on the paper: there the unadjusted layouts of every

@@ -1,5 +1,6 @@
 #include "printing/qt/QtPrinterDevice.h"
 
+#include "platform/Printer.h"
 #include "printing/FontMetrics.h"
 #include "runtime/RuntimeError.h"
 
@@ -16,12 +17,12 @@ namespace {
 
 QPageSize pageSizeOf(int paperSize)
 {
-    return QPageSize(paperSize == 20 ? QPageSize::Envelope10 : QPageSize::Letter);
+    return QPageSize(paperSize == platform::Printer::Envelope10 ? QPageSize::Envelope10 : QPageSize::Letter);
 }
 
 QPageLayout::Orientation orientationOf(int orientation)
 {
-    return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return orientation == platform::Printer::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 // What the PDF writer writes goes on to the file; a write that fails or falls short is
