@@ -53,8 +53,9 @@ constexpr double kEnvelope10Length = 9.5;
 // envelope; anything else is Letter.
 inline QSizeF paperPoints(int paperSize, int orientation)
 {
-    const QSizeF portrait = paperSize == platform::Printer::Envelope10 ? QSizeF(kEnvelope10Width, kEnvelope10Length) * kPointsPerInch
-                                            : QSizeF(8.5, 11) * kPointsPerInch;
+    const QSizeF portrait = paperSize == platform::Printer::Envelope10
+                                ? QSizeF(kEnvelope10Width, kEnvelope10Length) * kPointsPerInch
+                                : QSizeF(8.5, 11) * kPointsPerInch;
     return orientation == platform::Printer::Landscape ? portrait.transposed() : portrait;
 }
 
