@@ -174,6 +174,59 @@ double TextWidths::of(QStringView text) const
     return em * m_size;
 }
 
+std::vector<double> TextWidths::ofStarts(QStringView text) const
+{
+    std::vector<double> widths(static_cast<std::size_t>(text.size()) + 1);
+    if (!m_face) {
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            widths[static_cast<std::size_t>(n)] = static_cast<double>(n) * m_column;
+        return widths;
+    }
+    // of() adds the Latin-1 advances in order, then the advances of the other characters'
+    // glyphs (those characters taken together, in order): the same two sums, kept running.
+    QString rest;
+    for (const QChar c : text) {
+        if (c.unicode() >= 256)
+            rest += c;
+    }
+    const auto advancesOf = [this](const QString& characters) {
+        return m_face->raw.advancesForGlyphIndexes(m_face->raw.glyphIndexesForString(characters),
+                                                   QRawFont::UseDesignMetrics);
+    };
+    const QList<QPointF> advances = advancesOf(rest);
+    const auto pairAt = [&rest](qsizetype r) {
+        return rest[r].isHighSurrogate() && r + 1 < rest.size() && rest[r + 1].isLowSurrogate();
+    };
+    qsizetype glyphs = 0;
+    for (qsizetype r = 0; r < rest.size(); r += pairAt(r) ? 2 : 1)
+        ++glyphs;
+    // Characters that do not map one to a glyph (or a pair to one): every start measured alone.
+    if (advances.size() != glyphs) {
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            widths[static_cast<std::size_t>(n)] = of(text.left(n));
+        return widths;
+    }
+
+    double em = 0;
+    double raw = 0;      // the other characters' glyphs so far, in raw pixels
+    double pending = 0;  // a start that ends inside a pair ends in a lone half, a glyph of its own
+    qsizetype r = 0;
+    qsizetype glyph = 0;
+    for (qsizetype n = 0; n < text.size(); ++n) {
+        const QChar c = text[n];
+        if (c.unicode() < 256) {
+            em += m_face->latin1[c.unicode()];
+        } else if (pairAt(r++)) {
+            pending = advancesOf(QString(c)).value(0).x();
+        } else {
+            raw += advances[glyph++].x();
+            pending = 0;
+        }
+        widths[static_cast<std::size_t>(n) + 1] = (em + (raw + pending) / kRawPixels) * m_size;
+    }
+    return widths;
+}
+
 FontMeasures FontMetrics::measure(const PrintFont& font)
 {
     const KnownFace* known = knownFace(font.name);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <vector>
 
 class QFont;
 
@@ -22,6 +23,9 @@ struct FaceWidths;
 class TextWidths {
 public:
     double of(QStringView text) const;
+    // The width of every start of `text` in one pass: element n is of(text.left(n)), from the
+    // empty start to the whole text.
+    std::vector<double> ofStarts(QStringView text) const;
 
 private:
     friend class FontMetrics;

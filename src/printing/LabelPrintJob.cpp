@@ -186,9 +186,30 @@ bool LabelPrintJob::refuseNoPosition()
 bool LabelPrintJob::refuseLongLine(bool laterFamily)
 {
     const LabelInput in = input();
+    // For a line none of which fits: the other orientation and the other alignment, each named
+    // where the line's first character would fit with it.
+    const auto otherOptions = [&](const QString& line) {
+        LabelInput turned = in;
+        turned.portrait = !in.portrait;
+        LabelInput aligned = in;
+        aligned.centred = !in.centred;
+        aligned.leftJustified = !in.leftJustified;
+        QStringList named;
+        if (LineFit::charactersThatFit(line, linePlaces(turned, laterFamily)) > 0)
+            named << (in.portrait ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
+        if (LineFit::charactersThatFit(line, linePlaces(aligned, laterFamily)) > 0)
+            named << (in.centred ? QStringLiteral("Left-Justified") : QStringLiteral("Centered"));
+        return named;
+    };
+    return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), linePlaces(in, laterFamily),
+                                    in.envelope ? QStringLiteral("envelope") : QStringLiteral("label"), otherOptions);
+}
+
+std::vector<LineFit::Place> LabelPrintJob::linePlaces(const LabelInput& in, bool laterFamily)
+{
     std::vector<LineFit::Place> places;
     if (in.envelope) {
-        places.push_back(envelopePlace());
+        places.push_back(envelopePlace(in));
     } else if (const std::optional<LabelRange> range = LabelRange::parse(vars().strLabelRange)) {
         const double start = rt::val(range->startPos);
         const double end = range->endPos.isEmpty() ? start : std::max(start, rt::val(range->endPos));
@@ -199,13 +220,12 @@ bool LabelPrintJob::refuseLongLine(bool laterFamily)
                 places.push_back(m_stock.labelPlace(in, position, pads->left));
         }
     }
-    return PrintJob::refuseLongLine(typedLines().mid(0, m_stock.linesPerLabel), places,
-                                    in.envelope ? QStringLiteral("envelope") : QStringLiteral("label"));
+    return places;
 }
 
-LineFit::Place LabelPrintJob::envelopePlace() const
+LineFit::Place LabelPrintJob::envelopePlace(const LabelInput& in) const
 {
-    return m_stock.envelopePlace(input(), static_cast<int>(rt::val(vars().strEnvSize)),
+    return m_stock.envelopePlace(in, static_cast<int>(rt::val(vars().strEnvSize)),
                                  PrinterFamily::forcesPaperSize(printer().deviceName()));
 }
 
@@ -335,7 +355,7 @@ void LabelPrintJob::printLabelLines(bool envelope)
     const LabelInput in = input();
     const QStringList lines = typedLines().mid(0, m_stock.linesPerLabel);
     const LineFit::Place place =
-        envelope ? envelopePlace() : m_stock.labelPlace(in, rt::val(vars().strStartPos), in.leftPad);
+        envelope ? envelopePlace(in) : m_stock.labelPlace(in, rt::val(vars().strStartPos), in.leftPad);
     const auto tab = static_cast<std::int16_t>(m_stock.tabShift(in));
     for (const QString& line : lines) {
         beforeTextLine(in.centred, envelope);

@@ -63,9 +63,12 @@ private:
     // Checks every label of the range with the pads it will print with: the first label's
     // from the printer current before the print dialog, the later ones' from `laterFamily`.
     bool refuseLongLine(bool laterFamily);
+    // Where the typed lines of every label of the range, or of the envelope, print with the
+    // screen's options `in`.
+    std::vector<LineFit::Place> linePlaces(const LabelInput& in, bool laterFamily);
     bool familyPrinter() const;
     // Where the envelope's lines print on the printer current now.
-    LineFit::Place envelopePlace() const;
+    LineFit::Place envelopePlace(const LabelInput& in) const;
     bool splitRange();
     void lookUpPosition();
     void printOne();

@@ -50,15 +50,26 @@ int LineFit::blanks(const QString& line, const Place& place)
 qsizetype LineFit::charactersThatFit(const QString& line, std::span<const Place> places)
 {
     const QString drawn = rt::blankControls(line);
-    std::vector<TextWidths> widths;
-    for (const Place& place : places)
-        widths.push_back(FontMetrics::widths(place.font));
-    // A centred start moves with its length: every start is judged as a line of its own.
+    // The widths of every start, once for each font among the places.
+    std::vector<std::vector<double>> starts;
+    std::vector<std::size_t> startsOf;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        std::size_t same = 0;
+        while (same < i && !(places[same].font == places[i].font))
+            ++same;
+        if (same == i) {
+            startsOf.push_back(starts.size());
+            starts.push_back(FontMetrics::widths(places[i].font).ofStarts(drawn));
+        } else {
+            startsOf.push_back(startsOf[same]);
+        }
+    }
+    // A centred start moves with its length, a column at a time: a longer start may fit where a
+    // shorter one does not, so every start is judged as a line of its own, the longest first.
     for (qsizetype n = drawn.size(); n > 0; --n) {
-        const QStringView start = QStringView(drawn).left(n);
         bool all = true;
         for (std::size_t i = 0; i < places.size() && all; ++i)
-            all = places[i].fits(widths[i].of(start));
+            all = places[i].fits(starts[startsOf[i]][static_cast<std::size_t>(n)]);
         if (all)
             return n;
     }

@@ -68,18 +68,31 @@ void PrintJob::showSoFar() const
         m_job.show(m_result);
 }
 
-bool PrintJob::refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium)
+bool PrintJob::refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium,
+                              const std::function<QStringList(const QString& line)>& otherOptions)
 {
     for (int i = 0; i < lines.size(); ++i) {
         const qsizetype fit = LineFit::charactersThatFit(lines[i], places);
         if (fit == lines[i].size())
             continue;
-        refuse(QStringLiteral("Line too long"),
-               QStringLiteral("Line %1 is too long for this %2: only its first %3 characters fit.")
-                   .arg(i + 1)
-                   .arg(medium)
-                   .arg(fit),
-               platform::Icon::Exclamation);
+        QString text;
+        if (fit > 0) {
+            text = QStringLiteral("Line %1 is too long for this %2: only its first %3 characters fit.")
+                       .arg(i + 1)
+                       .arg(medium)
+                       .arg(fit);
+        } else {
+            // No shorter line would do: where it would print, not even one character fits.
+            text = QStringLiteral("Line %1 cannot be printed on this %2 as set: not even its first character fits "
+                                  "where it would print.")
+                       .arg(i + 1)
+                       .arg(medium);
+            const QStringList options = otherOptions ? otherOptions(lines[i]) : QStringList();
+            if (!options.isEmpty())
+                text +=
+                    QStringLiteral("  Choose %1 to change where it prints.").arg(options.join(QStringLiteral(" or ")));
+        }
+        refuse(QStringLiteral("Line too long"), text, platform::Icon::Exclamation);
         focusLine(i + 1);
         return true;
     }

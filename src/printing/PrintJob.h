@@ -66,7 +66,10 @@ protected:
     void refuse(const QString& title, const QString& text, platform::Icon icon);
     // Refuses the first line that does not fit at every one of `places` on the `medium`
     // ("label" or "envelope"), naming it, and puts the cursor in it; true when it refused.
-    bool refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium);
+    // A line none of which fits is named with the captions of the options that would let it
+    // print, as `otherOptions` gives them for that line.
+    bool refuseLongLine(const QStringList& lines, std::span<const LineFit::Place> places, const QString& medium,
+                        const std::function<QStringList(const QString& line)>& otherOptions = {});
 
     // The flags the file-folder and return-address commands leave in the dialog afterwards.
     void leaveDialogFlags();

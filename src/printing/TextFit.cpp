@@ -19,9 +19,11 @@ TextFit::Fitted TextFit::fit(const PrintFont& font, const QString& text, int col
     fitted.size = std::max(kSmallestSize, std::min(font.size, font.size * std::max(room, 0.0) / width));
     PrintFont smaller = font;
     smaller.size = fitted.size;
-    const TextWidths widths = FontMetrics::widths(smaller);
-    while (!fitted.text.isEmpty() && widths.of(fitted.text) > room + kPointEpsilon)
-        fitted.text.chop(1);
+    const std::vector<double> starts = FontMetrics::widths(smaller).ofStarts(fitted.text);
+    qsizetype length = fitted.text.size();
+    while (length > 0 && starts[static_cast<std::size_t>(length)] > room + kPointEpsilon)
+        --length;
+    fitted.text.truncate(length);
     return fitted;
 }
 

@@ -45,7 +45,7 @@ class TestLabelSheets : public QObject {
             in.largeFont |= word == "large";
             in.label &= word != "envelope" && word != "nolabel";
             in.envelope |= word == "envelope";
-            in.portrait = word == "portrait" || (in.portrait && word != "envelope");
+            in.portrait = word == "portrait" || (in.portrait && word != "envelope" && word != "landscape");
             if (word == "size") {  // #10 Business
                 rig->vars.strEnvSize = "1";
                 in.leftPad = "50";

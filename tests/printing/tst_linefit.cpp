@@ -1,3 +1,4 @@
+#include "printing/FontMetrics.h"
 #include "printing/LabelPrintJob.h"
 #include "printing/LineFit.h"
 #include "printing/ReturnAddressJob.h"
@@ -69,6 +70,28 @@ private slots:
         // The count it names fits as the line, centred again.
         QCOMPARE(LineFit::charactersThatFit(line.left(fit), {&place, 1}), fit);
         QCOMPARE(std::round(10 * (place.tab + LineFit::blanks(line, place) * place.column)) / 10, start);
+    }
+
+    void startWidths_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Latin-1") << QString("Grüße, Zoë W") + QChar(0xA0);
+        QTest::newRow("Greek among Latin") << QString::fromUtf8("a\u03B1b\u03B2\u2014c");
+        QTest::newRow("pairs") << QString::fromUtf8("x\U0001F600y\U0001F4E6\U0001F600");
+        QTest::newRow("a pair split by a Latin letter") << QString(QChar(0xD83D)) + 'a' + QChar(0xDE00) + QChar(0x3B1);
+        QTest::newRow("lone halves") << QString(QChar(0xDE00)) + QChar(0xD83D) + 'b' + QChar(0xD83D);
+    }
+    void startWidths()
+    {
+        // Every start of a text measures in one pass what it measures alone.
+        QFETCH(QString, text);
+        for (const bool bold : {false, true}) {
+            const printing::TextWidths widths = printing::FontMetrics::widths({"Verdana", 11, bold, !bold});
+            const std::vector<double> starts = widths.ofStarts(text);
+            QCOMPARE(starts.size(), size_t(text.size() + 1));
+            for (qsizetype n = 0; n <= text.size(); ++n)
+                QVERIFY2(starts[size_t(n)] == widths.of(QStringView(text).left(n)), qPrintable(QString::number(n)));
+        }
     }
 };
 
