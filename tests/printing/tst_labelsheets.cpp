@@ -133,28 +133,6 @@ private slots:
         QCOMPARE(testsupport::dumpDocuments(rig->device.documents()).count("|Ann|"), 80);
     }
 
-    void returnAddressSheetsAreOutBeforeTheQuestion()
-    {
-        // A user may check the sheets at the printer before answering: each pass is a job of
-        // its own, handed over before the offer of another page comes up.
-        QStringList seen;
-        rig->messages.onShow = [&](const testsupport::ShownBox& box) {
-            if (box.title == "Completed")
-                seen << QString("%1 of %2 sheets in %3 jobs")
-                            .arg(rig->device.sentDocuments())
-                            .arg(rig->device.documents().size())
-                            .arg(rig->device.jobsEnded());
-        };
-        rig->in.lines[0] = "Ann";
-        rig->script.print(2);
-        rig->script.print(1);
-        rig->messages.morePages = 1;
-        rig->messages.answerFreely({});
-        rig->run("60");
-        QCOMPARE(seen.join(", "), QString("2 of 2 sheets in 1 jobs, 3 of 3 sheets in 2 jobs"));
-        QCOMPARE(rig->device.jobsEnded(), 3);  // and the command's own end
-    }
-
     void printButtonsOfTheScreen()
     {
         // The screen hands each Print button's and menu command's command its lines and options

@@ -35,11 +35,6 @@ public:
         m_documents.push_back(std::exchange(m_open, {}));
     }
     void documentCancelled() override { m_open = {}; }
-    void endJob() override
-    {
-        ++m_jobs;
-        m_sent = m_documents.size();
-    }
 
     // While set (not 0), the first line of a document (which then does not open) and the
     // end of a document (which is then not kept) raise rt::RuntimeError with this number.
@@ -49,9 +44,6 @@ public:
     int openPages() const { return static_cast<int>(m_open.pages.size()); }  // of the open document
     // Documents opened so far, those cancelled or failed included.
     int openedCount() const { return m_opened; }
-    // Jobs ended so far, and how many of the ended documents they handed over.
-    int jobsEnded() const { return m_jobs; }
-    size_t sentDocuments() const { return m_sent; }
 
 private:
     void failIfAsked() const
@@ -65,8 +57,6 @@ private:
     printing::PrintedDocument m_open;
     int m_failWith = 0;
     int m_opened = 0;
-    int m_jobs = 0;
-    size_t m_sent = 0;
     double m_unprintable = 0;
     int m_ownPaper = 1;
 };
