@@ -264,7 +264,6 @@ void PagePrinter::beginJob()
     ++m_jobDepth;
 }
 
-// A document the command left open ended in a failure: it is cancelled, not printed.
 void PagePrinter::endJob()
 {
     if (m_jobDepth == 0)
@@ -272,17 +271,19 @@ void PagePrinter::endJob()
     if (--m_jobDepth > 0)
         return;
     m_paperSize = 0;
-    if (dropDocument())
-        m_device.documentCancelled();
-    m_device.endJob();
+    handOverJob();
 }
 
-// The command goes on: the paper it set still holds. A document left open is cancelled, as at
-// the end of a job.
+// The command goes on: the paper it set still holds.
 void PagePrinter::sendJob()
 {
-    if (m_jobDepth == 0)
-        return;
+    if (m_jobDepth > 0)
+        handOverJob();
+}
+
+// A document the command left open ended in a failure: it is cancelled, not printed.
+void PagePrinter::handOverJob()
+{
     if (dropDocument())
         m_device.documentCancelled();
     m_device.endJob();

@@ -74,6 +74,8 @@ private:
     void resetPosition();
     // Closes the open document without ending it; true when one was open.
     bool dropDocument();
+    // Ends the device's job with what the command has printed so far.
+    void handOverJob();
 
     PrinterDevice& m_device;
     PrintFont m_font{"Arial", 10, false, false};
