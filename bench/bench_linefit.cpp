@@ -41,8 +41,8 @@ double fitListText()
     const QString text = QString(kLength, u'W');
     QElapsedTimer timer;
     timer.start();
-    const printing::TextFit::Fitted fitted =
-        printing::TextFit::fit({QStringLiteral("Verdana"), 9, false, false}, text, 3, 2.625 * 72);
+    const printing::TextFit::Fitted fitted = printing::TextFit::fit({QStringLiteral("Verdana"), 9, false, false}, text,
+                                                                    3, printing::kPdfOriginLeft + 2.625 * 72);
     const double ms = timer.nsecsElapsed() / 1e6;
     std::printf("bench_linefit: a %d-character list text fitted to %lld characters at %.1f points in %8.2f ms\n",
                 kLength, static_cast<long long>(fitted.text.size()), fitted.size, ms);

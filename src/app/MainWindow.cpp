@@ -41,16 +41,6 @@ using FormId = session::WindowId;
 const QString kContactFileName = QStringLiteral("QVL_Contacts.DAT");
 const QString kPositionTitle = QStringLiteral("Label position reading L to R");
 
-struct EnvelopeSize {
-    const char* leftPad;
-    const char* topPad;
-};
-
-// The pads of the sizes in the order of the form's list: strEnvSize is the place in it, from 1.
-const EnvelopeSize kEnvelopeSizes[6] = {
-    {"50", "31"}, {"33", "32"}, {"28", "30"}, {"38", "30"}, {"40", "28"}, {"45", "27"},
-};
-
 template <class Handler>
 void onTrigger(QAction* action, QObject* owner, Handler handler)
 {
@@ -436,12 +426,12 @@ void MainWindow::chkLblItalic_Click()
 
 void MainWindow::lstEnvSize_Click(int row)
 {
-    if (row < 0 || row >= 6)
+    const std::optional<printing::EnvelopeSize> size = printing::envelopeSize(row + 1);
+    if (!size)
         return;
-    const EnvelopeSize& size = kEnvelopeSizes[row];
     m_vars.strEnvSize = QString::number(row + 1);
-    m_ui->txtQzLeftPad->setText(QString::fromLatin1(size.leftPad));
-    m_ui->txtQzToppad->setText(QString::fromLatin1(size.topPad));
+    m_ui->txtQzLeftPad->setText(QString::fromLatin1(size->leftPad));
+    m_ui->txtQzToppad->setText(QString::fromLatin1(size->topPad));
 }
 
 void MainWindow::setReminders(bool on)

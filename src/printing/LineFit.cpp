@@ -42,34 +42,30 @@ bool LineFit::Place::fits(double width) const
     return start >= left + kEdgeClearance - kPointEpsilon && start + width <= right - kEdgeClearance + kPointEpsilon;
 }
 
+double LineFit::width(const QString& line, const PrintFont& font)
+{
+    return FontMetrics::widths(font).of(rt::blankControls(line));
+}
+
 int LineFit::blanks(const QString& line, const Place& place)
 {
-    return place.blanks(FontMetrics::widths(place.font).of(rt::blankControls(line)));
+    return place.blanks(width(line, place.font));
 }
 
 qsizetype LineFit::charactersThatFit(const QString& line, std::span<const Place> places)
 {
+    if (places.empty())
+        return line.size();
+    Q_ASSERT(std::all_of(places.begin(), places.end(),
+                         [&](const Place& place) { return place.font == places.front().font; }));
     const QString drawn = rt::blankControls(line);
-    // The widths of every start, once for each font among the places.
-    std::vector<std::vector<double>> starts;
-    std::vector<std::size_t> startsOf;
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        std::size_t same = 0;
-        while (same < i && !(places[same].font == places[i].font))
-            ++same;
-        if (same == i) {
-            startsOf.push_back(starts.size());
-            starts.push_back(FontMetrics::widths(places[i].font).ofStarts(drawn));
-        } else {
-            startsOf.push_back(startsOf[same]);
-        }
-    }
+    const std::vector<double> starts = FontMetrics::widths(places.front().font).ofStarts(drawn);
     // A centred start moves with its length, a column at a time: a longer start may fit where a
     // shorter one does not, so every start is judged as a line of its own, the longest first.
     for (qsizetype n = drawn.size(); n > 0; --n) {
         bool all = true;
         for (std::size_t i = 0; i < places.size() && all; ++i)
-            all = places[i].fits(starts[startsOf[i]][static_cast<std::size_t>(n)]);
+            all = places[i].fits(starts[static_cast<std::size_t>(n)]);
         if (all)
             return n;
     }

@@ -40,10 +40,13 @@ public:
         bool fits(double width) const;
     };
 
-    // Blanks printed before `line` at `place` (control characters print as blanks).
+    // How wide `line` is drawn in `font` (control characters print as blanks).
+    static double width(const QString& line, const PrintFont& font);
+    // Blanks printed before `line` at `place`.
     static int blanks(const QString& line, const Place& place);
     // The most leading characters of `line` that, typed as the line, fit at every one of
-    // `places`: all of them when the line fits.
+    // `places`: all of them when the line fits. The places share one font, as the lines of one
+    // label or sheet do.
     static qsizetype charactersThatFit(const QString& line, std::span<const Place> places);
 };
 

@@ -100,8 +100,7 @@ void ListReport::printReport(const ListReportInput& input)
 
     // A part that would pass the page's right edge (as the PDF places the page) prints smaller.
     const PrintFont font{p.fontName(), p.fontSize(), p.fontBold(), p.fontItalic()};
-    const double pageRight =
-        paperPoints(platform::Printer::Letter, platform::Printer::Landscape).width() - kPdfOriginLeft;
+    const double pageRight = paperPoints(platform::Printer::Letter, platform::Printer::Landscape).width();
     for (qint32 i = 0; i < input.lineCount; ++i) {
         std::vector<PrintItem> items;
         const QStringList parts = rt::split(input.line(i), QStringLiteral("\t"));

@@ -95,9 +95,14 @@ void ReturnAddressJob::body()
             return;
         }
         // A line wider than its label runs into the next label across and shifts the sheet.
-        m_places = m_sheet.linePlaces(in);
-        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, m_places, QStringLiteral("label")))
+        const std::array<LineFit::Place, 4> places = m_sheet.linePlaces(in);
+        if (refuseLongLine({in.lines[0], in.lines[1], in.lines[2]}, places, QStringLiteral("label")))
             return;
+        for (std::size_t i = 0; i < m_blanks.size(); ++i) {
+            const double width = LineFit::width(in.lines[i], places.front().font);
+            for (std::size_t k = 0; k < places.size(); ++k)
+                m_blanks[i][k] = places[k].blanks(width);
+        }
 
         preparePrintDialog(dialog());
         printer().setFontName(kLabelFace);
@@ -147,14 +152,13 @@ void ReturnAddressJob::printSheet()
         p.setFontName(kLabelFace);
         p.setFontSize(m_sheet.fontSize);
         const LabelInput in = input();
-        const QString lines[] = {in.lines[0], in.lines[1], in.lines[2]};
         if (in.leftJustified) {
-            for (const QString& line : lines)
-                printRowLine(line, false, base);
+            for (std::size_t i = 0; i < m_blanks.size(); ++i)
+                printRowLine(in.lines[i], m_blanks[i], false, base);
         }
         if (input().centred) {
-            for (const QString& line : lines)
-                printRowLine(line, true, base);
+            for (std::size_t i = 0; i < m_blanks.size(); ++i)
+                printRowLine(in.lines[i], m_blanks[i], true, base);
         }
         p.setFontName(kSpacerFace);
         p.setFontSize(m_sheet.spacerSize);
@@ -171,7 +175,7 @@ void ReturnAddressJob::printSheet()
 
 // One printed line: the same text on the four labels of the row, a centred one centred on
 // each label.
-void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
+void ReturnAddressJob::printRowLine(const QString& line, const std::array<int, 4>& blanks, bool centred, int base)
 {
     const std::array<int, 4>& columns = centred ? m_sheet.centreColumns : m_sheet.leftColumns;
     std::vector<platform::PrintItem> items;
@@ -179,7 +183,7 @@ void ReturnAddressJob::printRowLine(const QString& line, bool centred, int base)
         items.push_back(platform::PrintItem::tab(
             rt::add16(static_cast<std::int16_t>(base), static_cast<std::int16_t>(columns[k]))));
         if (centred)
-            items.push_back(platform::PrintItem::spaces(LineFit::blanks(line, m_places[k])));
+            items.push_back(platform::PrintItem::spaces(blanks[k]));
         items.push_back(platform::PrintItem::str(line));
     }
     printer().printLine(items);

@@ -41,9 +41,10 @@ protected:
 
 private:
     void printSheet();
-    void printRowLine(const QString& line, bool centred, int base);
+    void printRowLine(const QString& line, const std::array<int, 4>& blanks, bool centred, int base);
 
-    std::array<LineFit::Place, 4> m_places;
+    // The blanks before lines 1 to 3 on each label of a row, alike on every row and copy.
+    std::array<std::array<int, 4>, 3> m_blanks{};
 
     const ReturnSheet& m_sheet;
     margins::MarginAdjust m_adjust;

@@ -20,11 +20,11 @@ const QString kFace = QStringLiteral("Verdana");
 constexpr double kLabelSize = 9;
 const int kLabelsOnSheet = labelMode(Mode::SearchResult).perSheet;
 
-// The right edge of label k (0 to 2) of a row, in points from the page origin, as the PDF
+// The right edge of label k (0 to 2) of a row, in points from the paper's left edge, as the PDF
 // places the page: a printer's own offset is the margin record's to correct.
 double labelRight(size_t k)
 {
-    return LabelSheet::of(LabelSheet::Stock::List).label(static_cast<int>(k)).right() - kPdfOriginLeft;
+    return LabelSheet::of(LabelSheet::Stock::List).label(static_cast<int>(k)).right();
 }
 
 }  // namespace

@@ -66,8 +66,16 @@ constexpr LabelSheet kReturnSixtySheet{
 constexpr LabelSheet kListSheet{
     .width = 2.625, .height = 1, .cols = 3, .rows = 10, .x0 = 0.15625, .y0 = 0.5, .dx = 2.78125, .dy = 1};
 
-// #10, #6 3/4, A2, #9, A7 and #A10, in inches.
-constexpr std::array<double, 6> kEnvelopeLengths{kEnvelope10Length, 6.5, 5.75, 8.875, 7.25, 9.5};
+// #10, #6 3/4, A2, #9, A7 and #A10, in the order of the size list: strEnvSize is the place in
+// it, from 1.
+constexpr std::array<EnvelopeSize, 6> kEnvelopeSizes{{
+    {"50", "31", kEnvelope10Length},
+    {"33", "32", 6.5},
+    {"28", "30", 5.75},
+    {"38", "30", 8.875},
+    {"40", "28", 7.25},
+    {"45", "27", 9.5},
+}};
 
 }  // namespace
 
@@ -101,9 +109,17 @@ const LabelSheet& LabelSheet::of(StockTables::Sheet sheet)
     return of(Stock::FileFolder);
 }
 
+std::optional<EnvelopeSize> envelopeSize(int size)
+{
+    if (size < 1 || size > static_cast<int>(kEnvelopeSizes.size()))
+        return std::nullopt;
+    return kEnvelopeSizes[static_cast<std::size_t>(size - 1)];
+}
+
 double envelopeLength(int size)
 {
-    return size >= 1 && size <= 6 ? kEnvelopeLengths[static_cast<std::size_t>(size - 1)] * kPointsPerInch : 0;
+    const std::optional<EnvelopeSize> envelope = envelopeSize(size);
+    return envelope ? envelope->length * kPointsPerInch : 0;
 }
 
 int StockTables::positionCount(Sheet sheet)

@@ -61,7 +61,17 @@ struct LabelSheet {
     static const LabelSheet& of(StockTables::Sheet sheet);
 };
 
-// The length of an envelope of the size list (strEnvSize 1 to 6) in points; 0 for none.
+// One envelope of the main window's size list: the pads its lines print at, as the pad boxes
+// hold them, and how long it is.
+struct EnvelopeSize {
+    const char* leftPad;
+    const char* topPad;
+    double length;  // inches
+};
+
+// The envelope of the size list (strEnvSize 1 to 6); nothing for any other value.
+std::optional<EnvelopeSize> envelopeSize(int size);
+// The length of an envelope of the size list in points; 0 for none.
 double envelopeLength(int size);
 
 }  // namespace printing

@@ -1,6 +1,7 @@
 #include "printing/TextFit.h"
 
 #include "printing/FontMetrics.h"
+#include "printing/LineFit.h"
 #include "runtime/Text.h"
 
 #include <algorithm>
@@ -11,7 +12,8 @@ namespace printing {
 // font's size times room / width.
 TextFit::Fitted TextFit::fit(const PrintFont& font, const QString& text, int column, double edge)
 {
-    const double room = edge - columnLeft(column, FontMetrics::measure(font).columnWidth) - kEdgeClearance;
+    const LineFit::Place place = LineFit::Place::at(font, column, 0, edge);
+    const double room = place.right - kEdgeClearance - place.tab;
     Fitted fitted{rt::blankControls(text), font.size};
     const double width = FontMetrics::widths(font).of(fitted.text);
     if (width <= room + kPointEpsilon)

@@ -19,7 +19,7 @@ public:
     };
 
     // `text` printed from tab column `column` of `font`; `edge`: what it must not pass, in
-    // points from the start of the line.
+    // points from the paper's left edge.
     static Fitted fit(const PrintFont& font, const QString& text, int column, double edge);
 };
 
