@@ -50,6 +50,21 @@ int search(int records)
     return 0;
 }
 
+// What the view asks the list's model for a key typed, answered by Qt's own match, which reads
+// every line from the start on: a new search starts after the current line.
+void qtOwnSearch(widgets::SortedListBox& list, const QString& typed, bool newSearch)
+{
+    const QAbstractItemModel* model = list.model();
+    const QModelIndex current = list.currentIndex();
+    int start = current.isValid() ? current.row() : 0;
+    if (newSearch && current.isValid())
+        start = start < model->rowCount() - 1 ? start + 1 : 0;
+    const QModelIndexList found = model->QAbstractItemModel::match(model->index(start, 0), Qt::DisplayRole, typed, 1,
+                                                                   Qt::MatchStartsWith | Qt::MatchWrap);
+    if (!found.isEmpty())
+        list.setCurrentIndex(found.front());
+}
+
 // Typing in the filled list as a user types: a name's letters in quick succession, then after
 // a pause a letter no line begins with, which looks at the lines from the current one round to
 // it. Each search is timed in the list, then in Qt's own search of every line (what the list
@@ -66,7 +81,7 @@ void typeAhead(widgets::SortedListBox& list, int records)
             // The first key after a pause starts a new search, the others follow at once.
             hints->setKeyboardInputInterval(i == 0 ? 0 : 60000);
             if (qtOwn)
-                list.QAbstractItemView::keyboardSearch(keys.mid(i, 1));
+                qtOwnSearch(list, keys.left(i + 1), i == 0);
             else
                 list.keyboardSearch(keys.mid(i, 1));
         }

@@ -1,22 +1,11 @@
 #include "contacts/ContactFile.h"
 
 #include "runtime/RuntimeError.h"
+#include "runtime/SaveFile.h"
 
-#include <QSaveFile>
-#include <cerrno>
 #include <limits>
 
 namespace contacts {
-
-namespace {
-
-// QSaveFile reports no errno of its own; what the failing call left there names the cause.
-[[noreturn]] void raiseSaveError(int fallback)
-{
-    rt::raise(errno != 0 ? rt::errorFromErrno(errno) : fallback);
-}
-
-}  // namespace
 
 ContactFile::ContactFile()
     : m_file(ContactRecord::Length)
@@ -104,27 +93,22 @@ void ContactFile::remove(qint32 n)
 
     // Every other record read and written afresh: a short last record comes back padded,
     // bytes past the last counted record are dropped. QSaveFile refuses to replace a file
-    // that may not be written. Unbuffered, every write reaches the disk before commit: a
-    // buffered last block that fails there is renamed over the book all the same.
+    // that may not be written.
     const QString target = m_file.path();
-    QSaveFile out(target);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        raiseSaveError(rt::err::PathFileAccess);
-    QByteArray chunk;
-    for (qint32 k = 1; k <= count; ++k) {
-        if (k != n)
-            chunk += m_file.read(k);
-        if (chunk.size() >= (1 << 20) || k == count) {
-            errno = 0;
-            if (out.write(chunk) != chunk.size())
-                raiseSaveError(rt::err::DiskFull);
-            chunk.clear();
-        }
-    }
-    errno = 0;
-    if (!out.commit())
-        raiseSaveError(rt::err::PathFileAccess);
+    rt::saveFile(
+        target,
+        [&](QIODevice& out) {
+            QByteArray chunk;
+            for (qint32 k = 1; k <= count; ++k) {
+                if (k != n)
+                    chunk += m_file.read(k);
+                if (chunk.size() >= (1 << 20) || k == count) {
+                    rt::writeBlock(out, chunk);
+                    chunk.clear();
+                }
+            }
+        },
+        rt::err::PathFileAccess);
 
     m_file.close();
     m_file.open(target);

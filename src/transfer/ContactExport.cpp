@@ -1,9 +1,10 @@
 #include "transfer/ContactExport.h"
 
 #include "contacts/FindList.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/SaveFile.h"
 #include "runtime/Text.h"
 #include "transfer/CsvWriter.h"
-#include "transfer/SaveText.h"
 #include "transfer/VCardWriter.h"
 
 #include <QDir>
@@ -63,7 +64,7 @@ public:
 
     void flush()
     {
-        writeBlock(m_out, m_text.toUtf8());
+        rt::writeBlock(m_out, m_text.toUtf8());
         m_text.clear();
     }
 
@@ -133,7 +134,8 @@ ExportOutcome ContactExport::run(const contacts::ContactFile& book, const QStrin
         return {false, QString(), NoContactsTitle, NoContactsText};
 
     const QString path = QDir(dataFolder).filePath(fileName(kind, base));
-    saveFile(path, [&](QIODevice& out) { write(book, count, kind, out); });
+    rt::saveFile(
+        path, [&](QIODevice& out) { write(book, count, kind, out); }, rt::err::DiskFull);
     return {true, path, DoneTitle, doneText(kind, base)};
 }
 

@@ -81,13 +81,6 @@ QStringList matchingKeyPrefixes(const QString& typed)
     return prefixes;
 }
 
-bool keyBefore(const QString& a, const QString& b)
-{
-    // Code unit by code unit, as the keys are made to compare.
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](QChar x, QChar y) { return x.unicode() < y.unicode(); });
-}
-
 // Draws a list line with its TAB characters expanded to the list's tab stops.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
@@ -430,11 +423,66 @@ public:
         return true;
     }
 
+    // Qt's item views find the line typed text begins with by this call, which reads every
+    // line from the start on; the lines are sorted, so a binary search finds the same line
+    // reading a few dozen.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                          Qt::MatchFlags flags) const override
+    {
+        if (role != Qt::DisplayRole || hits != 1 || flags != Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap)
+            || !start.isValid() || start.model() != this)
+            return QAbstractListModel::match(start, role, value, hits, flags);
+        const int found = lineBeginningWith(value.toString(), start.row());
+        return found < 0 ? QModelIndexList() : QModelIndexList{index(found)};
+    }
+
 private:
     struct Line {
         qint32 number;
         quint32 text;  // place in m_texts, or kFromSource
     };
+
+    // The first line from `start` on, wrapping, that begins with `typed` case aside; -1 when
+    // none.
+    int lineBeginningWith(const QString& typed, int start) const
+    {
+        // A line that Qt's match takes lies among the lines whose sort key begins with one of
+        // these prefixes, and those stand together in the sorted list: each run is found by a
+        // binary search, and only its lines from the start on (or from its top, wrapping) are
+        // read until one matches.
+        const int rows = rowCount();
+        int after = -1;
+        int before = -1;
+        for (const QString& prefix : matchingKeyPrefixes(typed)) {
+            int low = 0;
+            int high = prefix.isEmpty() ? 0 : rows;
+            while (low < high) {
+                const int mid = low + (high - low) / 2;
+                // QString's < compares code unit by code unit, as the keys are made to compare.
+                if (rt::listSortKey(text(mid)) < prefix)
+                    low = mid + 1;
+                else
+                    high = mid;
+            }
+            const auto firstMatch = [&](int from, int to) {
+                for (int row = from; row < to; ++row) {
+                    const QString line = text(row);
+                    if (!rt::listSortKey(line).startsWith(prefix))
+                        return -1;
+                    if (line.startsWith(typed, Qt::CaseInsensitive))
+                        return row;
+                }
+                return -1;
+            };
+            const int here = firstMatch(std::max(low, start), rows);
+            if (here >= 0 && (after < 0 || here < after))
+                after = here;
+            const int wrapped = here < 0 ? firstMatch(low, start) : -1;
+            if (wrapped >= 0 && (before < 0 || wrapped < before))
+                before = wrapped;
+        }
+        return after >= 0 ? after : before;
+    }
 
     void clearAll()
     {
@@ -555,74 +603,6 @@ std::vector<int> SortedListBox::selectedRows() const
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
-}
-
-void SortedListBox::keyboardSearch(const QString& search)
-{
-    // The typed text and the line the search starts from are kept as Qt's item views keep
-    // them, so that typing does here what it does in any list.
-    const int rows = count();
-    if (rows == 0)
-        return;
-    const QModelIndex current = currentIndex();
-    int start = current.isValid() ? current.row() : 0;
-    bool skipRow = false;
-    const bool timed = m_typedTime.isValid();
-    const qint64 elapsed = timed ? m_typedTime.restart() : 0;
-    if (!timed)
-        m_typedTime.start();
-    if (search.isEmpty() || !timed || elapsed > QApplication::keyboardInputInterval()) {
-        m_typed = search;
-        skipRow = current.isValid();
-    } else {
-        m_typed += search;
-    }
-    // One letter typed again (Qt 6 looks for all of them, "ss") looks from the next line on.
-    const bool sameKey = m_typed.size() > 1 && m_typed.count(m_typed.back()) == m_typed.size();
-    if (sameKey || skipRow)
-        start = start < rows - 1 ? start + 1 : 0;
-    const int found = lineBeginningWith(m_typed, start);
-    if (found >= 0)
-        setCurrentIndex(m_lines->index(found));
-}
-
-int SortedListBox::lineBeginningWith(const QString& typed, int start) const
-{
-    // A line that Qt's match takes lies among the lines whose sort key begins with one of
-    // these prefixes, and those stand together in the sorted list: each run is found by a
-    // binary search, and only its lines from the start on (or from its top, wrapping) are
-    // read until one matches.
-    const int rows = count();
-    int after = -1;
-    int before = -1;
-    for (const QString& prefix : matchingKeyPrefixes(typed)) {
-        int low = 0;
-        int high = prefix.isEmpty() ? 0 : rows;
-        while (low < high) {
-            const int mid = low + (high - low) / 2;
-            if (keyBefore(rt::listSortKey(m_lines->text(mid)), prefix))
-                low = mid + 1;
-            else
-                high = mid;
-        }
-        const auto firstMatch = [&](int from, int to) {
-            for (int row = from; row < to; ++row) {
-                const QString text = m_lines->text(row);
-                if (!rt::listSortKey(text).startsWith(prefix))
-                    return -1;
-                if (text.startsWith(typed, Qt::CaseInsensitive))
-                    return row;
-            }
-            return -1;
-        };
-        const int here = firstMatch(std::max(low, start), rows);
-        if (here >= 0 && (after < 0 || here < after))
-            after = here;
-        const int wrapped = here < 0 ? firstMatch(low, start) : -1;
-        if (wrapped >= 0 && (before < 0 || wrapped < before))
-            before = wrapped;
-    }
-    return after >= 0 ? after : before;
 }
 
 void enterMovesOn(QWidget* field)

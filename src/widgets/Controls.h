@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListView>
 #include <functional>
 #include <QRadioButton>
@@ -74,7 +73,9 @@ private:
 // The sorted list box, on a model that keeps per line only its number and, for a line added
 // with its text, that text: lines listed by number alone (setNumberedLines) are written by
 // the line source when they are shown or read, so a list of a million lines holds eight bytes
-// a line. Indexes out of range raise rt::RuntimeError 381.
+// a line. Typing moves to a line as Qt's item views do, but the line is found by a binary
+// search over the sorted lines: a few dozen lines read, not every line of a long list.
+// Indexes out of range raise rt::RuntimeError 381.
 class SortedListBox : public QListView {
     Q_OBJECT
 public:
@@ -105,25 +106,14 @@ public:
     // The selected lines' indexes in ascending order.
     std::vector<int> selectedRows() const;
 
-    // Typing moves to a line as Qt's item views do (the letters typed in quick succession,
-    // case aside, begin the line; a new search starts after the current line, wrapping, as
-    // does one letter typed again), but finds it by a binary search over the sorted lines: a
-    // few dozen lines read, not every line of a long list.
-    void keyboardSearch(const QString& search) override;
-
 signals:
     void lineDoubleClicked(int index);
 
 private:
     class LineModel;
-    // The first line from `start` on, wrapping, that begins with `typed` case aside; -1 when
-    // none.
-    int lineBeginningWith(const QString& typed, int start) const;
 
     LineModel* m_lines = nullptr;
     std::vector<int> m_tabStops;
-    QString m_typed;
-    QElapsedTimer m_typedTime;
 };
 
 // Enter in the field is swallowed and a Tab is posted to the field's window: once the

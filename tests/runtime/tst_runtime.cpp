@@ -2,6 +2,7 @@
 #include "runtime/Numeric.h"
 #include "runtime/RecordFile.h"
 #include "runtime/Text.h"
+#include "support/FileSizeLimit.h"
 #include "support/TableRows.h"
 #include "support/TestFiles.h"
 
@@ -10,8 +11,6 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using testsupport::errorOf;
@@ -145,16 +144,8 @@ private slots:
         writeBytes(path, "aaaabbbb");
         rt::RecordFile file(4);
         file.open(path);
-        rlimit old{};
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = 10;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        const int appended = errorOf([&] { file.append("cccc"); });
-        const int grown = errorOf([&] { file.write(4, "dddd"); });
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
+        const int appended = testsupport::errorUnderFileLimit(10, [&] { file.append("cccc"); });
+        const int grown = testsupport::errorUnderFileLimit(10, [&] { file.write(4, "dddd"); });
         QVERIFY(appended != 0 && grown != 0);
         QCOMPARE(readBytes(path), QByteArray("aaaabbbb"));
     }
