@@ -1,7 +1,6 @@
 #include "transfer/VCardReader.h"
 
 #include "runtime/Codepage.h"
-#include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 #include "transfer/ImportLines.h"
@@ -84,8 +83,8 @@ void takeAddress(const QString& value, ContactRecord& v)
     if (const QString state = component(comps, 4); !state.isEmpty())
         v.State = stateCheck(rt::ucase(usStateCode(state)));
     if (const QString zip = component(comps, 5); !zip.isEmpty()) {
-        QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
-        v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
+        v.Zip =
+            zipCheck(rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString()));
     }
     v.Country.clear();
 }
