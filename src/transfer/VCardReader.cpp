@@ -51,7 +51,7 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
                 return rt::narrowToCp1252(text);
         }
     }
-    return rt::narrowToCp1252(ImportLines::decode(bytes));
+    return ImportLines::decode(bytes);
 }
 
 // Bare parameters of vCard 2.1 that name an encoding, not a type.
