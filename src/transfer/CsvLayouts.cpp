@@ -207,7 +207,7 @@ void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
         v.CPhone = cleanPhone(v.CPhone, contacts::fields::CPhone.width);
         addressChecks(v);
         v.Birthdate = centuryCheck(v.Birthdate);
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 
@@ -243,7 +243,7 @@ void offerEmailRows(CsvRecords& records, ContactSink& sink, const std::function<
         if (at == 0 || !take(cutJoined(fields, at), v))
             continue;
         clearAllBut(v);
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 
@@ -331,7 +331,7 @@ void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactS
                                  &v.Zip, &v.Country, &v.Company})
             cleared->clear();
         v.IncComp = QStringLiteral("1");
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 
@@ -358,7 +358,7 @@ void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
         v.SStreet.clear();
         v.Notes.clear();
         v.IncComp = QStringLiteral("1");
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 

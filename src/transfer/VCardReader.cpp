@@ -369,7 +369,7 @@ void VCardReader::run(ContactSink& sink)
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
             if (inCard)
-                sink.offer(card.finish(), true);
+                sink.offer(card.finish());
             inCard = false;
         } else if (inCard && p.name == QLatin1String("FN")) {
             card.fullName = unescape(p.value);
