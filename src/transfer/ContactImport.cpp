@@ -1,6 +1,7 @@
 #include "transfer/ContactImport.h"
 
 #include "contacts/ContactFile.h"
+#include "contacts/FindList.h"
 #include "runtime/RuntimeError.h"
 #include "transfer/CsvFields.h"
 #include "transfer/DuplicateIndex.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <optional>
 
 namespace transfer {
 
@@ -18,15 +20,21 @@ namespace {
 // Appends the contacts that are not on file in batches of about 1 MB, one write each.
 class BookSink : public ContactSink {
 public:
-    BookSink(contacts::ContactFile& book, const DuplicateIndex& index, qint32 recordCount, bool remindersOn)
-        : m_book(book), m_index(index), m_next(recordCount), m_remindersOn(remindersOn)
+    // namesOnly: the duplicate test compares the names alone, else names and e-mail.
+    BookSink(contacts::ContactFile& book, qint32 recordCount, bool namesOnly, bool remindersOn)
+        : m_book(book), m_onFile(recordCount), m_namesOnly(namesOnly), m_next(recordCount), m_remindersOn(remindersOn)
     {
+        // A book too large to index is refused at once, before the file's rows are read.
+        contacts::FindList::requireListable(recordCount);
         m_batch.reserve(BatchBytes + contacts::ContactRecord::Length);
     }
 
-    void offer(const contacts::ContactRecord& contact, bool namesOnly) override
+    void offer(const contacts::ContactRecord& contact) override
     {
-        if (m_index.holds(contact, namesOnly))
+        // The book is read at the first contact: a file that holds none costs no book read.
+        if (!m_index)
+            m_index.emplace(m_book, m_onFile, m_namesOnly);
+        if (m_index->holds(contact))
             return;
         if (m_next + m_pending == std::numeric_limits<qint32>::max())
             rt::raise(rt::err::Overflow);
@@ -56,7 +64,9 @@ private:
     static constexpr qsizetype BatchBytes = 1 << 20;
 
     contacts::ContactFile& m_book;
-    const DuplicateIndex& m_index;
+    const qint32 m_onFile;
+    const bool m_namesOnly;
+    std::optional<DuplicateIndex> m_index;
     qint32 m_next;
     bool m_remindersOn;
     int m_imported = 0;
@@ -70,7 +80,7 @@ class ContactsOnly : public ContactSink {
 public:
     explicit ContactsOnly(ContactSink& next) : m_next(next) {}
 
-    void offer(const contacts::ContactRecord& contact, bool namesOnly) override
+    void offer(const contacts::ContactRecord& contact) override
     {
         const bool holds = std::any_of(OwnCsvColumns.cbegin(), OwnCsvColumns.cend(), [&](const OwnCsvColumn& c) {
             return c.field != &contacts::ContactRecord::IncComp && !QStringView(contact.*c.field).trimmed().isEmpty();
@@ -80,7 +90,7 @@ public:
             return;
         }
         ++m_contacts;
-        m_next.offer(contact, namesOnly);
+        m_next.offer(contact);
     }
 
     // Rows were read and none of them held a contact.
@@ -164,8 +174,7 @@ ImportOutcome importContacts(contacts::ContactFile& book, const QString& path, b
             return out;
         }
         book.requireSameFile();
-        const DuplicateIndex index(book, recordCount);
-        BookSink sink(book, index, recordCount, remindersOn);
+        BookSink sink(book, recordCount, out.layout == ImportLayout::VCard, remindersOn);
         ContactsOnly contacts(sink);
         storing = true;
         try {

@@ -8,9 +8,8 @@ namespace transfer {
 class ContactSink {
 public:
     virtual ~ContactSink() = default;
-    // namesOnly: the duplicate test compares the names alone (vCard), else names and e-mail.
     // The contact comes without its reminder flag, which the book sets.
-    virtual void offer(const contacts::ContactRecord& contact, bool namesOnly) = 0;
+    virtual void offer(const contacts::ContactRecord& contact) = 0;
 };
 
 }  // namespace transfer

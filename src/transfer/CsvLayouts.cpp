@@ -207,7 +207,7 @@ void ownCsv(const QStringList& header, CsvRecords& records, ContactSink& sink)
         v.CPhone = cleanPhone(v.CPhone, contacts::fields::CPhone.width);
         addressChecks(v);
         v.Birthdate = centuryCheck(v.Birthdate);
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 
@@ -227,11 +227,11 @@ QStringList cutJoined(const QStringList& fields, qsizetype keep)
     return out;
 }
 
-// The rows of the two e-mail layouts: a row the layout skips, one without an address at a
-// known domain or without its first two columns is passed over; the rest keep their names
-// and address only.
-void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout layout, ContactSink& sink,
-                    const std::function<bool(const QString&)>& skipRow)
+// The rows of the e-mail layouts: a row the layout skips, or one without an address at a known
+// domain, is passed over; take fills v from the columns up to the end of that address, or
+// refuses the row. What is taken keeps its names and address only.
+void offerEmailRows(CsvRecords& records, ContactSink& sink, const std::function<bool(const QString&)>& skipRow,
+                    const std::function<bool(const QStringList&, ContactRecord&)>& take)
 {
     ContactRecord v;
     QStringList fields;
@@ -240,15 +240,22 @@ void offerEmailRows(CsvRecords& records, const QStringList& header, ImportLayout
         if (skipRow(joined))
             continue;
         const qsizetype at = domainCut(joined);
-        if (at == 0)
+        if (at == 0 || !take(cutJoined(fields, at), v))
             continue;
-        const QStringList cols = cutJoined(fields, at);
-        if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
-            continue;
-        mapColumns(columnsOf(layout), header, cols, v, true);
         clearAllBut(v);
-        sink.offer(v, false);
+        sink.offer(v);
     }
+}
+
+// The take of the layouts with named columns: a row without its first two columns is refused.
+auto takeColumns(ImportLayout layout, const QStringList& header)
+{
+    return [layout, &header](const QStringList& cols, ContactRecord& v) {
+        if (column(cols, 0).isEmpty() || column(cols, 1).isEmpty())
+            return false;
+        mapColumns(columnsOf(layout), header, cols, v, true);
+        return true;
+    };
 }
 
 bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
@@ -263,8 +270,9 @@ bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSi
     if (cut == 0)
         return false;
     const QStringList header = cutJoined(headerFields, cut - 1);
-    offerEmailRows(records, header, ImportLayout::EmailColumn, sink,
-                   [](const QString& joined) { return has(joined, "Name,") || has(joined, "First,"); });
+    offerEmailRows(
+        records, sink, [](const QString& joined) { return has(joined, "Name,") || has(joined, "First,"); },
+        takeColumns(ImportLayout::EmailColumn, header));
     return true;
 }
 
@@ -273,23 +281,17 @@ bool emailColumn(const QStringList& headerFields, CsvRecords& records, ContactSi
 void nameColumn(const QStringList& header, CsvRecords& records, ContactSink& sink, const QString& last)
 {
     const qsizetype name = header.size() - 2;
-    ContactRecord v;
-    QStringList fields;
-    while (records.next(fields)) {
-        const QString joined = fields.join(QLatin1Char(','));
-        if (joined.contains(last))
-            continue;
-        const qsizetype at = domainCut(joined);
-        const QStringList cols = cutJoined(fields, at);
-        // No domain ending, or the first one lies before the address.
-        if (name < 0 || cols.size() < name + 2 || cols[name].trimmed().isEmpty())
-            continue;
-        v = ContactRecord();
-        namesFromFullName(cols[name], v);
-        v.Email = cols[name + 1];
-        clearAllBut(v);
-        sink.offer(v, false);
-    }
+    offerEmailRows(
+        records, sink, [&last](const QString& joined) { return joined.contains(last); },
+        [name](const QStringList& cols, ContactRecord& v) {
+            // The first domain ending lies before the address.
+            if (name < 0 || cols.size() < name + 2 || cols[name].trimmed().isEmpty())
+                return false;
+            v = ContactRecord();
+            namesFromFullName(cols[name], v);
+            v.Email = cols[name + 1];
+            return true;
+        });
 }
 
 void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
@@ -303,8 +305,9 @@ void nameEmail(const QStringList& headerFields, CsvRecords& records, ContactSink
         return;
     }
     const QStringList header = rt::split(joinedHeader.mid(from, to + last.size() - from), QStringLiteral(","));
-    offerEmailRows(records, header, ImportLayout::NameEmail, sink,
-                   [&last](const QString& joined) { return joined.contains(last); });
+    offerEmailRows(
+        records, sink, [&last](const QString& joined) { return joined.contains(last); },
+        takeColumns(ImportLayout::NameEmail, header));
 }
 
 void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactSink& sink)
@@ -328,7 +331,7 @@ void primaryPhone(const QStringList& headerFields, CsvRecords& records, ContactS
                                  &v.Zip, &v.Country, &v.Company})
             cleared->clear();
         v.IncComp = QStringLiteral("1");
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 
@@ -355,7 +358,7 @@ void yahoo(const QStringList& header, CsvRecords& records, ContactSink& sink)
         v.SStreet.clear();
         v.Notes.clear();
         v.IncComp = QStringLiteral("1");
-        sink.offer(v, false);
+        sink.offer(v);
     }
 }
 

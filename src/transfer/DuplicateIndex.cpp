@@ -90,19 +90,12 @@ bool DuplicateIndex::KeySet::contains(QByteArrayView key) const
     return !m_cells.empty() && key.size() < 256 && m_cells[probe(key, qHash(key))] != 0;
 }
 
-DuplicateIndex::DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount)
-    : m_book(book), m_recordCount(std::max(recordCount, 0))
+DuplicateIndex::DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount, bool namesOnly)
+    : m_namesOnly(namesOnly)
 {
-    contacts::FindList::requireListable(m_recordCount);
-}
-
-const DuplicateIndex::KeySet& DuplicateIndex::keys(bool namesOnly) const
-{
-    std::unique_ptr<KeySet>& set = namesOnly ? m_names : m_namesAndEmail;
-    if (set)
-        return *set;
-    auto made = std::make_unique<KeySet>();
-    m_book.forEachRecord(m_recordCount, [&made, namesOnly](const char* record, qint32) {
+    recordCount = std::max(recordCount, 0);
+    contacts::FindList::requireListable(recordCount);
+    book.forEachRecord(recordCount, [this](const char* record, qint32) {
         char key[contacts::fields::FName.width + contacts::fields::LName.width + contacts::fields::Email.width + 2];
         qsizetype size = 0;
         const auto add = [&](contacts::FieldSlice field) {
@@ -113,30 +106,28 @@ const DuplicateIndex::KeySet& DuplicateIndex::keys(bool namesOnly) const
         add(contacts::fields::FName);
         key[size++] = Sep;
         add(contacts::fields::LName);
-        if (!namesOnly) {
+        if (!m_namesOnly) {
             key[size++] = Sep;
             add(contacts::fields::Email);
         }
-        made->insert(QByteArrayView(key, size));
+        m_keys.insert(QByteArrayView(key, size));
     });
-    set = std::move(made);
-    return *set;
 }
 
-bool DuplicateIndex::holds(const contacts::ContactRecord& v, bool namesOnly) const
+bool DuplicateIndex::holds(const contacts::ContactRecord& v) const
 {
-    if (v.FName.isEmpty() || v.LName.isEmpty() || (!namesOnly && v.Email.isEmpty()))
+    if (v.FName.isEmpty() || v.LName.isEmpty() || (!m_namesOnly && v.Email.isEmpty()))
         return false;
     QByteArray wanted;
     wanted.reserve(v.FName.size() + v.LName.size() + v.Email.size() + 2);
     appendStored(wanted, v.FName);
     wanted += Sep;
     appendStored(wanted, v.LName);
-    if (!namesOnly) {
+    if (!m_namesOnly) {
         wanted += Sep;
         appendStored(wanted, v.Email);
     }
-    return keys(namesOnly).contains(wanted);
+    return m_keys.contains(wanted);
 }
 
 }  // namespace transfer

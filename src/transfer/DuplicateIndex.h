@@ -15,21 +15,20 @@ namespace transfer {
 // The contacts on file when an import begins, looked up by name (and e-mail) instead of
 // reading every record for every imported contact. Records the import itself adds are
 // never in it. It holds each distinct key once, packed, so that a book of a million
-// contacts costs tens of megabytes and a book of a million blank records next to nothing. The
-// keys of a comparison are read from the book when it is first made: an import compares
-// either the names alone or the names and e-mail, and keeps only the keys it compares.
+// contacts costs tens of megabytes and a book of a million blank records next to nothing. An
+// import compares either the names alone (vCard) or the names and e-mail, and keeps only the
+// keys it compares.
 class DuplicateIndex {
 public:
-    // The first recordCount records of book, read in blocks (a short last record reads as
-    // padded with blanks). A count the find list could not hold either raises error 7 at
-    // once. The book must stay open while the index is used.
-    DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount);
+    // The first recordCount records of book, read now in blocks (a short last record reads as
+    // padded with blanks); raises rt::RuntimeError when the book cannot be read. A count the
+    // find list could not hold either raises error 7 before anything is read.
+    DuplicateIndex(const contacts::ContactFile& book, qint32 recordCount, bool namesOnly);
 
     // Names and e-mail: the trimmed first name, last name and e-mail equal those of a
     // record, and none of the three working values is empty. namesOnly leaves out the
-    // e-mail. Values are compared as the book would hold them (Windows-1252). Raises
-    // rt::RuntimeError when the book cannot be read.
-    bool holds(const contacts::ContactRecord& values, bool namesOnly) const;
+    // e-mail. Values are compared as the book would hold them (Windows-1252).
+    bool holds(const contacts::ContactRecord& values) const;
 
 private:
     // A set of distinct byte strings: kept one after another in blocks, each after its
@@ -56,13 +55,8 @@ private:
         quint64 m_end = 0;  // where the next key goes
     };
 
-    const KeySet& keys(bool namesOnly) const;
-
-    const contacts::ContactFile& m_book;
-    qint32 m_recordCount;
-    // Read when first asked for.
-    mutable std::unique_ptr<KeySet> m_names;
-    mutable std::unique_ptr<KeySet> m_namesAndEmail;
+    bool m_namesOnly;
+    KeySet m_keys;
 };
 
 }  // namespace transfer

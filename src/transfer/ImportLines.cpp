@@ -58,7 +58,8 @@ QString ImportLines::decode(QByteArrayView bytes, bool* bytewise)
     const bool bad = utf8.hasError();
     if (bytewise)
         *bytewise = bad;
-    return bad ? rt::fromCp1252(bytes.data(), bytes.size()) : text;
+    // Bytes read one by one are in the code page already.
+    return bad ? rt::fromCp1252(bytes.data(), bytes.size()) : rt::narrowToCp1252(text);
 }
 
 bool ImportLines::fill()
@@ -152,8 +153,6 @@ void ImportLines::readLine(QString& line)
         m_lastBytewise = false;
     } else {
         line = decode(bytes, &m_lastBytewise);
-        if (!m_lastBytewise)
-            line = rt::narrowToCp1252(line);
     }
     if (i >= n) {
         m_lastEnd.clear();

@@ -36,7 +36,7 @@ public:
     qsizetype maxLine() const { return m_maxLine; }
 
     // Bytes as a line of the file is read: valid UTF-8 as UTF-8, anything else byte for byte
-    // as Windows-1252 (bytewise tells which), not yet narrowed.
+    // as Windows-1252 (bytewise tells which), narrowed to what the book holds.
     static QString decode(QByteArrayView bytes, bool* bytewise = nullptr);
 
 private:

@@ -4,6 +4,8 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
+#include <algorithm>
+
 namespace transfer {
 
 const QString& column(const QStringList& columns, qsizetype i)
@@ -15,6 +17,11 @@ const QString& column(const QStringList& columns, qsizetype i)
 
 namespace {
 
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 // "#" stands for one digit, any other character for itself; the whole value must match.
 bool matches(const QString& value, QStringView pattern, QChar sep)
 {
@@ -24,7 +31,7 @@ bool matches(const QString& value, QStringView pattern, QChar sep)
         const QChar p = pattern[i];
         const QChar v = value[i];
         if (p == QLatin1Char('#')) {
-            if (v < QLatin1Char('0') || v > QLatin1Char('9'))
+            if (!isDigit(v))
                 return false;
         } else if (v != sep) {
             return false;
@@ -49,21 +56,12 @@ QString normaliseBirthDate(const QString& value, QChar sep, bool rangeCheck)
     return rt::right(v, 4) + rt::mid(v, 1, 2) + rt::mid(v, 4, 2);
 }
 
-bool hasDigit(const QString& text)
+bool hasDigit(QStringView text)
 {
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), isDigit);
 }
 
 namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
 // Digits and the marks numbers are written with, a "+" only in front.
 bool isPlainNumber(QStringView written)
@@ -93,7 +91,7 @@ qsizetype extensionStart(QStringView written)
             continue;
         const qsizetype at = end - qsizetype(qstrlen(marker));
         // The marker stands after the number, not inside a word.
-        if (at > 0 && !written[at - 1].isLetter() && hasDigit(written.left(at).toString()))
+        if (at > 0 && !written[at - 1].isLetter() && hasDigit(written.left(at)))
             return at;
     }
     return -1;
@@ -197,7 +195,7 @@ QString vcardBirthDate(const QString& value)
     for (qsizetype i = 0; i < length; ++i) {
         if (dashes && (i == 4 || i == 7))
             continue;
-        if (v[i] < QLatin1Char('0') || v[i] > QLatin1Char('9'))
+        if (!isDigit(v[i]))
             return {};
         digits[count++] = v[i];
     }

@@ -41,6 +41,6 @@ QString zipCheck(const QString& zip);
 QString countryCheck(const QString& country);
 QString centuryCheck(const QString& birthdate);
 
-bool hasDigit(const QString& text);
+bool hasDigit(QStringView text);
 
 }  // namespace transfer

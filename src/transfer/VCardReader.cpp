@@ -1,7 +1,6 @@
 #include "transfer/VCardReader.h"
 
 #include "runtime/Codepage.h"
-#include "runtime/Numeric.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 #include "transfer/ImportLines.h"
@@ -52,7 +51,7 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset)
                 return rt::narrowToCp1252(text);
         }
     }
-    return rt::narrowToCp1252(ImportLines::decode(bytes));
+    return ImportLines::decode(bytes);
 }
 
 // Bare parameters of vCard 2.1 that name an encoding, not a type.
@@ -84,8 +83,8 @@ void takeAddress(const QString& value, ContactRecord& v)
     if (const QString state = component(comps, 4); !state.isEmpty())
         v.State = stateCheck(rt::ucase(usStateCode(state)));
     if (const QString zip = component(comps, 5); !zip.isEmpty()) {
-        QString z = rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString());
-        v.Zip = rt::readsAsNumber(rt::left(z, 5)) ? z : QString();
+        v.Zip =
+            zipCheck(rt::replace(rt::replace(zip, QStringLiteral("US"), QString()), QStringLiteral("Un"), QString()));
     }
     v.Country.clear();
 }
@@ -370,7 +369,7 @@ void VCardReader::run(ContactSink& sink)
             inCard = true;
         } else if (p.name == QLatin1String("END") && vcard) {
             if (inCard)
-                sink.offer(card.finish(), true);
+                sink.offer(card.finish());
             inCard = false;
         } else if (inCard && p.name == QLatin1String("FN")) {
             card.fullName = unescape(p.value);

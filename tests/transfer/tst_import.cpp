@@ -190,10 +190,10 @@ private slots:
                          .toBytes();
         contacts::ContactFile file;
         file.open(this->file(bytes));
-        const DuplicateIndex index(file, file.recordCount());
         QFETCH(bool, namesOnly);
+        const DuplicateIndex index(file, file.recordCount(), namesOnly);
         QFETCH(QStringList, values);
-        QTEST(index.holds({.FName = values[0], .LName = values[1], .Email = values[2]}, namesOnly), "held");
+        QTEST(index.holds({.FName = values[0], .LName = values[1], .Email = values[2]}), "held");
     }
 
     // Each file of tests/data/import imported into book(): the outcome and the records stored,
